@@ -1,0 +1,40 @@
+// The desktop program.
+//   lite_kort_zep [--workspace DIR]
+#include "shell/ui/frm_main.h"
+#include "shell/ui/frm_sel_lang.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lite_KORT_ZEP"));
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    QCommandLineOption workspaceOption(QStringLiteral("workspace"),
+                                       QStringLiteral("Work in DIR instead of the program's folder."),
+                                       QStringLiteral("DIR"));
+    parser.addOption(workspaceOption);
+    parser.process(app);
+
+    zep::MessageBoxNotifier notifier;
+    zep::Workspace workspace;
+    try {
+        std::optional<std::filesystem::path> requested;
+        if (parser.isSet(workspaceOption))
+            requested = parser.value(workspaceOption).toStdString();
+        workspace = zep::open_workspace(requested, zep::executable_folder());
+    } catch (const std::exception& e) {
+        notifier.warning(nullptr, QString::fromUtf8(e.what()));
+        return 1;
+    }
+
+    zep::TfrmMain main(workspace, notifier);
+    if (!main.startUp())
+        return 1;
+    main.showMaximized();
+    if (auto* dialog = main.languageDialog())
+        dialog->show();
+    return app.exec();
+}

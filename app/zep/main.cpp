@@ -1,0 +1,53 @@
+// zep: the command-line front door of Lite_KORT_ZEP.
+//   zep dump FILE                 a shell file or the task register as JSON
+//   zep list [--workspace DIR]    the task register
+// Common options: --workspace DIR (default: the program's folder), --lang EXT (the shell to speak).
+#include "commands.h"
+
+#include <cstring>
+#include <iostream>
+#include <map>
+
+namespace {
+
+const char* kUsage = "usage: zep COMMAND [--workspace DIR] [--lang EXT] ...\n"
+                     "commands:\n"
+                     "  dump FILE   print a language shell file or the task register as JSON\n"
+                     "  list        print the task register\n";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace zep::cli;
+    const std::map<std::string, int (*)(const Options&)> commands = {
+        {"dump", cmd_dump},
+        {"list", cmd_list},
+    };
+    if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
+        std::cout << kUsage;
+        return argc < 2 ? 2 : 0;
+    }
+    auto it = commands.find(argv[1]);
+    if (it == commands.end()) {
+        std::cerr << "zep: unknown command \"" << argv[1] << "\"\n" << kUsage;
+        return 2;
+    }
+    Options o;
+    for (int i = 2; i < argc; ++i) {
+        std::string a = argv[i];
+        if ((a == "--workspace" || a == "--lang") && i + 1 < argc) {
+            if (a == "--workspace")
+                o.workspace = argv[++i];
+            else
+                o.lang = argv[++i];
+        } else {
+            o.args.push_back(a);
+        }
+    }
+    try {
+        return it->second(o);
+    } catch (const std::exception& e) {
+        std::cerr << "zep: " << e.what() << "\n";
+        return 1;
+    }
+}

@@ -1,0 +1,61 @@
+#include "common/atomic_file.h"
+
+#include "common/errors.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <unistd.h>
+
+namespace zep {
+
+std::vector<std::uint8_t> read_whole_file(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw FileAccessError("Cannot open the file \"" + path.string() + "\" for reading.");
+    std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        throw FileAccessError("Cannot read the file \"" + path.string() + "\".");
+    return data;
+}
+
+void write_file_atomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
+    auto fail = [&](const char* what) {
+        throw FileAccessError(std::string("Cannot ") + what + " the file \"" + path.string() +
+                              "\": " + std::strerror(errno) + ".");
+    };
+    std::filesystem::path tmp = path;
+    tmp += ".tmp";
+    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        fail("write");
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            int saved = errno;
+            ::close(fd);
+            ::unlink(tmp.c_str());
+            errno = saved;
+            fail("write");
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+        int saved = errno;
+        ::unlink(tmp.c_str());
+        errno = saved;
+        fail("write");
+    }
+    if (std::rename(tmp.c_str(), path.c_str()) != 0) {
+        int saved = errno;
+        ::unlink(tmp.c_str());
+        errno = saved;
+        fail("replace");
+    }
+}
+
+} // namespace zep

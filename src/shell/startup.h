@@ -1,0 +1,54 @@
+#pragma once
+// Start-up of a run without any window: the fixed messages of the start, the choice of the language
+// shell, the loading of the shell and of the task register. The main window and `zep` both use it.
+#include "shell/shell_file.h"
+#include "shell/task_register.h"
+#include "shell/workspace.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zep {
+
+// Start-up messages, fixed English texts: no shell is loaded when they are shown.
+std::string no_shells_message();
+std::string no_language_selected_message();
+std::string missing_chosen_shell_message(const std::string& fileName);
+
+// A shell, loaded and checked for the entries this program needs.
+struct LoadedShell {
+    std::string fileName; // "Shell (ZEP 2.2).rus"
+    std::string extension;
+    ShellTables tables;
+};
+
+// Loads a shell; on failure returns the message to show (the file is damaged or lacks entries).
+struct ShellLoadResult {
+    std::optional<LoadedShell> shell;
+    std::string error;
+};
+ShellLoadResult load_program_shell(const ShellFileRef& ref);
+
+// The language selection list: display name of every shell file (a file whose head cannot be read is
+// listed by its file name so that the choice still says which file it is).
+std::vector<std::string> shell_display_names(const std::vector<ShellFileRef>& shells);
+
+// The choice made in the language selection dialog: the extension is the first three characters of the
+// display name, and "Shell (ZEP 2.2).<ext>" must exist in Shells.
+struct LanguageChoice {
+    std::optional<ShellFileRef> file;
+    std::string error; // missing_chosen_shell_message when the file is not there
+};
+LanguageChoice resolve_language_choice(const Workspace& ws, const std::string& displayName);
+
+// Opens the register of a workspace. A missing file is replaced by an empty register (and said in
+// `note`); a register of another program or version is refused and left untouched (`error`).
+struct RegisterOpenResult {
+    std::optional<RegisterStore> store;
+    std::string error;
+    std::string note;
+};
+RegisterOpenResult open_register(const Workspace& ws);
+
+} // namespace zep

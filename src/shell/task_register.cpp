@@ -1,0 +1,175 @@
+#include "shell/task_register.h"
+
+#include "common/atomic_file.h"
+#include "common/byte_codec.h"
+#include "common/cp1251.h"
+#include "common/date_time.h"
+#include "common/errors.h"
+
+#include <algorithm>
+
+namespace zep {
+
+RegisterEntry* TaskRegister::find(std::string_view code) {
+    auto it = std::find_if(entries.begin(), entries.end(), [&](const auto& e) { return e.code == code; });
+    return it == entries.end() ? nullptr : &*it;
+}
+
+const RegisterEntry* TaskRegister::find(std::string_view code) const {
+    return const_cast<TaskRegister*>(this)->find(code);
+}
+
+bool TaskRegister::add(std::string_view code, std::string_view name, double now) {
+    if (find(code))
+        return false;
+    RegisterEntry e;
+    e.code = code;
+    e.name = name;
+    e.created = e.modified = now;
+    entries.push_back(std::move(e));
+    return true;
+}
+
+bool TaskRegister::update_after_correction(std::string_view code, std::string_view name, double now) {
+    RegisterEntry* e = find(code);
+    if (!e)
+        return false;
+    e->name = name;
+    e->status = TaskStatus::Entered;
+    e->modified = now;
+    return true;
+}
+
+bool TaskRegister::hand_over(std::string_view code, double now) {
+    RegisterEntry* e = find(code);
+    if (!e)
+        return false;
+    e->status = TaskStatus::HandedOver;
+    e->unloaded = now;
+    return true;
+}
+
+bool TaskRegister::take_over(std::string_view code, double now) {
+    RegisterEntry* e = find(code);
+    if (!e)
+        return false;
+    e->status = TaskStatus::Solved;
+    e->solved = now;
+    return true;
+}
+
+bool TaskRegister::remove(std::string_view code) {
+    auto it = std::find_if(entries.begin(), entries.end(), [&](const auto& e) { return e.code == code; });
+    if (it == entries.end())
+        return false;
+    entries.erase(it);
+    return true;
+}
+
+std::vector<std::uint8_t> encode_register(const TaskRegister& reg) {
+    ByteWriter out;
+    out.text_bytes(kRegisterSignature, 27); // offsets 0..27
+    out.raw(reg.header.afterSignature);     // 28..30
+    out.text_bytes(kRegisterVersion, 8);    // 31..39
+    out.raw(reg.header.afterVersion);       // 40..43
+    out.i32(static_cast<std::int32_t>(reg.entries.size()));
+    for (const RegisterEntry& e : reg.entries) {
+        const std::size_t start = out.size();
+        out.text(e.code, kTaskCodeCapacity);  // 0..6
+        out.text(e.name, kTaskNameCapacity);  // 7..77
+        out.zeros(2);                         // 78..79
+        out.i32(static_cast<std::int32_t>(e.status)); // 80
+        out.zeros(4);                         // 84..87
+        out.f64(e.created);                   // 88
+        out.f64(e.modified);                  // 96
+        out.f64(e.unloaded);                  // 104
+        out.f64(e.solved);                    // 112
+        if (out.size() - start != kRegisterEntrySize)
+            throw std::logic_error("register entry image has the wrong size");
+    }
+    return out.take();
+}
+
+TaskRegister decode_register(std::span<const std::uint8_t> data, const std::string& source) {
+    ByteReader in(data, source);
+    if (data.size() < kRegisterHeaderSize)
+        throw RegisterMismatch(source + " is not a task register: it is shorter than its 48-byte header.");
+    auto sig = in.raw(28);
+    auto expectedSig = std::string(1, static_cast<char>(kRegisterSignature.size())) + std::string(kRegisterSignature);
+    if (!std::equal(sig.begin(), sig.end(), expectedSig.begin()))
+        throw RegisterMismatch(source + " is not a task register of this program: its signature differs.");
+    TaskRegister reg;
+    auto a = in.raw(3);
+    std::copy(a.begin(), a.end(), reg.header.afterSignature.begin());
+    auto ver = in.raw(9);
+    auto expectedVer = std::string(1, static_cast<char>(kRegisterVersion.size())) + std::string(kRegisterVersion);
+    if (!std::equal(ver.begin(), ver.end(), expectedVer.begin()))
+        throw RegisterMismatch(source + " belongs to another version of the program (version " +
+                               std::string(reinterpret_cast<const char*>(ver.data()) + 1,
+                                           std::min<std::size_t>(ver[0], 8)) +
+                               ", expected " + std::string(kRegisterVersion) + ").");
+    auto b = in.raw(4);
+    std::copy(b.begin(), b.end(), reg.header.afterVersion.begin());
+    std::int32_t n = in.i32();
+    if (n < 0 || static_cast<std::size_t>(n) != in.remaining() / kRegisterEntrySize ||
+        in.remaining() % kRegisterEntrySize != 0)
+        in.fail("the register announces " + std::to_string(n) + " entries but holds " +
+                std::to_string(in.remaining()) + " bytes of entries");
+    reg.entries.reserve(static_cast<std::size_t>(n));
+    for (std::int32_t i = 0; i < n; ++i) {
+        RegisterEntry e;
+        e.code = in.text(kTaskCodeCapacity);
+        e.name = in.text(kTaskNameCapacity);
+        in.skip(2);
+        std::int32_t status = in.i32();
+        if (status < 0 || status > 2)
+            in.fail("entry " + std::to_string(i + 1) + " has the unknown status " + std::to_string(status));
+        e.status = static_cast<TaskStatus>(status);
+        in.skip(4);
+        e.created = in.f64();
+        e.modified = in.f64();
+        e.unloaded = in.f64();
+        e.solved = in.f64();
+        reg.entries.push_back(std::move(e));
+    }
+    return reg;
+}
+
+TaskRegister read_register(const std::filesystem::path& path) {
+    return decode_register(read_whole_file(path), "The task register \"" + path.string() + "\"");
+}
+
+void write_register(const std::filesystem::path& path, const TaskRegister& reg) {
+    write_file_atomically(path, encode_register(reg));
+}
+
+RegisterStore RegisterStore::open(const std::filesystem::path& path) { return {path, read_register(path)}; }
+
+void RegisterStore::save() const { write_register(path_, reg_); }
+
+bool RegisterStore::saved_if(bool changed) {
+    if (changed)
+        save();
+    return changed;
+}
+
+bool RegisterStore::add(std::string_view code, std::string_view name) {
+    return saved_if(reg_.add(code, name, now_date_serial()));
+}
+bool RegisterStore::update_after_correction(std::string_view code, std::string_view name) {
+    return saved_if(reg_.update_after_correction(code, name, now_date_serial()));
+}
+bool RegisterStore::hand_over(std::string_view code) { return saved_if(reg_.hand_over(code, now_date_serial())); }
+bool RegisterStore::take_over(std::string_view code) { return saved_if(reg_.take_over(code, now_date_serial())); }
+bool RegisterStore::remove(std::string_view code) { return saved_if(reg_.remove(code)); }
+
+const char* status_name(TaskStatus s) {
+    switch (s) {
+    case TaskStatus::Entered: return "entered";
+    case TaskStatus::HandedOver: return "handed over";
+    case TaskStatus::Solved: return "solved";
+    }
+    return "unknown";
+}
+
+} // namespace zep

@@ -1,0 +1,228 @@
+#include "shell/ui/frm_main.h"
+
+#include "shell/ui/frm_sel_lang.h"
+
+#include "common/number_text.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QTimer>
+
+namespace zep {
+namespace {
+
+// Text numbers of the captions. The Output menu has no text of its own among those the other commands
+// use (the Exit command's text would name it "Exit"): it takes text 4, kept for it in the shells.
+constexpr int kMainCaption = 293;
+
+struct MenuItemDef {
+    const char* name;
+    const char* parent; // nullptr: a menu of the menu bar
+    int text;           // -1: separator
+    bool isMenu;
+};
+
+constexpr MenuItemDef kMenuItems[] = {
+    {"mnuIn", nullptr, 502, true},
+    {"mnuInNewTask", "mnuIn", 54, false},
+    {"mnuInNewTaskExportData", "mnuIn", 55, false},
+    {"mnuInEditTask", "mnuIn", 180, false},
+    {"N1", "mnuIn", -1, false},
+    {"mnuInExit", "mnuIn", 79, false},
+    {"mnuControl", nullptr, 454, true},
+    {"mnuOutViewProtocol", "mnuControl", 386, false},
+    {"mnuSolving", nullptr, 395, true},
+    {"Optim", "mnuSolving", 503, false},
+    {"mnuOut", nullptr, 4, true},
+    {"mnuInViewTask", "mnuOut", 379, false},
+    {"mnuOutViewSolution", "mnuOut", 380, false},
+    {"N2", "mnuOut", -1, false},
+    {"mnuOutExpInExcel", "mnuOut", 488, false},
+    {"mnuOutPrint", "mnuOut", 330, false},
+    {"mnuHelp", nullptr, 337, true},
+    {"N101", "mnuHelp", 289, false},
+    {"N102", "mnuHelp", 291, false},
+    {"N103", "mnuHelp", 287, false},
+};
+
+// Commands whose windows this build has. A command without its window stays disabled rather than
+// showing a placeholder.
+bool window_available(const QString& command) {
+    return command == QLatin1String("mnuInExit");
+}
+
+QString caption(const std::string& utf8) {
+    // A menu caption shows "&" as it stands.
+    return QString::fromStdString(utf8).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(Workspace workspace, Notifier& notifier, QWidget* parent)
+    : QMainWindow(parent), notifier_(notifier) {
+    state_.workspace = std::move(workspace);
+    setObjectName(QStringLiteral("TfrmMain"));
+    mdi_ = new QMdiArea(this);
+    setCentralWidget(mdi_);
+    buildMenus();
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { updateMenus(); });
+    endProgram = [] { QTimer::singleShot(0, [] { QCoreApplication::exit(1); }); };
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::buildMenus() {
+    for (const MenuItemDef& def : kMenuItems) {
+        QString name = QString::fromLatin1(def.name);
+        QMenu* parentMenu = def.parent ? menus_.at(QString::fromLatin1(def.parent)) : nullptr;
+        if (def.isMenu) {
+            QMenu* m = menuBar()->addMenu(QString());
+            m->setObjectName(name);
+            m->menuAction()->setObjectName(name + QStringLiteral("Action"));
+            menus_[name] = m;
+            continue;
+        }
+        QAction* a = def.text < 0 ? parentMenu->addSeparator() : parentMenu->addAction(QString());
+        a->setObjectName(name);
+        actions_[name] = a;
+    }
+    connect(action(QStringLiteral("mnuInExit")), &QAction::triggered, this, [this] { mnuInExitClick(); });
+    connect(menu(QStringLiteral("mnuSolving")), &QMenu::aboutToShow, this, [this] { mnuSolvingShow(); });
+    connect(menu(QStringLiteral("mnuOut")), &QMenu::aboutToShow, this, [this] { mnuOutShow(); });
+    updateMenus();
+}
+
+QAction* TfrmMain::action(const QString& objectName) const {
+    auto it = actions_.find(objectName);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QMenu* TfrmMain::menu(const QString& objectName) const {
+    auto it = menus_.find(objectName);
+    return it == menus_.end() ? nullptr : it->second;
+}
+
+void TfrmMain::applyCaptions() {
+    setWindowTitle(QString::fromStdString(state_.text(kMainCaption)));
+    for (const MenuItemDef& def : kMenuItems) {
+        if (def.text < 0)
+            continue;
+        QString name = QString::fromLatin1(def.name);
+        QString text = caption(state_.text(def.text));
+        if (def.isMenu)
+            menu(name)->setTitle(text);
+        else
+            action(name)->setText(text);
+    }
+}
+
+void TfrmMain::updateMenus() {
+    for (const MenuItemDef& def : kMenuItems)
+        if (!def.isMenu && def.text >= 0)
+            action(QString::fromLatin1(def.name))->setEnabled(window_available(QString::fromLatin1(def.name)));
+    mnuSolvingShow();
+    mnuOutShow();
+}
+
+void TfrmMain::mnuSolvingShow() {
+    const bool inputWaits = solving_has_input(state_.workspace);
+    action(QStringLiteral("Optim"))->setEnabled(inputWaits && window_available(QStringLiteral("Optim")));
+}
+
+void TfrmMain::mnuOutShow() {
+    const bool child = mdi_->activeSubWindow() != nullptr;
+    action(QStringLiteral("mnuOutExpInExcel"))->setEnabled(child && window_available(QStringLiteral("mnuOutExpInExcel")));
+    action(QStringLiteral("mnuOutPrint"))->setEnabled(child && window_available(QStringLiteral("mnuOutPrint")));
+}
+
+void TfrmMain::mnuInExitClick() { close(); }
+
+bool TfrmMain::startUp() {
+    state_.derivedTask = 0;
+    state_.immediateSolve = 0;
+    state_.shell = {};
+    applyCaptions();
+
+    const std::vector<ShellFileRef> shells = find_shell_files(state_.workspace);
+    if (shells.empty()) {
+        abortRun(QString::fromStdString(no_shells_message()));
+        return false;
+    }
+    if (shells.size() == 1) {
+        ShellLoadResult loaded = load_program_shell(shells.front());
+        if (!loaded.shell) {
+            abortRun(QString::fromStdString(loaded.error));
+            return false;
+        }
+        state_.shellFileName = loaded.shell->fileName;
+        state_.shell = std::move(loaded.shell->tables);
+        applyCaptions();
+    } else {
+        setEnabled(false);
+        langDialog_ = new TfrmSelLang(*this);
+    }
+
+    RegisterOpenResult reg = open_register(state_.workspace);
+    if (!reg.store) {
+        abortRun(QString::fromStdString(reg.error));
+        return false;
+    }
+    state_.taskRegister = std::move(reg.store);
+    registerWritable_ = true;
+    if (!reg.note.empty())
+        notifier_.information(this, QString::fromStdString(reg.note));
+
+    state_.openMode = OpenMode::None;
+    state_.decimalSeparator = user_decimal_separator();
+    return true;
+}
+
+bool TfrmMain::acceptLanguage(const ShellFileRef& file) {
+    ShellLoadResult loaded = load_program_shell(file);
+    if (!loaded.shell) {
+        abortRun(QString::fromStdString(loaded.error));
+        return false;
+    }
+    state_.shellFileName = loaded.shell->fileName;
+    state_.shell = std::move(loaded.shell->tables);
+    applyCaptions();
+    try {
+        if (state_.taskRegister)
+            state_.taskRegister->save();
+    } catch (const std::exception& e) {
+        notifier_.warning(this, QString::fromUtf8(e.what()));
+    }
+    setEnabled(true);
+    return true;
+}
+
+void TfrmMain::abortRun(const QString& message) {
+    registerWritable_ = false;
+    ended_ = true;
+    if (langDialog_)
+        langDialog_->hide();
+    notifier_.warning(this, message);
+    endProgram();
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (registerWritable_ && state_.taskRegister) {
+        try {
+            state_.taskRegister->save();
+        } catch (const std::exception& e) {
+            notifier_.warning(this, QString::fromUtf8(e.what()));
+        }
+    }
+    if (langDialog_) {
+        langDialog_->hide();
+        langDialog_->deleteLater();
+        langDialog_ = nullptr;
+    }
+    event->accept();
+}
+
+} // namespace zep

@@ -1,0 +1,59 @@
+#include "shell/ui/frm_sel_lang.h"
+
+#include "shell/ui/frm_main.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace zep {
+
+TfrmSelLang::TfrmSelLang(TfrmMain& main)
+    : QDialog(&main, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
+      main_(main) {
+    setObjectName(QStringLiteral("TfrmSelLang"));
+    setWindowTitle(QStringLiteral("Selection of program interface language"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Select a language of your program:"), this));
+    List_ = new QComboBox(this);
+    List_->setObjectName(QStringLiteral("List"));
+    layout->addWidget(List_);
+    btnOK_ = new QPushButton(QStringLiteral("OK"), this);
+    btnOK_->setObjectName(QStringLiteral("btnOK"));
+    layout->addWidget(btnOK_, 0, Qt::AlignHCenter);
+    connect(btnOK_, &QPushButton::clicked, this, [this] { btnOKClick(); });
+
+    for (const std::string& name : shell_display_names(find_shell_files(main_.state().workspace)))
+        List_->addItem(QString::fromStdString(name));
+    List_->setCurrentIndex(-1);
+    // The dialog stays enabled although its parent, the main window, is disabled until the choice.
+    setEnabled(true);
+}
+
+void TfrmSelLang::btnOKClick() {
+    if (List_->currentIndex() < 0) {
+        main_.notifier().warning(this, QString::fromStdString(no_language_selected_message()));
+        List_->setFocus();
+        return;
+    }
+    LanguageChoice choice = resolve_language_choice(main_.state().workspace, List_->currentText().toStdString());
+    if (!choice.file) {
+        main_.abortRun(QString::fromStdString(choice.error));
+        return;
+    }
+    if (!main_.acceptLanguage(*choice.file))
+        return;
+    accepted_ = true;
+    hide();
+    deleteLater();
+}
+
+void TfrmSelLang::closeEvent(QCloseEvent* event) {
+    // No title-bar buttons: the dialog closes only through its OK button.
+    if (!accepted_ && !main_.ended())
+        event->ignore();
+}
+
+} // namespace zep

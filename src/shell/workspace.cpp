@@ -1,0 +1,117 @@
+#include "shell/workspace.h"
+
+#include "common/cp1251.h"
+#include "common/errors.h"
+#include "shell/shell_file.h"
+#include "shell/task_register.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace zep {
+
+fs::path executable_folder() {
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        return fs::current_path();
+    return exe.parent_path();
+}
+
+void seed_workspace(const Workspace& ws, const fs::path& shipped) {
+    for (const fs::path& dir : {ws.root, ws.shells(), ws.system(), ws.data(), ws.solving()})
+        fs::create_directories(dir);
+    Workspace from{shipped};
+    std::error_code ec;
+    if (fs::equivalent(from.root, ws.root, ec))
+        return;
+    for (const ShellFileRef& shell : find_shell_files(from))
+        fs::copy_file(shell.path, ws.shells() / shell.fileName, fs::copy_options::skip_existing);
+    if (fs::exists(from.info_file()))
+        fs::copy_file(from.info_file(), ws.info_file(), fs::copy_options::skip_existing);
+    if (!fs::exists(ws.register_file()))
+        write_register(ws.register_file(), TaskRegister{});
+}
+
+Workspace open_workspace(const std::optional<fs::path>& requested, const fs::path& shipped) {
+    if (!requested)
+        return Workspace{shipped};
+    Workspace ws{fs::absolute(*requested)};
+    if (!fs::exists(ws.root) || (fs::is_directory(ws.root) && fs::is_empty(ws.root)))
+        seed_workspace(ws, shipped);
+    else if (!fs::is_directory(ws.root))
+        throw FileAccessError("The workspace \"" + ws.root.string() + "\" is not a folder.");
+    return ws;
+}
+
+std::vector<ShellFileRef> find_shell_files(const Workspace& ws) {
+    static const std::string prefix = "Shell (ZEP 2.2).";
+    std::vector<ShellFileRef> found;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(ws.shells(), ec)) {
+        std::string name = entry.path().filename().string();
+        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        std::string ext = name.substr(prefix.size());
+        if (utf8_length(ext) != 3 || !entry.is_regular_file())
+            continue;
+        found.push_back({name, ext, entry.path()});
+    }
+    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.fileName < b.fileName; });
+    return found;
+}
+
+bool is_task_file_name(const std::string& name, const std::string& suffix) {
+    return name.size() == 4 + 6 + suffix.size() && name.compare(0, 4, "zep_") == 0 &&
+           name.compare(10, suffix.size(), suffix) == 0;
+}
+
+bool solving_has_input(const Workspace& ws) {
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(ws.solving(), ec))
+        if (is_task_file_name(entry.path().filename().string(), "_in.dat"))
+            return true;
+    return false;
+}
+
+std::optional<ShellFileRef> choose_shell(const std::vector<ShellFileRef>& shells,
+                                         const std::optional<std::string>& lang,
+                                         const std::string& localeLanguage) {
+    if (lang) {
+        for (const auto& s : shells)
+            if (s.extension == *lang)
+                return s;
+        return std::nullopt;
+    }
+    if (localeLanguage.size() == 2)
+        for (const auto& s : shells) {
+            std::string ext = s.extension;
+            std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+            if (ext.compare(0, 2, localeLanguage) == 0)
+                return s;
+        }
+    if (shells.empty())
+        return std::nullopt;
+    return shells.front();
+}
+
+std::string locale_language() {
+    for (const char* var : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* v = std::getenv(var);
+        if (v && *v) {
+            std::string s(v);
+            if (s == "C" || s == "POSIX" || s.rfind("C.", 0) == 0)
+                return {};
+            s = s.substr(0, 2);
+            std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+            return s;
+        }
+    }
+    return {};
+}
+
+} // namespace zep

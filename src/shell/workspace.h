@@ -1,0 +1,59 @@
+#pragma once
+// The workspace: the program folder and its sub-folders Shells, System, Data and Solving.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zep {
+
+struct Workspace {
+    std::filesystem::path root;
+
+    std::filesystem::path shells() const { return root / "Shells"; }
+    std::filesystem::path system() const { return root / "System"; }
+    std::filesystem::path data() const { return root / "Data"; }
+    std::filesystem::path solving() const { return root / "Solving"; }
+    std::filesystem::path register_file() const { return system() / "Protocol.opt"; }
+    std::filesystem::path info_file() const { return system() / "Info."; }
+};
+
+// The folder of the running executable.
+std::filesystem::path executable_folder();
+
+// The workspace of a run: `--workspace DIR` when given, else the executable's folder. A missing or
+// empty DIR is seeded from `shipped` (the executable's folder): the four folders, the shells,
+// System/Info. and an empty register. An existing, non-empty folder is taken as it is.
+Workspace open_workspace(const std::optional<std::filesystem::path>& requested,
+                         const std::filesystem::path& shipped);
+
+// Makes the four folders, copies the shells and the information file from `shipped` and writes an
+// empty register unless one is there.
+void seed_workspace(const Workspace& ws, const std::filesystem::path& shipped);
+
+// A shell file found in Shells: its file name and the extension (the last three characters).
+struct ShellFileRef {
+    std::string fileName;  // "Shell (ZEP 2.2).rus"
+    std::string extension; // "rus" (UTF-8)
+    std::filesystem::path path;
+};
+
+// Files matching "Shell (ZEP 2.2).???" (exactly three characters after the dot), in name order.
+std::vector<ShellFileRef> find_shell_files(const Workspace& ws);
+
+// True when Solving holds at least one "zep_??????_in.dat".
+bool solving_has_input(const Workspace& ws);
+
+// True when `name` is "zep_" + six characters + `suffix` (e.g. "_in.dat").
+bool is_task_file_name(const std::string& name, const std::string& suffix);
+
+// The shell for a command-line run: the one with extension `lang` when given (none: nullopt), else
+// the one whose extension begins with the locale's language code ("ru" -> "rus"), else the first.
+std::optional<ShellFileRef> choose_shell(const std::vector<ShellFileRef>& shells,
+                                         const std::optional<std::string>& lang,
+                                         const std::string& localeLanguage);
+
+// The two-letter language of the user's messages locale (LC_ALL, LC_MESSAGES, LANG), lower case.
+std::string locale_language();
+
+} // namespace zep

@@ -1,0 +1,15 @@
+# Every shipped shell dumps as a complete file: all texts, labels and list items present and non-empty.
+foreach(ext rus eng)
+  execute_process(COMMAND ${ZEP} dump "${PROGRAM_DIR}/Shells/Shell (ZEP 2.2).${ext}"
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "zep dump of the ${ext} shell failed: ${err}")
+  endif()
+  string(JSON complete GET "${out}" complete)
+  string(JSON texts GET "${out}" textCount)
+  string(JSON labels GET "${out}" labelCount)
+  string(JSON lists GET "${out}" listCount)
+  if(NOT complete OR texts LESS 527 OR labels LESS 33 OR lists LESS 11)
+    message(FATAL_ERROR "the ${ext} shell is incomplete: ${texts} texts, ${labels} labels, ${lists} lists")
+  endif()
+endforeach()

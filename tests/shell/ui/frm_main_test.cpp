@@ -1,0 +1,164 @@
+#include "common/atomic_file.h"
+#include "shell/shell_file.h"
+#include "shell/ui/frm_main.h"
+#include "shell/ui/frm_sel_lang.h"
+#include "test_dir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <fstream>
+#include <gtest/gtest.h>
+
+using namespace zep;
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kShipped = ZEP_PROGRAM_DIR;
+
+// A workspace with the given shipped shells (by extension) and an empty register.
+Workspace make_workspace(const test::TempDir& dir, std::initializer_list<const char*> shells) {
+    Workspace ws{dir.path()};
+    for (const fs::path& d : {ws.shells(), ws.system(), ws.data(), ws.solving()})
+        fs::create_directories(d);
+    for (const char* ext : shells)
+        fs::copy_file(kShipped / "Shells" / shell_file_name(ext), ws.shells() / shell_file_name(ext));
+    write_register(ws.register_file(), TaskRegister{});
+    return ws;
+}
+
+struct Harness {
+    RecordingNotifier notifier;
+    std::unique_ptr<TfrmMain> main;
+    bool endedProgram = false;
+
+    explicit Harness(const Workspace& ws) : main(std::make_unique<TfrmMain>(ws, notifier)) {
+        main->endProgram = [this] { endedProgram = true; };
+    }
+};
+
+QString menu_title(TfrmMain& m, const char* name) { return m.menu(QString::fromLatin1(name))->title(); }
+
+} // namespace
+
+TEST(TfrmMain, OneShellLoadsWithoutTheDialogAndCaptionsEveryMenu) {
+    test::TempDir dir;
+    Harness h(make_workspace(dir, {"rus"}));
+    ASSERT_TRUE(h.main->startUp());
+    EXPECT_EQ(h.main->languageDialog(), nullptr);
+    EXPECT_TRUE(h.main->isEnabled());
+    EXPECT_EQ(h.main->state().shellFileName, "Shell (ZEP 2.2).rus");
+    EXPECT_EQ(menu_title(*h.main, "mnuIn"), QStringLiteral("Ввод"));
+    EXPECT_EQ(menu_title(*h.main, "mnuOut"), QStringLiteral("Вывод"));
+    EXPECT_EQ(h.main->action(QStringLiteral("mnuInExit"))->text(), QStringLiteral("Выход"));
+    for (const char* name : {"mnuControl", "mnuSolving", "mnuHelp"})
+        EXPECT_FALSE(menu_title(*h.main, name).isEmpty()) << name;
+    EXPECT_FALSE(h.main->windowTitle().isEmpty());
+    EXPECT_TRUE(h.notifier.messages.empty());
+}
+
+TEST(TfrmMain, SeveralShellsOpenTheDialogAndTheChoiceAppliesTheLanguage) {
+    test::TempDir dir;
+    Workspace ws = make_workspace(dir, {"rus", "eng"});
+    fs::remove(ws.register_file()); // written anew right after the choice
+    write_register(ws.register_file(), TaskRegister{});
+    Harness h(ws);
+    ASSERT_TRUE(h.main->startUp());
+    TfrmSelLang* dlg = h.main->languageDialog();
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_FALSE(h.main->isEnabled());
+    EXPECT_TRUE(menu_title(*h.main, "mnuIn").isEmpty());
+    EXPECT_EQ(dlg->list()->count(), 2);
+    EXPECT_EQ(dlg->list()->currentIndex(), -1);
+
+    dlg->btnOKClick(); // nothing chosen
+    ASSERT_EQ(h.notifier.messages.size(), 1u);
+    EXPECT_EQ(h.notifier.messages[0].text, QStringLiteral("A shell language is not selected."));
+
+    int eng = dlg->list()->findText(QStringLiteral("eng"), Qt::MatchStartsWith);
+    ASSERT_GE(eng, 0);
+    dlg->list()->setCurrentIndex(eng);
+    dlg->btnOKClick();
+    EXPECT_TRUE(h.main->isEnabled());
+    EXPECT_EQ(h.main->state().shellFileName, "Shell (ZEP 2.2).eng");
+    EXPECT_EQ(menu_title(*h.main, "mnuOut"), QStringLiteral("Output"));
+    EXPECT_FALSE(h.endedProgram);
+}
+
+TEST(TfrmMain, DisplayNameNotMatchingItsExtensionEndsWithTheMissingFileWarning) {
+    test::TempDir dir;
+    Workspace ws = make_workspace(dir, {"rus"});
+    ShellSource odd;
+    odd.displayName = "English"; // its first three characters are not the extension "eng"
+    odd.tables.texts = {"x"};
+    write_shell(ws.shells() / "Shell (ZEP 2.2).eng", odd, "eng");
+    Harness h(ws);
+    ASSERT_TRUE(h.main->startUp());
+    TfrmSelLang* dlg = h.main->languageDialog();
+    ASSERT_NE(dlg, nullptr);
+    dlg->list()->setCurrentIndex(dlg->list()->findText(QStringLiteral("English")));
+    dlg->btnOKClick();
+    ASSERT_EQ(h.notifier.messages.size(), 1u);
+    EXPECT_EQ(h.notifier.messages[0].text.toStdString(), missing_chosen_shell_message("Shell (ZEP 2.2).Eng"));
+    EXPECT_TRUE(h.endedProgram);
+}
+
+TEST(TfrmMain, NoShellEndsTheProgramWithTheFixedWarning) {
+    test::TempDir dir;
+    Harness h(make_workspace(dir, {}));
+    EXPECT_FALSE(h.main->startUp());
+    ASSERT_EQ(h.notifier.messages.size(), 1u);
+    EXPECT_EQ(h.notifier.messages[0].text.toStdString(), no_shells_message());
+    EXPECT_TRUE(h.endedProgram);
+}
+
+TEST(TfrmMain, ForeignRegisterIsNamedInAWarningAndNeverOverwritten) {
+    test::TempDir dir;
+    Workspace ws = make_workspace(dir, {"eng"});
+    auto bytes = encode_register(TaskRegister{});
+    bytes[35] = '9'; // another version
+    write_file_atomically(ws.register_file(), bytes);
+    {
+        Harness h(ws);
+        EXPECT_FALSE(h.main->startUp());
+        ASSERT_EQ(h.notifier.messages.size(), 1u);
+        EXPECT_EQ(h.notifier.messages[0].kind, Notifier::Kind::Warning);
+        EXPECT_TRUE(h.notifier.messages[0].text.contains(QString::fromStdString(ws.register_file().string())));
+        h.main->close();
+    }
+    EXPECT_EQ(read_whole_file(ws.register_file()), bytes);
+}
+
+TEST(TfrmMain, ClosingWritesTheRegisterEvenWhenNothingChanged) {
+    test::TempDir dir;
+    Workspace ws = make_workspace(dir, {"eng"});
+    fs::remove(ws.register_file());
+    write_file_atomically(ws.register_file(), encode_register(TaskRegister{}));
+    auto before = fs::last_write_time(ws.register_file());
+    Harness h(ws);
+    ASSERT_TRUE(h.main->startUp());
+    fs::remove(ws.register_file());
+    h.main->close();
+    EXPECT_EQ(fs::file_size(ws.register_file()), 48u);
+    (void)before;
+}
+
+TEST(TfrmMain, OutputCommandsNeedAnActiveChildAndUnbuiltWindowsStayDisabled) {
+    test::TempDir dir;
+    Workspace ws = make_workspace(dir, {"eng"});
+    std::ofstream(ws.solving() / "zep_ABCDEF_in.dat") << "x";
+    Harness h(ws);
+    ASSERT_TRUE(h.main->startUp());
+    h.main->updateMenus();
+    EXPECT_FALSE(h.main->action(QStringLiteral("mnuOutExpInExcel"))->isEnabled());
+    EXPECT_FALSE(h.main->action(QStringLiteral("mnuOutPrint"))->isEnabled());
+    EXPECT_TRUE(h.main->action(QStringLiteral("mnuInExit"))->isEnabled());
+    for (const char* name : {"mnuInNewTask", "mnuInNewTaskExportData", "mnuInEditTask", "mnuOutViewProtocol",
+                             "Optim", "mnuInViewTask", "mnuOutViewSolution", "N101", "N102", "N103"})
+        EXPECT_FALSE(h.main->action(QString::fromLatin1(name))->isEnabled()) << name;
+}

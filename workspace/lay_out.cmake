@@ -1,0 +1,7 @@
+foreach(dir System Data Solving Shells)
+  file(MAKE_DIRECTORY "${TARGET}/${dir}")
+endforeach()
+file(COPY_FILE "${SOURCE}/System/Info." "${TARGET}/System/Info." ONLY_IF_DIFFERENT)
+if(NOT EXISTS "${TARGET}/System/Protocol.opt")
+  file(COPY_FILE "${SOURCE}/System/Protocol.opt" "${TARGET}/System/Protocol.opt")
+endif()
