@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QScreen>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -33,6 +34,9 @@ int main(int argc, char** argv) {
     zep::TfrmMain main(workspace, notifier);
     if (!main.startUp())
         return 1;
+    // Without a window manager (a bare X server) "maximised" means nothing: cover the screen ourselves.
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        main.setGeometry(screen->availableGeometry());
     main.showMaximized();
     if (auto* dialog = main.languageDialog())
         dialog->show();

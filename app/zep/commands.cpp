@@ -10,14 +10,36 @@
 namespace zep::cli {
 namespace {
 
-Workspace workspace_of(const Options& o) { return open_workspace(o.workspace, executable_folder()); }
-
 std::string pad(const std::string& s, std::size_t width) {
     std::size_t len = utf8_length(s);
     return len >= width ? s : s + std::string(width - len, ' ');
 }
 
 } // namespace
+
+Workspace cli_workspace(const Options& o) { return open_workspace(o.workspace, executable_folder()); }
+
+LoadedShell cli_shell(const Options& o, const Workspace& ws) {
+    auto shells = find_shell_files(ws);
+    if (shells.empty())
+        throw std::runtime_error(no_shells_message());
+    auto ref = choose_shell(shells, o.lang, locale_language());
+    if (!ref)
+        throw std::runtime_error("there is no language shell \"" + shell_file_name(*o.lang) + "\" in \"" +
+                                 ws.shells().string() + "\"");
+    ShellLoadResult r = load_program_shell(*ref);
+    if (!r.shell)
+        throw std::runtime_error(r.error);
+    return std::move(*r.shell);
+}
+
+int cmd_shell(const Options& o) {
+    Workspace ws = cli_workspace(o);
+    LoadedShell shell = cli_shell(o, ws);
+    std::cout << read_shell_display_name(ws.shells() / shell.fileName) << "\t" << (ws.shells() / shell.fileName).string()
+              << "\n";
+    return 0;
+}
 
 int cmd_dump(const Options& o) {
     if (o.args.size() != 1) {
@@ -29,7 +51,7 @@ int cmd_dump(const Options& o) {
 }
 
 int cmd_list(const Options& o) {
-    Workspace ws = workspace_of(o);
+    Workspace ws = cli_workspace(o);
     TaskRegister reg = read_register(ws.register_file());
     std::cout << pad("code", 8) << pad("status", 13) << pad("created", 21) << pad("modified", 21)
               << pad("unloaded", 21) << pad("solved", 21) << "name\n";

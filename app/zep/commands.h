@@ -16,7 +16,13 @@ struct Options {
     std::vector<std::string> args; // what follows the subcommand, options removed
 };
 
+// The workspace and the shell of a run: --workspace, else the program folder; --lang EXT, else the
+// locale's language, else the first shell found. Throws with a message for the user.
+Workspace cli_workspace(const Options& o);
+LoadedShell cli_shell(const Options& o, const Workspace& ws);
+
 int cmd_dump(const Options& o);
+int cmd_shell(const Options& o);
 int cmd_list(const Options& o);
 
 } // namespace zep::cli

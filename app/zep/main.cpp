@@ -1,6 +1,7 @@
 // zep: the command-line front door of Lite_KORT_ZEP.
 //   zep dump FILE                 a shell file or the task register as JSON
 //   zep list [--workspace DIR]    the task register
+//   zep shell [--lang EXT]        the language shell a run uses
 // Common options: --workspace DIR (default: the program's folder), --lang EXT (the shell to speak).
 #include "commands.h"
 
@@ -13,7 +14,8 @@ namespace {
 const char* kUsage = "usage: zep COMMAND [--workspace DIR] [--lang EXT] ...\n"
                      "commands:\n"
                      "  dump FILE   print a language shell file or the task register as JSON\n"
-                     "  list        print the task register\n";
+                     "  list        print the task register\n"
+                     "  shell       print the language shell this run speaks (--lang EXT, else the locale's)\n";
 
 } // namespace
 
@@ -22,6 +24,7 @@ int main(int argc, char** argv) {
     const std::map<std::string, int (*)(const Options&)> commands = {
         {"dump", cmd_dump},
         {"list", cmd_list},
+        {"shell", cmd_shell},
     };
     if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
         std::cout << kUsage;

@@ -13,3 +13,13 @@ foreach(ext rus eng)
     message(FATAL_ERROR "the ${ext} shell is incomplete: ${texts} texts, ${labels} labels, ${lists} lists")
   endif()
 endforeach()
+
+# `zep shell` speaks the language asked for, and refuses one that is not installed.
+execute_process(COMMAND ${ZEP} shell --lang rus OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "^rus")
+  message(FATAL_ERROR "zep shell --lang rus gave: ${out}")
+endif()
+execute_process(COMMAND ${ZEP} shell --lang xyz OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+if(rc EQUAL 0 OR NOT err MATCHES "Shell \\(ZEP 2.2\\).xyz")
+  message(FATAL_ERROR "zep shell --lang xyz did not refuse: ${err}")
+endif()
