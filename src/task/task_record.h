@@ -54,8 +54,11 @@ inline constexpr int kMaxNestedChainsForAutoNumbering = 10;
 inline constexpr int kOpCountUnset = 1010;
 inline constexpr int kOpCountRemoved = 0;
 
-// A time or cost at or below this value is unset (shown as an empty cell).
+// A time or cost at or below this value is unset (shown as an empty cell); an empty cell is stored as
+// kUnsetValue.
 inline constexpr double kUnsetValueLimit = -0.00001;
+inline constexpr double kUnsetValue = -1.0;
+inline bool is_unset_value(double v) { return v <= kUnsetValueLimit; }
 // `ResourceInterval::finish` of an unbounded last interval, and its `finishTacts`.
 inline constexpr double kUnboundedFinish = -1.0;
 inline constexpr int kUnboundedFinishTacts = -1;

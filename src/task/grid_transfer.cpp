@@ -1,0 +1,174 @@
+#include "task/grid_transfer.h"
+
+#include "common/cp1251.h"
+#include "common/number_text.h"
+#include "task/typed_number.h"
+
+#include <optional>
+#include <stdexcept>
+
+namespace zep {
+namespace {
+
+const std::string& cell(const CellTable& grid, int row, int column) {
+    static const std::string blank;
+    if (row < 0 || column < 0 || row >= static_cast<int>(grid.size()))
+        return blank;
+    const auto& r = grid[row];
+    return column < static_cast<int>(r.size()) ? r[column] : blank;
+}
+
+bool is_blank(std::string_view s) { return trim_blanks(s).empty(); }
+
+std::string num(int n) { return std::to_string(n); }
+
+// "<row> <text 162> <chain>. <text 329>." — the tail every grid message ends with.
+std::string where_tail(const ShellTables& shell, int chainNo) {
+    return shell.text(162) + " " + num(chainNo) + ". " + shell.text(329) + ".";
+}
+
+std::string operation_row_message(const ShellTables& shell, int lead, int what, int rowNo, int chainNo) {
+    return shell.text(lead) + " \"" + shell.text(what) + "\" " + shell.text(20) + " " + num(rowNo) + " " +
+           where_tail(shell, chainNo);
+}
+
+std::string variant_row_message(const ShellTables& shell, int lead, int variantNo, int opNo, int chainNo) {
+    return shell.text(lead) + " " + num(variantNo) + " " + shell.text(387) + " " + num(opNo) + " " +
+           where_tail(shell, chainNo);
+}
+
+GridTransferResult refused(std::string message, int row, bool restoreSelectors = false) {
+    return {false, std::move(message), row, restoreSelectors};
+}
+
+void check_chain_index(const TaskRecord& rec, int chainIndex) {
+    if (chainIndex < 0 || chainIndex >= static_cast<int>(rec.chains.size()))
+        throw std::invalid_argument("no chain " + num(chainIndex + 1) + " in the task record");
+}
+
+// An optional number cell: empty gives `empty`, else it must convert.
+template <class T, class Parse>
+bool read_cell(const std::string& text, T empty, Parse parse, T& out) {
+    if (is_blank(text)) {
+        out = empty;
+        return true;
+    }
+    auto v = parse(text);
+    if (!v)
+        return false;
+    out = *v;
+    return true;
+}
+
+} // namespace
+
+VariantColumns variant_columns(const TaskRecord& rec) {
+    return rec.header.hasUnavailableResources == 1 ? kVariantColumnsWithResources : kVariantColumnsPlain;
+}
+
+GridTransferResult SaveToRec1(TaskRecord& rec, int chainIndex, const CellTable& grid, const ShellTables& shell) {
+    check_chain_index(rec, chainIndex);
+    ChainRec& chain = rec.chains[chainIndex];
+    if (chain.opCount < 1 || chain.opCount > kMaxOperationsPerChain)
+        throw std::invalid_argument("chain " + num(chainIndex + 1) + " has no operation count to store");
+    const int chainNo = chainIndex + 1;
+
+    std::vector<int> variantCounts(chain.opCount);
+    for (int row = 0; row < chain.opCount; ++row) {
+        const int rowNo = row + 1;
+        if (is_blank(cell(grid, row, kOperationNameColumn)))
+            return refused(operation_row_message(shell, 313, 214, rowNo, chainNo), row);
+        const std::string& countText = cell(grid, row, kOperationVariantCountColumn);
+        if (is_blank(countText))
+            return refused(operation_row_message(shell, 313, 474, rowNo, chainNo), row);
+        auto count = parse_typed_integer(countText);
+        if (!count)
+            return refused(operation_row_message(shell, 268, 474, rowNo, chainNo), row);
+        if (*count < kMinVariantsPerOperation || *count > kMaxVariantsPerOperation)
+            return refused(shell.text(252) + " " + num(rowNo) + " " + where_tail(shell, chainNo), row);
+        variantCounts[row] = *count;
+    }
+
+    chain.operations.resize(chain.opCount);
+    for (int row = 0; row < chain.opCount; ++row) {
+        OperationRec& op = chain.operations[row];
+        op.name = utf8_prefix(cell(grid, row, kOperationNameColumn), kOperationNameCapacity);
+        op.variantCount = variantCounts[row];
+    }
+    return {};
+}
+
+GridTransferResult SaveToRec(TaskRecord& rec, int chainIndex, int opIndex, const CellTable& grid,
+                             const ShellTables& shell, char separator) {
+    check_chain_index(rec, chainIndex);
+    ChainRec& chain = rec.chains[chainIndex];
+    if (opIndex < 0 || opIndex >= static_cast<int>(chain.operations.size()))
+        throw std::invalid_argument("no operation " + num(opIndex + 1) + " in chain " + num(chainIndex + 1));
+    OperationRec& op = chain.operations[opIndex];
+    if (op.variantCount < 0 || op.variantCount > kMaxVariantsPerOperation)
+        throw std::invalid_argument("operation " + num(opIndex + 1) + " of chain " + num(chainIndex + 1) +
+                                    " has no variant count to store");
+    const VariantColumns col = variant_columns(rec);
+    const int chainNo = chainIndex + 1;
+    const int opNo = opIndex + 1;
+    auto real = [separator](const std::string& t) { return parse_typed_real(t, separator); };
+
+    op.variants.resize(op.variantCount);
+    for (int row = 0; row < op.variantCount; ++row) {
+        std::string essence(trim_blanks(cell(grid, row, col.essence)));
+        if (essence.empty())
+            return refused(variant_row_message(shell, 236, row + 1, opNo, chainNo), row);
+        VariantRec v;
+        v.essence = utf8_prefix(essence, kEssenceCapacity);
+        bool converted = read_cell(cell(grid, row, col.time), kUnsetValue, real, v.time) &&
+                         read_cell(cell(grid, row, col.cost), kUnsetValue, real, v.cost);
+        if (converted && col.category >= 0)
+            converted = read_cell(cell(grid, row, col.category), 0, parse_typed_integer, v.resourceCategory);
+        if (!converted)
+            return refused(variant_row_message(shell, 235, row + 1, opNo, chainNo), row, true);
+        if (col.noSuspend >= 0)
+            v.noSuspend = is_blank(cell(grid, row, col.noSuspend)) ? 0 : 1;
+        op.variants[row] = std::move(v);
+    }
+    return {};
+}
+
+VariantGridView LoadFromRec(const TaskRecord& rec, int chainIndex, int opIndex, char separator) {
+    check_chain_index(rec, chainIndex);
+    const ChainRec& chain = rec.chains[chainIndex];
+    if (opIndex < 0 || opIndex >= static_cast<int>(chain.operations.size()))
+        throw std::invalid_argument("no operation " + num(opIndex + 1) + " in chain " + num(chainIndex + 1));
+    const OperationRec& op = chain.operations[opIndex];
+    const VariantColumns col = variant_columns(rec);
+    const int width = (col.cost) + 1;
+
+    VariantGridView view;
+    view.chainName = chain.name;
+    view.operationName = op.name;
+    const bool nothingYet = op.variants.empty() || (op.variantCount == 1 && op.variants[0].essence.empty());
+    if (nothingYet) {
+        view.rows.assign(1, std::vector<std::string>(width));
+        view.rows[0][0] = "1";
+        return view;
+    }
+    auto number = [separator](double v) { return is_unset_value(v) ? std::string() : format_shortest(v, separator); };
+    const int rows = std::max(op.variantCount, 0);
+    view.rows.assign(rows, std::vector<std::string>(width));
+    for (int r = 0; r < rows; ++r) {
+        auto& out = view.rows[r];
+        out[0] = num(r + 1);
+        if (r >= static_cast<int>(op.variants.size()))
+            continue;
+        const VariantRec& v = op.variants[r];
+        out[col.essence] = v.essence;
+        if (col.category >= 0 && v.resourceCategory >= 1 && v.resourceCategory <= rec.header.resourceCategoryCount)
+            out[col.category] = num(v.resourceCategory);
+        if (col.noSuspend >= 0 && v.noSuspend >= 1)
+            out[col.noSuspend] = "*";
+        out[col.time] = number(v.time);
+        out[col.cost] = number(v.cost);
+    }
+    return view;
+}
+
+} // namespace zep
