@@ -1,0 +1,46 @@
+#include "task/rounding.h"
+
+#include <cmath>
+#include <limits>
+
+namespace zep {
+namespace {
+
+constexpr double kTolerance = 0.00000001;
+
+int saturated(double r) {
+    if (std::isnan(r))
+        return 0;
+    if (r >= static_cast<double>(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    if (r <= static_cast<double>(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    return static_cast<int>(r);
+}
+
+// Nearest integer, an exact half going to the even neighbour, whatever the floating-point environment.
+double round_half_even(double q) {
+    double r = std::round(q); // halves away from zero
+    if (std::fabs(q - std::trunc(q)) == 0.5)
+        r = 2.0 * std::round(q / 2.0);
+    return r;
+}
+
+} // namespace
+
+int MyRoundTo(int type, double step, double value) {
+    const double q = value / step;
+    const double r = round_half_even(q);
+    switch (type) {
+    case kRoundByMean:
+        return saturated(r);
+    case kRoundByMinimum:
+        return saturated(r >= q + kTolerance ? r - 1 : r);
+    case kRoundByMaximum:
+        return saturated(r <= q - kTolerance ? r + 1 : r);
+    default:
+        return 0;
+    }
+}
+
+} // namespace zep
