@@ -18,15 +18,14 @@ int saturated(double r) {
     return static_cast<int>(r);
 }
 
-// Nearest integer, an exact half going to the even neighbour, whatever the floating-point environment.
+} // namespace
+
 double round_half_even(double q) {
     double r = std::round(q); // halves away from zero
     if (std::fabs(q - std::trunc(q)) == 0.5)
         r = 2.0 * std::round(q / 2.0);
     return r;
 }
-
-} // namespace
 
 int MyRoundTo(int type, double step, double value) {
     const double q = value / step;

@@ -97,6 +97,8 @@ struct TaskHeader {
     int criticalConversionMode = 0;    // 1 minimal times, 2 minimal costs, 0 not set
     int subgraphCount = 0;             // extracted subgraphs; copied from the working count (below)
     int maxPhaseStates = 0;            // estimate of the number of phase states (<= 20000)
+
+    bool operator==(const TaskHeader&) const = default;
 };
 
 // ---- Entered graph -----------------------------------------------------------------------------------
@@ -106,6 +108,8 @@ struct VariantRec {
     int noSuspend = 0;                 // 1 = the operation may not be suspended in this variant
     double time = 0;                   // execution time (net time with unavailable resources)
     double cost = 0;                   // execution cost
+
+    bool operator==(const VariantRec&) const = default;
 };
 
 // A mark from a spreadsheet import: the 0-based index of the marked variant and the mark code 1..3;
@@ -113,6 +117,8 @@ struct VariantRec {
 struct VariantMark {
     int variantIndex = -1;
     int markCode = -1;
+
+    bool operator==(const VariantMark&) const = default;
 };
 
 struct OperationRec {
@@ -124,6 +130,8 @@ struct OperationRec {
     // In memory only, kept by the wizard: 1 when the operation was converted into a critical one on
     // leaving the operations step.
     int criticalMark = 0;
+
+    bool operator==(const OperationRec&) const = default;
 };
 
 struct ChainRec {
@@ -136,6 +144,8 @@ struct ChainRec {
     int toOp = 0;                      //   ... entering at the end of this operation (from 1)
     // `opCount` entries once the operations step has stored them (the files hold exactly that many).
     std::vector<OperationRec> operations;
+
+    bool operator==(const ChainRec&) const = default;
 };
 
 // One availability interval of a resource category, in time units and rounded to tacts.
@@ -144,6 +154,8 @@ struct ResourceInterval {
     double finish = 0;                 // kUnboundedFinish (-1.0): unbounded, last interval only
     int startTacts = 0;
     int finishTacts = 0;               // kUnboundedFinishTacts (-1) when unbounded
+
+    bool operator==(const ResourceInterval&) const = default;
 };
 
 // ---- Prepared structures -----------------------------------------------------------------------------
@@ -162,6 +174,8 @@ struct PathElement {
     int chain = 0;                     // from 1
     int op = 0;
     int count = 0;                     // variantCount; a subgraph's levelCount; 1 when covered
+
+    bool operator==(const PathElement&) const = default;
 };
 
 // An unrolled path: `prefixLength` elements taken over from the parent chains, the chain's own
@@ -172,6 +186,8 @@ struct PathInfo {
     std::vector<PathElement> elements;
 
     int elementCount() const { return static_cast<int>(elements.size()); }
+
+    bool operator==(const PathInfo&) const = default;
 };
 
 // The span of its base chain that a subgraph replaces (operation numbers from 1, absolute).
@@ -179,6 +195,8 @@ struct SubgraphSpan {
     int baseChain = 0;
     int firstOp = 0;
     int lastOp = 0;
+
+    bool operator==(const SubgraphSpan&) const = default;
 };
 
 // A member path of a subgraph (member 0 is the base span). Coordinates on the base chain are relative
@@ -191,6 +209,8 @@ struct SubgraphMember {
     int fromOp = 0;
     int toChain = 0;
     int toOp = 0;
+
+    bool operator==(const SubgraphMember&) const = default;
 };
 
 struct SubgraphSummary {
@@ -202,6 +222,8 @@ struct SubgraphSummary {
     double costMax = 0;                // sum over member paths of the maximal own costs
     double costBase = 0;               // sum of first-variant costs of inherited elements
     int levelCount = 0;                // time levels: 1 when critical
+
+    bool operator==(const SubgraphSummary&) const = default;
 };
 
 // ---- The whole record ------------------------------------------------------------------------------
@@ -247,6 +269,11 @@ struct TaskRecord {
     // holds subgraphCount + 1 entries of which only the subgraphs' memberCount is filled.
     std::vector<SubgraphSummary> subgraphSummaries;
     std::vector<std::vector<int>> timeLevels;           // per subgraph, levelCount levels in tacts
+    // In memory only, built by the decomposition (`opRefs`): per subgraph and the top level (last), per
+    // member, one entry per own operation of the member: its number within the member's own list (from
+    // 1; for a base span relative to the span's first operation), -w at the first operation of a span
+    // absorbed by inner subgraph w, 0 at the further operations of that span.
+    std::vector<std::vector<std::vector<int>>> opRefs;
 
     // Prepared: working bounds of the graph and of its top-level paths (per chain).
     double graphTimeMin = 0;

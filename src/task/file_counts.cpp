@@ -1,0 +1,17 @@
+#include "task/file_counts.h"
+
+namespace zep {
+
+void check_count(const ByteReader& r, const std::string& what, int value, int lo, int hi) {
+    if (value < lo || value > hi)
+        r.fail(what + " is " + std::to_string(value) + ", expected " + std::to_string(lo) + " to " +
+               std::to_string(hi) + " (the file is damaged or of another kind)");
+}
+
+int read_count(ByteReader& r, const std::string& what, int lo, int hi) {
+    const int v = r.i32();
+    check_count(r, what, v, lo, hi);
+    return v;
+}
+
+} // namespace zep

@@ -1,0 +1,245 @@
+#include "common/byte_codec.h"
+#include "task/file_counts.h"
+#include "task/record_images.h"
+#include "task/solver_input.h"
+
+namespace zep {
+namespace {
+
+std::string num(int v) { return std::to_string(v); }
+
+VariantOut decode_variant_out(ByteReader& r) {
+    using I = VariantOutImage;
+    ImageReader img(r);
+    VariantOut v;
+    v.time = img.at(I::time).f64();
+    v.cost = img.at(I::cost).f64();
+    v.discretised = img.at(I::discretised).i32();
+    img.end(I::size);
+    return v;
+}
+
+SubgraphSolverRec decode_subgraph_rec(ByteReader& r) {
+    using I = SubgraphSolverRecImage;
+    ImageReader img(r);
+    SubgraphSolverRec s;
+    s.costBase = img.at(I::costBase).f64();
+    s.levelCount = img.at(I::levelCount).i32();
+    s.refCount = img.at(I::refCount).i32();
+    img.end(I::size);
+    return s;
+}
+
+SubgraphRef decode_ref(ByteReader& r) {
+    using I = SubgraphRefImage;
+    ImageReader img(r);
+    SubgraphRef s;
+    s.owner = img.at(I::owner).i32();
+    s.pathIndex = img.at(I::pathIndex).i32();
+    s.elementIndex = img.at(I::elementIndex).i32();
+    img.end(I::size);
+    return s;
+}
+
+SolverHeader decode_solver_header(ByteReader& r) {
+    using I = SolverHeaderImage;
+    ImageReader img(r);
+    SolverHeader h;
+    h.chainCount = img.at(I::chainCount).i32();
+    h.nestedChainCount = img.at(I::nestedChainCount).i32();
+    h.minimisedParam = img.at(I::minimisedParam).i32();
+    h.roundingType = img.at(I::roundingType).i32();
+    h.scaledTact = img.at(I::scaledTact).f64();
+    h.scaledLevelTact = img.at(I::scaledLevelTact).f64();
+    h.thresholdCount = img.at(I::thresholdCount).i32();
+    h.secondLevelIterations = img.at(I::secondLevelIterations).i32();
+    h.thresholdStep = img.at(I::thresholdStep).i32();
+    h.scaledCostThreshold = img.at(I::scaledCostThreshold).f64();
+    h.scaledBaseCostTotal = img.at(I::scaledBaseCostTotal).f64();
+    h.hasUnavailableResources = img.at(I::hasUnavailableResources).i32();
+    h.resourceCategoryCount = img.at(I::resourceCategoryCount).i32();
+    h.subgraphCount = img.at(I::subgraphCount).i32();
+    img.end(I::size);
+    return h;
+}
+
+class Reader {
+public:
+    Reader(std::span<const std::uint8_t> data, const std::string& source) : r_(data, source) {}
+
+    SolverInput read() {
+        SolverHeader& h = in_.header;
+        h = decode_solver_header(r_);                                                  // 1
+        check_count(r_, "chainCount", h.chainCount, 1, kMaxChains);
+        check_count(r_, "nestedChainCount", h.nestedChainCount, 0, h.chainCount - 1);
+        check_count(r_, "subgraphCount", h.subgraphCount, 0, h.nestedChainCount);
+        check_count(r_, "thresholdCount", h.thresholdCount, 0, kMaxThresholds);
+        if (h.hasUnavailableResources == 1)
+            check_count(r_, "resourceCategoryCount", h.resourceCategoryCount, 0, kMaxResourceCategories);
+
+        for (int c = 0; c < h.chainCount; ++c) {                                      // 2
+            in_.opCounts.push_back(read_count(r_, "chain " + num(c + 1) + " opCount", 1, kMaxOperationsPerChain));
+            totalOperations_ += in_.opCounts.back();
+        }
+        for (int k = 0; k <= h.subgraphCount; ++k)                                     // 3
+            in_.chainsPerSubgraph.push_back(read_count(r_, "chainsPerSubgraph entry " + num(k + 1), 1, h.chainCount));
+
+        if (h.subgraphCount > 0) {
+            in_.subgraphPaths.resize(h.subgraphCount);
+            std::vector<std::vector<int>> lengths(h.subgraphCount);
+            for (int k = 0; k < h.subgraphCount; ++k)                                  // 4
+                for (int m = 0; m < in_.chainsPerSubgraph[k]; ++m)
+                    lengths[k].push_back(read_count(r_, path_name(k, m) + " elementCount", 1, totalOperations_));
+            for (int k = 0; k < h.subgraphCount; ++k)                                  // 5
+                for (int m = 0; m < in_.chainsPerSubgraph[k]; ++m)
+                    in_.subgraphPaths[k].push_back(read_elements(lengths[k][m], path_name(k, m)));
+            for (int k = 0; k < h.subgraphCount; ++k)                                  // 6
+                for (int m = 0; m < in_.chainsPerSubgraph[k]; ++m)
+                    read_blocks(in_.subgraphPaths[k][m]);
+        }
+
+        const int topCount = in_.chainsPerSubgraph.back();
+        std::vector<int> lengths;
+        for (int i = 0; i < topCount; ++i)                                             // 7
+            lengths.push_back(read_count(r_, path_name(h.subgraphCount, i) + " elementCount", 1, totalOperations_));
+        for (int i = 0; i < topCount; ++i)                                             // 8
+            in_.topPaths.push_back(read_elements(lengths[i], path_name(h.subgraphCount, i)));
+        for (SolverPath& p : in_.topPaths)                                             // 9
+            read_blocks(p);
+
+        const bool secondLevel = h.minimisedParam == 1 && topCount > 1;                // 10
+        const int thresholdCount = secondLevel ? kSecondLevelThresholdCount : h.thresholdCount;
+        for (int i = 0; i < thresholdCount; ++i)
+            in_.thresholds.push_back(r_.i32());
+
+        if (h.subgraphCount > 0)                                                       // 11
+            read_subgraph_tables();
+        if (h.hasUnavailableResources == 1)                                            // 12
+            read_resources();
+        in_.shellFileName = r_.text(kSolverShellNameCapacity);                         // 13
+        return std::move(in_);
+    }
+
+private:
+    std::string path_name(int owner, int index) const {
+        if (owner == in_.header.subgraphCount)
+            return "top-level path " + num(index + 1);
+        return "subgraph " + num(owner + 1) + " path " + num(index + 1);
+    }
+
+    SolverPath read_elements(int count, const std::string& where) {
+        SolverPath p;
+        p.elements.reserve(count);
+        for (int i = 0; i < count; ++i) {
+            const std::string at = where + " element " + num(i + 1);
+            PathElement e = decode_element(r_);
+            check_count(r_, at + " chain", e.chain, 1, in_.header.chainCount);
+            if (e.op > 0) {
+                check_count(r_, at + " operation", e.op, 1, in_.opCounts[e.chain - 1]);
+                check_count(r_, at + " count", e.count, kMinVariantsPerOperation, kMaxVariantsPerOperation);
+            } else {
+                if (e.op < 0)
+                    check_count(r_, at + " subgraph reference", subgraph_index_of(e.op) + 1, 1,
+                                in_.header.subgraphCount);
+                check_count(r_, at + " count", e.count, 0, kMaxVariantsPerOperation);
+            }
+            p.elements.push_back(e);
+        }
+        return p;
+    }
+
+    // A real operation has `count` records, a subgraph reference `count` empty ones, a covered element
+    // one.
+    void read_blocks(SolverPath& p) {
+        for (const PathElement& e : p.elements) {
+            const int records = e.op == 0 ? 1 : e.count;
+            std::vector<VariantOut> block;
+            block.reserve(records);
+            for (int v = 0; v < records; ++v)
+                block.push_back(decode_variant_out(r_));
+            p.variants.push_back(std::move(block));
+        }
+    }
+
+    void read_subgraph_tables() {
+        const int S = in_.header.subgraphCount;
+        // No more references than elements: every element refers to at most one subgraph.
+        int elementTotal = 0;
+        for (const auto& paths : in_.subgraphPaths)
+            for (const SolverPath& p : paths)
+                elementTotal += static_cast<int>(p.elements.size());
+        for (const SolverPath& p : in_.topPaths)
+            elementTotal += static_cast<int>(p.elements.size());
+        for (int k = 0; k < S; ++k) {
+            SubgraphSolverRec s = decode_subgraph_rec(r_);
+            check_count(r_, "subgraph " + num(k + 1) + " levelCount", s.levelCount, 0, kMaxQuantSteps);
+            check_count(r_, "subgraph " + num(k + 1) + " refCount", s.refCount, 0, elementTotal);
+            in_.subgraphs.push_back(s);
+        }
+        in_.subgraphRefs.resize(S);
+        for (int k = 0; k < S; ++k)
+            for (int i = 0; i < in_.subgraphs[k].refCount; ++i) {
+                SubgraphRef ref = decode_ref(r_);
+                check_ref(k, i, ref);
+                in_.subgraphRefs[k].push_back(ref);
+            }
+        in_.timeLevels.resize(S);
+        for (int k = 0; k < S; ++k)
+            for (int l = 0; l < in_.subgraphs[k].levelCount; ++l)
+                in_.timeLevels[k].push_back(r_.i32());
+    }
+
+    // A reference must point at an element that refers to its subgraph: the solver writes through it.
+    void check_ref(int k, int i, const SubgraphRef& ref) {
+        const int S = in_.header.subgraphCount;
+        const std::string at = "subgraph " + num(k + 1) + " reference " + num(i + 1);
+        check_count(r_, at + " owner", ref.owner, 0, S);
+        const auto& paths = ref.owner == S ? in_.topPaths : in_.subgraphPaths[ref.owner];
+        check_count(r_, at + " path index", ref.pathIndex, 0, static_cast<int>(paths.size()) - 1);
+        const auto& elements = paths[ref.pathIndex].elements;
+        check_count(r_, at + " element index", ref.elementIndex, 0, static_cast<int>(elements.size()) - 1);
+        if (elements[ref.elementIndex].op != subgraph_reference(k))
+            r_.fail(at + " points at an element that does not refer to the subgraph");
+    }
+
+    void read_resources() {
+        const int categories = in_.header.resourceCategoryCount;
+        std::vector<int> intervalCount;
+        for (int k = 0; k < categories; ++k)
+            intervalCount.push_back(read_count(r_, "category " + num(k + 1) + " intervalCount",
+                                               kMinIntervalsPerCategory, kMaxIntervalsPerCategory));
+        in_.intervalTacts.resize(categories);
+        for (int k = 0; k < categories; ++k)
+            for (int i = 0; i < intervalCount[k]; ++i) {
+                int start = r_.i32();
+                int finish = r_.i32();
+                in_.intervalTacts[k].emplace_back(start, finish);
+            }
+        for (const SolverPath& p : in_.topPaths) {
+            std::vector<std::vector<VariantResource>> perElement;
+            for (const PathElement& e : p.elements) {
+                std::vector<VariantResource> needs;
+                for (int v = 0; v < e.count; ++v) {
+                    VariantResource vr;
+                    vr.resourceCategory = r_.i32();
+                    vr.noSuspend = r_.i32();
+                    needs.push_back(vr);
+                }
+                perElement.push_back(std::move(needs));
+            }
+            in_.variantResources.push_back(std::move(perElement));
+        }
+    }
+
+    ByteReader r_;
+    SolverInput in_;
+    int totalOperations_ = 0;
+};
+
+} // namespace
+
+SolverInput decode_solver_input(std::span<const std::uint8_t> data, const std::string& source) {
+    return Reader(data, source).read();
+}
+
+} // namespace zep

@@ -1,0 +1,206 @@
+#include "common/byte_codec.h"
+#include "task/record_images.h"
+#include "task/record_shape.h"
+#include "task/rounding.h"
+#include "task/solver_input.h"
+
+namespace zep {
+namespace {
+
+void encode_variant_out(ByteWriter& w, double time, double cost, int discretised) {
+    using I = VariantOutImage;
+    ImageWriter img(w);
+    img.at(I::time).f64(time);
+    img.at(I::cost).f64(cost);
+    img.at(I::discretised).i32(discretised);
+    img.end(I::size);
+}
+
+void encode_empty_variant_out(ByteWriter& w) { w.zeros(VariantOutImage::size); }
+
+void encode_subgraph_rec(ByteWriter& w, const SubgraphSolverRec& s) {
+    using I = SubgraphSolverRecImage;
+    ImageWriter img(w);
+    img.at(I::costBase).f64(s.costBase);
+    img.at(I::levelCount).i32(s.levelCount);
+    img.at(I::refCount).i32(s.refCount);
+    img.end(I::size);
+}
+
+void encode_ref(ByteWriter& w, const SubgraphRef& ref) {
+    using I = SubgraphRefImage;
+    ImageWriter img(w);
+    img.at(I::owner).i32(ref.owner);
+    img.at(I::pathIndex).i32(ref.pathIndex);
+    img.at(I::elementIndex).i32(ref.elementIndex);
+    img.end(I::size);
+}
+
+void encode_solver_header(ByteWriter& w, const SolverHeader& h) {
+    using I = SolverHeaderImage;
+    ImageWriter img(w);
+    img.at(I::chainCount).i32(h.chainCount);
+    img.at(I::nestedChainCount).i32(h.nestedChainCount);
+    img.at(I::minimisedParam).i32(h.minimisedParam);
+    img.at(I::roundingType).i32(h.roundingType);
+    img.at(I::scaledTact).f64(h.scaledTact);
+    img.at(I::scaledLevelTact).f64(h.scaledLevelTact);
+    img.at(I::thresholdCount).i32(h.thresholdCount);
+    img.at(I::secondLevelIterations).i32(h.secondLevelIterations);
+    img.at(I::thresholdStep).i32(h.thresholdStep);
+    img.at(I::scaledCostThreshold).f64(h.scaledCostThreshold);
+    img.at(I::scaledBaseCostTotal).f64(h.scaledBaseCostTotal);
+    img.at(I::hasUnavailableResources).i32(h.hasUnavailableResources);
+    img.at(I::resourceCategoryCount).i32(h.resourceCategoryCount);
+    img.at(I::subgraphCount).i32(h.subgraphCount);
+    img.end(I::size);
+}
+
+// Writes the variant blocks of paths and collects, per subgraph, the elements that refer to it, in the
+// order they are written.
+class VariantBlockWriter {
+public:
+    VariantBlockWriter(ByteWriter& w, const TaskRecord& rec)
+        : w_(w), rec_(rec), refs_(rec.header.subgraphCount) {}
+
+    // `divisor` is the tact the discretised value counts in; `byCost` discretises the cost, else the time.
+    void path(const PathInfo& p, int owner, int pathIndex, double divisor, bool byCost) {
+        const double sc = rec_.header.scalingCoef;
+        for (int i = 0; i < p.elementCount(); ++i) {
+            const PathElement& e = p.elements[i];
+            if (e.op > 0) {
+                for (const VariantRec& v : rec_.chains[e.chain - 1].operations[e.op - 1].variants)
+                    encode_variant_out(w_, v.time * sc, v.cost * sc,
+                                       MyRoundTo(rec_.header.roundingType, divisor, byCost ? v.cost : v.time));
+            } else if (e.op < 0) {
+                for (int k = 0; k < e.count; ++k)
+                    encode_empty_variant_out(w_);
+                refs_[subgraph_index_of(e.op)].push_back({owner, pathIndex, i});
+            } else {
+                encode_empty_variant_out(w_);
+            }
+        }
+    }
+
+    const std::vector<std::vector<SubgraphRef>>& refs() const { return refs_; }
+
+private:
+    ByteWriter& w_;
+    const TaskRecord& rec_;
+    std::vector<std::vector<SubgraphRef>> refs_;
+};
+
+std::vector<const PathInfo*> top_level_paths(const TaskRecord& rec) {
+    std::vector<const PathInfo*> paths;
+    for (const PathInfo& p : rec.chainPaths)
+        if (p.elementCount() > 0)
+            paths.push_back(&p);
+    return paths;
+}
+
+} // namespace
+
+int threshold_step(const TaskRecord& rec) {
+    const double diff = static_cast<double>(static_cast<long long>(rec.thresholds[1]) - rec.thresholds[0]);
+    const double step = round_half_even(diff * 0.01 * rec.header.iterationReductionCoef);
+    return step < 1 ? 1 : static_cast<int>(step);
+}
+
+std::vector<std::uint8_t> encode_solver_input(const TaskRecord& rec, std::string_view shellFileName) {
+    check_record_for_files(rec);
+    const TaskHeader& h = rec.header;
+    const double sc = h.scalingCoef;
+    const bool secondLevel = second_level_mode(rec);
+    const bool decomposed = h.decompositionMode == 1;
+
+    SolverHeader sh;
+    sh.chainCount = h.chainCount;
+    sh.nestedChainCount = h.nestedChainCount;
+    sh.minimisedParam = h.minimisedParam;
+    sh.roundingType = h.roundingType;
+    sh.scaledTact = h.tact * sc;
+    sh.scaledLevelTact = rec.levelTact * sc;
+    sh.thresholdCount = h.thresholdCount;
+    if (secondLevel) {
+        sh.secondLevelIterations = h.secondLevelIterations;
+        sh.thresholdStep = threshold_step(rec);
+        sh.scaledCostThreshold = h.costThreshold * sc;
+    }
+    sh.scaledBaseCostTotal = rec.baseCostTotal * sc;
+    sh.hasUnavailableResources = h.hasUnavailableResources;
+    sh.resourceCategoryCount = h.resourceCategoryCount;
+    sh.subgraphCount = h.subgraphCount;
+
+    ByteWriter w;
+    encode_solver_header(w, sh);                                             // 1
+    for (const ChainRec& c : rec.chains)                                     // 2
+        w.i32(c.opCount);
+    for (int n : rec.chainsPerSubgraph)                                      // 3
+        w.i32(n);
+    VariantBlockWriter blocks(w, rec);
+    if (h.subgraphCount > 0) {
+        for (const auto& paths : rec.subgraphPaths)                          // 4
+            for (const PathInfo& p : paths)
+                w.i32(p.elementCount());
+        for (const auto& paths : rec.subgraphPaths)                          // 5
+            for (const PathInfo& p : paths)
+                for (const PathElement& e : p.elements)
+                    encode_element(w, e);
+        for (int k = 0; k < h.subgraphCount; ++k)                            // 6
+            for (int m = 0; m < static_cast<int>(rec.subgraphPaths[k].size()); ++m)
+                blocks.path(rec.subgraphPaths[k][m], k, m, rec.levelTact, false);
+    }
+    const std::vector<const PathInfo*> top = top_level_paths(rec);
+    for (const PathInfo* p : top)                                            // 7
+        w.i32(p->elementCount());
+    for (const PathInfo* p : top)                                            // 8
+        for (const PathElement& e : p->elements)
+            encode_element(w, e);
+    for (int i = 0; i < static_cast<int>(top.size()); ++i)                   // 9
+        blocks.path(*top[i], h.subgraphCount, i, h.tact, rec.discretisedIsCost == 1);
+    for (int i = 0; i < stored_threshold_count(rec); ++i)                    // 10
+        w.i32(rec.thresholds[i]);
+    if (h.subgraphCount > 0) {                                               // 11
+        std::vector<int> levelCounts(h.subgraphCount, 0);
+        for (int k = 0; k < h.subgraphCount; ++k) {
+            const SubgraphSummary& s = rec.subgraphSummaries[k];
+            SubgraphSolverRec out;
+            if (decomposed) {
+                out.costBase = s.costBase * sc;
+                out.levelCount = levelCounts[k] = s.levelCount;
+            }
+            out.refCount = static_cast<int>(blocks.refs()[k].size());
+            encode_subgraph_rec(w, out);
+        }
+        for (const auto& refs : blocks.refs())
+            for (const SubgraphRef& ref : refs)
+                encode_ref(w, ref);
+        for (int k = 0; k < h.subgraphCount; ++k)
+            for (int l = 0; l < levelCounts[k]; ++l)
+                w.i32(rec.timeLevels[k][l]);
+    }
+    if (h.hasUnavailableResources == 1) {                                    // 12
+        for (const auto& intervals : rec.resourceIntervals)
+            w.i32(static_cast<int>(intervals.size()));
+        for (const auto& intervals : rec.resourceIntervals)
+            for (const ResourceInterval& i : intervals) {
+                w.i32(i.startTacts);
+                w.i32(i.finishTacts);
+            }
+        for (const PathInfo* p : top)
+            for (const PathElement& e : p->elements) {
+                if (e.op > 0) {
+                    for (const VariantRec& v : rec.chains[e.chain - 1].operations[e.op - 1].variants) {
+                        w.i32(v.resourceCategory);
+                        w.i32(v.noSuspend);
+                    }
+                } else {
+                    w.zeros(static_cast<std::size_t>(e.count) * 8);
+                }
+            }
+    }
+    w.text(shellFileName, kSolverShellNameCapacity);                         // 13
+    return w.take();
+}
+
+} // namespace zep

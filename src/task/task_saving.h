@@ -1,0 +1,23 @@
+#pragma once
+// `WriteFile`: the last step of the task entry wizard writes both task data files and registers the
+// task.
+#include "shell/session_state.h"
+#include "shell/task_register.h"
+#include "shell/workspace.h"
+#include "task/task_record.h"
+
+#include <string_view>
+
+namespace zep {
+
+// Copies the working chain counts into the header, writes Data/zep_<code>.dat and
+// Data/zep_<code>_in.dat (each atomically), then updates the register: in open modes 1 and 2 (new task,
+// new task from imported data) the task is added, in open mode 3 (correction) its entry is updated.
+// Both images are built before anything is written, so a record unfit to be written (std::invalid_argument)
+// or a text outside Windows-1251 (TextEncodingError) leaves the files and the register untouched. The
+// register never holds a code twice: a new task whose code is already registered updates that entry, and
+// a corrected task that lost its entry is added again. `shellFileName` is the language shell file in use.
+void WriteFile(TaskRecord& rec, const Workspace& ws, OpenMode mode, RegisterStore& reg,
+               std::string_view shellFileName);
+
+} // namespace zep
