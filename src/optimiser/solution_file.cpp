@@ -1,0 +1,182 @@
+#include "optimiser/solution_file.h"
+
+#include "common/atomic_file.h"
+#include "common/byte_codec.h"
+#include "common/cp1251.h"
+#include "common/errors.h"
+
+#include <stdexcept>
+
+namespace zep {
+
+std::size_t SolutionShape::file_size() const {
+    std::size_t ops = 0;
+    for (std::int32_t n : opCounts)
+        ops += static_cast<std::size_t>(n);
+    const auto M = static_cast<std::size_t>(runs), NC = opCounts.size();
+    std::size_t size =
+        SolutionHeaderImage::size + M * 4 + M * (kSolutionMessageCapacity + 1) + M * NC * 4 + M * ops * 4;
+    if (!hasUnavailableResources)
+        size += M * NC * 8 + M * 8;
+    return size;
+}
+
+Solution empty_solution(const SolutionShape &shape) {
+    const auto M = static_cast<std::size_t>(shape.runs), NC = shape.opCounts.size();
+    Solution s;
+    s.status.assign(M, 0);
+    s.message.assign(M, std::string());
+    s.cycleCounts.assign(M, std::vector<std::int32_t>(NC, 0));
+    std::vector<std::vector<std::int32_t>> choices;
+    for (std::int32_t n : shape.opCounts)
+        choices.emplace_back(static_cast<std::size_t>(n), 0);
+    s.variantChoice.assign(M, choices);
+    if (!shape.hasUnavailableResources) {
+        s.chainTimes.assign(M, std::vector<double>(NC, 0.0));
+        s.graphTimes.assign(M, 0.0);
+    }
+    return s;
+}
+
+std::string fit_single_byte_text(const std::string &utf8, std::size_t capacity) {
+    std::string out;
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < utf8.size() && count < capacity; ++count) {
+        std::size_t len = 1;
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c >= 0xF0)
+            len = 4;
+        else if (c >= 0xE0)
+            len = 3;
+        else if (c >= 0xC0)
+            len = 2;
+        const std::string ch = utf8.substr(i, len);
+        try {
+            utf8_to_cp1251(ch);
+            out += ch;
+        } catch (const TextEncodingError &) {
+            out += '?';
+        }
+        i += len;
+    }
+    return out;
+}
+
+namespace {
+
+void require(bool ok, const char *what) {
+    if (!ok)
+        throw std::invalid_argument(std::string("solution does not fit its task: ") + what);
+}
+
+void check_shape(const Solution &s, const SolutionShape &shape) {
+    const auto M = static_cast<std::size_t>(shape.runs), NC = shape.opCounts.size();
+    require(s.status.size() == M && s.message.size() == M, "one status and one message per run");
+    require(s.cycleCounts.size() == M && s.variantChoice.size() == M, "cycle counts and choices per run");
+    for (std::size_t k = 0; k < M; ++k) {
+        require(s.cycleCounts[k].size() == NC && s.variantChoice[k].size() == NC, "one entry per chain");
+        for (std::size_t c = 0; c < NC; ++c)
+            require(s.variantChoice[k][c].size() == static_cast<std::size_t>(shape.opCounts[c]),
+                    "one choice per operation");
+    }
+    if (!shape.hasUnavailableResources) {
+        require(s.chainTimes.size() == M && s.graphTimes.size() == M, "times per run");
+        for (const auto &t : s.chainTimes)
+            require(t.size() == NC, "one chain time per chain");
+    }
+}
+
+} // namespace
+
+std::vector<std::uint8_t> encode_solution(const Solution &s, const SolutionShape &shape) {
+    check_shape(s, shape);
+    ByteWriter w;
+    const SolutionHeader &h = s.header;
+    for (const std::string &line : h.infoLines)
+        w.text(fit_single_byte_text(line, kInfoLineCapacity), kInfoLineCapacity);
+    w.text(fit_single_byte_text(h.elapsed, kElapsedCapacity), kElapsedCapacity);
+    w.i32(h.stopCheckSparsity);
+    w.i32(h.iterationLimit);
+    w.zeros(4);
+    w.f64(h.endTime);
+    w.f64(h.endDate);
+    w.f64(h.relaxationCoef);
+    w.f64(h.stopCriterion);
+    w.i32(h.runsPerformed);
+    w.i32(h.maxPhaseStates);
+    for (std::int32_t v : s.status)
+        w.i32(v);
+    for (const std::string &m : s.message)
+        w.text(fit_single_byte_text(m, kSolutionMessageCapacity), kSolutionMessageCapacity);
+    for (const auto &run : s.cycleCounts)
+        for (std::int32_t v : run)
+            w.i32(v);
+    for (const auto &run : s.variantChoice)
+        for (const auto &chain : run)
+            for (std::int32_t v : chain)
+                w.i32(v);
+    if (!shape.hasUnavailableResources) {
+        for (const auto &run : s.chainTimes)
+            for (double v : run)
+                w.f64(v);
+        for (double v : s.graphTimes)
+            w.f64(v);
+    }
+    return w.take();
+}
+
+Solution decode_solution(std::span<const std::uint8_t> data, const SolutionShape &shape,
+                         const std::string &source) {
+    ByteReader r(data, source);
+    bool countsValid = shape.runs >= 0;
+    for (std::int32_t n : shape.opCounts)
+        countsValid = countsValid && n >= 0;
+    if (!countsValid)
+        r.fail("the task gives a negative number of runs or operations");
+    if (data.size() != shape.file_size())
+        r.fail("the file holds " + std::to_string(data.size()) + " bytes where its task needs " +
+               std::to_string(shape.file_size()));
+    Solution s = empty_solution(shape);
+    SolutionHeader &h = s.header;
+    for (std::string &line : h.infoLines)
+        line = r.text(kInfoLineCapacity);
+    h.elapsed = r.text(kElapsedCapacity);
+    h.stopCheckSparsity = r.i32();
+    h.iterationLimit = r.i32();
+    r.skip(4);
+    h.endTime = r.f64();
+    h.endDate = r.f64();
+    h.relaxationCoef = r.f64();
+    h.stopCriterion = r.f64();
+    h.runsPerformed = r.i32();
+    h.maxPhaseStates = r.i32();
+    for (std::int32_t &v : s.status)
+        v = r.i32();
+    for (std::string &m : s.message)
+        m = r.text(kSolutionMessageCapacity);
+    for (auto &run : s.cycleCounts)
+        for (std::int32_t &v : run)
+            v = r.i32();
+    for (auto &run : s.variantChoice)
+        for (auto &chain : run)
+            for (std::int32_t &v : chain)
+                v = r.i32();
+    if (!shape.hasUnavailableResources) {
+        for (auto &run : s.chainTimes)
+            for (double &v : run)
+                v = r.f64();
+        for (double &v : s.graphTimes)
+            v = r.f64();
+    }
+    return s;
+}
+
+void write_solution_file(const std::filesystem::path &path, const Solution &s, const SolutionShape &shape) {
+    write_file_atomically(path, encode_solution(s, shape));
+}
+
+Solution read_solution_file(const std::filesystem::path &path, const SolutionShape &shape) {
+    return decode_solution(read_whole_file(path), shape, path.string());
+}
+
+} // namespace zep

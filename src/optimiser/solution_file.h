@@ -1,0 +1,81 @@
+#pragma once
+// The solution file Solving/zep_<code>_out.dat (copied byte for byte to Data/ when the results are
+// taken over): a 216-byte header with the run parameters and timing, then one solution per threshold
+// run of the whole graph.
+//
+//   SolutionHeader (216 bytes)           1 solutionStatus: M int32
+//                                        2 solutionMessage: M slots of 255 bytes (text of capacity 254)
+//                                        3 path cycle counts: per run, NC int32
+//                                        4 variantChoice: per run, per chain, opCount int32
+//                                        5 without unavailable resources: chain times, per run NC doubles
+//                                        6 without unavailable resources: graph times, M doubles
+//
+// The file carries no counts of its own: M, NC, the opCounts and whether the task has unavailable
+// resources come from the task (SolutionShape).
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace zep {
+
+struct SolutionHeaderImage {
+    static constexpr std::size_t infoLine1 = 0, infoLine2 = 41, infoLine3 = 82, elapsed = 123,
+                                 stopCheckSparsity = 164, iterationLimit = 168, padding = 172, endTime = 176,
+                                 endDate = 184, relaxationCoef = 192, stopCriterion = 200,
+                                 runsPerformed = 208, maxPhaseStates = 212, size = 216;
+};
+inline constexpr std::size_t kInfoLineCapacity = 40;
+inline constexpr std::size_t kElapsedCapacity = 40;
+inline constexpr std::size_t kSolutionMessageCapacity = 254;
+
+struct SolutionHeader {
+    std::string infoLines[3];           // UTF-8; cut to 40 characters when written
+    std::string elapsed;                // "hh:mm:ss"; cut to 40 characters
+    std::int32_t stopCheckSparsity = 0; // КР
+    std::int32_t iterationLimit = 0;    // ЛЧИ
+    double endTime = 0;                 // time of day as a fraction of a day
+    double endDate = 0;                 // whole days since 30 December 1899
+    double relaxationCoef = 0;          // ОКР
+    double stopCriterion = 0;           // КО
+    std::int32_t runsPerformed = 0;     // M, the probes of a second-level search, or 0 when refused
+    std::int32_t maxPhaseStates = 0;    // largest L of any path; 0 when refused
+};
+
+// The counts the layout follows, all from the task.
+struct SolutionShape {
+    std::int32_t runs = 0;                // M: thresholdCount
+    std::vector<std::int32_t> opCounts;   // per chain: NC = opCounts.size()
+    bool hasUnavailableResources = false; // V = 1: no sections 5 and 6
+
+    std::size_t file_size() const;
+};
+
+struct Solution {
+    SolutionHeader header;
+    std::vector<std::int32_t> status; // per run: 0 none, 1 solved, -1 second-level limit used up
+    std::vector<std::string> message; // per run, UTF-8; cut to 254 characters when written
+    std::vector<std::vector<std::int32_t>> cycleCounts;                // [run][chain]
+    std::vector<std::vector<std::vector<std::int32_t>>> variantChoice; // [run][chain][op], 1-based, 0 none
+    std::vector<std::vector<double>> chainTimes;                       // [run][chain], scaled time units
+    std::vector<double> graphTimes;                                    // [run]
+};
+
+// A solution of the shape with every status, count, choice and time 0 and every message empty.
+Solution empty_solution(const SolutionShape &shape);
+
+// A text cut to `capacity` Windows-1251 characters; a character the code page lacks becomes "?" so that
+// a message or an information line is never lost for one character.
+std::string fit_single_byte_text(const std::string &utf8, std::size_t capacity);
+
+// Throws std::invalid_argument when the solution does not have the shape.
+std::vector<std::uint8_t> encode_solution(const Solution &s, const SolutionShape &shape);
+// `source` names the file in errors; a file shorter or longer than the shape gives FileFormatError.
+Solution decode_solution(std::span<const std::uint8_t> data, const SolutionShape &shape,
+                         const std::string &source);
+
+void write_solution_file(const std::filesystem::path &path, const Solution &s, const SolutionShape &shape);
+Solution read_solution_file(const std::filesystem::path &path, const SolutionShape &shape);
+
+} // namespace zep
