@@ -1,0 +1,95 @@
+#include "task/task_saving.h"
+
+#include "common/atomic_file.h"
+#include "common/errors.h"
+#include "sample_tasks.h"
+#include "task/solver_input.h"
+#include "task/task_file.h"
+#include "test_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace zep {
+namespace {
+
+const std::string kShell = "Shell (ZEP 2.2).rus";
+
+struct SavingFixture : ::testing::Test {
+    test::TempDir dir;
+    Workspace ws{dir.path()};
+    std::optional<RegisterStore> reg;
+
+    void SetUp() override {
+        std::filesystem::create_directories(ws.data());
+        std::filesystem::create_directories(ws.system());
+        reg.emplace(ws.register_file(), TaskRegister{});
+        reg->save();
+    }
+    std::size_t entries_on_disk() const { return read_register(ws.register_file()).entries.size(); }
+};
+
+TEST_F(SavingFixture, NewTaskWritesBothFilesAndAddsItsEntry) {
+    for (OpenMode mode : {OpenMode::First, OpenMode::Second}) {
+        TaskRecord rec = test::decomposed_task();
+        rec.header.taskCode = mode == OpenMode::First ? "NEW001" : "NEW002";
+        rec.header.chainCount = 0; // the working counts are what is saved
+        WriteFile(rec, ws, mode, *reg, kShell);
+
+        EXPECT_EQ(rec.header.chainCount, 3);
+        TaskRecord back;
+        ReadFile(back, ws, rec.header.taskCode);
+        EXPECT_EQ(back.chains, rec.chains);
+        EXPECT_EQ(read_whole_file(solver_input_path(ws, rec.header.taskCode)), encode_solver_input(rec, kShell));
+        const TaskRegister onDisk = read_register(ws.register_file());
+        const RegisterEntry* e = onDisk.find(rec.header.taskCode);
+        ASSERT_NE(e, nullptr);
+        EXPECT_EQ(e->name, rec.header.taskName);
+        EXPECT_EQ(e->status, TaskStatus::Entered);
+        EXPECT_EQ(e->created, e->modified);
+    }
+    EXPECT_EQ(entries_on_disk(), 2u);
+}
+
+TEST_F(SavingFixture, CorrectionUpdatesTheEntryAndNeverAddsASecond) {
+    TaskRecord rec = test::decomposed_task();
+    WriteFile(rec, ws, OpenMode::First, *reg, kShell);
+    reg->hand_over("DEC001");
+    reg->take_over("DEC001");
+
+    rec.header.taskName = "Renamed";
+    WriteFile(rec, ws, OpenMode::Third, *reg, kShell);
+    TaskRegister onDisk = read_register(ws.register_file());
+    ASSERT_EQ(onDisk.entries.size(), 1u);
+    EXPECT_EQ(onDisk.entries[0].name, "Renamed");
+    EXPECT_EQ(onDisk.entries[0].status, TaskStatus::Entered);
+
+    // Saving a "new" task under a registered code does not duplicate the entry either.
+    WriteFile(rec, ws, OpenMode::First, *reg, kShell);
+    EXPECT_EQ(entries_on_disk(), 1u);
+}
+
+TEST_F(SavingFixture, CorrectedTaskWithoutEntryIsRegisteredAgain) {
+    TaskRecord rec = test::resource_task();
+    WriteFile(rec, ws, OpenMode::Third, *reg, kShell);
+    EXPECT_NE(read_register(ws.register_file()).find("RES002"), nullptr);
+}
+
+TEST_F(SavingFixture, UnfitRecordLeavesFilesAndRegisterUntouched) {
+    TaskRecord good = test::decomposed_task();
+    WriteFile(good, ws, OpenMode::First, *reg, kShell);
+    const auto before = read_whole_file(task_file_path(ws, "DEC001"));
+
+    TaskRecord bad = test::decomposed_task();
+    bad.header.taskName = "Changed";
+    bad.chains[0].operations[0].variants.clear();
+    EXPECT_THROW(WriteFile(bad, ws, OpenMode::Third, *reg, kShell), std::invalid_argument);
+    TaskRecord unencodable = test::decomposed_task();
+    unencodable.chains[0].name = "漢字";
+    EXPECT_THROW(WriteFile(unencodable, ws, OpenMode::Third, *reg, kShell), TextEncodingError);
+
+    EXPECT_EQ(read_whole_file(task_file_path(ws, "DEC001")), before);
+    EXPECT_EQ(read_register(ws.register_file()).entries[0].name, good.header.taskName);
+}
+
+} // namespace
+} // namespace zep
