@@ -4,6 +4,7 @@
 #include "common/date_time.h"
 #include "shell/shell_dump.h"
 #include "shell/task_register.h"
+#include "task/task_dump.h"
 
 #include <iostream>
 
@@ -46,7 +47,13 @@ int cmd_dump(const Options& o) {
         std::cerr << "usage: zep dump FILE\n";
         return 2;
     }
-    std::cout << dump_file_as_json(o.args[0]);
+    const std::filesystem::path file = o.args[0];
+    if (is_task_file(file))
+        std::cout << dump_task_file_as_json(file);
+    else if (is_solver_input_file(file))
+        std::cout << dump_solver_input_as_json(file);
+    else
+        std::cout << dump_file_as_json(file);
     return 0;
 }
 

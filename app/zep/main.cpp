@@ -1,5 +1,5 @@
 // zep: the command-line front door of Lite_KORT_ZEP.
-//   zep dump FILE                 a shell file or the task register as JSON
+//   zep dump FILE                 a shell file, the task register, a task file or a solver input file as JSON
 //   zep list [--workspace DIR]    the task register
 //   zep shell [--lang EXT]        the language shell a run uses
 // Common options: --workspace DIR (default: the program's folder), --lang EXT (the shell to speak).
@@ -13,7 +13,8 @@ namespace {
 
 const char* kUsage = "usage: zep COMMAND [--workspace DIR] [--lang EXT] ...\n"
                      "commands:\n"
-                     "  dump FILE   print a language shell file or the task register as JSON\n"
+                     "  dump FILE   print a language shell file, the task register, a task file\n"
+                     "              (zep_XXXXXX.dat) or a solver input file (zep_XXXXXX_in.dat) as JSON\n"
                      "  list        print the task register\n"
                      "  shell       print the language shell this run speaks (--lang EXT, else the locale's)\n";
 
