@@ -1,0 +1,130 @@
+#include "optimiser/run_checks.h"
+
+#include "common/byte_codec.h"
+#include "optimiser/path_solver.h"
+#include "optimiser/task_optimiser.h"
+
+namespace zep {
+namespace {
+
+// Counts beyond these are damage, not a task: the layout of a refusal's file does not follow them.
+constexpr std::int32_t kLayoutLimit = 1000;
+
+} // namespace
+
+SolverInputHead read_solver_input_head(std::span<const std::uint8_t> data) {
+    SolverInputHead head;
+    if (data.size() < SolverHeaderImage::size)
+        return head;
+    using I = SolverHeaderImage;
+    auto at = [&](std::size_t offset) {
+        ByteReader r(data.subspan(offset), "");
+        return r;
+    };
+    SolverHeader h;
+    h.chainCount = at(I::chainCount).i32();
+    h.nestedChainCount = at(I::nestedChainCount).i32();
+    h.minimisedParam = at(I::minimisedParam).i32();
+    h.roundingType = at(I::roundingType).i32();
+    h.scaledTact = at(I::scaledTact).f64();
+    h.scaledLevelTact = at(I::scaledLevelTact).f64();
+    h.thresholdCount = at(I::thresholdCount).i32();
+    h.secondLevelIterations = at(I::secondLevelIterations).i32();
+    h.thresholdStep = at(I::thresholdStep).i32();
+    h.scaledCostThreshold = at(I::scaledCostThreshold).f64();
+    h.scaledBaseCostTotal = at(I::scaledBaseCostTotal).f64();
+    h.hasUnavailableResources = at(I::hasUnavailableResources).i32();
+    h.resourceCategoryCount = at(I::resourceCategoryCount).i32();
+    h.subgraphCount = at(I::subgraphCount).i32();
+    head.header = h;
+
+    if (h.chainCount < 0 || h.chainCount > kLayoutLimit ||
+        data.size() < I::size + static_cast<std::size_t>(h.chainCount) * 4)
+        return head;
+    ByteReader r(data.subspan(I::size), "");
+    std::vector<std::int32_t> ops;
+    for (std::int32_t c = 0; c < h.chainCount; ++c) {
+        const std::int32_t n = r.i32();
+        if (n < 0 || n > kLayoutLimit)
+            return head;
+        ops.push_back(n);
+    }
+    head.opCounts = std::move(ops);
+    return head;
+}
+
+std::optional<std::string> run_check_refusal(const SolverHeader &h, const IterationParams &p,
+                                             const RunTexts &t) {
+    if (!(h.chainCount >= 1 && h.chainCount <= 10))
+        return t.chain_count_refused(h.chainCount);
+    if (!(h.minimisedParam == 0 || h.minimisedParam == 1))
+        return t.minimised_param_refused(h.minimisedParam);
+    if (!(h.scaledTact >= 1e-5 && h.scaledTact <= 1000000))
+        return t.scaled_tact_refused(h.scaledTact);
+    if (!(h.thresholdCount >= 1 && h.thresholdCount <= 10))
+        return t.threshold_count_refused(h.chainCount, h.thresholdCount);
+    if (!(p.relaxationCoef >= 0.09999 && p.relaxationCoef < 1.0))
+        return t.relaxation_refused(p.relaxationCoef);
+    if (!(p.stopCheckSparsity >= 1))
+        return t.sparsity_refused(p.stopCheckSparsity);
+    if (!(p.iterationLimit >= 10))
+        return t.iteration_limit_refused(p.iterationLimit);
+    if (!(p.stopCriterion >= 0.00099 && p.stopCriterion <= 0.10001))
+        return t.stop_criterion_refused(p.stopCriterion);
+    return std::nullopt;
+}
+
+namespace {
+
+std::optional<std::string> threshold_fault(const std::vector<SolverPath> &paths, std::int32_t T,
+                                           const std::string &what) {
+    if (T < 0)
+        return what + " is negative (" + std::to_string(T) + ")";
+    for (const SolverPath &p : paths)
+        if (phase_state_count(static_cast<std::int64_t>(p.elements.size()), T) > PathSolver::kMaxPhaseStates)
+            return what + " (" + std::to_string(T) + ") gives a path more than " +
+                   std::to_string(PathSolver::kMaxPhaseStates) + " phase states";
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> unsolvable_reason(const SolverInput &in) {
+    for (std::size_t s = 0; s < in.subgraphPaths.size(); ++s)
+        for (std::size_t k = 0; k < in.timeLevels[s].size(); ++k)
+            if (auto f = threshold_fault(in.subgraphPaths[s], in.timeLevels[s][k],
+                                         "time level " + std::to_string(k + 1) + " of nested subgraph " +
+                                             std::to_string(s + 1)))
+                return f;
+    for (std::size_t k = 0; k < in.thresholds.size(); ++k)
+        if (auto f = threshold_fault(in.topPaths, in.thresholds[k], "threshold " + std::to_string(k + 1)))
+            return f;
+    if (second_level_mode(in)) {
+        const SolverHeader &h = in.header;
+        if (in.thresholds.size() < 2 || in.thresholds[0] > in.thresholds[1])
+            return std::string("the bounds of the second-level search are out of order");
+        if (h.thresholdStep < 1)
+            return "the threshold step of the second-level search is " + std::to_string(h.thresholdStep);
+        if (h.secondLevelIterations < 1 || h.secondLevelIterations > kMaxSecondLevelIterations)
+            return "the number of second-level iterations is " + std::to_string(h.secondLevelIterations);
+    } else if (in.thresholds.size() != static_cast<std::size_t>(in.header.thresholdCount)) {
+        return std::string("the threshold list does not match the threshold count");
+    }
+    return std::nullopt;
+}
+
+SolutionShape refusal_shape(const SolverInputHead &head) {
+    SolutionShape shape;
+    shape.runs = 1;
+    if (!head.header)
+        return shape;
+    const SolverHeader &h = *head.header;
+    if (h.thresholdCount >= 1 && h.thresholdCount <= kLayoutLimit)
+        shape.runs = h.thresholdCount;
+    if (head.opCounts)
+        shape.opCounts = *head.opCounts;
+    shape.hasUnavailableResources = h.hasUnavailableResources != 0;
+    return shape;
+}
+
+} // namespace zep

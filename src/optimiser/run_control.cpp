@@ -1,0 +1,274 @@
+#include "optimiser/run_control.h"
+
+#include "common/atomic_file.h"
+#include "common/cp1251.h"
+#include "common/date_time.h"
+#include "common/errors.h"
+#include "optimiser/run_checks.h"
+#include "optimiser/run_texts.h"
+#include "task/typed_number.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace zep {
+
+ParameterTexts default_parameter_texts(char separator) {
+    ParameterTexts t;
+    t.relaxationCoef = std::string("0") + separator + "9";
+    t.stopCriterion = std::string("0") + separator + "005";
+    return t;
+}
+
+ParameterEntry enter_parameters(const ParameterTexts &typed, char separator, const ShellTables &shell) {
+    ParameterEntry out;
+    IterationParams p;
+    auto refuse = [&](int field, int text) {
+        out.field = field;
+        if (text >= 0)
+            out.warning = shell.text(text) + ".";
+        return out;
+    };
+    auto okr = parse_typed_real(typed.relaxationCoef, separator);
+    if (!okr)
+        return refuse(0, -1);
+    if (!(*okr >= kRelaxationEntryMin && *okr < kRelaxationEntryLimit))
+        return refuse(0, 248);
+    p.relaxationCoef = *okr;
+    auto ko = parse_typed_real(typed.stopCriterion, separator);
+    if (!ko)
+        return refuse(1, -1);
+    if (!(*ko >= kStopCriterionEntryMin && *ko <= kStopCriterionEntryMax))
+        return refuse(1, 247);
+    p.stopCriterion = *ko;
+    auto kr = parse_typed_integer(typed.stopCheckSparsity);
+    if (!kr)
+        return refuse(2, -1);
+    if (*kr < kSparsityEntryMin)
+        return refuse(2, 419);
+    p.stopCheckSparsity = *kr;
+    auto lchi = parse_typed_integer(typed.iterationLimit);
+    if (!lchi)
+        return refuse(3, -1);
+    if (*lchi < kIterationLimitEntryMin)
+        return refuse(3, 421);
+    p.iterationLimit = *lchi;
+    out.params = p;
+    return out;
+}
+
+std::vector<std::string> find_task_inputs(const Workspace &ws) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (const auto &entry : fs::directory_iterator(ws.solving(), ec)) {
+        const std::string name = entry.path().filename().string();
+        if (is_task_file_name(name, "_in.dat"))
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string task_code_of_input(const std::string &fileName) {
+    return fileName.substr(4, 6);
+}
+
+namespace {
+
+bool is_utf8(const std::string &s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        std::size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        if (len == 0 || i + len > s.size())
+            return false;
+        for (std::size_t k = 1; k < len; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) >> 6) != 0x2)
+                return false;
+        i += len;
+    }
+    return true;
+}
+
+std::string trimmed(const std::string &s) {
+    const auto b = s.find_first_not_of(" \t\r\n");
+    if (b == std::string::npos)
+        return {};
+    return s.substr(b, s.find_last_not_of(" \t\r\n") - b + 1);
+}
+
+// "hh:mm:ss" of a time of day given as a fraction of a day (or of a duration in days).
+std::string clock_text(double days) {
+    long long seconds = std::llround(days * 86400.0);
+    if (seconds < 0)
+        seconds = 0;
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%02lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60, seconds % 60);
+    return buf;
+}
+
+std::string date_text(double serial) {
+    LocalDateTime t = from_date_serial(serial);
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%02d.%02d.%04d", t.day, t.month, t.year);
+    return buf;
+}
+
+} // namespace
+
+std::array<std::string, 3> read_info_lines(const Workspace &ws, const ShellTables &shell) {
+    std::array<std::string, 3> lines = {"? (" + shell.text(507) + " System\\info)",
+                                        "? (" + shell.text(508) + ")", "? (" + shell.text(508) + ")"};
+    fs::path file = ws.info_file();
+    std::error_code ec;
+    if (!fs::is_regular_file(file, ec)) {
+        file = ws.system() / "Info";
+        if (!fs::is_regular_file(file, ec))
+            return lines;
+    }
+    const std::vector<std::uint8_t> bytes = read_whole_file(file);
+    std::vector<std::string> text(1);
+    for (std::uint8_t b : bytes) {
+        if (b == '\n')
+            text.emplace_back();
+        else
+            text.back() += static_cast<char>(b);
+    }
+    for (std::size_t i = 0; i < 3; ++i) {
+        const std::size_t n = 2 * i + 1; // the 2nd, 4th and 6th lines
+        const std::string raw = n < text.size() ? text[n] : std::string();
+        lines[i] = trimmed(is_utf8(raw) ? raw : cp1251_to_utf8(raw));
+    }
+    return lines;
+}
+
+std::string no_input_files_message(const ShellTables &shell) {
+    return shell.text(10) + ". " + shell.text(374) + ".";
+}
+
+std::string missing_input_message(const ShellTables &shell, const std::string &code) {
+    return shell.text(10) + ". " + shell.text(373) + " \"zep_" + code + "_in.dat\".";
+}
+
+TaskRunOutcome run_task(const RunSetup &setup, const std::string &code, RunListener *listener) {
+    const ShellTables &shell = *setup.shell;
+    RunTexts texts{shell, code, setup.separator};
+    TaskRunOutcome outcome;
+    outcome.code = code;
+    const double started = now_date_serial();
+    if (listener)
+        listener->task_started(
+            code, start_line(texts, clock_text(started - std::floor(started)), date_text(started)));
+
+    const fs::path input = setup.workspace.solving() / ("zep_" + code + "_in.dat");
+    const std::vector<std::uint8_t> bytes = read_whole_file(input);
+    const SolverInputHead head = read_solver_input_head(bytes);
+
+    std::optional<std::string> refusal;
+    SolverInput in;
+    if (!head.header)
+        refusal = texts.input_refused("\"" + input.filename().string() + "\" is shorter than its header.");
+    else
+        refusal = run_check_refusal(*head.header, setup.params, texts);
+    if (!refusal) {
+        try {
+            in = decode_solver_input(bytes, input.string());
+            if (auto reason = unsolvable_reason(in))
+                refusal = texts.input_refused("\"" + input.filename().string() + "\": " + *reason + ".");
+        } catch (const FileFormatError &e) {
+            refusal = texts.input_refused(e.what());
+        }
+    }
+
+    Solution solution;
+    SolutionShape shape;
+    if (refusal) {
+        shape = refusal_shape(head);
+        solution = empty_solution(shape);
+        solution.message[0] = *refusal;
+        outcome.refused = true;
+        outcome.message = *refusal;
+        if (listener)
+            listener->error_line(*refusal);
+    } else {
+        if (listener)
+            listener->report_line(1, report_line1(texts, discretised_is_cost(in), in.header.chainCount,
+                                                  in.header.thresholdCount));
+        // Remembers the last error line for the outcome.
+        struct Forward : RunReporter {
+            RunListener *to;
+            std::string last;
+            void report_line(int line, const std::string &text) override {
+                if (to)
+                    to->report_line(line, text);
+            }
+            void error_line(const std::string &text) override {
+                last = text;
+                if (to)
+                    to->error_line(text);
+            }
+            void cycle_progress(const RunPosition &at, std::int32_t cycle) override {
+                if (to)
+                    to->cycle_progress(at, cycle);
+            }
+        } forward;
+        forward.to = listener;
+        OptimiserOptions options{setup.params, setup.threads};
+        TaskOptimisation result = optimise_task(in, texts, options, &forward);
+        shape = solution_shape(in);
+        solution = std::move(result.solution);
+        solution.header.runsPerformed = result.runsPerformed;
+        solution.header.maxPhaseStates = static_cast<std::int32_t>(result.maxPhaseStates);
+        outcome.message = forward.last;
+    }
+
+    const double finished = now_date_serial();
+    SolutionHeader &h = solution.header;
+    h.infoLines[0] = setup.infoLines[0];
+    h.infoLines[1] = setup.infoLines[1];
+    h.infoLines[2] = setup.infoLines[2];
+    // The difference of the two moments, so that a run across midnight keeps its length.
+    const std::string elapsed = clock_text(finished - started);
+    h.elapsed = elapsed;
+    h.stopCheckSparsity = setup.params.stopCheckSparsity;
+    h.iterationLimit = setup.params.iterationLimit;
+    h.endDate = std::floor(finished);
+    h.endTime = finished - h.endDate;
+    h.relaxationCoef = setup.params.relaxationCoef;
+    h.stopCriterion = setup.params.stopCriterion;
+    outcome.solutionFile = setup.workspace.solving() / ("zep_" + code + "_out.dat");
+    write_solution_file(outcome.solutionFile, solution, shape);
+
+    if (listener) {
+        listener->report_line(6, report_line6(texts, shape.runs));
+        listener->task_finished(code, end_line(texts, elapsed));
+    }
+    return outcome;
+}
+
+bool take_over_solution(const Workspace &ws, const std::string &code, const std::function<void()> &record) {
+    const fs::path solution = ws.solving() / ("zep_" + code + "_out.dat");
+    std::error_code ec;
+    if (!fs::is_regular_file(solution, ec))
+        return false;
+    write_file_atomically(ws.data() / ("zep_" + code + "_out.dat"), read_whole_file(solution));
+    record();
+    fs::remove(ws.solving() / ("zep_" + code + "_in.dat"), ec);
+    fs::remove(solution, ec);
+    return true;
+}
+
+bool hand_over_input(const Workspace &ws, const std::string &code, const std::function<void()> &record) {
+    const fs::path input = ws.data() / ("zep_" + code + "_in.dat");
+    std::error_code ec;
+    if (!fs::is_regular_file(input, ec))
+        return false;
+    write_file_atomically(ws.solving() / ("zep_" + code + "_in.dat"), read_whole_file(input));
+    record();
+    return true;
+}
+
+} // namespace zep

@@ -1,0 +1,102 @@
+#pragma once
+// The optimisation module's run without its window: the four parameters as typed, the tasks of a run
+// (every input file waiting in Solving, or one task by its code), the information lines, and the run of
+// each task from its input file to its solution file with report lines 1 to 6 on the way.
+//
+// The window drives the same code on a worker thread and shows what the RunListener receives; the
+// command line prints it.
+#include "optimiser/path_problem.h"
+#include "optimiser/task_optimiser.h"
+#include "shell/shell_file.h"
+#include "shell/workspace.h"
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zep {
+
+// ---- Parameters ----------------------------------------------------------------------------------
+// Entry ranges of the parameter step (the run checks accept an ОКР down to 0.1; the entry does not).
+inline constexpr double kRelaxationEntryMin = 0.49999;   // ОКР >= this
+inline constexpr double kRelaxationEntryLimit = 0.99999; // ОКР < this
+inline constexpr double kStopCriterionEntryMin = 0.00099;
+inline constexpr double kStopCriterionEntryMax = 0.10001;
+inline constexpr int kSparsityEntryMin = 1;
+inline constexpr int kIterationLimitEntryMin = 10;
+
+// The four edits as typed, in the order ОКР, КО, КР, ЛЧИ.
+struct ParameterTexts {
+    std::string relaxationCoef = "0,9";
+    std::string stopCriterion = "0,005";
+    std::string stopCheckSparsity = "5";
+    std::string iterationLimit = "3000";
+};
+ParameterTexts default_parameter_texts(char separator);
+
+// The parameter step: the values are taken in order and the first failure ends it. A refused value
+// names its edit (0 to 3) and the warning (text N + "."), or no warning when the text does not convert.
+struct ParameterEntry {
+    std::optional<IterationParams> params;
+    int field = -1;
+    std::string warning; // empty: the text did not convert; only the focus returns
+};
+ParameterEntry enter_parameters(const ParameterTexts &typed, char separator, const ShellTables &shell);
+
+// ---- Tasks and information lines ------------------------------------------------------------------
+// Names of the files "zep_??????_in.dat" in Solving (`taskFileList`), in name order.
+std::vector<std::string> find_task_inputs(const Workspace &ws);
+// Characters 5 to 10 of such a name.
+std::string task_code_of_input(const std::string &fileName);
+
+// The three information lines: "? (" + text 507 + " System\info)" and twice "? (" + text 508 + ")",
+// replaced by the 2nd, 4th and 6th lines of System/Info. (or System/Info) when the file exists, trimmed
+// of blanks. The file is Windows-1251 unless its bytes read as UTF-8.
+std::array<std::string, 3> read_info_lines(const Workspace &ws, const ShellTables &shell);
+
+// The refusals of the mode and code steps: batch mode without input files, a code without its file.
+std::string no_input_files_message(const ShellTables &shell);
+std::string missing_input_message(const ShellTables &shell, const std::string &code);
+
+// ---- The run --------------------------------------------------------------------------------------
+class RunListener : public RunReporter {
+public:
+    virtual void task_started(const std::string &code, const std::string &startLine) {}
+    virtual void task_finished(const std::string &code, const std::string &endLine) {}
+};
+
+struct RunSetup {
+    Workspace workspace;
+    const ShellTables *shell = nullptr;
+    char separator = '.';
+    IterationParams params;
+    std::array<std::string, 3> infoLines;
+    unsigned threads = 0; // threshold runs side by side; 0: one per core
+};
+
+struct TaskRunOutcome {
+    std::string code;
+    bool refused = false; // a check or the input refused the task (its file holds the message)
+    std::string message;  // the refusal, or the last error line of the run
+    std::filesystem::path solutionFile;
+};
+
+// One task: reads Solving/zep_<code>_in.dat, checks it, optimises it and writes
+// Solving/zep_<code>_out.dat, also when the task was refused. Throws FileAccessError when the input
+// cannot be read or the solution cannot be written.
+TaskRunOutcome run_task(const RunSetup &setup, const std::string &code, RunListener *listener = nullptr);
+
+// ---- Taking the results over ----------------------------------------------------------------------
+// After an immediate solve, and the protocol window's load command: copies Solving/zep_<code>_out.dat
+// to Data, calls `record` (status 2, solved now) and deletes both Solving files of the task. Returns
+// false, doing nothing, when there is no solution file.
+bool take_over_solution(const Workspace &ws, const std::string &code, const std::function<void()> &record);
+
+// The protocol window's unload command: copies Data/zep_<code>_in.dat to Solving and calls `record`
+// (status 1, unloaded now). False, doing nothing, when the input file does not exist.
+bool hand_over_input(const Workspace &ws, const std::string &code, const std::function<void()> &record);
+
+} // namespace zep

@@ -1,0 +1,346 @@
+#include "optimiser/task_optimiser.h"
+
+#include "optimiser/path_solver.h"
+#include "optimiser/result_assembly.h"
+#include "optimiser/second_level_search.h"
+#include "task/rounding.h"
+
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+namespace zep {
+
+SolutionShape solution_shape(const SolverInput &in) {
+    SolutionShape shape;
+    shape.runs = in.header.thresholdCount;
+    shape.opCounts.assign(in.opCounts.begin(), in.opCounts.end());
+    shape.hasUnavailableResources = in.header.hasUnavailableResources != 0;
+    return shape;
+}
+
+bool discretised_is_cost(const SolverInput &in) {
+    return in.header.minimisedParam == 1 && in.topPaths.size() == 1;
+}
+
+bool second_level_mode(const SolverInput &in) {
+    return in.header.minimisedParam == 1 && in.topPaths.size() >= 2;
+}
+
+namespace {
+
+// Level k of a subgraph that cannot keep within its time level.
+constexpr double kInfeasibleLevel = 100000000;
+
+// Serialises the reporter's calls when runs go side by side.
+class Reports {
+public:
+    explicit Reports(RunReporter *r) : r_(r) {}
+    void line(int n, const std::string &text) {
+        if (!r_)
+            return;
+        std::lock_guard lock(m_);
+        r_->report_line(n, text);
+    }
+    void error(const std::string &text) {
+        if (!r_)
+            return;
+        std::lock_guard lock(m_);
+        r_->error_line(text);
+    }
+    void cycle(const RunPosition &at, std::int32_t i) {
+        if (!r_)
+            return;
+        std::lock_guard lock(m_);
+        r_->cycle_progress(at, i);
+    }
+
+private:
+    RunReporter *r_;
+    std::mutex m_;
+};
+
+class LineProgress : public PathProgress {
+public:
+    LineProgress(Reports &reports, const RunTexts &texts, const RunPosition &at)
+        : reports_(reports), texts_(texts), at_(at) {}
+    void phase_states(std::int64_t count) override { reports_.line(2, report_line2(texts_, at_, count)); }
+    void initialised() override { reports_.line(3, report_line3(texts_, at_)); }
+    void cycle_done(std::int32_t cycle) override { reports_.cycle(at_, cycle); }
+
+private:
+    Reports &reports_;
+    const RunTexts &texts_;
+    RunPosition at_;
+};
+
+class Optimiser {
+public:
+    Optimiser(SolverInput in, const RunTexts &texts, const OptimiserOptions &options, RunReporter *reporter)
+        : in_(std::move(in)), texts_(texts), options_(options), reports_(reporter),
+          S_(static_cast<std::int32_t>(in_.subgraphPaths.size())), isCost_(discretised_is_cost(in_)),
+          secondLevel_(second_level_mode(in_)) {
+        result_.solution = empty_solution(solution_shape(in_));
+    }
+
+    TaskOptimisation run() {
+        subgraphRuns_.resize(static_cast<std::size_t>(S_));
+        for (std::int32_t s = 0; s < S_; ++s)
+            solve_subgraph(s);
+        if (secondLevel_)
+            search_second_level();
+        else
+            solve_thresholds();
+        return std::move(result_);
+    }
+
+private:
+    const std::vector<SolverPath> &paths_of(std::int32_t s) const {
+        return s < S_ ? in_.subgraphPaths[static_cast<std::size_t>(s)] : in_.topPaths;
+    }
+
+    // A message raised for run (or probe) k is kept in slot k when there is one; it always shows.
+    void message(std::int32_t k, const std::string &text) {
+        if (k >= 0 && static_cast<std::size_t>(k) < result_.solution.message.size())
+            result_.solution.message[static_cast<std::size_t>(k)] = text;
+        reports_.error(text);
+    }
+
+    PathProblem problem_of(std::int32_t s, std::size_t p, std::int32_t threshold) const {
+        const SolverPath &path = paths_of(s)[p];
+        const bool resources = s == S_ && in_.header.hasUnavailableResources == 1;
+        const bool timeIsWeight = s == S_ && isCost_;
+        PathProblem problem;
+        problem.threshold = threshold;
+        problem.hasUnavailableResources = resources;
+        problem.elements.resize(path.variants.size());
+        for (std::size_t e = 0; e < path.variants.size(); ++e) {
+            const auto &block = path.variants[e];
+            auto &variants = problem.elements[e];
+            variants.resize(block.size());
+            for (std::size_t v = 0; v < block.size(); ++v) {
+                variants[v].weight = timeIsWeight ? block[v].time : block[v].cost;
+                variants[v].value = block[v].discretised;
+                if (resources && p < in_.variantResources.size() && e < in_.variantResources[p].size() &&
+                    v < in_.variantResources[p][e].size()) {
+                    variants[v].resourceCategory = in_.variantResources[p][e][v].resourceCategory;
+                    variants[v].noSuspend = in_.variantResources[p][e][v].noSuspend;
+                }
+            }
+        }
+        if (resources)
+            for (const auto &category : in_.intervalTacts) {
+                std::vector<AvailabilityInterval> intervals;
+                for (auto [start, finish] : category)
+                    intervals.push_back({start, finish});
+                problem.intervals.push_back(std::move(intervals));
+            }
+        return problem;
+    }
+
+    // Run (s, k) under threshold T: every path in order until one fails.
+    RunRecord run_paths(std::int32_t s, std::int32_t k, std::int32_t T, PathSolver &solver) {
+        const auto &paths = paths_of(s);
+        const std::string prefix = texts_.subgraph_prefix(s, S_);
+        RunPosition at;
+        at.run = k;
+        at.secondLevel = secondLevel_ && s == S_;
+        at.runs = s < S_ ? in_.subgraphs[static_cast<std::size_t>(s)].levelCount : in_.header.thresholdCount;
+        at.paths = static_cast<std::int32_t>(paths.size());
+        at.subgraph = s;
+        at.subgraphCount = S_;
+        const double base =
+            s < S_ ? in_.subgraphs[static_cast<std::size_t>(s)].costBase : in_.header.scaledBaseCostTotal;
+
+        RunRecord run;
+        run.paths.resize(paths.size());
+        for (std::size_t p = 0; p < paths.size(); ++p) {
+            at.path = static_cast<std::int32_t>(p);
+            reports_.line(2, "");
+            reports_.line(3, "");
+            LineProgress progress(reports_, texts_, at);
+            const PathResult &r = solver.solve(problem_of(s, p, T), options_.params, &progress);
+            run.maxPhaseStates = std::max(run.maxPhaseStates, r.phaseStates);
+            if (r.converged)
+                run.total += r.optimalValue;
+            if (r.iterationCode != PathCode::Success) {
+                run.failed = true;
+                if (s == S_)
+                    message(k, texts_.path_failed(k, at.path, prefix,
+                                                  static_cast<std::int32_t>(r.iterationCode)));
+                return run;
+            }
+            if (p + 1 == paths.size()) {
+                run.total -= base;
+                if (s == S_)
+                    reports_.line(4, report_line4_graph(texts_, k, in_.header.thresholdCount,
+                                                        in_.header.chainCount, isCost_, run.total,
+                                                        T * in_.header.scaledTact));
+                else
+                    reports_.line(4, report_line4_subgraph(texts_, k, at.runs, s, S_));
+            }
+            PathRecord &record = run.paths[p];
+            record.cycles = r.cycles;
+            record.trace = r.trace;
+            for (std::int32_t element : r.elementsWithoutVariant)
+                message(k, texts_.no_admissible_variant(element, k));
+            if (r.traceCode == PathCode::NoRoute) {
+                run.traceBroken = true;
+                message(k, texts_.trace_broken(k, at.path, prefix, r.brokenOption));
+                return run;
+            }
+            reports_.line(5, report_line5(texts_, at));
+        }
+        run.complete = true;
+        return run;
+    }
+
+    void note_phase_states(const RunRecord &run) {
+        result_.maxPhaseStates = std::max(result_.maxPhaseStates, run.maxPhaseStates);
+    }
+
+    // Every level of subgraph s, and its results into the blocks of the elements that refer to it.
+    void solve_subgraph(std::int32_t s) {
+        const auto su = static_cast<std::size_t>(s);
+        const std::int32_t levels = in_.subgraphs[su].levelCount;
+        for (std::int32_t k = 0; k < levels; ++k) {
+            RunRecord run = run_paths(s, k, in_.timeLevels[su][static_cast<std::size_t>(k)], solver_);
+            note_phase_states(run);
+            if (!run.traceBroken)
+                fill_level(s, k, run);
+            subgraphRuns_[su].push_back(std::move(run));
+        }
+    }
+
+    void fill_level(std::int32_t s, std::int32_t k, const RunRecord &run) {
+        const auto su = static_cast<std::size_t>(s);
+        const auto &paths = paths_of(s);
+        double time = 0;
+        if (!run.failed) {
+            // The longest member path under its own traced choices.
+            for (std::size_t p = 0; p < paths.size(); ++p) {
+                double sum = 0;
+                const auto &trace = run.paths[p].trace;
+                for (std::size_t e = 0; e < trace.size() && e < paths[p].variants.size(); ++e) {
+                    const std::int32_t v = trace[e].variant;
+                    if (v >= 1 && static_cast<std::size_t>(v) <= paths[p].variants[e].size())
+                        sum += paths[p].variants[e][static_cast<std::size_t>(v - 1)].time;
+                }
+                if (p == 0 || sum > time)
+                    time = sum;
+            }
+        }
+        for (const SubgraphRef &ref : in_.subgraphRefs[su]) {
+            auto &owner =
+                ref.owner == S_ ? in_.topPaths : in_.subgraphPaths[static_cast<std::size_t>(ref.owner)];
+            auto &block = owner[static_cast<std::size_t>(ref.pathIndex)]
+                              .variants[static_cast<std::size_t>(ref.elementIndex)];
+            if (static_cast<std::size_t>(k) >= block.size())
+                continue;
+            VariantOut &entry = block[static_cast<std::size_t>(k)];
+            if (run.failed) {
+                entry.cost = kInfeasibleLevel;
+                entry.time = kInfeasibleLevel;
+                continue;
+            }
+            entry.cost = run.total;
+            entry.time = time;
+            if (isCost_ && ref.owner == S_)
+                entry.discretised = MyRoundTo(in_.header.roundingType, in_.header.scaledTact, run.total);
+            else
+                entry.discretised = MyRoundTo(in_.header.roundingType, in_.header.scaledLevelTact, time);
+        }
+    }
+
+    unsigned thread_count(std::size_t runs) const {
+        unsigned n =
+            options_.threads == 0 ? std::max(1u, std::thread::hardware_concurrency()) : options_.threads;
+        return static_cast<unsigned>(std::min<std::size_t>(n, runs));
+    }
+
+    void solve_thresholds() {
+        const auto M = static_cast<std::size_t>(in_.header.thresholdCount);
+        std::vector<RunRecord> runs(M);
+        const unsigned threads = thread_count(M);
+        if (threads <= 1) {
+            for (std::size_t k = 0; k < M; ++k)
+                runs[k] = run_paths(S_, static_cast<std::int32_t>(k), in_.thresholds[k], solver_);
+        } else {
+            // Each worker takes the next run; a run writes only its own record and message slot.
+            std::atomic<std::size_t> next{0};
+            auto work = [&] {
+                PathSolver solver;
+                for (std::size_t k; (k = next++) < M;)
+                    runs[k] = run_paths(S_, static_cast<std::int32_t>(k), in_.thresholds[k], solver);
+            };
+            std::vector<std::jthread> pool;
+            for (unsigned t = 0; t < threads; ++t)
+                pool.emplace_back(work);
+        }
+        for (std::size_t k = 0; k < M; ++k) {
+            note_phase_states(runs[k]);
+            if (runs[k].complete) {
+                result_.solution.status[k] = 1;
+                assemble_run(in_, subgraphRuns_, runs[k], k, result_.solution);
+            }
+        }
+        result_.runsPerformed = static_cast<std::int32_t>(M);
+    }
+
+    void search_second_level() {
+        const SolverHeader &h = in_.header;
+        SecondLevelSearch search(in_.thresholds[0], in_.thresholds[1], h.thresholdStep,
+                                 h.secondLevelIterations, h.scaledCostThreshold);
+        RunRecord previous; // no choices until a probe is kept
+        RunRecord result;
+        std::int32_t status = 0;
+        for (std::int32_t k = 0;; ++k) {
+            RunRecord probe = run_paths(S_, k, search.current(), solver_);
+            note_phase_states(probe);
+            const SecondLevelSearch::Decision d = search.after_probe(probe.total, probe.complete);
+            if (d.step == SecondLevelSearch::Step::NextProbe) {
+                if (d.keepAsPrevious)
+                    previous = std::move(probe);
+                continue;
+            }
+            if (d.step == SecondLevelSearch::Step::ResultThisProbe) {
+                status = 1;
+                result = std::move(probe);
+            } else if (d.step == SecondLevelSearch::Step::ResultPreviousProbe) {
+                status = 1;
+                result = std::move(previous);
+            } else {
+                status = -1;
+                message(0, texts_.second_level_used_up());
+                result = std::move(probe);
+            }
+            break;
+        }
+        result_.runsPerformed = search.probes();
+        if (!result_.solution.status.empty()) {
+            result_.solution.status[0] = status;
+            assemble_run(in_, subgraphRuns_, result, 0, result_.solution);
+        }
+    }
+
+    SolverInput in_;
+    const RunTexts &texts_;
+    OptimiserOptions options_;
+    Reports reports_;
+    std::int32_t S_;
+    bool isCost_;
+    bool secondLevel_;
+    PathSolver solver_;
+    std::vector<std::vector<RunRecord>> subgraphRuns_;
+    TaskOptimisation result_;
+};
+
+} // namespace
+
+TaskOptimisation optimise_task(const SolverInput &in, const RunTexts &texts, const OptimiserOptions &options,
+                               RunReporter *reporter) {
+    return Optimiser(in, texts, options, reporter).run();
+}
+
+} // namespace zep

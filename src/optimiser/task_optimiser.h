@@ -1,0 +1,53 @@
+#pragma once
+// The optimisation of one task that passed its run checks: every nested subgraph for each of its time
+// levels (the results feed the variant blocks of the elements that refer to the subgraph), then the
+// whole graph for each threshold, or by the second-level search; then the solution is assembled.
+//
+// Threshold runs of the whole graph do not depend on each other outside the second-level search; with
+// more than one thread they run side by side, each with its own path solver, and give exactly what a
+// sequential run gives. Report lines then come from several runs interleaved (each line names its run).
+#include "optimiser/path_problem.h"
+#include "optimiser/run_texts.h"
+#include "optimiser/solution_file.h"
+#include "task/solver_input.h"
+
+#include <cstdint>
+#include <string>
+
+namespace zep {
+
+// Receives report lines 1 to 6 (`line` 1..6), the error line and the cycle progress. Calls never
+// overlap: with several threads they are serialised.
+class RunReporter {
+public:
+    virtual ~RunReporter() = default;
+    virtual void report_line(int line, const std::string &text) {}
+    virtual void error_line(const std::string &text) {}
+    // After every iteration cycle of the path at `at` (cheap: throttle here).
+    virtual void cycle_progress(const RunPosition &at, std::int32_t cycle) {}
+};
+
+struct OptimiserOptions {
+    IterationParams params;
+    unsigned threads = 1; // threshold runs of the whole graph at once; 0: one per core
+};
+
+// The counts that lay out the solution of a task.
+SolutionShape solution_shape(const SolverInput &in);
+
+// `discretisedIsCost`: the time is minimised and the whole graph has exactly one path.
+bool discretised_is_cost(const SolverInput &in);
+// The second-level search: the time is minimised and the whole graph has two or more paths.
+bool second_level_mode(const SolverInput &in);
+
+struct TaskOptimisation {
+    Solution solution;              // statuses, messages, cycle counts, choices, times (header left empty)
+    std::int32_t runsPerformed = 0; // M, or the number of probes of the second-level search
+    std::int64_t maxPhaseStates = 0;
+};
+
+// Optimises a task whose input passed the run checks and check_solvable (run_checks.h).
+TaskOptimisation optimise_task(const SolverInput &in, const RunTexts &texts, const OptimiserOptions &options,
+                               RunReporter *reporter = nullptr);
+
+} // namespace zep
