@@ -80,6 +80,14 @@ TEST(TaskFile, SectionsHaveTheirRecordSizes) {
                                  + (1 + 5 + 6) * 4; // memberCount, sourceOps, spanMark; no marks
     EXPECT_EQ(image.size(), expected);
 
+    // Without subgraphs sections 7, 8 and 12 are absent; with resources and marks 11 and 13 present.
+    const std::size_t withResources = 240 + 2 * 128 + 3 * 108 + 6 * 72 // header, chains, operations, variants
+                                      + 4 + 2 * 4                       // chainsPerSubgraph, 2 thresholds
+                                      + 2 * 12 + 3 * 12                 // chain PathInfo and elements
+                                      + 2 * 4 + 3 * 24                  // intervalCount, intervals
+                                      + 3 * 8;                          // marks
+    EXPECT_EQ(encode_task_file(test::resource_task()).size(), withResources);
+
     // Header fields at their offsets, texts in Windows-1251, padding zero.
     EXPECT_EQ(image[0], 6);
     EXPECT_EQ(std::string(image.begin() + 1, image.begin() + 7), "DEC001");
