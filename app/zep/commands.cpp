@@ -4,6 +4,7 @@
 #include "common/date_time.h"
 #include "shell/shell_dump.h"
 #include "shell/task_register.h"
+#include "optimiser/solution_dump.h"
 #include "task/task_dump.h"
 
 #include <iostream>
@@ -52,6 +53,8 @@ int cmd_dump(const Options& o) {
         std::cout << dump_task_file_as_json(file);
     else if (is_solver_input_file(file))
         std::cout << dump_solver_input_as_json(file);
+    else if (is_solution_file(file))
+        std::cout << dump_solution_as_json(file);
     else
         std::cout << dump_file_as_json(file);
     return 0;

@@ -24,5 +24,9 @@ LoadedShell cli_shell(const Options& o, const Workspace& ws);
 int cmd_dump(const Options& o);
 int cmd_shell(const Options& o);
 int cmd_list(const Options& o);
+// The optimisation run and the register moves of a task (optimiser_commands.cpp).
+int cmd_solve(const Options& o);
+int cmd_hand_over(const Options& o);
+int cmd_take_over(const Options& o);
 
 } // namespace zep::cli

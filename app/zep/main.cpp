@@ -2,6 +2,10 @@
 //   zep dump FILE                 a shell file, the task register, a task file or a solver input file as JSON
 //   zep list [--workspace DIR]    the task register
 //   zep shell [--lang EXT]        the language shell a run uses
+//   zep solve [--code CODE] [--okr 0.9] [--ko 0.005] [--kr 5] [--lchi 3000] [--threads N]
+//                                 solve the tasks waiting in Solving (all of them, or one by its code)
+//   zep hand-over CODE            copy a task's input file to Solving (status 1)
+//   zep take-over CODE            copy a task's solution to Data and clear Solving (status 2)
 // Common options: --workspace DIR (default: the program's folder), --lang EXT (the shell to speak).
 #include "commands.h"
 
@@ -16,7 +20,12 @@ const char* kUsage = "usage: zep COMMAND [--workspace DIR] [--lang EXT] ...\n"
                      "  dump FILE   print a language shell file, the task register, a task file\n"
                      "              (zep_XXXXXX.dat) or a solver input file (zep_XXXXXX_in.dat) as JSON\n"
                      "  list        print the task register\n"
-                     "  shell       print the language shell this run speaks (--lang EXT, else the locale's)\n";
+                     "  shell       print the language shell this run speaks (--lang EXT, else the locale's)\n"
+                     "  solve       solve every task waiting in Solving, or one: --code CODE; parameters\n"
+                     "              --okr 0.9 --ko 0.005 --kr 5 --lchi 3000, --threads N (0: one per core)\n"
+                     "  hand-over CODE   copy the task's input file to Solving and set status 1\n"
+                     "  take-over CODE   copy the task's solution to Data, clear Solving, set status 2\n"
+                     "  (dump also prints a solution file zep_XXXXXX_out.dat, its task beside it)\n";
 
 } // namespace
 
@@ -26,6 +35,9 @@ int main(int argc, char** argv) {
         {"dump", cmd_dump},
         {"list", cmd_list},
         {"shell", cmd_shell},
+        {"solve", cmd_solve},
+        {"hand-over", cmd_hand_over},
+        {"take-over", cmd_take_over},
     };
     if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
         std::cout << kUsage;

@@ -102,7 +102,7 @@ std::string trimmed(const std::string &s) {
 
 // "hh:mm:ss" of a time of day given as a fraction of a day (or of a duration in days).
 std::string clock_text(double days) {
-    long long seconds = std::llround(days * 86400.0);
+    long long seconds = static_cast<long long>(std::floor(days * 86400.0 + 1e-6));
     if (seconds < 0)
         seconds = 0;
     char buf[32];
@@ -153,6 +153,65 @@ std::string missing_input_message(const ShellTables &shell, const std::string &c
     return shell.text(10) + ". " + shell.text(373) + " \"zep_" + code + "_in.dat\".";
 }
 
+SolvedTask solve_input(std::span<const std::uint8_t> bytes, const std::string &source, const RunTexts &texts,
+                       const OptimiserOptions &options, RunReporter *reporter) {
+    SolvedTask out;
+    const std::string name = fs::path(source).filename().string();
+    const SolverInputHead head = read_solver_input_head(bytes);
+    std::optional<std::string> &refusal = out.refusal;
+    SolverInput in;
+    if (!head.header)
+        refusal = texts.input_refused("\"" + name + "\" is shorter than its header.");
+    else
+        refusal = run_check_refusal(*head.header, options.params, texts);
+    if (!refusal) {
+        try {
+            in = decode_solver_input(bytes, source);
+            if (auto reason = unsolvable_reason(in))
+                refusal = texts.input_refused("\"" + name + "\": " + *reason + ".");
+        } catch (const FileFormatError &e) {
+            refusal = texts.input_refused(e.what());
+        }
+    }
+    if (refusal) {
+        out.shape = refusal_shape(head);
+        out.solution = empty_solution(out.shape);
+        out.solution.message[0] = *refusal;
+        if (reporter)
+            reporter->error_line(*refusal);
+        return out;
+    }
+    if (reporter)
+        reporter->report_line(
+            1, report_line1(texts, discretised_is_cost(in), in.header.chainCount, in.header.thresholdCount));
+    // Remembers the last error line.
+    struct Forward : RunReporter {
+        RunReporter *to = nullptr;
+        std::string last;
+        void report_line(int line, const std::string &text) override {
+            if (to)
+                to->report_line(line, text);
+        }
+        void error_line(const std::string &text) override {
+            last = text;
+            if (to)
+                to->error_line(text);
+        }
+        void cycle_progress(const RunPosition &at, std::int32_t cycle) override {
+            if (to)
+                to->cycle_progress(at, cycle);
+        }
+    } forward;
+    forward.to = reporter;
+    TaskOptimisation result = optimise_task(in, texts, options, &forward);
+    out.shape = solution_shape(in);
+    out.solution = std::move(result.solution);
+    out.solution.header.runsPerformed = result.runsPerformed;
+    out.solution.header.maxPhaseStates = static_cast<std::int32_t>(result.maxPhaseStates);
+    out.lastError = forward.last;
+    return out;
+}
+
 TaskRunOutcome run_task(const RunSetup &setup, const std::string &code, RunListener *listener) {
     const ShellTables &shell = *setup.shell;
     RunTexts texts{shell, code, setup.separator};
@@ -165,65 +224,12 @@ TaskRunOutcome run_task(const RunSetup &setup, const std::string &code, RunListe
 
     const fs::path input = setup.workspace.solving() / ("zep_" + code + "_in.dat");
     const std::vector<std::uint8_t> bytes = read_whole_file(input);
-    const SolverInputHead head = read_solver_input_head(bytes);
-
-    std::optional<std::string> refusal;
-    SolverInput in;
-    if (!head.header)
-        refusal = texts.input_refused("\"" + input.filename().string() + "\" is shorter than its header.");
-    else
-        refusal = run_check_refusal(*head.header, setup.params, texts);
-    if (!refusal) {
-        try {
-            in = decode_solver_input(bytes, input.string());
-            if (auto reason = unsolvable_reason(in))
-                refusal = texts.input_refused("\"" + input.filename().string() + "\": " + *reason + ".");
-        } catch (const FileFormatError &e) {
-            refusal = texts.input_refused(e.what());
-        }
-    }
-
-    Solution solution;
-    SolutionShape shape;
-    if (refusal) {
-        shape = refusal_shape(head);
-        solution = empty_solution(shape);
-        solution.message[0] = *refusal;
-        outcome.refused = true;
-        outcome.message = *refusal;
-        if (listener)
-            listener->error_line(*refusal);
-    } else {
-        if (listener)
-            listener->report_line(1, report_line1(texts, discretised_is_cost(in), in.header.chainCount,
-                                                  in.header.thresholdCount));
-        // Remembers the last error line for the outcome.
-        struct Forward : RunReporter {
-            RunListener *to;
-            std::string last;
-            void report_line(int line, const std::string &text) override {
-                if (to)
-                    to->report_line(line, text);
-            }
-            void error_line(const std::string &text) override {
-                last = text;
-                if (to)
-                    to->error_line(text);
-            }
-            void cycle_progress(const RunPosition &at, std::int32_t cycle) override {
-                if (to)
-                    to->cycle_progress(at, cycle);
-            }
-        } forward;
-        forward.to = listener;
-        OptimiserOptions options{setup.params, setup.threads};
-        TaskOptimisation result = optimise_task(in, texts, options, &forward);
-        shape = solution_shape(in);
-        solution = std::move(result.solution);
-        solution.header.runsPerformed = result.runsPerformed;
-        solution.header.maxPhaseStates = static_cast<std::int32_t>(result.maxPhaseStates);
-        outcome.message = forward.last;
-    }
+    OptimiserOptions options{setup.params, setup.threads};
+    SolvedTask solved = solve_input(bytes, input.string(), texts, options, listener);
+    Solution &solution = solved.solution;
+    const SolutionShape &shape = solved.shape;
+    outcome.refused = solved.refusal.has_value();
+    outcome.message = solved.refusal ? *solved.refusal : solved.lastError;
 
     const double finished = now_date_serial();
     SolutionHeader &h = solution.header;

@@ -6,6 +6,7 @@
 // The window drives the same code on a worker thread and shows what the RunListener receives; the
 // command line prints it.
 #include "optimiser/path_problem.h"
+#include "optimiser/run_texts.h"
 #include "optimiser/task_optimiser.h"
 #include "shell/shell_file.h"
 #include "shell/workspace.h"
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -83,6 +85,18 @@ struct TaskRunOutcome {
     std::string message;  // the refusal, or the last error line of the run
     std::filesystem::path solutionFile;
 };
+
+// The work of one task on the bytes of its input file: the run checks, the reading, the optimisation.
+// Never throws for what the bytes hold: a refused task gets the prepared empty solution with the
+// refusal as the first message. The header's timing and information fields are left to the caller.
+struct SolvedTask {
+    Solution solution;
+    SolutionShape shape;
+    std::optional<std::string> refusal;
+    std::string lastError; // the last error line of the optimisation
+};
+SolvedTask solve_input(std::span<const std::uint8_t> bytes, const std::string &source, const RunTexts &texts,
+                       const OptimiserOptions &options, RunReporter *reporter = nullptr);
 
 // One task: reads Solving/zep_<code>_in.dat, checks it, optimises it and writes
 // Solving/zep_<code>_out.dat, also when the task was refused. Throws FileAccessError when the input

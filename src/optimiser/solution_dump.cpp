@@ -1,0 +1,95 @@
+#include "optimiser/solution_dump.h"
+
+#include "common/atomic_file.h"
+#include "common/date_time.h"
+#include "common/errors.h"
+#include "common/json_writer.h"
+#include "optimiser/task_optimiser.h"
+#include "shell/workspace.h"
+#include "task/solver_input.h"
+#include "task/task_file.h"
+
+namespace fs = std::filesystem;
+
+namespace zep {
+
+bool is_solution_file(const fs::path &path) {
+    return is_task_file_name(path.filename().string(), "_out.dat");
+}
+
+SolutionShape solution_shape_beside(const fs::path &solutionFile) {
+    const std::string code = solutionFile.filename().string().substr(4, 6);
+    const fs::path folder = solutionFile.parent_path();
+    const fs::path input = folder / ("zep_" + code + "_in.dat");
+    const fs::path task = folder / ("zep_" + code + ".dat");
+    std::error_code ec;
+    if (fs::is_regular_file(input, ec))
+        return solution_shape(decode_solver_input(read_whole_file(input), input.string()));
+    if (fs::is_regular_file(task, ec)) {
+        TaskRecord rec = decode_task_file(read_whole_file(task), task.string());
+        SolutionShape shape;
+        shape.runs = rec.header.thresholdCount;
+        for (const ChainRec &c : rec.chains)
+            shape.opCounts.push_back(c.opCount);
+        shape.hasUnavailableResources = rec.header.hasUnavailableResources != 0;
+        return shape;
+    }
+    throw FileAccessError("\"" + solutionFile.string() + "\": its task is needed to read it, and neither \"" +
+                          input.string() + "\" nor \"" + task.string() + "\" is there");
+}
+
+std::string dump_solution_as_json(const fs::path &path) {
+    const SolutionShape shape = solution_shape_beside(path);
+    const Solution s = read_solution_file(path, shape);
+    const SolutionHeader &h = s.header;
+    JsonWriter j;
+    j.begin_object();
+    j.key("file").value("solution");
+    j.key("header").begin_object();
+    j.key("infoLines").begin_array();
+    for (const std::string &line : h.infoLines)
+        j.value(line);
+    j.end_array();
+    j.key("elapsed").value(h.elapsed);
+    j.key("stopCheckSparsity").value(h.stopCheckSparsity);
+    j.key("iterationLimit").value(h.iterationLimit);
+    j.key("endTime").value(h.endTime);
+    j.key("endDate").value(h.endDate);
+    j.key("endText").value(format_date_serial(h.endDate + h.endTime));
+    j.key("relaxationCoef").value(h.relaxationCoef);
+    j.key("stopCriterion").value(h.stopCriterion);
+    j.key("runsPerformed").value(h.runsPerformed);
+    j.key("maxPhaseStates").value(h.maxPhaseStates);
+    j.end_object();
+    j.key("runs").begin_array();
+    for (std::size_t k = 0; k < s.status.size(); ++k) {
+        j.begin_object();
+        j.key("solutionStatus").value(s.status[k]);
+        j.key("solutionMessage").value(s.message[k]);
+        j.key("pathCycleCounts").begin_array();
+        for (std::int32_t v : s.cycleCounts[k])
+            j.value(v);
+        j.end_array();
+        j.key("variantChoice").begin_array();
+        for (const auto &chain : s.variantChoice[k]) {
+            j.begin_array();
+            for (std::int32_t v : chain)
+                j.value(v);
+            j.end_array();
+        }
+        j.end_array();
+        if (!shape.hasUnavailableResources) {
+            j.key("chainTimes").begin_array();
+            for (double v : s.chainTimes[k])
+                j.value(v);
+            j.end_array();
+            j.key("graphTime").value(s.graphTimes[k]);
+        }
+        j.end_object();
+    }
+    j.end_array();
+    j.end_object();
+    return j.str();
+}
+
+} // namespace zep
