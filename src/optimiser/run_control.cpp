@@ -255,6 +255,14 @@ TaskRunOutcome run_task(const RunSetup &setup, const std::string &code, RunListe
     return outcome;
 }
 
+TaskRunOutcome solve_immediately(RunSetup setup, const std::string &code, RunListener *listener,
+                                 const std::function<void()> &recordSolved) {
+    setup.params = IterationParams{};
+    TaskRunOutcome outcome = run_task(setup, code, listener);
+    take_over_solution(setup.workspace, code, recordSolved);
+    return outcome;
+}
+
 bool take_over_solution(const Workspace &ws, const std::string &code, const std::function<void()> &record) {
     const fs::path solution = ws.solving() / ("zep_" + code + "_out.dat");
     std::error_code ec;

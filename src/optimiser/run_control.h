@@ -103,6 +103,12 @@ SolvedTask solve_input(std::span<const std::uint8_t> bytes, const std::string &s
 // cannot be read or the solution cannot be written.
 TaskRunOutcome run_task(const RunSetup &setup, const std::string &code, RunListener *listener = nullptr);
 
+// The immediate-solve path: the task the wizard has just saved and handed over is solved at once with
+// the default parameters (individual mode), and its solution is taken over (take_over_solution, with
+// `recordSolved` setting status 2 and the solved date) when it was written.
+TaskRunOutcome solve_immediately(RunSetup setup, const std::string &code, RunListener *listener,
+                                 const std::function<void()> &recordSolved);
+
 // ---- Taking the results over ----------------------------------------------------------------------
 // After an immediate solve, and the protocol window's load command: copies Solving/zep_<code>_out.dat
 // to Data, calls `record` (status 2, solved now) and deletes both Solving files of the task. Returns

@@ -267,6 +267,22 @@ TEST(TakeOver, MovesTheSolutionToDataAndClearsSolving) {
     EXPECT_FALSE(std::filesystem::exists(w.ws.solving() / "zep_ABC123_in.dat"));
 }
 
+TEST(ImmediateSolve, SolvesWithTheDefaultsAndTakesTheSolutionOver) {
+    Workplace w;
+    w.put_input("NOW001", testing::solver_input_bytes(small_task()));
+    RunSetup setup = w.setup();
+    setup.params.iterationLimit = 10; // replaced by the defaults
+    int recorded = 0;
+    TaskRunOutcome out = solve_immediately(setup, "NOW001", nullptr, [&] { ++recorded; });
+    EXPECT_FALSE(out.refused);
+    EXPECT_EQ(recorded, 1);
+    EXPECT_FALSE(std::filesystem::exists(w.ws.solving() / "zep_NOW001_in.dat"));
+    EXPECT_FALSE(std::filesystem::exists(w.ws.solving() / "zep_NOW001_out.dat"));
+    Solution s = read_solution_file(w.ws.data() / "zep_NOW001_out.dat", SolutionShape{2, {1, 1}, false});
+    EXPECT_EQ(s.header.iterationLimit, 3000);
+    EXPECT_EQ(s.status, (std::vector<std::int32_t>{1, 1}));
+}
+
 TEST(HandOver, CopiesTheInputToSolving) {
     Workplace w;
     int recorded = 0;
