@@ -1,0 +1,18 @@
+#include "views/position_texts.h"
+
+namespace zep {
+
+std::vector<std::string> position_texts(const TaskRecord& rec, int chain, const ShellTables& shell) {
+    const int ordinary = rec.header.chainCount - rec.header.nestedChainCount;
+    if (chain <= ordinary || chain > static_cast<int>(rec.chains.size()))
+        return {};
+    const ChainRec& ch = rec.chains[chain - 1];
+    std::vector<std::string> texts;
+    if (rec.header.decompositionMode == 1)
+        texts.push_back("[" + shell.text(276) + ": " + std::to_string(ch.subgraphNo) + "]");
+    texts.push_back("[" + shell.text(175) + ": (" + std::to_string(ch.fromChain) + ";" + std::to_string(ch.fromOp) +
+                    "), (" + std::to_string(ch.toChain) + ";" + std::to_string(ch.toOp) + ")]");
+    return texts;
+}
+
+} // namespace zep

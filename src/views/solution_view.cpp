@@ -1,0 +1,205 @@
+#include "views/solution_view.h"
+
+#include "common/number_text.h"
+#include "views/position_texts.h"
+
+#include <stdexcept>
+
+namespace zep {
+namespace {
+
+inline constexpr std::size_t kMessagePiece = 109;
+inline constexpr int kSeparatorLengths[kSolutionGridColumns] = {60, 170, 25, 21, 18, 18, 170, 34, 100, 28, 27, 22};
+
+std::string in_unit(const std::string& key, const std::string& unit) { return key + " (" + unit + ")"; }
+
+std::vector<std::string> column_labels(const TaskRecord& rec, const ShellTables& t) {
+    const TaskHeader& h = rec.header;
+    const bool resources = h.hasUnavailableResources == 1;
+    return {t.text(286),
+            t.text(215),
+            in_unit(t.text(207), h.timeUnit),
+            in_unit(t.text(435), h.costUnit),
+            t.text(481),
+            t.text(280),
+            t.text(214),
+            t.text(resources ? 281 : 282),
+            t.text(438),
+            in_unit(t.text(195), h.timeUnit),
+            in_unit(t.text(resources ? 462 : 64), h.timeUnit),
+            in_unit(t.text(434), h.costUnit)};
+}
+
+std::vector<ListRow> task_rows(const TaskRecord& rec, const Solution& sol, int run, const ShellTables& t, char sep) {
+    const TaskHeader& h = rec.header;
+    std::vector<ListRow> rows;
+    auto add = [&](std::string key, std::string value) { rows.push_back({std::move(key), std::move(value)}); };
+    const int status = sol.status[run];
+    add(t.text(357), std::to_string(status));
+    if (status < 1) {
+        const std::string& m = sol.message[run];
+        add(t.text(443), utf8_substr(m, 0, kMessagePiece));
+        for (std::size_t from : {kMessagePiece, 2 * kMessagePiece}) {
+            const std::string piece =
+                from == kMessagePiece ? utf8_substr(m, from, kMessagePiece) : utf8_substr(m, from, std::string::npos);
+            if (!piece.empty())
+                add("", piece);
+        }
+    }
+    add(t.text(486), h.taskCode);
+    add(t.text(213), h.taskName);
+    add(t.text(204), t.text(h.minimisedParam == 1 ? 62 : 432));
+    add(t.text(437), std::to_string(h.chainCount));
+    add(t.text(475), std::to_string(h.nestedChainCount));
+    add(t.text(472), std::to_string(h.thresholdCount));
+    add(t.text(124), h.costUnit);
+    add(t.text(123), h.timeUnit);
+    const int rounding = h.roundingType == 0 ? 333 : h.roundingType == 1 ? 332 : h.roundingType == 2 ? 331 : -1;
+    add(t.text(h.minimisedParam == 1 ? 446 : 444), rounding < 0 ? std::string() : t.text(rounding));
+    add(t.text(106), format_shortest(h.tact, sep));
+    add(t.text(192), std::to_string(sol.header.maxPhaseStates));
+    add(t.text(353), std::to_string(h.hasUnavailableResources));
+    const bool resources = h.hasUnavailableResources == 1;
+    const bool nested = h.nestedChainCount > 0;
+    if (resources)
+        add(t.text(5), std::to_string(h.resourceCategoryCount));
+    if (!resources && nested) {
+        if (h.decompositionMode == 1) {
+            add(t.text(355), "1");
+            add(" " + t.text(392), t.text(h.subgraphNumbering == 1 ? 14 : 397));
+            add(t.text(461), std::to_string(h.subgraphCount));
+        } else {
+            add(t.text(355), "0");
+        }
+    }
+    if (nested)
+        add(t.text(389), t.text(h.criticalConversionMode == 1 ? 400 : 401));
+    add(t.text(323) + ":", "");
+    add("  - " + t.text(186), format_shortest(sol.header.stopCriterion, sep));
+    add("  - " + t.text(183), std::to_string(sol.header.stopCheckSparsity));
+    add("  - " + t.text(347), std::to_string(sol.header.iterationLimit));
+    add("  - " + t.text(302), format_shortest(sol.header.relaxationCoef, sep));
+    add(t.text(321) + ":", "");
+    add("  - " + t.text(447), sol.header.infoLines[0]);
+    add("  - " + t.text(442), sol.header.infoLines[1]);
+    add("  - " + t.text(295), sol.header.infoLines[2]);
+    if (second_level_mode(rec))
+        add(t.text(479), std::to_string(sol.header.runsPerformed));
+    add(t.text(105), sol.header.elapsed);
+    return rows;
+}
+
+double threshold_value(const TaskRecord& rec, int run) {
+    if (second_level_mode(rec))
+        return rec.header.costThreshold;
+    const double tacts = run < static_cast<int>(rec.thresholds.size()) ? rec.thresholds[run] : 0;
+    return tacts * rec.header.tact;
+}
+
+std::vector<ListRow> variant_rows(const TaskRecord& rec, int run, int status, const Schedule* s, const ShellTables& t,
+                                  char sep) {
+    const TaskHeader& h = rec.header;
+    std::vector<ListRow> rows;
+    rows.push_back({t.text(34), std::to_string(run + 1)});
+    const std::string threshold = format_fixed(threshold_value(rec, run), 2, sep);
+    const std::string cost = s ? format_fixed(s->totalCost, 2, sep) : "";
+    const std::string time = s ? format_fixed(s->graphTime, 2, sep) : "";
+    if (h.minimisedParam == 1) {
+        rows.push_back({in_unit(t.text(152), h.costUnit), threshold});
+        if (status != 0) {
+            rows.push_back({in_unit(t.text(457), h.costUnit), cost});
+            rows.push_back({in_unit(t.text(201), h.timeUnit), time});
+        }
+    } else {
+        rows.push_back({in_unit(t.text(150), h.timeUnit), threshold});
+        if (status != 0) {
+            rows.push_back({in_unit(t.text(459), h.timeUnit), time});
+            rows.push_back({in_unit(t.text(198), h.costUnit), cost});
+        }
+    }
+    return rows;
+}
+
+std::string variant_cell(const TaskRecord& rec, const OperationRec& op, const OperationSchedule& os) {
+    std::string cell = std::to_string(os.variant);
+    if (rec.header.hasUnavailableResources == 1 && os.variant >= 1 &&
+        os.variant <= static_cast<int>(op.variants.size())) {
+        const VariantRec& v = op.variants[os.variant - 1];
+        cell += ": " + std::to_string(v.resourceCategory) + (v.noSuspend ? "*" : "");
+    }
+    return cell;
+}
+
+std::vector<GridRow> grid_rows(const TaskRecord& rec, const Schedule& s, const ShellTables& t, char sep) {
+    std::vector<GridRow> rows;
+    const bool resources = rec.header.hasUnavailableResources == 1;
+    for (std::size_t c = 0; c < rec.chains.size() && c < s.chains.size(); ++c) {
+        const ChainRec& ch = rec.chains[c];
+        const ChainSchedule& cs = s.chains[c];
+        const int chainNo = static_cast<int>(c) + 1;
+        const std::string further = "  " + std::to_string(chainNo);
+        const std::vector<std::string> positions = position_texts(rec, chainNo, t);
+        const std::size_t first = rows.size();
+        for (std::size_t k = 0; k < ch.operations.size() && k < cs.operations.size(); ++k) {
+            const OperationRec& op = ch.operations[k];
+            const OperationSchedule& os = cs.operations[k];
+            GridRow r{GridRowKind::Operation, chainNo, static_cast<int>(k) + 1,
+                      std::vector<std::string>(kSolutionGridColumns)};
+            r.cells[0] = k == 0 ? std::to_string(chainNo) : further;
+            r.cells[5] = std::to_string(k + 1);
+            r.cells[6] = op.name;
+            r.cells[7] = variant_cell(rec, op, os);
+            if (os.variant >= 1 && os.variant <= static_cast<int>(op.variants.size()))
+                r.cells[8] = op.variants[os.variant - 1].essence;
+            if (rec.marksPresent == 1 && op.mark.markCode == 3)
+                r.cells[9] = format_fixed(os.start, 1, sep) + " (" + t.label(7) + ")";
+            else
+                r.cells[9] = format_fixed(os.start, 1, sep) + "/" + format_fixed(os.latestStart, 1, sep);
+            r.cells[10] = resources ? format_fixed(os.duration, 1, sep) + "/" + format_fixed(os.netTime, 1, sep)
+                                    : format_fixed(os.netTime, 1, sep);
+            r.cells[11] = format_fixed(os.cost, 2, sep);
+            rows.push_back(std::move(r));
+        }
+        // Rows that only hold the chain number, for position texts the operations leave no room for.
+        while (rows.size() - first < 1 + positions.size()) {
+            GridRow r{GridRowKind::Position, chainNo, 0, std::vector<std::string>(kSolutionGridColumns)};
+            r.cells[0] = rows.size() == first ? std::to_string(chainNo) : further;
+            rows.push_back(std::move(r));
+        }
+        for (std::size_t i = 0; i < positions.size(); ++i)
+            rows[first + 1 + i].cells[1] = positions[i];
+        rows[first].cells[1] = ch.name;
+        rows[first].cells[2] = format_fixed(cs.finish, 2, sep);
+        rows[first].cells[3] = format_fixed(cs.cost, 2, sep);
+        rows[first].cells[4] = std::to_string(cs.cycles);
+        GridRow line{GridRowKind::Separator, chainNo, 0, {}};
+        for (int len : kSeparatorLengths)
+            line.cells.push_back(std::string(len, '-'));
+        rows.push_back(std::move(line));
+    }
+    return rows;
+}
+
+} // namespace
+
+SolutionViewContent solution_view(const TaskRecord& rec, const Solution& solution, int run, const ShellTables& shell,
+                                  char separator, SlackMethod method) {
+    if (run < 0 || run >= static_cast<int>(solution.status.size()) ||
+        run >= static_cast<int>(solution.variantChoice.size()))
+        throw std::out_of_range("no computation variant " + std::to_string(run + 1) + " in the solution");
+    SolutionViewContent v;
+    v.caption = shell.text(381) + " \"" + rec.header.taskName + "\"";
+    for (int n = 1; n <= static_cast<int>(solution.status.size()); ++n)
+        v.tabs.push_back(shell.text(33) + " " + std::to_string(n));
+    v.columnLabels = column_labels(rec, shell);
+    v.status = solution.status[run];
+    v.taskRows = task_rows(rec, solution, run, shell, separator);
+    if (v.status != 0) {
+        v.schedule = compute_schedule(rec, solution, run, method);
+        v.grid = grid_rows(rec, *v.schedule, shell, separator);
+    }
+    v.variantRows = variant_rows(rec, run, v.status, v.schedule ? &*v.schedule : nullptr, shell, separator);
+    return v;
+}
+
+} // namespace zep

@@ -1,0 +1,41 @@
+#pragma once
+// What the views read: the task file and the stored solution in Data.
+#include "optimiser/solution_file.h"
+#include "shell/shell_file.h"
+#include "shell/workspace.h"
+#include "task/task_record.h"
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace zep {
+
+// Data/zep_<code>_out.dat.
+std::filesystem::path stored_solution_path(const Workspace& ws, std::string_view code);
+
+// The layout a task's solution file has: M, the chains' operation counts, and whether the task has
+// unavailable resources.
+SolutionShape solution_shape_of(const TaskRecord& rec);
+
+// A task or solution file that is missing or does not read. `what()` is the views' warning (text 94
+// followed by "."); `detail` says which file and why.
+class ViewFilesError : public std::runtime_error {
+public:
+    ViewFilesError(const std::string& warning, std::string detail)
+        : std::runtime_error(warning), detail(std::move(detail)) {}
+    std::string detail;
+};
+
+std::string views_warning(const ShellTables& shell);
+
+struct SolvedTaskFiles {
+    TaskRecord task;
+    Solution solution;
+};
+
+// Reads the task file and, laid out by it, the stored solution. Throws ViewFilesError.
+TaskRecord read_task_for_view(const Workspace& ws, std::string_view code, const ShellTables& shell);
+SolvedTaskFiles read_solved_task(const Workspace& ws, std::string_view code, const ShellTables& shell);
+
+} // namespace zep
