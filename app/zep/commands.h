@@ -29,4 +29,7 @@ int cmd_solve(const Options& o);
 int cmd_hand_over(const Options& o);
 int cmd_take_over(const Options& o);
 
+// The solution view or the task view as text or JSON (show_command.cpp).
+int cmd_show(const Options& o);
+
 } // namespace zep::cli

@@ -2,6 +2,7 @@
 //   zep dump FILE                 a shell file, the task register, a task file or a solver input file as JSON
 //   zep list [--workspace DIR]    the task register
 //   zep shell [--lang EXT]        the language shell a run uses
+//   zep show CODE [--variant N] [--json] | --task CODE   what the solution or task view shows
 //   zep solve [--code CODE] [--okr 0.9] [--ko 0.005] [--kr 5] [--lchi 3000] [--threads N]
 //                                 solve the tasks waiting in Solving (all of them, or one by its code)
 //   zep hand-over CODE            copy a task's input file to Solving (status 1)
@@ -21,6 +22,8 @@ const char* kUsage = "usage: zep COMMAND [--workspace DIR] [--lang EXT] ...\n"
                      "              (zep_XXXXXX.dat) or a solver input file (zep_XXXXXX_in.dat) as JSON\n"
                      "  list        print the task register\n"
                      "  shell       print the language shell this run speaks (--lang EXT, else the locale's)\n"
+                     "  show CODE   the solution view of a solved task: parameters, variant and schedule;\n"
+                     "              --variant N (default 1), --json; show --task CODE: the task view\n"
                      "  solve       solve every task waiting in Solving, or one: --code CODE; parameters\n"
                      "              --okr 0.9 --ko 0.005 --kr 5 --lchi 3000, --threads N (0: one per core)\n"
                      "  hand-over CODE   copy the task's input file to Solving and set status 1\n"
@@ -35,6 +38,7 @@ int main(int argc, char** argv) {
         {"dump", cmd_dump},
         {"list", cmd_list},
         {"shell", cmd_shell},
+        {"show", cmd_show},
         {"solve", cmd_solve},
         {"hand-over", cmd_hand_over},
         {"take-over", cmd_take_over},

@@ -1,0 +1,205 @@
+#include "views/task_view.h"
+
+#include "common/number_text.h"
+#include "task/rounding.h"
+#include "views/position_texts.h"
+
+namespace zep {
+namespace {
+
+// Separator runs of the operation grid with unavailable resources; the grid without them uses the same
+// runs for its columns (the window draws them to its column widths).
+inline constexpr int kGrid2Separators[] = {18, 167, 18, 167, 21, 99, 21, 25, 21, 21, 27};
+inline constexpr int kTableSeparators[] = {18, 167, 18, 167, 21, 99, 21, 21, 27};
+
+std::string trimmed(const std::string& s) {
+    const auto a = s.find_first_not_of(' ');
+    return a == std::string::npos ? std::string() : s.substr(a, s.find_last_not_of(' ') - a + 1);
+}
+
+std::string in_unit(const std::string& key, const std::string& unit) { return key + " (" + unit + ")"; }
+
+// The word after text 106: chosen by the unit of the discretised parameter.
+std::string tact_key(const TaskRecord& rec, const ShellTables& t) {
+    const bool cost = rec.header.minimisedParam == 1 && top_level_path_count(rec) == 1;
+    const std::string unit = trimmed(cost ? rec.header.costUnit : rec.header.timeUnit);
+    const std::pair<int, int> costWords[] = {{91, 21}, {115, 23}, {122, 24}, {396, 28}};
+    const std::pair<int, int> timeWords[] = {{114, 22}, {468, 32}};
+    if (cost) {
+        for (auto [text, word] : costWords)
+            if (unit == trimmed(t.text(text)))
+                return t.text(106) + " " + t.text(word);
+    } else {
+        for (auto [text, word] : timeWords)
+            if (unit == trimmed(t.text(text)))
+                return t.text(106) + " " + t.text(word);
+    }
+    return t.text(106);
+}
+
+std::string cents(double v, char sep) { return format_shortest(round_half_even(v * 100) / 100, sep); }
+
+std::vector<ListRow> task_rows(const TaskRecord& rec, const ShellTables& t, char sep, const std::string& code,
+                               const std::string& name) {
+    const TaskHeader& h = rec.header;
+    std::vector<ListRow> rows;
+    auto add = [&](std::string key, std::string value, bool aligned = false) {
+        rows.push_back({std::move(key), std::move(value), aligned});
+    };
+    const bool resources = h.hasUnavailableResources == 1;
+    const bool nested = h.nestedChainCount > 0;
+    add(t.text(486), code);
+    add(t.text(213), name);
+    add(t.text(204) + ": 0 - " + t.text(432) + "; 1 - " + t.text(62), std::to_string(h.minimisedParam));
+    add(t.text(437), std::to_string(h.chainCount));
+    add(t.text(475), std::to_string(h.nestedChainCount));
+    add(t.text(124), h.costUnit);
+    add(t.text(123), h.timeUnit);
+    add(t.text(445) + ":", "");
+    add("  0 - " + t.text(333) + "; 1 - " + t.text(332) + "; 2 - " + t.text(331), std::to_string(h.roundingType));
+    add(tact_key(rec, t), format_shortest(h.tact, sep));
+    add(t.text(188), std::to_string(h.maxPhaseStates));
+    add(t.text(147), format_shortest(h.scalingCoef, sep));
+    add(t.text(353), std::to_string(h.hasUnavailableResources));
+    if (nested && !resources) {
+        add(t.text(355), h.decompositionMode == 1 ? "1" : "0");
+        if (h.decompositionMode == 1) {
+            add(t.text(318) + ":", "");
+            add("  1) " + t.text(116), std::to_string(h.allowedSubgraphCount));
+            add("  2) " + t.text(194), std::to_string(h.maxQuantSteps));
+            add(t.text(392) + ": 0 - " + t.text(397) + "; 1 - " + t.text(14), std::to_string(h.subgraphNumbering));
+        }
+        add(t.text(390) + ":", "");
+        add("  1 - " + t.text(400) + "; 2 - " + t.text(401), std::to_string(h.criticalConversionMode));
+    }
+    if (h.minimisedParam == 1)
+        add(t.text(356), top_level_path_count(rec) == 1 ? "1" : "0");
+    auto threshold = [&](std::size_t i) { return i < rec.thresholds.size() ? cents(rec.thresholds[i] * h.tact, sep) : ""; };
+    if (second_level_mode(rec)) {
+        add(t.text(117), std::to_string(h.secondLevelIterations));
+        add(t.text(184), std::to_string(h.iterationReductionCoef));
+        add(t.text(472), "1");
+        add("  " + t.text(151), format_shortest(h.costThreshold, sep));
+        add(t.text(199), threshold(0));
+        add(t.text(190), threshold(1));
+    } else {
+        add(t.text(472), std::to_string(h.thresholdCount));
+        add("  " + t.text(h.minimisedParam == 1 ? 151 : 149) + " <1>", threshold(0));
+        for (int i = 2; i <= h.thresholdCount; ++i) {
+            const std::string tail = "... <" + std::to_string(i) + ">";
+            if (nested && !resources)
+                add(std::string(h.minimisedParam == 1 ? 71 : 75, ' ') + tail, threshold(i - 1));
+            else
+                add(tail, threshold(i - 1), true);
+        }
+    }
+    if (resources) {
+        add(std::string(164, '-'), std::string(158, '-'));
+        add(t.text(5), std::to_string(h.resourceCategoryCount));
+        for (std::size_t c = 0; c < rec.resourceIntervals.size(); ++c) {
+            const std::string count = std::to_string(rec.resourceIntervals[c].size());
+            if (c == 0)
+                add("  " + t.text(477) + " 1", count);
+            else
+                add("... " + std::to_string(c + 1), count, true);
+        }
+    }
+    return rows;
+}
+
+std::string amount(double v, char sep) { return is_unset_value(v) ? std::string() : format_shortest(v, sep); }
+
+std::vector<GridRow> operation_rows(const TaskRecord& rec, const ShellTables& t, char sep) {
+    const bool resources = rec.header.hasUnavailableResources == 1;
+    const std::size_t columns = resources ? 11 : 9;
+    std::vector<GridRow> rows;
+    for (std::size_t c = 0; c < rec.chains.size(); ++c) {
+        const ChainRec& ch = rec.chains[c];
+        const int chainNo = static_cast<int>(c) + 1;
+        const std::vector<std::string> positions = position_texts(rec, chainNo, t);
+        const std::size_t first = rows.size();
+        for (std::size_t k = 0; k < ch.operations.size(); ++k) {
+            const OperationRec& op = ch.operations[k];
+            for (std::size_t v = 0; v < op.variants.size(); ++v) {
+                const VariantRec& var = op.variants[v];
+                GridRow r{GridRowKind::Operation, chainNo, static_cast<int>(k) + 1, std::vector<std::string>(columns)};
+                r.cells[0] = rows.size() == first ? std::to_string(chainNo) : "  " + std::to_string(chainNo);
+                r.cells[2] = v == 0 ? std::to_string(k + 1) : "  " + std::to_string(k + 1);
+                if (v == 0)
+                    r.cells[3] = op.name;
+                r.cells[4] = std::to_string(v + 1);
+                r.cells[5] = var.essence;
+                std::size_t col = 6;
+                if (resources) {
+                    r.cells[6] = std::to_string(var.resourceCategory);
+                    r.cells[7] = var.noSuspend ? "*" : "";
+                    col = 8;
+                }
+                r.cells[col] = amount(var.time, sep);
+                r.cells[col + 1] = amount(var.cost, sep);
+                if (rec.marksPresent == 1 && op.mark.variantIndex == static_cast<int>(v))
+                    r.cells[col + 2] = std::to_string(op.mark.markCode);
+                rows.push_back(std::move(r));
+            }
+        }
+        while (rows.size() - first < 1 + positions.size()) {
+            GridRow r{GridRowKind::Position, chainNo, 0, std::vector<std::string>(columns)};
+            r.cells[0] = rows.size() == first ? std::to_string(chainNo) : "  " + std::to_string(chainNo);
+            rows.push_back(std::move(r));
+        }
+        rows[first].cells[1] = ch.name;
+        for (std::size_t i = 0; i < positions.size(); ++i)
+            rows[first + 1 + i].cells[1] = positions[i];
+        GridRow line{GridRowKind::Separator, chainNo, 0, {}};
+        if (resources)
+            for (int len : kGrid2Separators)
+                line.cells.push_back(std::string(len, '-'));
+        else
+            for (int len : kTableSeparators)
+                line.cells.push_back(std::string(len, '-'));
+        rows.push_back(std::move(line));
+    }
+    return rows;
+}
+
+std::vector<GridRow> interval_rows(const TaskRecord& rec, char sep) {
+    std::vector<GridRow> rows;
+    for (std::size_t c = 0; c < rec.resourceIntervals.size(); ++c)
+        for (std::size_t i = 0; i < rec.resourceIntervals[c].size(); ++i) {
+            const ResourceInterval& in = rec.resourceIntervals[c][i];
+            GridRow r{GridRowKind::Operation, static_cast<int>(c) + 1, static_cast<int>(i) + 1, {}};
+            r.cells = {i == 0 ? std::to_string(c + 1) : "  " + std::to_string(c + 1), std::to_string(i + 1),
+                       format_shortest(in.start, sep), in.finish < kUnsetValueLimit ? "" : format_shortest(in.finish, sep)};
+            rows.push_back(std::move(r));
+        }
+    return rows;
+}
+
+} // namespace
+
+TaskViewContent task_view(const TaskRecord& rec, const ShellTables& t, char sep, const std::string& derivedCode,
+                          const std::string& derivedName) {
+    const TaskHeader& h = rec.header;
+    TaskViewContent v;
+    v.caption = t.text(378) + " \"" + h.taskName + "\"";
+    v.taskRows = task_rows(rec, t, sep, derivedCode.empty() ? h.taskCode : derivedCode,
+                           derivedName.empty() ? h.taskName : derivedName);
+    const bool resources = h.hasUnavailableResources == 1;
+    bool everyMarked = rec.marksPresent == 1;
+    const std::string markLabel = everyMarked ? t.text(526) : "";
+    if (resources) {
+        v.columnLabels = {t.text(286), t.text(215), t.text(280), t.text(214), t.text(274), t.text(438), t.text(172),
+                          t.text(352) + " (*)", in_unit(t.text(483), h.timeUnit), in_unit(t.text(434), h.costUnit),
+                          markLabel};
+        v.intervalLabels = {t.text(171), t.text(278), in_unit(t.text(211), h.timeUnit), in_unit(t.text(209), h.timeUnit)};
+        v.intervals = interval_rows(rec, sep);
+    } else {
+        v.columnLabels = {t.text(286), t.text(h.nestedChainCount > 0 ? 216 : 215), t.text(280), t.text(214),
+                          t.text(274), t.text(438), in_unit(t.text(64), h.timeUnit), in_unit(t.text(434), h.costUnit),
+                          markLabel};
+    }
+    v.operations = operation_rows(rec, t, sep);
+    return v;
+}
+
+} // namespace zep
