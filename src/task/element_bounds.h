@@ -1,0 +1,37 @@
+#pragma once
+// The contribution of one path element to its path's bounds, without unavailable resources: the sums
+// of the graph bounds and of the subgraph summaries are both made of these.
+#include "shell/shell_file.h"
+#include "task/task_record.h"
+
+#include <string>
+
+namespace zep {
+
+// A running minimal time above this, or one that passes the running maximal time by more than
+// kBoundsTolerance, means the path cannot be bounded.
+inline constexpr double kUnboundedTime = 9.9e14;
+inline constexpr double kBoundsTolerance = 0.00001;
+
+inline bool path_unbounded(double timeMin, double timeMax) {
+    return timeMin > kUnboundedTime || timeMin - kBoundsTolerance > timeMax;
+}
+
+struct ElementBounds {
+    double timeMin = 0;
+    double timeMax = 0;
+    double costMin = 0;  // own elements only
+    double costMax = 0;  // own elements only
+    double baseCost = 0; // inherited elements only: what they add to the base cost
+};
+
+// A real operation: the smallest and largest time of its variants and, when the element belongs to the
+// path's own chain, the smallest and largest cost; an inherited one adds its first variant's cost to
+// the base cost. A subgraph reference: that subgraph's summary (an inherited one adds its costMin). A
+// covered element: nothing. An operation without stored variants contributes nothing.
+ElementBounds plain_element_bounds(const TaskRecord &rec, const PathElement &e, bool own);
+
+// "<text 273> <op> <text 31> <chain>.": the operation that makes its path unboundable.
+std::string unbounded_operation_message(const ShellTables &shell, int opNo, int chainNo);
+
+} // namespace zep
