@@ -55,8 +55,12 @@ private:
             fail("the document nests deeper than " + std::to_string(kMaxDepth) + " levels");
         JsonValue v;
         switch (peek()) {
-        case '{': object(v, depth); break;
-        case '[': array(v, depth); break;
+        case '{':
+            object(v, depth);
+            break;
+        case '[':
+            array(v, depth);
+            break;
         case '"':
             v.kind = JsonValue::Kind::String;
             v.string = string();
@@ -70,7 +74,9 @@ private:
             expect_word("false");
             v.kind = JsonValue::Kind::Bool;
             break;
-        case 'n': expect_word("null"); break;
+        case 'n':
+            expect_word("null");
+            break;
         default:
             if (peek() == '-' || (peek() >= '0' && peek() <= '9'))
                 number(v);
@@ -106,7 +112,8 @@ private:
             ++pos_;
             skip_blanks();
             JsonValue member = value(depth + 1);
-            v.members.emplace_back(std::move(key), std::move(member));
+            member.key = std::move(key);
+            v.members.push_back(std::move(member));
             skip_blanks();
             if (peek() == ',') {
                 ++pos_;
@@ -276,14 +283,30 @@ private:
             const char e = peek();
             ++pos_;
             switch (e) {
-            case '"': out.push_back('"'); break;
-            case '\\': out.push_back('\\'); break;
-            case '/': out.push_back('/'); break;
-            case 'b': out.push_back('\b'); break;
-            case 'f': out.push_back('\f'); break;
-            case 'n': out.push_back('\n'); break;
-            case 'r': out.push_back('\r'); break;
-            case 't': out.push_back('\t'); break;
+            case '"':
+                out.push_back('"');
+                break;
+            case '\\':
+                out.push_back('\\');
+                break;
+            case '/':
+                out.push_back('/');
+                break;
+            case 'b':
+                out.push_back('\b');
+                break;
+            case 'f':
+                out.push_back('\f');
+                break;
+            case 'n':
+                out.push_back('\n');
+                break;
+            case 'r':
+                out.push_back('\r');
+                break;
+            case 't':
+                out.push_back('\t');
+                break;
             case 'u': {
                 unsigned c1 = hex4();
                 if (c1 >= 0xD800 && c1 <= 0xDBFF) {
@@ -314,24 +337,32 @@ private:
 } // namespace
 
 const JsonValue* JsonValue::find(std::string_view key) const {
-    for (const auto& [k, v] : members)
-        if (k == key)
-            return &v;
+    for (const JsonValue& m : members)
+        if (m.key == key)
+            return &m;
     return nullptr;
 }
 
 const char* json_kind_name(JsonValue::Kind kind) {
     switch (kind) {
-    case JsonValue::Kind::Null: return "null";
-    case JsonValue::Kind::Bool: return "true or false";
-    case JsonValue::Kind::Number: return "a number";
-    case JsonValue::Kind::String: return "a text";
-    case JsonValue::Kind::Array: return "a list";
-    case JsonValue::Kind::Object: return "an object";
+    case JsonValue::Kind::Null:
+        return "null";
+    case JsonValue::Kind::Bool:
+        return "true or false";
+    case JsonValue::Kind::Number:
+        return "a number";
+    case JsonValue::Kind::String:
+        return "a text";
+    case JsonValue::Kind::Array:
+        return "a list";
+    case JsonValue::Kind::Object:
+        return "an object";
     }
     return "";
 }
 
-JsonValue parse_json(std::string_view text) { return Parser(text).document(); }
+JsonValue parse_json(std::string_view text) {
+    return Parser(text).document();
+}
 
 } // namespace zep

@@ -5,7 +5,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace zep {
@@ -25,8 +24,9 @@ public:
     double number = 0;
     std::string numberText; // the number as written, e.g. "12.50"
     std::string string;
-    std::vector<JsonValue> items;                           // Array
-    std::vector<std::pair<std::string, JsonValue>> members; // Object, in the order written
+    std::vector<JsonValue> items;   // Array
+    std::vector<JsonValue> members; // Object: its members in the order written, each with its `key`
+    std::string key;                // the name of a member of an object
 
     bool is(Kind k) const { return kind == k; }
     // The member named `key`, or nullptr (also when this is not an object).

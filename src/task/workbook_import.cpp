@@ -91,9 +91,10 @@ public:
         return {*first, *second};
     }
 
-    [[noreturn]] void fail(int sheet, int row, int column, const std::string& found, const std::string& what) const {
-        throw WorkbookCellError("Sheet " + std::to_string(sheet) + ", cell " + cell_name(row - 1, column) + ": \"" +
-                                found + "\" " + what + ".");
+    [[noreturn]] void fail(int sheet, int row, int column, const std::string& found,
+                           const std::string& what) const {
+        throw WorkbookCellError("Sheet " + std::to_string(sheet) + ", cell " + cell_name(row - 1, column) +
+                                ": \"" + found + "\" " + what + ".");
     }
 
 private:
@@ -173,8 +174,9 @@ TaskRecord read_task_workbook(const WorkbookReader& book, std::string_view codeB
     TaskRecord rec;
     TaskHeader& h = rec.header;
 
-    h.taskCode = !codeBox.empty() ? std::string(codeBox)
-                                  : upper_case_code(utf8_prefix(trim_blanks(s.text(1, 1, B)), kTaskCodeCapacity));
+    h.taskCode = !codeBox.empty()
+                     ? std::string(codeBox)
+                     : upper_case_code(utf8_prefix(trim_blanks(s.text(1, 1, B)), kTaskCodeCapacity));
     h.taskName = !nameBox.empty() ? std::string(nameBox)
                                   : utf8_prefix(trim_blanks(s.text(1, 2, B)), kTaskNameCapacity);
     h.minimisedParam = s.integer(1, 3, B);

@@ -27,7 +27,8 @@ std::string cannot_read(const std::filesystem::path& path, const std::string& wh
 // .xlsx and .ods through orcus' own spreadsheet document.
 class OrcusWorkbook : public WorkbookReader {
 public:
-    OrcusWorkbook(const std::filesystem::path& path, std::string_view bytes, orcus::format_t format, char separator)
+    OrcusWorkbook(const std::filesystem::path& path, std::string_view bytes, orcus::format_t format,
+                  char separator)
         : doc_(orcus::spreadsheet::range_size_t{1048576, 16384}), separator_(separator) {
         orcus::spreadsheet::import_factory factory(doc_);
         if (format == orcus::format_t::xlsx) {
@@ -49,11 +50,16 @@ public:
         const ixion::model_context& cx = doc_.get_model_context();
         ixion::cell_access cell = cx.get_cell_access(ixion::abs_address_t(sheet, row, column));
         switch (cell.get_value_type()) {
-        case ixion::cell_value_t::string: return std::string(cell.get_string_value());
-        case ixion::cell_value_t::numeric: return format_shortest(cell.get_numeric_value(), separator_);
-        case ixion::cell_value_t::boolean: return cell.get_boolean_value() ? "TRUE" : "FALSE";
-        case ixion::cell_value_t::error: return "#ERROR";
-        default: return {};
+        case ixion::cell_value_t::string:
+            return std::string(cell.get_string_value());
+        case ixion::cell_value_t::numeric:
+            return format_shortest(cell.get_numeric_value(), separator_);
+        case ixion::cell_value_t::boolean:
+            return cell.get_boolean_value() ? "TRUE" : "FALSE";
+        case ixion::cell_value_t::error:
+            return "#ERROR";
+        default:
+            return {};
         }
     }
 
@@ -87,18 +93,22 @@ public:
         if (static_cast<unsigned>(row) >= rows_ || static_cast<unsigned>(column) >= columns_)
             return {};
         FreeXL_CellValue v;
-        if (freexl_get_cell_value(handle_, static_cast<unsigned>(row), static_cast<unsigned short>(column), &v) !=
-            FREEXL_OK)
+        if (freexl_get_cell_value(handle_, static_cast<unsigned>(row), static_cast<unsigned short>(column),
+                                  &v) != FREEXL_OK)
             return {};
         switch (v.type) {
-        case FREEXL_CELL_INT: return std::to_string(v.value.int_value);
-        case FREEXL_CELL_DOUBLE: return format_shortest(v.value.double_value, separator_);
+        case FREEXL_CELL_INT:
+            return std::to_string(v.value.int_value);
+        case FREEXL_CELL_DOUBLE:
+            return format_shortest(v.value.double_value, separator_);
         case FREEXL_CELL_TEXT:
         case FREEXL_CELL_SST_TEXT:
         case FREEXL_CELL_DATE:
         case FREEXL_CELL_DATETIME:
-        case FREEXL_CELL_TIME: return v.value.text_value ? std::string(v.value.text_value) : std::string();
-        default: return {};
+        case FREEXL_CELL_TIME:
+            return v.value.text_value ? std::string(v.value.text_value) : std::string();
+        default:
+            return {};
         }
     }
 

@@ -10,7 +10,7 @@ TEST(JsonReader, ReadsEveryKindKeepingKeyOrderAndNumberTexts) {
                                    "a": { "t": "Пуск \"A\"\n\u00e9\ud83d\ude00" } } )");
     ASSERT_TRUE(v.is(JsonValue::Kind::Object));
     ASSERT_EQ(v.members.size(), 2u);
-    EXPECT_EQ(v.members[0].first, "b");
+    EXPECT_EQ(v.members[0].key, "b");
     const JsonValue& list = *v.find("b");
     ASSERT_EQ(list.items.size(), 6u);
     EXPECT_EQ(list.items[1].number, -2.5);
@@ -27,18 +27,12 @@ TEST(JsonReader, RefusesWhatIsNotJsonSayingWhere) {
         const char* text;
         const char* where;
     } cases[] = {
-        {"{\"a\": 1,}", "line 1, column 9"},
-        {"{\"a\": 1, \"a\": 2}", "given twice"},
-        {"[01]", "line 1, column 3"},
-        {"[1.]", "after the decimal point"},
-        {"\"abc", "ends inside a string"},
-        {"\"a\tb\"", "control character"},
-        {"\"\\ud800\"", "low one"},
-        {"\"\xC3\x28\"", "UTF-8"},
-        {"{}\n  x", "line 2, column 3"},
-        {"[1e999]", "out of range"},
-        {"", "ends where a value"},
-        {"tru", "unexpected"},
+        {"{\"a\": 1,}", "line 1, column 9"}, {"{\"a\": 1, \"a\": 2}", "given twice"},
+        {"[01]", "line 1, column 3"},        {"[1.]", "after the decimal point"},
+        {"\"abc", "ends inside a string"},   {"\"a\tb\"", "control character"},
+        {"\"\\ud800\"", "low one"},          {"\"\xC3\x28\"", "UTF-8"},
+        {"{}\n  x", "line 2, column 3"},     {"[1e999]", "out of range"},
+        {"", "ends where a value"},          {"tru", "unexpected"},
     };
     for (const auto& c : cases) {
         try {

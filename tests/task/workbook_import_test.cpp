@@ -23,8 +23,8 @@ TaskRecord read(std::vector<Sheet> sheets, std::string_view code = "", std::stri
 
 // Two ordinary chains, no resources: sheets 1 to 4.
 std::vector<Sheet> plain_book() {
-    return {general({" wbp1 ", "  Plain  ", "0", "2", "0", "рубли", "дни", "", "1", "0,5", "", "2", "0", "2", "4,4",
-                     "5"}),
+    return {general({" wbp1 ", "  Plain  ", "0", "2", "0", "рубли", "дни", "", "1", "0,5", "", "2", "0", "2",
+                     "4,4", "5"}),
             {{"h"}, {"1", "Main", "2"}, {"2", "Side", "1"}},
             {{"h"}, {"", "", "Dig", "2"}, {"", "", "Build", "1"}, {}, {"", "", "Paint", "1"}},
             {{"h"},
@@ -72,18 +72,17 @@ TEST(WorkbookImport, CodeAndNameComeFromTheBoxesWhenFilled) {
 TEST(WorkbookImport, ReadsResourcesFromSheetTwoAndShiftsTheOtherSheets) {
     // Nested chains with resources: row 14 the conversion mode, then the thresholds, then the
     // categories and their interval counts.
-    std::vector<Sheet> book = {
-        general({"R1", "Res", "0", "2", "1", "евро", "часы", "", "2", "1", "", "1", "1", "2", "1", "7", "", "2",
-                 "2", "1"}),
-        {{"h"}, {"", "", "0", "10"}, {"", "", "12", ""}, {"", "", "0", "100"}},
-        {{"h"}, {"1", "Main", "2"}, {"2", "Bypass", "1", "1; 2", " 1 ;2 "}},
-        {{"h"}, {"", "", "o1", "1"}, {"", "", "o2", "2"}, {}, {"", "", "n1", "1"}},
-        {{"h"},
-         {"", "", "", "", "a", "1", "", "1", "5"},
-         {"", "", "", "", "a", "2", "*", "2", "5"},
-         {"", "", "", "", "b", "1", " ", "3", "4"},
-         {},
-         {"", "", "", "", "a", "2", "x", "4", "1"}}};
+    std::vector<Sheet> book = {general({"R1", "Res", "0", "2", "1", "евро", "часы", "",  "2", "1",
+                                        "",   "1",   "1", "2", "1", "7",    "",     "2", "2", "1"}),
+                               {{"h"}, {"", "", "0", "10"}, {"", "", "12", ""}, {"", "", "0", "100"}},
+                               {{"h"}, {"1", "Main", "2"}, {"2", "Bypass", "1", "1; 2", " 1 ;2 "}},
+                               {{"h"}, {"", "", "o1", "1"}, {"", "", "o2", "2"}, {}, {"", "", "n1", "1"}},
+                               {{"h"},
+                                {"", "", "", "", "a", "1", "", "1", "5"},
+                                {"", "", "", "", "a", "2", "*", "2", "5"},
+                                {"", "", "", "", "b", "1", " ", "3", "4"},
+                                {},
+                                {"", "", "", "", "a", "2", "x", "4", "1"}}};
     TaskRecord rec = read(book);
     EXPECT_EQ(rec.header.hasUnavailableResources, 1);
     EXPECT_EQ(rec.header.criticalConversionMode, 2);
@@ -108,8 +107,8 @@ TEST(WorkbookImport, ReadsResourcesFromSheetTwoAndShiftsTheOtherSheets) {
 }
 
 std::vector<Sheet> decomposed_book(std::string listFlag, std::vector<std::string> tail) {
-    std::vector<std::string> rows = {"D1", "Dec", "1", "2", "1", "доллары", "дни", "", "0", "1", "", "1", "0", "5",
-                                     "", "3", "7", "1", "", "2", listFlag};
+    std::vector<std::string> rows = {"D1", "Dec", "1", "2", "1", "доллары", "дни", "", "0", "1",     "",
+                                     "1",  "0",   "5", "",  "3", "7",       "1",   "", "2", listFlag};
     rows.insert(rows.end(), tail.begin(), tail.end());
     return {general(rows),
             {{"h"}, {"1", "Base", "3"}, {"2", "Inner", "1", "", "1; 1", "1; 3"}},
