@@ -1,0 +1,53 @@
+// Step 4: the operations of every chain. Decomposition (manual numbering) or the search for a
+// numbering (automatic), conversion of shared operations into critical ones, the limit on variants.
+#include "task/critical_conversion.h"
+#include "task/decomposition.h"
+#include "task/numbering_search.h"
+#include "wizard/message_text.h"
+#include "wizard/wizard.h"
+
+namespace zep {
+
+StepOutcome Wizard::Check_223() {
+    std::vector<WizardMessage> notes;
+    const TaskHeader& h = rec_.header;
+    const bool decomposition = h.decompositionMode == 1;
+
+    if (decomposition && h.subgraphNumbering == 0) {
+        Decomp1(rec_);
+    } else if (decomposition && has_nested_chains() && rec_.workingChainCount > 1) {
+        NumberingSearchResult found = SearchNumbering(rec_, ctx_.shell);
+        if (found.outcome == NumberingSearchResult::Outcome::Failed)
+            return refuse(found.message, {"StringGrid2"});
+    }
+
+    // Every chain is stored again from what it holds: a chain never shown on this step still has the
+    // empty operations step 3 gave it, and is refused here with that chain on screen.
+    for (int c = 0; c < static_cast<int>(rec_.chains.size()); ++c) {
+        show_operations_grid(c);
+        GridTransferResult saved = SaveToRec1(rec_, c, in_.operations, ctx_.shell);
+        if (!saved.ok)
+            return refuse(saved.message, {"StringGrid2", saved.focusRow});
+    }
+
+    for (ChainRec& chain : rec_.chains)
+        for (OperationRec& op : chain.operations)
+            op.criticalMark = 0;
+    convertedCount_ = ConvertToCritical(rec_);
+    if (convertedCount_ > 0)
+        notes.push_back({MessageKind::Information, conversion_notice(ctx_.shell, convertedCount_)});
+
+    long long variants = 0;
+    for (const ChainRec& chain : rec_.chains)
+        for (const OperationRec& op : chain.operations)
+            variants += op.variantCount;
+    if (variants > kMaxVariantsInTask)
+        return refuse(compose(ctx_.shell, Text{411}, "  (= ", variants, "), ", Text{182}, " (= 64500). ",
+                              Text{456}, "."),
+                      {"StringGrid2"}, std::move(notes));
+
+    show_variants_grid(0, 0);
+    return enter(WizardStep::Variants, {variant_grid_name()}, std::move(notes));
+}
+
+} // namespace zep

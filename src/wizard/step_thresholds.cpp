@@ -1,0 +1,173 @@
+// Steps 7 and 8, the summary and the finish: rounding, tact and scaling coefficient; thresholds or the
+// second-level parameters; writing the task files and registering the task.
+#include "common/atomic_file.h"
+#include "common/errors.h"
+#include "task/discretisation.h"
+#include "task/task_file.h"
+#include "task/task_saving.h"
+#include "task/typed_number.h"
+#include "wizard/message_text.h"
+#include "wizard/wizard.h"
+
+#include <filesystem>
+#include <stdexcept>
+
+namespace zep {
+namespace {
+
+constexpr double kTolerance = 0.00001;
+
+// A whole number from a digit box; nullopt when it is empty or holds anything else.
+std::optional<int> box_integer(const std::string& text) {
+    if (trim_blanks(text).empty())
+        return std::nullopt;
+    return parse_typed_integer(text);
+}
+
+} // namespace
+
+StepOutcome Wizard::Check_5() {
+    // A box whose text is not a number counts as empty: the decimal filter lets nothing else in.
+    auto tact = parse_typed_real(in_.tact, ctx_.separator);
+    if (!tact)
+        return refuse(compose(ctx_.shell, Text{230}, "."), {"txtDelta"});
+    if (*tact < 0.00999)
+        return refuse(compose(ctx_.shell, Text{417}, "."), {"txtDelta"});
+    auto coef = parse_typed_real(in_.scalingCoef, ctx_.separator);
+    if (!coef)
+        return refuse(compose(ctx_.shell, Text{226}, "."), {"txtKoe"});
+    if (*coef >= 99.99999 || *coef < 0.00999)
+        return refuse(compose(ctx_.shell, Text{238}, " (< 0,01 ", Text{163}, " >= 100)."), {"txtKoe"});
+
+    DiscretisationResult d = CalcDiscrete(rec_, *tact, *coef, in_.roundingType, ctx_.shell);
+    if (!d.outcome.ok)
+        return refuse(d.outcome.message, {"txtDelta"});
+    in_.candidates.clear();
+    for (const ThresholdCandidate& c : d.candidates)
+        in_.candidates.push_back({number_text(c.value), c.checked});
+
+    TaskHeader& h = rec_.header;
+    if (h.secondLevelIterations == 0)
+        h.secondLevelIterations = kDefaultSecondLevelIterations;
+    if (h.iterationReductionCoef == 0)
+        h.iterationReductionCoef = kDefaultIterationReductionCoef;
+    in_.iterations = std::to_string(h.secondLevelIterations);
+    in_.reduction = std::to_string(h.iterationReductionCoef);
+    in_.costThreshold = number_text(h.costThreshold);
+    return enter(WizardStep::Thresholds, {second_level_mode() ? "txt_C" : "clFazu"});
+}
+
+StepOutcome Wizard::Check_6() {
+    TaskHeader& h = rec_.header;
+    h.subgraphCount = h.decompositionMode == 1 ? rec_.workingSubgraphCount : 0;
+    if (has_resources())
+        store_interval_tacts(rec_);
+
+    if (second_level_mode()) {
+        auto cost = parse_typed_real(in_.costThreshold, ctx_.separator);
+        if (!cost)
+            return refuse(compose(ctx_.shell, Text{229}, "."), {"txt_C"});
+        if (*cost <= rec_.graphCostMin - kTolerance)
+            return refuse(compose(ctx_.shell, Text{422}, " (< ", number_text(rec_.graphCostMin), ")."),
+                          {"txt_C"});
+        if (*cost >= rec_.graphCostMax + kTolerance)
+            return refuse(compose(ctx_.shell, Text{410}, " (> ", number_text(rec_.graphCostMax), ")."),
+                          {"txt_C"});
+        auto iterations = box_integer(in_.iterations);
+        if (!iterations)
+            return refuse(compose(ctx_.shell, Text{231}, "."), {"txt_Nd"});
+        if (*iterations < kMinSecondLevelIterations)
+            return refuse(compose(ctx_.shell, Text{418}, " (< 5)."), {"txt_Nd"});
+        if (*iterations > kMaxSecondLevelIterations)
+            return refuse(compose(ctx_.shell, Text{407}, " (> 20)."), {"txt_Nd"});
+        auto reduction = box_integer(in_.reduction);
+        if (!reduction)
+            return refuse(compose(ctx_.shell, Text{227}, "."), {"txt_kup"});
+        if (*reduction < kMinIterationReductionCoef)
+            return refuse(compose(ctx_.shell, Text{420}, " (< 1)."), {"txt_kup"});
+        if (*reduction > kMaxIterationReductionCoef)
+            return refuse(compose(ctx_.shell, Text{408}, " (> 4)."), {"txt_kup"});
+        h.secondLevelIterations = *iterations;
+        h.iterationReductionCoef = *reduction;
+        h.costThreshold = *cost;
+        store_second_level_thresholds(rec_);
+    } else {
+        std::vector<double> chosen;
+        for (const ThresholdItem& item : in_.candidates)
+            if (item.ticked)
+                chosen.push_back(parse_typed_real(item.text, ctx_.separator).value_or(0));
+        const int count = static_cast<int>(chosen.size());
+        if (count > kMaxThresholds)
+            return refuse(compose(ctx_.shell, Text{413}, " ", count, " (> 10). ", Text{138}, "."),
+                          {"clFazu"});
+        if (count == 0)
+            return refuse(compose(ctx_.shell, Text{257}, " 10."), {"clFazu"});
+        store_thresholds(rec_, chosen);
+    }
+    build_summary();
+    return enter(WizardStep::Summary, {"btnNext"});
+}
+
+void Wizard::build_summary() {
+    const TaskHeader& h = rec_.header;
+    WizardSummary s;
+    s.tact = number_text(h.tact);
+    s.phaseStates = phase_states_text();
+    s.scalingCoef = number_text(h.scalingCoef);
+    s.rounding = ctx_.shell.text(h.roundingType == 0 ? 333 : h.roundingType == 1 ? 332 : 331);
+    s.costUnit = h.costUnit;
+    s.timeUnit = h.timeUnit;
+    s.categoriesShown = has_resources();
+    s.categoryCount = std::to_string(h.resourceCategoryCount);
+
+    const bool decomposed = h.decompositionMode == 1;
+    s.decompositionShown = !has_resources() && has_nested_chains();
+    s.regime = std::to_string(decomposed ? 1 : 0);
+    s.numbering = ctx_.shell.text(h.subgraphNumbering == 1 ? 14 : 397);
+    s.allowedSubgraphs = std::to_string(h.allowedSubgraphCount);
+    s.subgraphCount = std::to_string(h.subgraphCount);
+    s.quantSteps = std::to_string(h.maxQuantSteps);
+    const bool params = s.decompositionShown && decomposed;
+    s.numberingShown = params;
+    s.allowedShown = params;
+    s.subgraphCountShown = params;
+    s.quantStepsShown = params && h.subgraphCount > 0;
+
+    s.secondLevel = second_level_mode();
+    s.iterations = std::to_string(h.secondLevelIterations);
+    s.reduction = std::to_string(h.iterationReductionCoef);
+    s.costThreshold = number_text(h.costThreshold);
+    s.thresholdCount = std::to_string(h.thresholdCount);
+    summary_ = std::move(s);
+}
+
+StepOutcome Wizard::finish() {
+    if (!ctx_.taskRegister)
+        throw std::logic_error("the wizard cannot save a task without the task register");
+    if (!has_resources())
+        rec_.resourceIntervals.clear();
+    try {
+        WriteFile(rec_, ctx_.workspace, mode_, *ctx_.taskRegister, ctx_.shellFileName);
+    } catch (const TextEncodingError& e) {
+        // A text pasted past the key filters holds a character the files cannot: nothing was written.
+        return refuse(e.what(), {"btnNext"});
+    }
+
+    const std::string code = rec_.header.taskCode;
+    if (in_.solveAtOnce) {
+        const std::filesystem::path input = solver_input_path(ctx_.workspace, code);
+        if (std::filesystem::exists(input)) {
+            std::filesystem::create_directories(ctx_.workspace.solving());
+            const std::vector<std::uint8_t> bytes = read_whole_file(input);
+            write_file_atomically(ctx_.workspace.solving() / input.filename(), bytes);
+            ctx_.taskRegister->hand_over(code);
+        }
+    }
+    rec_ = TaskRecord{};
+    closed_ = true;
+    StepOutcome out = stay({});
+    out.finished = true;
+    return out;
+}
+
+} // namespace zep

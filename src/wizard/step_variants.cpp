@@ -1,0 +1,194 @@
+// Steps 5 and 6: the variants of every operation, the table of all of them, and the graph's bounds.
+#include "common/number_text.h"
+#include "task/bounds.h"
+#include "task/decomposition.h"
+#include "task/path_unrolling.h"
+#include "task/typed_number.h"
+#include "wizard/message_text.h"
+#include "wizard/wizard.h"
+
+#include <cmath>
+
+namespace zep {
+namespace {
+
+constexpr double kTolerance = 0.00001;
+
+bool same(double a, double b) {
+    return std::fabs(a - b) < kTolerance;
+}
+
+struct Dominance {
+    int dominated = 0; // variant numbers from 1
+    int dominating = 0;
+    bool firstIsDominated = false;
+};
+
+// The first dominated variant of an operation: pairs a before b; equal times make the costlier one
+// dominated (b when the costs are equal too), else equal costs the slower one, else a variant both
+// slower and costlier than the other.
+std::optional<Dominance> dominated_variant(const std::vector<VariantRec>& v) {
+    const int n = static_cast<int>(v.size());
+    for (int a = 0; a < n; ++a) {
+        for (int b = a + 1; b < n; ++b) {
+            const double ta = v[a].time, tb = v[b].time, ca = v[a].cost, cb = v[b].cost;
+            bool aDominated = false;
+            bool bDominated = false;
+            if (same(ta, tb)) {
+                if (same(ca, cb) || cb > ca)
+                    bDominated = true;
+                else
+                    aDominated = true;
+            } else if (same(ca, cb)) {
+                (ta > tb ? aDominated : bDominated) = true;
+            } else if (ta > tb && ca > cb) {
+                aDominated = true;
+            } else if (tb > ta && cb > ca) {
+                bDominated = true;
+            }
+            if (aDominated)
+                return Dominance{a + 1, b + 1, true};
+            if (bDominated)
+                return Dominance{b + 1, a + 1, false};
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void Wizard::show_variants_grid(int chainIndex, int opIndex) {
+    varStepChain_ = chainIndex;
+    varStepOperation_ = opIndex;
+    VariantGridView view = LoadFromRec(rec_, chainIndex, opIndex, ctx_.separator);
+    in_.variants = std::move(view.rows);
+    shownChainName_ = std::move(view.chainName);
+    shownOperationName_ = std::move(view.operationName);
+}
+
+StepOutcome Wizard::show_variants_of(int chainIndex, int opIndex) {
+    const bool exists = chainIndex >= 0 && chainIndex < static_cast<int>(rec_.chains.size()) &&
+                        opIndex >= 0 && opIndex < static_cast<int>(rec_.chains[chainIndex].operations.size());
+    if (step_ != WizardStep::Variants || !exists)
+        return stay({variant_grid_name()});
+    GridTransferResult saved =
+        SaveToRec(rec_, varStepChain_, varStepOperation_, in_.variants, ctx_.shell, ctx_.separator);
+    if (!saved.ok)
+        return refuse(saved.message, {variant_grid_name(), saved.focusRow});
+    show_variants_grid(chainIndex, opIndex);
+    StepOutcome out = stay({variant_grid_name()});
+    out.moved = true;
+    return out;
+}
+
+StepOutcome Wizard::refuse_at_variant(std::string message, int chainIndex, int opIndex, int row) {
+    show_variants_grid(chainIndex, opIndex);
+    return refuse(std::move(message), {variant_grid_name(), row});
+}
+
+StepOutcome Wizard::Check_3() {
+    const bool resources = has_resources();
+    const int categories = rec_.header.resourceCategoryCount;
+
+    // Every variant of every operation must be complete. These checks come before the decomposition's
+    // bounds so that an unset time is reported as such, not as a path that cannot be bounded.
+    for (int c = 0; c < static_cast<int>(rec_.chains.size()); ++c) {
+        const ChainRec& chain = rec_.chains[c];
+        for (int o = 0; o < static_cast<int>(chain.operations.size()); ++o) {
+            const OperationRec& op = chain.operations[o];
+            const int chainNo = c + 1, opNo = o + 1;
+            bool incomplete = op.variants.empty() ||
+                              static_cast<int>(op.variants.size()) != op.variantCount ||
+                              trim_blanks(op.name).empty();
+            for (const VariantRec& v : op.variants)
+                incomplete = incomplete || trim_blanks(v.essence).empty();
+            if (incomplete)
+                return refuse_at_variant(compose(ctx_.shell, Text{234}, " ", opNo, " ", Text{162}, " ",
+                                                 chainNo, ". ", Text{329}, "."),
+                                         c, o, -1);
+            for (int i = 0; i < static_cast<int>(op.variants.size()); ++i) {
+                const VariantRec& v = op.variants[i];
+                const int varNo = i + 1;
+                if (resources && (v.resourceCategory <= 0 || v.resourceCategory > categories))
+                    return refuse_at_variant(compose(ctx_.shell, Text{240}, " (<=0 ", Text{163}, " >",
+                                                     categories, "), ", Text{451}, " ", varNo, " ", Text{387},
+                                                     " ", opNo, " ", Text{162}, " ", chainNo, ". ", Text{329},
+                                                     "."),
+                                             c, o, i);
+                auto unset = [&](int text) {
+                    return compose(ctx_.shell, Text{text}, " ", opNo, " ", Text{162}, " ", chainNo, " ",
+                                   Text{107}, " ", varNo, " ", Text{126}, ". ", Text{329}, ".");
+                };
+                if (is_unset_value(v.time))
+                    return refuse_at_variant(unset(resources ? 261 : 259), c, o, i);
+                if (is_unset_value(v.cost))
+                    return refuse_at_variant(unset(269), c, o, i);
+            }
+        }
+    }
+
+    for (int c = 0; c < static_cast<int>(rec_.chains.size()); ++c) {
+        for (int o = 0; o < static_cast<int>(rec_.chains[c].operations.size()); ++o) {
+            auto d = dominated_variant(rec_.chains[c].operations[o].variants);
+            if (!d)
+                continue;
+            // When the first of the pair is the dominated one, one more blank stands before text 404.
+            const char* beforeLast = d->firstIsDominated ? ",  " : ", ";
+            return refuse_at_variant(compose(ctx_.shell, Text{33}, " ", d->dominated, " ", Text{388}, " ",
+                                             d->dominating, " ", Text{127}, beforeLast, Text{404}, "."),
+                                     c, o, d->dominated - 1);
+        }
+    }
+
+    PrepOutcome decomposed = Decomp2(rec_, ctx_.shell);
+    if (!decomposed.ok) {
+        const int c = decomposed.chainNo > 0 ? decomposed.chainNo - 1 : varStepChain_;
+        const int o = decomposed.opNo > 0 ? decomposed.opNo - 1 : varStepOperation_;
+        return refuse_at_variant(decomposed.message, c, o, -1);
+    }
+    UnrollPaths(rec_);
+    rec_.boundsValid = false;
+    build_review_table();
+    return enter(WizardStep::Review, {resources ? "Grid_a" : "Grid"});
+}
+
+void Wizard::build_review_table() {
+    const bool resources = has_resources();
+    reviewTable_.clear();
+    for (int c = 0; c < static_cast<int>(rec_.chains.size()); ++c) {
+        const ChainRec& chain = rec_.chains[c];
+        bool firstOfChain = true;
+        for (int o = 0; o < static_cast<int>(chain.operations.size()); ++o) {
+            const OperationRec& op = chain.operations[o];
+            for (int i = 0; i < static_cast<int>(op.variants.size()); ++i) {
+                const VariantRec& v = op.variants[i];
+                std::vector<std::string> row;
+                row.push_back((firstOfChain ? "" : "  ") + std::to_string(c + 1));
+                row.push_back(firstOfChain ? chain.name : std::string());
+                row.push_back((i == 0 ? "" : "  ") + std::to_string(o + 1));
+                row.push_back(i == 0 ? op.name : std::string());
+                row.push_back(std::to_string(i + 1));
+                row.push_back(v.essence);
+                if (resources) {
+                    row.push_back(std::to_string(v.resourceCategory));
+                    row.push_back(v.noSuspend >= 1 ? "*" : "");
+                }
+                row.push_back(number_text(v.time));
+                row.push_back(number_text(v.cost));
+                reviewTable_.push_back(std::move(row));
+                firstOfChain = false;
+            }
+        }
+    }
+}
+
+StepOutcome Wizard::Check_4() {
+    if (!rec_.boundsValid) {
+        PrepOutcome bounded = CalcBounds(rec_, ctx_.shell);
+        if (!bounded.ok)
+            return refuse(bounded.message, {has_resources() ? "Grid_a" : "Grid"});
+    }
+    return enter(WizardStep::Rounding, {"txtDelta"});
+}
+
+} // namespace zep

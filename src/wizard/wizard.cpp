@@ -1,0 +1,223 @@
+#include "wizard/wizard.h"
+
+#include "common/cp1251.h"
+#include "common/date_time.h"
+#include "common/number_text.h"
+#include "task/task_file.h"
+#include "task/typed_number.h"
+#include "wizard/message_text.h"
+
+namespace zep {
+namespace {
+
+std::vector<std::string> trimmed_texts(const ShellTables& shell, std::initializer_list<int> numbers) {
+    std::vector<std::string> out;
+    for (int n : numbers)
+        out.emplace_back(trim_blanks(shell.text(n)));
+    return out;
+}
+
+constexpr std::size_t kImportItemLength = 81;
+
+} // namespace
+
+const char* step_label(WizardStep step) {
+    switch (step) {
+    case WizardStep::Code:
+        return " 1 ";
+    case WizardStep::General:
+        return " 2 ";
+    case WizardStep::IntervalCounts:
+        return " 2a ";
+    case WizardStep::Intervals:
+        return " 2b ";
+    case WizardStep::Chains:
+        return " 3 ";
+    case WizardStep::Operations:
+        return " 4 ";
+    case WizardStep::Variants:
+        return " 5 ";
+    case WizardStep::Review:
+        return " 6 ";
+    case WizardStep::Rounding:
+        return " 7 ";
+    case WizardStep::Thresholds:
+        return " 8 ";
+    case WizardStep::Summary:
+        return "";
+    }
+    return "";
+}
+
+std::vector<std::string> cost_unit_list(const ShellTables& shell) {
+    return trimmed_texts(shell, {91, 115, 122, 396});
+}
+
+std::vector<std::string> time_unit_list(const ShellTables& shell) {
+    return trimmed_texts(shell, {114, 468});
+}
+
+Wizard::Wizard(WizardContext ctx, OpenMode mode, std::string currentTaskCode)
+    : ctx_(std::move(ctx)), mode_(mode) {
+    // Everything starts empty at its default: the record, the flags and the radio choices.
+    if (mode_ == OpenMode::Second) {
+        importList_.push_back("none");
+        if (ctx_.taskRegister)
+            for (const RegisterEntry& e : ctx_.taskRegister->get().entries)
+                importList_.push_back(utf8_prefix("[" + e.code + "] - " + e.name, kImportItemLength));
+        importLabel_ = ctx_.shell.text(224);
+    }
+    if (mode_ == OpenMode::Third) {
+        if (currentTaskCode.empty()) {
+            closed_ = true;
+            return;
+        }
+        ReadFile(rec_, ctx_.workspace, currentTaskCode);
+        in_.code = rec_.header.taskCode;
+        in_.name = rec_.header.taskName;
+        fill_general_boxes_from_record();
+        in_.tact = number_text(rec_.header.tact);
+        in_.scalingCoef = number_text(rec_.header.scalingCoef);
+    }
+}
+
+std::string Wizard::number_text(double v) const {
+    return format_shortest(v, ctx_.separator);
+}
+
+bool Wizard::manual_subgraph_numbers() const {
+    return rec_.header.decompositionMode == 1 && rec_.header.subgraphNumbering == 0;
+}
+
+const char* Wizard::chain_grid_name() const {
+    return has_nested_chains() ? "StringGrid1_" : "StringGrid1";
+}
+
+const char* Wizard::variant_grid_name() const {
+    return has_resources() ? "StringGrid_a" : "StringGrid";
+}
+
+bool Wizard::second_level_mode() const {
+    return zep::second_level_mode(rec_);
+}
+
+std::string Wizard::phase_states_text() const {
+    return std::to_string(rec_.header.maxPhaseStates);
+}
+
+std::string Wizard::step_title() const {
+    const std::string base = ctx_.shell.text(mode_ == OpenMode::Third ? 181 : 53);
+    if (step_ == WizardStep::Summary)
+        return base;
+    return base + " (" + ctx_.shell.text(485) + step_label(step_) + ctx_.shell.text(159) + " 8)";
+}
+
+std::string Wizard::next_caption() const {
+    return ctx_.shell.text(step_ == WizardStep::Summary ? 90 : 58);
+}
+
+StepOutcome Wizard::refuse(std::string message, WizardFocus focus, std::vector<WizardMessage> notes) const {
+    StepOutcome out = stay(std::move(focus), std::move(notes));
+    out.refusal = WizardMessage{MessageKind::Warning, std::move(message)};
+    return out;
+}
+
+StepOutcome Wizard::stay(WizardFocus focus, std::vector<WizardMessage> notes) const {
+    StepOutcome out;
+    out.step = step_;
+    out.focus = std::move(focus);
+    out.notes = std::move(notes);
+    return out;
+}
+
+StepOutcome Wizard::enter(WizardStep step, WizardFocus focus, std::vector<WizardMessage> notes) {
+    step_ = step;
+    StepOutcome out = stay(std::move(focus), std::move(notes));
+    out.moved = true;
+    return out;
+}
+
+bool Wizard::ask(const std::string& question, std::vector<WizardMessage>& notes) const {
+    const bool yes = ctx_.ask ? ctx_.ask(question) : false;
+    notes.push_back({MessageKind::Question, question, yes});
+    return yes;
+}
+
+StepOutcome Wizard::next() {
+    if (closed_)
+        return stay({});
+    switch (step_) {
+    case WizardStep::Code:
+        return Check_1();
+    case WizardStep::General:
+        return Check_2();
+    case WizardStep::IntervalCounts:
+        return Check_2a();
+    case WizardStep::Intervals:
+        return Check_2b();
+    case WizardStep::Chains:
+        return Check_22();
+    case WizardStep::Operations: {
+        GridTransferResult saved = SaveToRec1(rec_, opStepChain_, in_.operations, ctx_.shell);
+        if (!saved.ok)
+            return refuse(saved.message, {"StringGrid2", saved.focusRow});
+        return Check_223();
+    }
+    case WizardStep::Variants: {
+        GridTransferResult saved =
+            SaveToRec(rec_, varStepChain_, varStepOperation_, in_.variants, ctx_.shell, ctx_.separator);
+        if (!saved.ok)
+            return refuse(saved.message, {variant_grid_name(), saved.focusRow});
+        return Check_3();
+    }
+    case WizardStep::Review:
+        return Check_4();
+    case WizardStep::Rounding:
+        return Check_5();
+    case WizardStep::Thresholds:
+        return Check_6();
+    case WizardStep::Summary:
+        return finish();
+    }
+    return stay({});
+}
+
+StepOutcome Wizard::prev() {
+    if (closed_)
+        return stay({});
+    switch (step_) {
+    case WizardStep::Code:
+        return stay({});
+    case WizardStep::General:
+        prevEnabled_ = false;
+        return enter(WizardStep::Code, {mode_ == OpenMode::Third ? "txtName" : "txtShifr"});
+    case WizardStep::IntervalCounts:
+        return enter(WizardStep::General, {"txtNch"});
+    case WizardStep::Intervals:
+        return enter(WizardStep::IntervalCounts, {"Grid2a"});
+    case WizardStep::Chains:
+        if (has_resources())
+            return enter(WizardStep::Intervals, {"Grid2b"});
+        return enter(WizardStep::General, {"txtNch"});
+    case WizardStep::Operations:
+        return enter(WizardStep::Chains, {chain_grid_name()});
+    case WizardStep::Variants:
+        // The conversion into critical operations is done anew when step 4 is passed again.
+        for (ChainRec& c : rec_.chains)
+            for (OperationRec& op : c.operations)
+                op.criticalMark = 0;
+        show_operations_grid(0);
+        return enter(WizardStep::Operations, {"StringGrid2"});
+    case WizardStep::Review:
+        return enter(WizardStep::Variants, {variant_grid_name()});
+    case WizardStep::Rounding:
+        return enter(WizardStep::Review, {has_resources() ? "Grid_a" : "Grid"});
+    case WizardStep::Thresholds:
+        return enter(WizardStep::Rounding, {"txtDelta"});
+    case WizardStep::Summary:
+        return enter(WizardStep::Thresholds, {second_level_mode() ? "txt_C" : "clFazu"});
+    }
+    return stay({});
+}
+
+} // namespace zep
