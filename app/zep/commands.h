@@ -29,6 +29,9 @@ int cmd_solve(const Options& o);
 int cmd_hand_over(const Options& o);
 int cmd_take_over(const Options& o);
 
+// The task entry wizard without its window (build_command.cpp).
+int cmd_build(const Options& o);
+
 // The solution view or the task view as text or JSON (show_command.cpp).
 int cmd_show(const Options& o);
 

@@ -1,4 +1,5 @@
 // zep: the command-line front door of Lite_KORT_ZEP.
+//   zep build TASK.json | BOOK.xlsx  enter a task without the wizard window (--correct CODE, --from CODE, --yes)
 //   zep dump FILE                 a shell file, the task register, a task file or a solver input file as JSON
 //   zep list [--workspace DIR]    the task register
 //   zep shell [--lang EXT]        the language shell a run uses
@@ -18,6 +19,9 @@ namespace {
 
 const char* kUsage = "usage: zep COMMAND [--workspace DIR] [--lang EXT] ...\n"
                      "commands:\n"
+                     "  build TASK.json   enter a task as the wizard would, from a JSON description;\n"
+                     "              --correct CODE corrects an entered task, --from CODE starts from another\n"
+                     "              task's data, BOOK.xlsx|.ods|.xls imports a workbook; --yes answers Yes\n"
                      "  dump FILE   print a language shell file, the task register, a task file\n"
                      "              (zep_XXXXXX.dat) or a solver input file (zep_XXXXXX_in.dat) as JSON\n"
                      "  list        print the task register\n"
@@ -35,6 +39,7 @@ const char* kUsage = "usage: zep COMMAND [--workspace DIR] [--lang EXT] ...\n"
 int main(int argc, char** argv) {
     using namespace zep::cli;
     const std::map<std::string, int (*)(const Options&)> commands = {
+        {"build", cmd_build},
         {"dump", cmd_dump},
         {"list", cmd_list},
         {"shell", cmd_shell},

@@ -1,0 +1,182 @@
+// zep build: the task entry wizard without its window.
+//   zep build TASK.json                 a new task (open mode 1)
+//   zep build --correct CODE TASK.json  correction of an entered task (open mode 3)
+//   zep build --from CODE TASK.json     a new task from another task's data (open mode 2, DAT)
+//   zep build BOOK.xlsx|.ods|.xls       a new task from a workbook (open mode 2, XLS)
+// --yes answers Yes to the wizard's questions (default No).
+#include "commands.h"
+
+#include "common/atomic_file.h"
+#include "common/number_text.h"
+#include "shell/startup.h"
+#include "task/task_file.h"
+#include "wizard/script_driver.h"
+
+#include <algorithm>
+#include <iostream>
+
+namespace zep::cli {
+namespace {
+
+const char* kBuildUsage = "usage: zep build [--yes] [--correct CODE | --from CODE] TASK.json\n"
+                          "       zep build [--yes] BOOK.xlsx|BOOK.ods|BOOK.xls\n";
+
+bool is_workbook_name(const std::filesystem::path& p) {
+    std::string ext = p.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    return ext == ".xlsx" || ext == ".ods" || ext == ".xls";
+}
+
+std::string where(WizardStep step, const WizardFocus& focus) {
+    std::string s = "step";
+    s += step == WizardStep::Summary ? " (summary)" : step_label(step);
+    if (!focus.control.empty()) {
+        s += "(" + focus.control;
+        if (focus.row >= 0)
+            s += ", row " + std::to_string(focus.row + 1);
+        s += ")";
+    }
+    return s;
+}
+
+const char* kind_word(MessageKind kind) {
+    switch (kind) {
+    case MessageKind::Warning:
+        return "warning";
+    case MessageKind::Information:
+        return "information";
+    case MessageKind::Question:
+        return "question";
+    }
+    return "";
+}
+
+struct BuildArgs {
+    bool yes = false;
+    OpenMode mode = OpenMode::First;
+    std::string code; // --correct / --from
+    std::filesystem::path file;
+};
+
+std::optional<BuildArgs> parse_build_args(const std::vector<std::string>& args) {
+    BuildArgs b;
+    bool haveFile = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--yes") {
+            b.yes = true;
+        } else if ((a == "--correct" || a == "--from") && i + 1 < args.size() && b.code.empty()) {
+            b.mode = a == "--correct" ? OpenMode::Third : OpenMode::Second;
+            b.code = args[++i];
+        } else if (!haveFile && !a.starts_with("--")) {
+            b.file = a;
+            haveFile = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!haveFile || (is_workbook_name(b.file) && !b.code.empty()))
+        return std::nullopt;
+    if (is_workbook_name(b.file))
+        b.mode = OpenMode::Second;
+    return b;
+}
+
+} // namespace
+
+int cmd_build(const Options& o) {
+    auto args = parse_build_args(o.args);
+    if (!args) {
+        std::cerr << kBuildUsage;
+        return 2;
+    }
+    const bool workbook = is_workbook_name(args->file);
+    TaskScript script;
+    if (!workbook) {
+        try {
+            const std::vector<std::uint8_t> bytes = read_whole_file(args->file);
+            script = parse_task_script(
+                std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        } catch (const std::exception& e) {
+            std::cerr << "zep build: " << args->file.string() << ": " << e.what() << "\n";
+            return 1;
+        }
+    }
+
+    Workspace ws = cli_workspace(o);
+    LoadedShell shell = cli_shell(o, ws);
+    RegisterOpenResult opened = open_register(ws);
+    if (!opened.store) {
+        std::cerr << "zep build: " << opened.error << "\n";
+        return 1;
+    }
+    RegisterStore& reg = *opened.store;
+    if (args->mode != OpenMode::First) {
+        const RegisterEntry* entry = args->code.empty() ? nullptr : reg.get().find(args->code);
+        if (!args->code.empty() && !entry) {
+            std::cerr << "zep build: there is no task \"" << args->code << "\" in the task register\n";
+            return 1;
+        }
+        if (args->mode == OpenMode::Third && entry->status != TaskStatus::Entered) {
+            std::cerr << "zep build: task \"" << args->code
+                      << "\" has been handed to the optimiser; only an entered task can be corrected\n";
+            return 1;
+        }
+    }
+
+    WizardContext ctx;
+    ctx.shell = shell.tables;
+    ctx.shellFileName = shell.fileName;
+    ctx.separator = user_decimal_separator();
+    ctx.workspace = ws;
+    ctx.taskRegister = &reg;
+    const bool yes = args->yes;
+    ctx.ask = [yes](const std::string&) { return yes; };
+
+    Wizard w(ctx, args->mode, args->mode == OpenMode::Third ? args->code : std::string());
+    if (args->mode == OpenMode::Second) {
+        ImportOutcome imported;
+        if (workbook) {
+            imported = w.import_workbook(args->file);
+        } else {
+            const auto& entries = reg.get().entries;
+            const auto it = std::find_if(entries.begin(), entries.end(),
+                                         [&](const RegisterEntry& e) { return e.code == args->code; });
+            imported = w.import_task_file(static_cast<int>(it - entries.begin()) + 1);
+        }
+        if (!imported.ok) {
+            std::cerr << "zep build: " << imported.message << "\n";
+            return 1;
+        }
+    }
+
+    ScriptRun run;
+    try {
+        run = run_task_script(w, script);
+    } catch (const TaskScriptError& e) {
+        std::cerr << "zep build: " << args->file.string() << ": " << e.what() << "\n";
+        return 1;
+    }
+    for (const ShownNote& n : run.notes) {
+        std::cout << where(n.step, {}) << ", " << kind_word(n.message.kind) << ": " << n.message.text;
+        if (n.message.kind == MessageKind::Question)
+            std::cout << " - " << (n.message.answeredYes ? "Yes" : "No");
+        std::cout << "\n";
+    }
+    if (run.refusal) {
+        std::cerr << where(run.step, run.focus) << ", refused: " << run.refusal->text << "\n";
+        return 1;
+    }
+    if (!run.saved) {
+        std::cerr << "zep build: " << run.stopReason << "; nothing was saved\n";
+        return 1;
+    }
+    const std::string code = w.inputs().code;
+    std::cout << "saved task " << code << ": " << task_file_path(ws, code).string() << ", "
+              << solver_input_path(ws, code).string() << "\n";
+    if (w.inputs().solveAtOnce)
+        std::cout << "handed over to " << ws.solving().string() << " (status 1)\n";
+    return 0;
+}
+
+} // namespace zep::cli
