@@ -1,0 +1,590 @@
+#include "task/pruned_numbering_search.h"
+
+#include "task/graph_access.h"
+#include "task/numbering_rules.h"
+#include "task/numbering_search.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace zep {
+namespace {
+
+// A set of nested chains (bit i: nested chain index i) whose numbers, kept as they are, explain why a
+// branch holds no valid candidate.
+using Reason = std::uint64_t;
+
+// One nested chain as the search sees it. Parents that are nested chains are named by their index
+// among the nested chains; ordinary parents by -1.
+struct NestedChain {
+    int fromChain = 0, fromOp = 0, toChain = 0, toOp = 0;
+    int fromNested = -1, toNested = -1;
+    bool groupA = false;           // hangs from an ordinary chain
+    bool spansParentWhole = false; // may only stay in the top level
+};
+
+// The base chain and span of one subgraph as far as the numbers given so far make it, with the chains
+// whose numbers fix each of them.
+struct PartialSpan {
+    int base = 0;
+    int firstOp = INT_MAX, lastOp = INT_MIN;
+    Reason baseWhy = 0, firstWhy = 0, lastWhy = 0;
+
+    Reason why() const { return baseWhy | firstWhy | lastWhy; }
+};
+
+// The enumeration in its order, every branch cut as soon as the numbers given so far break a rule
+// that no later number can mend. Each cut is a necessary condition of `fVer` and `pVer` on the whole
+// candidate, so the candidates that reach the check are the valid ones, in enumeration order.
+//
+// A number is judged against the chains numbered before it: the chains it hangs on, the chains it may
+// not share a number with, the base chain and span of its subgraph (a span only grows as members join,
+// so an outside chain inside it stays inside) and the spans it would lie inside, and the shape `fVer`
+// asks for. After each number every later chain must still have a number that passes the same
+// judgement, and the numbers that pass must still allow the shape and the widening of every span that
+// an outside chain hangs on exactly; otherwise the branch is given up.
+//
+// Every refusal names the chains whose numbers cause it. When no number of a chain survives and the
+// chain just above it is not among the causes, trying that chain's other numbers cannot help: the
+// walk goes straight back to the deepest chain that is (conflict-directed backjumping). The branches
+// skipped hold no valid candidate, so the order of the valid ones stays the same.
+//
+// The same judgement applied to a chain and the chains it hangs on, directly or through others, alone
+// tells early whether that part of the graph can be numbered at all; when it cannot, no candidate is
+// valid and the enumeration is not needed.
+//
+// Two passes find what the full enumeration finds. The first walks forward looking for the first valid
+// candidate that needs no conversion and also cuts the branches in which every valid candidate would
+// need one (an operation of several variants already lies, for good, outside the range its chain
+// keeps a choice in). When it finds none, every valid candidate needs conversion, and the last of them
+// in enumeration order, the fallback, is the first one a backward walk meets.
+class PrunedSearch {
+public:
+    explicit PrunedSearch(TaskRecord &rec) : rec_(rec) {
+        ordinary_ = rec.ordinaryChainCount();
+        n_ = rec.workingNestedChainCount;
+        backjump_ = n_ <= 64;
+        allowed_ = std::max(rec.header.allowedSubgraphCount, 0);
+        // Every number from 1 to the largest must be used, so no valid candidate uses one above n.
+        usable_ = std::min(allowed_, n_);
+        limits_ = leader_limits(rec);
+        chains_.resize(n_);
+        bool groupA = false, groupB = false;
+        for (int i = 0; i < n_; ++i) {
+            const ChainRec &ch = rec.chains[ordinary_ + i];
+            NestedChain &c = chains_[i];
+            c.fromChain = ch.fromChain;
+            c.fromOp = ch.fromOp;
+            c.toChain = ch.toChain;
+            c.toOp = ch.toOp;
+            c.fromNested = ch.fromChain > ordinary_ ? ch.fromChain - ordinary_ - 1 : -1;
+            c.toNested = ch.toChain > ordinary_ ? ch.toChain - ordinary_ - 1 : -1;
+            c.groupA = ch.fromChain <= ordinary_;
+            c.spansParentWhole = ch.fromChain == ch.toChain && ch.fromOp == 1 &&
+                                 ch.toOp == chain_no(rec, ch.fromChain).opCount;
+            (c.groupA ? groupA : groupB) = true;
+        }
+        bothGroups_ = groupA && groupB;
+        crossing_.assign(n_, std::vector<char>(n_, 0));
+        for (int i = 0; i < n_; ++i)
+            for (int j = 0; j < n_; ++j)
+                crossing_[i][j] = crossing_chains(rec, i, j);
+        // The chains whose children (the nested chains hanging on them) all have their numbers once
+        // nested chain d has one.
+        completedAt_.assign(n_, {});
+        for (int m = 1; m <= rec.workingChainCount; ++m) {
+            int last = -1;
+            for (int i = 0; i < n_; ++i)
+                if (chains_[i].fromChain == m || chains_[i].toChain == m)
+                    last = i;
+            if (last >= 0)
+                completedAt_[last].push_back(m);
+        }
+        spansAt_.assign(n_ + 1, std::vector<PartialSpan>(usable_ + 1));
+        fitting_.assign(static_cast<std::size_t>(n_) * (usable_ + 1), 0);
+        x_.assign(n_, 0);
+        given_.assign(n_, 0);
+    }
+
+    PrunedSearchOutcome run() {
+        PrunedSearchOutcome out;
+        out.numbering.assign(n_, 0);
+        if (!ancestries_numberable()) {
+            out.explored = explored_;
+            return out;
+        }
+        std::vector<int> all(n_);
+        for (int i = 0; i < n_; ++i)
+            all[i] = i;
+        walk(all, true, true);
+        // Nothing accepted: unless no valid candidate turned up at all, walk back for the fallback.
+        if (!found_ && (sawNeedingConversion_ || cutForConversion_))
+            walk(all, true, false);
+        out.accepted = found_ && forward_;
+        out.fallback = found_ && !forward_;
+        if (found_)
+            out.numbering = x_;
+        out.checked = checked_;
+        out.explored = explored_;
+        return out;
+    }
+
+private:
+    void walk(const std::vector<int> &order, bool whole, bool forward) {
+        order_ = order;
+        whole_ = whole;
+        forward_ = forward;
+        found_ = false;
+        std::fill(given_.begin(), given_.end(), 0);
+        prefixWhy_.assign(order_.size() + 1, 0);
+        for (std::size_t k = 0; k < order_.size(); ++k)
+            prefixWhy_[k + 1] = prefixWhy_[k] | bit(order_[k]);
+        if (!backjump_)
+            std::fill(prefixWhy_.begin(), prefixWhy_.end(), ~Reason(0));
+        descend(0);
+    }
+
+    // Whether every chain can be numbered together with the chains it hangs on, directly or through
+    // others, taken alone.
+    bool ancestries_numberable() {
+        std::vector<std::vector<int>> checked;
+        for (int e = n_ - 1; e >= 0; --e) {
+            std::vector<char> in(n_, 0);
+            in[e] = 1;
+            for (int i = e; i >= 0; --i) {
+                if (!in[i])
+                    continue;
+                for (int p : {chains_[i].fromNested, chains_[i].toNested})
+                    if (p >= 0)
+                        in[p] = 1;
+            }
+            std::vector<int> ancestry;
+            for (int i = 0; i <= e; ++i)
+                if (in[i])
+                    ancestry.push_back(i);
+            if (static_cast<int>(ancestry.size()) == n_ || ancestry.size() < 2)
+                continue;
+            const bool covered = std::any_of(checked.begin(), checked.end(), [&](const std::vector<int> &c) {
+                return std::includes(c.begin(), c.end(), ancestry.begin(), ancestry.end());
+            });
+            if (covered)
+                continue;
+            walk(ancestry, false, true);
+            if (!found_)
+                return false;
+            checked.push_back(ancestry);
+        }
+        found_ = false;
+        return true;
+    }
+
+    Reason bit(int j) const { return backjump_ ? Reason(1) << j : 0; }
+
+    // The chains order_[0..k-1] have their numbers and spansAt_[k] describes them. Returns the chains
+    // among them whose numbers make this branch fail (when it fails).
+    Reason descend(int k) {
+        if (k == static_cast<int>(order_.size())) {
+            if (whole_)
+                leaf();
+            else
+                found_ = true;
+            return prefixWhy_[k];
+        }
+        const int e = order_[k];
+        const NumberingLimit &l = limits_[e];
+        const bool leaderGiven = l.relation != LeaderRelation::Free && given_[l.leader];
+        Reason conflict = leaderGiven ? bit(l.leader) : 0;
+        const int hi = leaderGiven ? std::min(upper_limit(l, allowed_, x_), usable_) : usable_;
+        const int lo = leaderGiven ? lower_limit(l, x_) : 0;
+        for (int i = 0; i <= hi - lo; ++i) {
+            const int v = forward_ ? hi - i : lo + i;
+            ++explored_;
+            Reason why = 0;
+            if (!fits(e, v, k, spansAt_[k], why)) {
+                conflict |= why;
+                continue;
+            }
+            x_[e] = v;
+            given_[e] = 1;
+            const Reason child = try_number(k, why);
+            if (found_)
+                return 0;
+            given_[e] = 0;
+            if (child == 0) {
+                conflict |= why & ~bit(e);
+                continue;
+            }
+            if (backjump_ && !(child & bit(e)))
+                return child; // no other number of this chain can mend what failed below
+            conflict |= child & ~bit(e);
+        }
+        return conflict;
+    }
+
+    // Chain order_[k] has just got its number. Returns the causes of the failure below it, or 0 with
+    // `why` set when the look-ahead refused it.
+    Reason try_number(int k, Reason &why) {
+        describe_spans(k + 1, spansAt_[k + 1]);
+        if (!later_chains_fit(k, why))
+            return 0;
+        if (whole_ && forward_ && conversion_certain(order_[k])) {
+            cutForConversion_ = true;
+            why = prefixWhy_[k];
+            return 0;
+        }
+        const Reason child = descend(k + 1);
+        return child == 0 && !found_ ? prefixWhy_[k + 1] : child;
+    }
+
+    void leaf() {
+        if (!fVer(rec_, x_))
+            return;
+        ++checked_;
+        const NumberingVerdict verdict = pVer(rec_, x_);
+        if (verdict.invalid)
+            return;
+        if (!forward_ || !verdict.needsConversion)
+            found_ = true;
+        else
+            sawNeedingConversion_ = true;
+    }
+
+    // The number of chain `chainNo`: 0 for an ordinary chain, -1 when it has none yet.
+    int number_of(int chainNo) const {
+        if (chainNo <= ordinary_)
+            return 0;
+        const int i = chainNo - ordinary_ - 1;
+        return given_[i] ? x_[i] : -1;
+    }
+    Reason nested_bit(int chainNo) const { return chainNo > ordinary_ ? bit(chainNo - ordinary_ - 1) : 0; }
+
+    // In the top level or in a subgraph around u.
+    static bool outside_number(int x, int u) { return x == 0 || x > u; }
+
+    void describe_spans(int count, std::vector<PartialSpan> &spans) const {
+        std::fill(spans.begin(), spans.end(), PartialSpan{});
+        for (int k = 0; k < count; ++k) {
+            const int j = order_[k];
+            const int u = x_[j];
+            if (u < 1)
+                continue;
+            PartialSpan &s = spans[u];
+            for (int parent : {chains_[j].fromChain, chains_[j].toChain}) {
+                if (s.base == 0 && outside_number(number_of(parent), u)) {
+                    s.base = parent;
+                    s.baseWhy = bit(j) | nested_bit(parent);
+                }
+            }
+        }
+        for (int k = 0; k < count; ++k) {
+            const int j = order_[k];
+            const int u = x_[j];
+            if (u < 1)
+                continue;
+            PartialSpan &s = spans[u];
+            if (chains_[j].fromChain == s.base && chains_[j].fromOp < s.firstOp) {
+                s.firstOp = chains_[j].fromOp;
+                s.firstWhy = bit(j);
+            }
+            if (chains_[j].toChain == s.base && chains_[j].toOp > s.lastOp) {
+                s.lastOp = chains_[j].toOp;
+                s.lastWhy = bit(j);
+            }
+        }
+    }
+
+    // Nested chain z hanging on the base chain strictly inside the span.
+    bool inside_span(const PartialSpan &s, int z) const {
+        if (s.base == 0 || s.firstOp == INT_MAX || s.lastOp == INT_MIN)
+            return false;
+        const NestedChain &c = chains_[z];
+        return (c.fromChain == s.base && c.fromOp > s.firstOp && c.fromOp <= s.lastOp) ||
+               (c.toChain == s.base && c.toOp >= s.firstOp && c.toOp < s.lastOp);
+    }
+
+    // Whether chain e may take number v next to the chains order_[0..count-1] (`spans` describing
+    // them). A refusal holds for every completion: it rests only on numbers already given, named in
+    // `why`.
+    bool fits(int e, int v, int count, const std::vector<PartialSpan> &spans, Reason &why) const {
+        const NestedChain &c = chains_[e];
+        why = 0;
+        if (v > 0 && c.spansParentWhole)
+            return false;
+        int minA = INT_MAX, maxB = INT_MIN, minAChain = -1, maxBChain = -1;
+        for (int k = 0; k < count; ++k) {
+            const int j = order_[k];
+            if (x_[j] == v && crossing_[e][j]) {
+                why = bit(j);
+                return false;
+            }
+            if (chains_[j].groupA && x_[j] < minA) {
+                minA = x_[j];
+                minAChain = j;
+            } else if (!chains_[j].groupA && x_[j] > maxB) {
+                maxB = x_[j];
+                maxBChain = j;
+            }
+        }
+        // The smallest number of group A may not fall below the largest of group B.
+        if (c.groupA && v < maxB) {
+            why = bit(maxBChain);
+            return false;
+        }
+        if (!c.groupA && v > minA) {
+            why = bit(minAChain);
+            return false;
+        }
+        // A chain hanging on a member of subgraph p must be in p or in a subgraph inside it.
+        for (int p : {c.fromNested, c.toNested}) {
+            if (p >= 0 && given_[p] && x_[p] >= 1 && (v < 1 || v > x_[p])) {
+                why = bit(p);
+                return false;
+            }
+        }
+        if (v >= 1) {
+            // Hanging on two different outside chains needs nothing else to fail.
+            const int xFrom = number_of(c.fromChain), xTo = number_of(c.toChain);
+            if (c.fromChain != c.toChain && xFrom >= 0 && xTo >= 0 && outside_number(xFrom, v) &&
+                outside_number(xTo, v)) {
+                why = nested_bit(c.fromChain) | nested_bit(c.toChain);
+                return false;
+            }
+            PartialSpan s = spans[v];
+            for (int parent : {c.fromChain, c.toChain}) {
+                const int xp = number_of(parent);
+                if (xp < 0 || !outside_number(xp, v))
+                    continue;
+                if (s.base == 0) {
+                    s.base = parent;
+                    s.baseWhy = nested_bit(parent);
+                } else if (parent != s.base) {
+                    why = s.baseWhy | nested_bit(parent);
+                    return false;
+                }
+            }
+            if (c.fromChain == s.base && c.fromOp < s.firstOp) {
+                s.firstOp = c.fromOp;
+                s.firstWhy = 0;
+            }
+            if (c.toChain == s.base && c.toOp > s.lastOp) {
+                s.lastOp = c.toOp;
+                s.lastWhy = 0;
+            }
+            for (int k = 0; k < count; ++k) {
+                const int z = order_[k];
+                if (outside_number(x_[z], v) && inside_span(s, z)) {
+                    why = bit(z) | s.why();
+                    return false;
+                }
+            }
+        }
+        for (int u = 1; u <= usable_; ++u) {
+            if (u != v && outside_number(v, u) && inside_span(spans[u], e)) {
+                why = spans[u].why();
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // Every chain after order_[k] still has a number in its range that fits the numbers given, and,
+    // over the whole graph, the numbers that fit can still give the candidate the shape `fVer` asks
+    // for: the smallest number of group A at most one above the largest of group B, and every gap below
+    // the largest number used filled by a chain of its own. (What fits now is all that can fit later:
+    // more numbers only add refusals.)
+    bool later_chains_fit(int k, Reason &why) {
+        const std::vector<PartialSpan> &spans = spansAt_[k + 1];
+        int minA = INT_MAX, maxB = INT_MIN;
+        for (int i = 0; i <= k; ++i) {
+            const int j = order_[i];
+            if (chains_[j].groupA)
+                minA = std::min(minA, x_[j]);
+            else
+                maxB = std::max(maxB, x_[j]);
+        }
+        const int values = usable_ + 1;
+        for (std::size_t i = k + 1; i < order_.size(); ++i) {
+            const int e = order_[i];
+            const NumberingLimit &l = limits_[e];
+            int hi = usable_, lo = 0;
+            Reason eWhy = 0;
+            if (l.relation != LeaderRelation::Free && given_[l.leader]) {
+                hi = std::min(upper_limit(l, allowed_, x_), usable_);
+                lo = lower_limit(l, x_);
+                eWhy = bit(l.leader);
+            }
+            char *fit = &fitting_[static_cast<std::size_t>(e) * values];
+            std::fill(fit, fit + values, 0);
+            int lowest = INT_MAX, highest = INT_MIN;
+            for (int v = lo; v <= hi; ++v) {
+                Reason r = 0;
+                if (!fits(e, v, k + 1, spans, r)) {
+                    eWhy |= r;
+                    continue;
+                }
+                fit[v] = 1;
+                lowest = std::min(lowest, v);
+                highest = std::max(highest, v);
+            }
+            if (lowest == INT_MAX) {
+                why = eWhy;
+                return false;
+            }
+            if (chains_[e].groupA)
+                minA = std::min(minA, lowest);
+            else
+                maxB = std::max(maxB, highest);
+        }
+        if (!whole_)
+            return true; // the shape and the final spans are matters of the whole candidate
+        why = prefixWhy_[k + 1];
+        if (bothGroups_ && minA > maxB + 1)
+            return false;
+        return gaps_matchable(k) && no_outside_chain_on_final_span(k);
+    }
+
+    // An outside chain hanging on the base chain exactly at a subgraph's span leaves the numbering
+    // invalid once no later chain that fits the subgraph can widen the span.
+    bool no_outside_chain_on_final_span(int k) const {
+        const std::vector<PartialSpan> &spans = spansAt_[k + 1];
+        const int values = usable_ + 1;
+        for (int u = 1; u <= usable_; ++u) {
+            const PartialSpan &s = spans[u];
+            if (s.base == 0 || s.firstOp == INT_MAX || s.lastOp == INT_MIN)
+                continue;
+            bool exact = false;
+            for (int i = 0; i <= k && !exact; ++i) {
+                const NestedChain &z = chains_[order_[i]];
+                exact = outside_number(x_[order_[i]], u) && z.fromChain == s.base && z.toChain == s.base &&
+                        z.fromOp == s.firstOp && z.toOp == s.lastOp;
+            }
+            if (!exact)
+                continue;
+            bool widenable = false;
+            for (std::size_t i = k + 1; i < order_.size() && !widenable; ++i) {
+                const int e = order_[i];
+                const NestedChain &c = chains_[e];
+                widenable = fitting_[static_cast<std::size_t>(e) * values + u] &&
+                            ((c.fromChain == s.base && c.fromOp < s.firstOp) ||
+                             (c.toChain == s.base && c.toOp > s.lastOp));
+            }
+            if (!widenable)
+                return false;
+        }
+        return true;
+    }
+
+    // The numbers missing below the largest one used, each given to a later chain that it fits (a
+    // matching found by augmenting paths).
+    bool gaps_matchable(int k) {
+        std::vector<char> used(usable_ + 1, 0);
+        int largest = 0;
+        for (int i = 0; i <= k; ++i) {
+            used[x_[order_[i]]] = 1;
+            largest = std::max(largest, x_[order_[i]]);
+        }
+        std::vector<int> holder(n_, -1); // the gap a later chain fills
+        for (int gap = 1; gap < largest; ++gap) {
+            if (used[gap])
+                continue;
+            std::vector<char> visited(n_, 0);
+            if (!assign_gap(gap, k, holder, visited))
+                return false;
+        }
+        return true;
+    }
+
+    bool assign_gap(int gap, int k, std::vector<int> &holder, std::vector<char> &visited) {
+        const int values = usable_ + 1;
+        for (std::size_t i = k + 1; i < order_.size(); ++i) {
+            const int e = order_[i];
+            if (!fitting_[static_cast<std::size_t>(e) * values + gap] || visited[e])
+                continue;
+            visited[e] = 1;
+            if (holder[e] < 0 || assign_gap(holder[e], k, holder, visited)) {
+                holder[e] = gap;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Whether every valid completion needs conversion because of a chain whose children all have their
+    // numbers with nested chain d. Such a chain's place is settled: it is a member of the subgraph its
+    // number names (the top level for 0 and for ordinary chains); the children of that same number
+    // bound the range in which it keeps a choice; the children of other numbers are inner subgraphs
+    // whose spans it carries as references. A real operation of several variants outside the range
+    // stays there.
+    bool conversion_certain(int d) const {
+        for (int m : completedAt_[d]) {
+            const int context = number_of(m);
+            const ChainRec &chain = chain_no(rec_, m);
+            int lo = 1, hi = chain.opCount;
+            std::vector<std::pair<int, int>> spans(usable_ + 1, {INT_MAX, INT_MIN});
+            for (int i = 0; i <= d; ++i) {
+                const NestedChain &c = chains_[i];
+                if (c.fromChain != m && c.toChain != m)
+                    continue;
+                if (x_[i] == context) {
+                    if (c.fromChain == m)
+                        lo = std::max(lo, c.fromOp);
+                    if (c.toChain == m)
+                        hi = std::min(hi, c.toOp);
+                } else if (x_[i] >= 1) {
+                    auto &span = spans[x_[i]];
+                    if (c.fromChain == m)
+                        span.first = std::min(span.first, c.fromOp);
+                    if (c.toChain == m)
+                        span.second = std::max(span.second, c.toOp);
+                }
+            }
+            for (int op = 1; op <= chain.opCount; ++op) {
+                if ((op >= lo && op <= hi) || chain.operations[op - 1].variantCount <= 1)
+                    continue;
+                const bool absorbed =
+                    std::any_of(spans.begin(), spans.end(), [op](const std::pair<int, int> &s) {
+                        return s.first <= op && op <= s.second;
+                    });
+                if (!absorbed)
+                    return true;
+            }
+        }
+        return false;
+    }
+
+    TaskRecord &rec_;
+    int ordinary_ = 0;
+    int n_ = 0;
+    bool backjump_ = true;
+    int allowed_ = 0;
+    int usable_ = 0;
+    bool bothGroups_ = false;
+    std::vector<NumberingLimit> limits_;
+    std::vector<NestedChain> chains_;
+    std::vector<std::vector<char>> crossing_;
+    std::vector<std::vector<int>> completedAt_;
+    std::vector<std::vector<PartialSpan>> spansAt_;
+    std::vector<char> fitting_; // per later chain, per number: it fits the numbers given so far
+
+    // The walk under way: the chains it numbers in order, whether that is the whole candidate, and its
+    // direction.
+    std::vector<int> order_;
+    std::vector<Reason> prefixWhy_; // the first k chains of order_
+    bool whole_ = true;
+    bool forward_ = true;
+    std::vector<int> x_;
+    std::vector<char> given_;
+    bool found_ = false;
+    bool sawNeedingConversion_ = false;
+    bool cutForConversion_ = false;
+    std::int64_t checked_ = 0;
+    std::int64_t explored_ = 0;
+};
+
+} // namespace
+
+PrunedSearchOutcome run_pruned_numbering_search(TaskRecord &rec) {
+    return PrunedSearch(rec).run();
+}
+
+} // namespace zep
