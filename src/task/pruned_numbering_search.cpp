@@ -39,10 +39,9 @@ struct PartialSpan {
 //
 // A number is judged against the chains numbered before it: the chains it hangs on, the chains it may
 // not share a number with, the base chain and span of its subgraph (a span only grows as members join,
-// so an outside chain inside it stays inside) and the spans it would lie inside, and the shape `fVer`
-// asks for. After each number every later chain must still have a number that passes the same
-// judgement, and the numbers that pass must still allow the shape and the widening of every span that
-// an outside chain hangs on exactly; otherwise the branch is given up.
+// so an outside chain inside it or exactly at it stays refused) and the spans it would block, and the
+// shape `fVer` asks for. After each number every later chain must still have a number that passes the same
+// judgement, and the numbers that pass must still allow the shape; otherwise the branch is given up.
 //
 // Every refusal names the chains whose numbers cause it. When no number of a chain survives and the
 // chain just above it is not among the causes, trying that chain's other numbers cannot help: the
@@ -293,13 +292,16 @@ private:
         }
     }
 
-    // Nested chain z hanging on the base chain strictly inside the span.
-    bool inside_span(const PartialSpan &s, int z) const {
+    // Nested chain z, outside the subgraph, hanging on the base chain strictly inside the span, or
+    // exactly at it: as members join the span either stays as it is, which the rules forbid for an
+    // outside chain, or grows and takes z inside.
+    bool blocks_span(const PartialSpan &s, int z) const {
         if (s.base == 0 || s.firstOp == INT_MAX || s.lastOp == INT_MIN)
             return false;
         const NestedChain &c = chains_[z];
         return (c.fromChain == s.base && c.fromOp > s.firstOp && c.fromOp <= s.lastOp) ||
-               (c.toChain == s.base && c.toOp >= s.firstOp && c.toOp < s.lastOp);
+               (c.toChain == s.base && c.toOp >= s.firstOp && c.toOp < s.lastOp) ||
+               (c.fromChain == s.base && c.toChain == s.base && c.fromOp == s.firstOp && c.toOp == s.lastOp);
     }
 
     // Whether chain e may take number v next to the chains order_[0..count-1] (`spans` describing
@@ -372,14 +374,14 @@ private:
             }
             for (int k = 0; k < count; ++k) {
                 const int z = order_[k];
-                if (outside_number(x_[z], v) && inside_span(s, z)) {
+                if (outside_number(x_[z], v) && blocks_span(s, z)) {
                     why = bit(z) | s.why();
                     return false;
                 }
             }
         }
         for (int u = 1; u <= usable_; ++u) {
-            if (u != v && outside_number(v, u) && inside_span(spans[u], e)) {
+            if (u != v && outside_number(v, u) && blocks_span(spans[u], e)) {
                 why = spans[u].why();
                 return false;
             }
@@ -436,42 +438,11 @@ private:
                 maxB = std::max(maxB, highest);
         }
         if (!whole_)
-            return true; // the shape and the final spans are matters of the whole candidate
+            return true; // the shape is a matter of the whole candidate
         why = prefixWhy_[k + 1];
         if (bothGroups_ && minA > maxB + 1)
             return false;
-        return gaps_matchable(k) && no_outside_chain_on_final_span(k);
-    }
-
-    // An outside chain hanging on the base chain exactly at a subgraph's span leaves the numbering
-    // invalid once no later chain that fits the subgraph can widen the span.
-    bool no_outside_chain_on_final_span(int k) const {
-        const std::vector<PartialSpan> &spans = spansAt_[k + 1];
-        const int values = usable_ + 1;
-        for (int u = 1; u <= usable_; ++u) {
-            const PartialSpan &s = spans[u];
-            if (s.base == 0 || s.firstOp == INT_MAX || s.lastOp == INT_MIN)
-                continue;
-            bool exact = false;
-            for (int i = 0; i <= k && !exact; ++i) {
-                const NestedChain &z = chains_[order_[i]];
-                exact = outside_number(x_[order_[i]], u) && z.fromChain == s.base && z.toChain == s.base &&
-                        z.fromOp == s.firstOp && z.toOp == s.lastOp;
-            }
-            if (!exact)
-                continue;
-            bool widenable = false;
-            for (std::size_t i = k + 1; i < order_.size() && !widenable; ++i) {
-                const int e = order_[i];
-                const NestedChain &c = chains_[e];
-                widenable = fitting_[static_cast<std::size_t>(e) * values + u] &&
-                            ((c.fromChain == s.base && c.fromOp < s.firstOp) ||
-                             (c.toChain == s.base && c.toOp > s.lastOp));
-            }
-            if (!widenable)
-                return false;
-        }
-        return true;
+        return gaps_matchable(k);
     }
 
     // The numbers missing below the largest one used, each given to a later chain that it fits (a
@@ -509,45 +480,59 @@ private:
         return false;
     }
 
-    // Whether every valid completion needs conversion because of a chain whose children all have their
-    // numbers with nested chain d. Such a chain's place is settled: it is a member of the subgraph its
-    // number names (the top level for 0 and for ordinary chains); the children of that same number
-    // bound the range in which it keeps a choice; the children of other numbers are inner subgraphs
-    // whose spans it carries as references. A real operation of several variants outside the range
-    // stays there.
+    // Whether every valid completion needs conversion because of a chain m whose children (the nested
+    // chains hanging on it) all have their numbers with nested chain d. Then every list of m's
+    // operations is settled: m's own, as a member of the subgraph its number names (the top level for 0
+    // and for ordinary chains), and the span of every subgraph based on m, as that subgraph's member 0.
+    // In each, the children of that list's number bound the range in which it keeps a choice, and the
+    // spans of the inner subgraphs based on m stand as references. An operation of several variants
+    // outside the range needs conversion when it is a real operation there, and also when exactly one
+    // inner span holds it: that subgraph is then referred to outside the range and has the operation as
+    // a real one of its own.
     bool conversion_certain(int d) const {
         for (int m : completedAt_[d]) {
             const int context = number_of(m);
             const ChainRec &chain = chain_no(rec_, m);
-            int lo = 1, hi = chain.opCount;
-            std::vector<std::pair<int, int>> spans(usable_ + 1, {INT_MAX, INT_MIN});
+            struct Bounds {
+                int lo = 1, hi = INT_MAX;            // the range of a choice
+                int first = INT_MAX, last = INT_MIN; // the span, for a subgraph based on m
+            };
+            std::vector<Bounds> by(usable_ + 1);
             for (int i = 0; i <= d; ++i) {
                 const NestedChain &c = chains_[i];
-                if (c.fromChain != m && c.toChain != m)
-                    continue;
-                if (x_[i] == context) {
-                    if (c.fromChain == m)
-                        lo = std::max(lo, c.fromOp);
-                    if (c.toChain == m)
-                        hi = std::min(hi, c.toOp);
-                } else if (x_[i] >= 1) {
-                    auto &span = spans[x_[i]];
-                    if (c.fromChain == m)
-                        span.first = std::min(span.first, c.fromOp);
-                    if (c.toChain == m)
-                        span.second = std::max(span.second, c.toOp);
+                Bounds &b = by[x_[i]];
+                if (c.fromChain == m) {
+                    b.lo = std::max(b.lo, c.fromOp);
+                    b.first = std::min(b.first, c.fromOp);
+                }
+                if (c.toChain == m) {
+                    b.hi = std::min(b.hi, c.toOp);
+                    b.last = std::max(b.last, c.toOp);
                 }
             }
-            for (int op = 1; op <= chain.opCount; ++op) {
-                if ((op >= lo && op <= hi) || chain.operations[op - 1].variantCount <= 1)
-                    continue;
-                const bool absorbed =
-                    std::any_of(spans.begin(), spans.end(), [op](const std::pair<int, int> &s) {
-                        return s.first <= op && op <= s.second;
-                    });
-                if (!absorbed)
+            // The spans inner to number `limit` (every span for the top level) that hold operation op.
+            auto holders = [&](int op, int limit) {
+                int count = 0;
+                for (int j = 1; j <= usable_; ++j)
+                    if (j != context && (limit == 0 || j < limit) && by[j].first <= op && op <= by[j].last)
+                        ++count;
+                return count;
+            };
+            auto needs = [&](int number, int firstOp, int lastOp) {
+                const Bounds &b = by[number];
+                for (int op = firstOp; op <= lastOp; ++op) {
+                    if ((op >= b.lo && op <= b.hi) || chain.operations[op - 1].variantCount <= 1)
+                        continue;
+                    if (holders(op, number) <= 1)
+                        return true;
+                }
+                return false;
+            };
+            if (needs(context, 1, chain.opCount))
+                return true;
+            for (int s = 1; s <= usable_; ++s)
+                if (s != context && by[s].first <= by[s].last && needs(s, by[s].first, by[s].last))
                     return true;
-            }
         }
         return false;
     }
