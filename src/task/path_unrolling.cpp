@@ -92,6 +92,17 @@ void UnrollPaths(TaskRecord &rec) {
     }
 
     rec.topPathCount = topPaths;
+    if (!decomposed) {
+        // Without decomposition nothing of an earlier one may reach the files or the bounds.
+        rec.workingSubgraphCount = 0;
+        rec.subgraphSpans.clear();
+        rec.subgraphMembers.clear();
+        rec.opRefs.clear();
+        rec.subgraphSummaries.clear();
+        rec.subgraphPaths.clear();
+        rec.timeLevels.clear();
+        rec.spanMark.clear();
+    }
     const int subgraphs = active_subgraph_count(rec);
     rec.chainsPerSubgraph.resize(subgraphs + 1);
     rec.chainsPerSubgraph.back() = topPaths;

@@ -75,6 +75,20 @@ TEST(UnrollPaths, TopLevelPathsDecideWhetherTheCostIsDiscretised) {
     }
 }
 
+TEST(UnrollPaths, WithoutDecompositionNoSubgraphIsLeftOver) {
+    // Decomposition was switched off after a numbering had made subgraph 1.
+    TaskRecord rec = make_graph({3}, {{1, 1, 2, 1, 2, 1}});
+    rec.workingSubgraphCount = 1;
+    rec.subgraphSpans = {{1, 2, 2}};
+    rec.subgraphPaths = {{PathInfo{}, PathInfo{}}};
+    rec.chainsPerSubgraph = {2, 1};
+    UnrollPaths(rec);
+    EXPECT_EQ(rec.workingSubgraphCount, 0);
+    EXPECT_TRUE(rec.subgraphPaths.empty());
+    EXPECT_TRUE(rec.subgraphSpans.empty());
+    EXPECT_EQ(rec.chainsPerSubgraph, (std::vector<int>{2}));
+}
+
 TEST(UnrollPaths, RefusesGraphsItCannotWalk) {
     TaskRecord later = make_graph({3}, {{1, 1, 1, 1, 2}, {1, 1, 1, 1, 2}});
     later.chains[1].fromChain = 3; // hangs on a chain below it
