@@ -7,12 +7,12 @@
 // conversion of operations is accepted; failing that, the last valid one that needs conversion is the
 // fallback; failing that, the search fails.
 //
-// The search walks the same order but leaves out every branch in which no candidate of the right shape
-// can be valid: the rules about a chain and the chains it hangs on, two chains that may not share a
-// number, a subgraph's base chain and span, and the shape, are judged as soon as the chains they
-// concern have their numbers. It therefore meets the valid candidates in the same order as the full
-// enumeration and ends on the same numbering, but in a graph with no valid numbering it gives up early
-// instead of trying (allowedSubgraphCount + 1) to the power of the number of nested chains candidates.
+// The search (pruned_numbering_search.h) walks the same order but leaves out every branch in which no
+// candidate of the right shape can be valid, and, while it looks for one to accept, every branch in
+// which each valid candidate needs conversion: the rules are judged as soon as the chains they concern
+// have their numbers. It therefore meets the same numbering as the full enumeration, but in a graph
+// with no valid numbering it gives up early instead of trying (allowedSubgraphCount + 1) to the power
+// of the number of nested chains candidates.
 #include "shell/shell_file.h"
 #include "task/task_record.h"
 
