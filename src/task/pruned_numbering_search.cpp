@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <stdexcept>
+#include <string>
 
 namespace zep {
 namespace {
@@ -62,7 +64,6 @@ public:
     explicit PrunedSearch(TaskRecord &rec) : rec_(rec) {
         ordinary_ = rec.ordinaryChainCount();
         n_ = rec.workingNestedChainCount;
-        backjump_ = n_ <= 64;
         allowed_ = std::max(rec.header.allowedSubgraphCount, 0);
         // Every number from 1 to the largest must be used, so no valid candidate uses one above n.
         usable_ = std::min(allowed_, n_);
@@ -84,10 +85,11 @@ public:
             (c.groupA ? groupA : groupB) = true;
         }
         bothGroups_ = groupA && groupB;
-        crossing_.assign(n_, std::vector<char>(n_, 0));
+        crossing_.assign(n_, 0);
         for (int i = 0; i < n_; ++i)
             for (int j = 0; j < n_; ++j)
-                crossing_[i][j] = crossing_chains(rec, i, j);
+                if (crossing_chains(rec, i, j))
+                    crossing_[i] |= bit(j);
         // The chains whose children (the nested chains hanging on them) all have their numbers once
         // nested chain d has one.
         completedAt_.assign(n_, {});
@@ -101,6 +103,9 @@ public:
         }
         spansAt_.assign(n_ + 1, std::vector<PartialSpan>(usable_ + 1));
         fitting_.assign(static_cast<std::size_t>(n_) * (usable_ + 1), 0);
+        factsAt_.assign(n_ + 1, Facts{});
+        fitAt_.assign(n_ + 1, std::vector<char>(usable_ + 1, 0));
+        whyAt_.assign(n_ + 1, std::vector<Reason>(usable_ + 1, 0));
         x_.assign(n_, 0);
         given_.assign(n_, 0);
     }
@@ -138,8 +143,6 @@ private:
         prefixWhy_.assign(order_.size() + 1, 0);
         for (std::size_t k = 0; k < order_.size(); ++k)
             prefixWhy_[k + 1] = prefixWhy_[k] | bit(order_[k]);
-        if (!backjump_)
-            std::fill(prefixWhy_.begin(), prefixWhy_.end(), ~Reason(0));
         descend(0);
     }
 
@@ -177,7 +180,7 @@ private:
         return true;
     }
 
-    Reason bit(int j) const { return backjump_ ? Reason(1) << j : 0; }
+    static Reason bit(int j) { return Reason(1) << j; }
 
     // The chains order_[0..k-1] have their numbers and spansAt_[k] describes them. Returns the chains
     // among them whose numbers make this branch fail (when it fails).
@@ -195,12 +198,17 @@ private:
         Reason conflict = leaderGiven ? bit(l.leader) : 0;
         const int hi = leaderGiven ? std::min(upper_limit(l, allowed_, x_), usable_) : usable_;
         const int lo = leaderGiven ? lower_limit(l, x_) : 0;
+        Facts &facts = factsAt_[k];
+        gather_facts(k, facts);
+        std::vector<char> &fit = fitAt_[k];
+        std::vector<Reason> &refusal = whyAt_[k];
+        judge(e, lo, hi, k, spansAt_[k], facts, fit.data(), refusal.data());
         for (int i = 0; i <= hi - lo; ++i) {
             const int v = forward_ ? hi - i : lo + i;
             ++explored_;
             Reason why = 0;
-            if (!fits(e, v, k, spansAt_[k], why)) {
-                conflict |= why;
+            if (!fit[v]) {
+                conflict |= refusal[v];
                 continue;
             }
             x_[e] = v;
@@ -213,7 +221,7 @@ private:
                 conflict |= why & ~bit(e);
                 continue;
             }
-            if (backjump_ && !(child & bit(e)))
+            if (!(child & bit(e)))
                 return child; // no other number of this chain can mend what failed below
             conflict |= child & ~bit(e);
         }
@@ -304,85 +312,116 @@ private:
                (c.fromChain == s.base && c.toChain == s.base && c.fromOp == s.firstOp && c.toOp == s.lastOp);
     }
 
-    // Whether chain e may take number v next to the chains order_[0..count-1] (`spans` describing
-    // them). A refusal holds for every completion: it rests only on numbers already given, named in
-    // `why`.
-    bool fits(int e, int v, int count, const std::vector<PartialSpan> &spans, Reason &why) const {
-        const NestedChain &c = chains_[e];
-        why = 0;
-        if (v > 0 && c.spansParentWhole)
-            return false;
-        int minA = INT_MAX, maxB = INT_MIN, minAChain = -1, maxBChain = -1;
+    // What the chains order_[0..count-1] give that every judgement needs: the extremes of the two
+    // groups and, per number, the chains that have it.
+    struct Facts {
+        int minA = INT_MAX, minAChain = -1, maxB = INT_MIN, maxBChain = -1;
+        std::vector<Reason> withNumber;
+    };
+
+    void gather_facts(int count, Facts &f) const {
+        f.minA = INT_MAX, f.maxB = INT_MIN, f.minAChain = f.maxBChain = -1;
+        f.withNumber.assign(usable_ + 1, 0);
         for (int k = 0; k < count; ++k) {
             const int j = order_[k];
-            if (x_[j] == v && crossing_[e][j]) {
-                why = bit(j);
-                return false;
-            }
-            if (chains_[j].groupA && x_[j] < minA) {
-                minA = x_[j];
-                minAChain = j;
-            } else if (!chains_[j].groupA && x_[j] > maxB) {
-                maxB = x_[j];
-                maxBChain = j;
+            f.withNumber[x_[j]] |= bit(j);
+            if (chains_[j].groupA && x_[j] < f.minA) {
+                f.minA = x_[j];
+                f.minAChain = j;
+            } else if (!chains_[j].groupA && x_[j] > f.maxB) {
+                f.maxB = x_[j];
+                f.maxBChain = j;
             }
         }
-        // The smallest number of group A may not fall below the largest of group B.
-        if (c.groupA && v < maxB) {
-            why = bit(maxBChain);
-            return false;
+    }
+
+    // Whether chain e may take each number lo..hi next to the chains order_[0..count-1] (`spans` and
+    // `f` describing them): fit[v], and for a refused number the chains whose numbers refuse it,
+    // why[v]. A refusal holds for every completion: it rests only on numbers already given.
+    void judge(int e, int lo, int hi, int count, const std::vector<PartialSpan> &spans, const Facts &f,
+               char *fit, Reason *why) const {
+        const NestedChain &c = chains_[e];
+        // The subgraphs whose spans e would block from outside: it is outside those below its number.
+        int blocking = INT_MAX;
+        for (int u = 1; u <= usable_ && blocking == INT_MAX; ++u)
+            if (blocks_span(spans[u], e))
+                blocking = u;
+        for (int v = lo; v <= hi; ++v) {
+            fit[v] = 0;
+            why[v] = 0;
+            if (v > 0 && c.spansParentWhole)
+                continue;
+            if (const Reason crossing = crossing_[e] & f.withNumber[v]) {
+                why[v] = crossing & (~crossing + 1); // one of them is enough
+                continue;
+            }
+            // The smallest number of group A may not fall below the largest of group B.
+            if (c.groupA && v < f.maxB) {
+                why[v] = bit(f.maxBChain);
+                continue;
+            }
+            if (!c.groupA && v > f.minA) {
+                why[v] = bit(f.minAChain);
+                continue;
+            }
+            if (blocking != INT_MAX && (v == 0 || blocking < v)) {
+                why[v] = spans[blocking].why();
+                continue;
+            }
+            if (!parents_allow(c, v, why[v]))
+                continue;
+            if (v >= 1 && !joins(e, v, count, spans[v], why[v]))
+                continue;
+            fit[v] = 1;
         }
-        if (!c.groupA && v > minA) {
-            why = bit(minAChain);
-            return false;
-        }
-        // A chain hanging on a member of subgraph p must be in p or in a subgraph inside it.
+    }
+
+    // A chain hanging on a member of subgraph p must be in p or in a subgraph inside it.
+    bool parents_allow(const NestedChain &c, int v, Reason &why) const {
         for (int p : {c.fromNested, c.toNested}) {
             if (p >= 0 && given_[p] && x_[p] >= 1 && (v < 1 || v > x_[p])) {
                 why = bit(p);
                 return false;
             }
         }
-        if (v >= 1) {
-            // Hanging on two different outside chains needs nothing else to fail.
-            const int xFrom = number_of(c.fromChain), xTo = number_of(c.toChain);
-            if (c.fromChain != c.toChain && xFrom >= 0 && xTo >= 0 && outside_number(xFrom, v) &&
-                outside_number(xTo, v)) {
-                why = nested_bit(c.fromChain) | nested_bit(c.toChain);
+        return true;
+    }
+
+    // Chain e joining subgraph v: its outside chains are the subgraph's one base chain, and the span
+    // it makes blocks no chain given outside the subgraph.
+    bool joins(int e, int v, int count, PartialSpan s, Reason &why) const {
+        const NestedChain &c = chains_[e];
+        // Hanging on two different outside chains needs nothing else to fail.
+        const int xFrom = number_of(c.fromChain), xTo = number_of(c.toChain);
+        if (c.fromChain != c.toChain && xFrom >= 0 && xTo >= 0 && outside_number(xFrom, v) &&
+            outside_number(xTo, v)) {
+            why = nested_bit(c.fromChain) | nested_bit(c.toChain);
+            return false;
+        }
+        for (int parent : {c.fromChain, c.toChain}) {
+            const int xp = number_of(parent);
+            if (xp < 0 || !outside_number(xp, v))
+                continue;
+            if (s.base == 0) {
+                s.base = parent;
+                s.baseWhy = nested_bit(parent);
+            } else if (parent != s.base) {
+                why = s.baseWhy | nested_bit(parent);
                 return false;
             }
-            PartialSpan s = spans[v];
-            for (int parent : {c.fromChain, c.toChain}) {
-                const int xp = number_of(parent);
-                if (xp < 0 || !outside_number(xp, v))
-                    continue;
-                if (s.base == 0) {
-                    s.base = parent;
-                    s.baseWhy = nested_bit(parent);
-                } else if (parent != s.base) {
-                    why = s.baseWhy | nested_bit(parent);
-                    return false;
-                }
-            }
-            if (c.fromChain == s.base && c.fromOp < s.firstOp) {
-                s.firstOp = c.fromOp;
-                s.firstWhy = 0;
-            }
-            if (c.toChain == s.base && c.toOp > s.lastOp) {
-                s.lastOp = c.toOp;
-                s.lastWhy = 0;
-            }
-            for (int k = 0; k < count; ++k) {
-                const int z = order_[k];
-                if (outside_number(x_[z], v) && blocks_span(s, z)) {
-                    why = bit(z) | s.why();
-                    return false;
-                }
-            }
         }
-        for (int u = 1; u <= usable_; ++u) {
-            if (u != v && outside_number(v, u) && blocks_span(spans[u], e)) {
-                why = spans[u].why();
+        if (c.fromChain == s.base && c.fromOp < s.firstOp) {
+            s.firstOp = c.fromOp;
+            s.firstWhy = 0;
+        }
+        if (c.toChain == s.base && c.toOp > s.lastOp) {
+            s.lastOp = c.toOp;
+            s.lastWhy = 0;
+        }
+        for (int k = 0; k < count; ++k) {
+            const int z = order_[k];
+            if (outside_number(x_[z], v) && blocks_span(s, z)) {
+                why = bit(z) | s.why();
                 return false;
             }
         }
@@ -396,15 +435,11 @@ private:
     // more numbers only add refusals.)
     bool later_chains_fit(int k, Reason &why) {
         const std::vector<PartialSpan> &spans = spansAt_[k + 1];
-        int minA = INT_MAX, maxB = INT_MIN;
-        for (int i = 0; i <= k; ++i) {
-            const int j = order_[i];
-            if (chains_[j].groupA)
-                minA = std::min(minA, x_[j]);
-            else
-                maxB = std::max(maxB, x_[j]);
-        }
+        Facts &facts = factsAt_[k + 1];
+        gather_facts(k + 1, facts);
+        int minA = facts.minA, maxB = facts.maxB;
         const int values = usable_ + 1;
+        std::vector<Reason> &refusal = whyAt_[k + 1];
         for (std::size_t i = k + 1; i < order_.size(); ++i) {
             const int e = order_[i];
             const NumberingLimit &l = limits_[e];
@@ -417,14 +452,13 @@ private:
             }
             char *fit = &fitting_[static_cast<std::size_t>(e) * values];
             std::fill(fit, fit + values, 0);
+            judge(e, lo, hi, k + 1, spans, facts, fit, refusal.data());
             int lowest = INT_MAX, highest = INT_MIN;
             for (int v = lo; v <= hi; ++v) {
-                Reason r = 0;
-                if (!fits(e, v, k + 1, spans, r)) {
-                    eWhy |= r;
+                if (!fit[v]) {
+                    eWhy |= refusal[v];
                     continue;
                 }
-                fit[v] = 1;
                 lowest = std::min(lowest, v);
                 highest = std::max(highest, v);
             }
@@ -540,16 +574,18 @@ private:
     TaskRecord &rec_;
     int ordinary_ = 0;
     int n_ = 0;
-    bool backjump_ = true;
     int allowed_ = 0;
     int usable_ = 0;
     bool bothGroups_ = false;
     std::vector<NumberingLimit> limits_;
     std::vector<NestedChain> chains_;
-    std::vector<std::vector<char>> crossing_;
+    std::vector<Reason> crossing_; // per chain, the chains it may not share a number with
     std::vector<std::vector<int>> completedAt_;
     std::vector<std::vector<PartialSpan>> spansAt_;
-    std::vector<char> fitting_; // per later chain, per number: it fits the numbers given so far
+    std::vector<char> fitting_;              // per later chain, per number: it fits the numbers given so far
+    std::vector<Facts> factsAt_;             // per depth
+    std::vector<std::vector<char>> fitAt_;   // per depth: the numbers of its chain that fit
+    std::vector<std::vector<Reason>> whyAt_; // per depth: why the others do not
 
     // The walk under way: the chains it numbers in order, whether that is the whole candidate, and its
     // direction.

@@ -15,9 +15,13 @@ struct PrunedSearchOutcome {
     std::int64_t explored = 0;  // numbers tried for single chains
 };
 
+// At most this many nested chains: a set of them is a 64-bit word.
+inline constexpr int kMaxSearchedNestedChains = 64;
+
 // Visits the candidates of the right shape that can be valid in enumeration order (nested chain 1
 // outermost, every number running down from its upper limit) and checks them with `pVer`, which leaves
-// the record reflecting the last one checked.
+// the record reflecting the last one checked. Throws std::invalid_argument for more than
+// kMaxSearchedNestedChains nested chains.
 PrunedSearchOutcome run_pruned_numbering_search(TaskRecord &rec);
 
 } // namespace zep
