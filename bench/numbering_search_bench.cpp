@@ -24,14 +24,14 @@ using zep::test::Nested;
 struct Instance {
     std::vector<int> ordinaryOps;
     std::vector<Nested> nested;
-    const char *twoVariantOps; // per chain, per operation: '2' for two variants; chains separated by blanks
+    const char* twoVariantOps; // per chain, per operation: '2' for two variants; chains separated by blanks
     int allowed;
 };
 
-TaskRecord build(const Instance &inst) {
+TaskRecord build(const Instance& inst) {
     TaskRecord rec = zep::test::make_graph(inst.ordinaryOps, inst.nested);
     int chain = 1, op = 1;
-    for (const char *p = inst.twoVariantOps; *p; ++p) {
+    for (const char* p = inst.twoVariantOps; *p; ++p) {
         if (*p == ' ') {
             ++chain;
             op = 1;
@@ -121,7 +121,7 @@ const Instance kSevenChains{{4},
                             "2211 12 121 112 2122 2112 2 1122",
                             7};
 
-void search(benchmark::State &state, const Instance *inst) {
+void search(benchmark::State& state, const Instance* inst) {
     const TaskRecord rec = build(*inst);
     const zep::ShellTables shell = zep::test::numbered_texts();
     zep::NumberingSearchResult result;
@@ -135,7 +135,7 @@ void search(benchmark::State &state, const Instance *inst) {
     state.counters["outcome"] = static_cast<double>(result.outcome);
 }
 
-void plain(benchmark::State &state, const Instance *inst) {
+void plain(benchmark::State& state, const Instance* inst) {
     const TaskRecord rec = build(*inst);
     zep::NumberingSearchResult result;
     for (auto _ : state) {

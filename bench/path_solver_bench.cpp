@@ -31,7 +31,7 @@ PathProblem benchmark_path() {
     return p;
 }
 
-const PathProblem &problem() {
+const PathProblem& problem() {
     static const PathProblem p = benchmark_path();
     return p;
 }
@@ -44,7 +44,7 @@ std::int64_t arc_count() {
 
 std::map<std::string, double> nsPerArcCycle;
 
-void report(benchmark::State &state, const std::string &name, std::int32_t cycles) {
+void report(benchmark::State& state, const std::string& name, std::int32_t cycles) {
     const double arcCycles = static_cast<double>(arc_count()) * cycles;
     state.counters["arcs"] = static_cast<double>(arc_count());
     state.counters["cycles"] = cycles;
@@ -53,7 +53,7 @@ void report(benchmark::State &state, const std::string &name, std::int32_t cycle
     (void)name;
 }
 
-void BM_LiteralPathSolver(benchmark::State &state) {
+void BM_LiteralPathSolver(benchmark::State& state) {
     std::int32_t cycles = 0;
     for (auto _ : state) {
         auto out = reference::solve_path_literally(problem(), {});
@@ -63,11 +63,11 @@ void BM_LiteralPathSolver(benchmark::State &state) {
     report(state, "literal", cycles);
 }
 
-void BM_FastPathSolver(benchmark::State &state) {
+void BM_FastPathSolver(benchmark::State& state) {
     PathSolver solver;
     std::int32_t cycles = 0;
     for (auto _ : state) {
-        const PathResult &r = solver.solve(problem(), {});
+        const PathResult& r = solver.solve(problem(), {});
         cycles = r.cycles;
         benchmark::DoNotOptimize(r.optimalValue);
     }
@@ -80,9 +80,9 @@ BENCHMARK(BM_FastPathSolver)->Unit(benchmark::kMillisecond);
 // Collects the per-run times so that the summary can state ns per arc and cycle and the speed-up.
 class SummaryReporter : public benchmark::ConsoleReporter {
 public:
-    void ReportRuns(const std::vector<Run> &runs) override {
+    void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
+        for (const Run& run : runs) {
             auto it = run.counters.find("s_per_arc_cycle");
             if (it != run.counters.end() && run.run_type == Run::RT_Iteration)
                 nsPerArcCycle[run.benchmark_name()] = it->second.value * 1e9;
@@ -93,7 +93,7 @@ public:
 bool results_identical() {
     auto lit = reference::solve_path_literally(problem(), {});
     PathSolver solver;
-    const PathResult &r = solver.solve(problem(), {});
+    const PathResult& r = solver.solve(problem(), {});
     return std::bit_cast<std::uint64_t>(r.optimalValue) ==
                std::bit_cast<std::uint64_t>(lit.result.optimalValue) &&
            r.cycles == lit.result.cycles && r.trace == lit.result.trace &&
@@ -102,7 +102,7 @@ bool results_identical() {
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

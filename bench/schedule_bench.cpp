@@ -1,7 +1,7 @@
 // The schedule of a solved task of 10 chains × 10 operations: the slack of every operation found by
 // the fast search against stepping one ε at a time.
-#include "views/solved_tasks.h"
 #include "views/schedule.h"
+#include "views/solved_tasks.h"
 
 #include <benchmark/benchmark.h>
 
@@ -33,8 +33,8 @@ BenchTask make_task(bool resources) {
         for (int k = 0; k < 10; ++k) {
             std::vector<test::Var> vars;
             for (int v = pick(2, 3); v > 0; --v)
-                vars.push_back({pick(1, 80) * 0.25, static_cast<double>(pick(1, 50)), resources ? pick(1, 2) : 0,
-                                resources ? pick(0, 1) : 0});
+                vars.push_back({pick(1, 80) * 0.25, static_cast<double>(pick(1, 50)),
+                                resources ? pick(1, 2) : 0, resources ? pick(0, 1) : 0});
             ops.push_back(test::op_of(vars));
         }
         test::add_chain(t.rec, ops);
@@ -61,10 +61,18 @@ void run(benchmark::State& state, bool resources, SlackMethod method) {
         benchmark::DoNotOptimize(compute_schedule(t.rec, t.solution, 0, method));
 }
 
-void BM_ScheduleFast(benchmark::State& s) { run(s, false, SlackMethod::Fast); }
-void BM_SchedulePlain(benchmark::State& s) { run(s, false, SlackMethod::Plain); }
-void BM_ScheduleResourcesFast(benchmark::State& s) { run(s, true, SlackMethod::Fast); }
-void BM_ScheduleResourcesPlain(benchmark::State& s) { run(s, true, SlackMethod::Plain); }
+void BM_ScheduleFast(benchmark::State& s) {
+    run(s, false, SlackMethod::Fast);
+}
+void BM_SchedulePlain(benchmark::State& s) {
+    run(s, false, SlackMethod::Plain);
+}
+void BM_ScheduleResourcesFast(benchmark::State& s) {
+    run(s, true, SlackMethod::Fast);
+}
+void BM_ScheduleResourcesPlain(benchmark::State& s) {
+    run(s, true, SlackMethod::Plain);
+}
 
 BENCHMARK(BM_ScheduleFast)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SchedulePlain)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -5,7 +5,7 @@ ZEP_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
   libxlsxwriter-dev liborcus-dev libixion-dev libboost-dev libfreexl-dev libjpeg-dev
-  libgtest-dev libbenchmark-dev clang
+  libgtest-dev libbenchmark-dev clang clang-format-14
   xvfb xauth poppler-utils fonts-dejavu-core
 )
 

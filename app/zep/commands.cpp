@@ -2,9 +2,9 @@
 
 #include "common/cp1251.h"
 #include "common/date_time.h"
+#include "optimiser/solution_dump.h"
 #include "shell/shell_dump.h"
 #include "shell/task_register.h"
-#include "optimiser/solution_dump.h"
 #include "task/task_dump.h"
 
 #include <iostream>
@@ -19,7 +19,9 @@ std::string pad(const std::string& s, std::size_t width) {
 
 } // namespace
 
-Workspace cli_workspace(const Options& o) { return open_workspace(o.workspace, executable_folder()); }
+Workspace cli_workspace(const Options& o) {
+    return open_workspace(o.workspace, executable_folder());
+}
 
 LoadedShell cli_shell(const Options& o, const Workspace& ws) {
     auto shells = find_shell_files(ws);
@@ -38,8 +40,8 @@ LoadedShell cli_shell(const Options& o, const Workspace& ws) {
 int cmd_shell(const Options& o) {
     Workspace ws = cli_workspace(o);
     LoadedShell shell = cli_shell(o, ws);
-    std::cout << read_shell_display_name(ws.shells() / shell.fileName) << "\t" << (ws.shells() / shell.fileName).string()
-              << "\n";
+    std::cout << read_shell_display_name(ws.shells() / shell.fileName) << "\t"
+              << (ws.shells() / shell.fileName).string() << "\n";
     return 0;
 }
 
@@ -66,9 +68,10 @@ int cmd_list(const Options& o) {
     std::cout << pad("code", 8) << pad("status", 13) << pad("created", 21) << pad("modified", 21)
               << pad("unloaded", 21) << pad("solved", 21) << "name\n";
     for (const auto& e : reg.entries)
-        std::cout << pad(e.code, 8) << pad(status_name(e.status), 13) << pad(format_date_serial(e.created), 21)
-                  << pad(format_date_serial(e.modified), 21) << pad(format_date_serial(e.unloaded), 21)
-                  << pad(format_date_serial(e.solved), 21) << e.name << "\n";
+        std::cout << pad(e.code, 8) << pad(status_name(e.status), 13)
+                  << pad(format_date_serial(e.created), 21) << pad(format_date_serial(e.modified), 21)
+                  << pad(format_date_serial(e.unloaded), 21) << pad(format_date_serial(e.solved), 21)
+                  << e.name << "\n";
     return 0;
 }
 

@@ -1,10 +1,9 @@
 // zep: the command-line front door of Lite_KORT_ZEP.
-//   zep build TASK.json | BOOK.xlsx  enter a task without the wizard window (--correct CODE, --from CODE, --yes)
-//   zep dump FILE                 a shell file, the task register, a task file or a solver input file as JSON
-//   zep list [--workspace DIR]    the task register
-//   zep shell [--lang EXT]        the language shell a run uses
-//   zep show CODE [--variant N] [--json] | --task CODE   what the solution or task view shows
-//   zep solve [--code CODE] [--okr 0.9] [--ko 0.005] [--kr 5] [--lchi 3000] [--threads N]
+//   zep build TASK.json | BOOK.xlsx  enter a task without the wizard window (--correct CODE, --from CODE,
+//   --yes) zep dump FILE                 a shell file, the task register, a task file or a solver input file
+//   as JSON zep list [--workspace DIR]    the task register zep shell [--lang EXT]        the language shell
+//   a run uses zep show CODE [--variant N] [--json] | --task CODE   what the solution or task view shows zep
+//   solve [--code CODE] [--okr 0.9] [--ko 0.005] [--kr 5] [--lchi 3000] [--threads N]
 //                                 solve the tasks waiting in Solving (all of them, or one by its code)
 //   zep hand-over CODE            copy a task's input file to Solving (status 1)
 //   zep take-over CODE            copy a task's solution to Data and clear Solving (status 2)
@@ -17,36 +16,32 @@
 
 namespace {
 
-const char* kUsage = "usage: zep COMMAND [--workspace DIR] [--lang EXT] ...\n"
-                     "commands:\n"
-                     "  build TASK.json   enter a task as the wizard would, from a JSON description;\n"
-                     "              --correct CODE corrects an entered task, --from CODE starts from another\n"
-                     "              task's data, BOOK.xlsx|.ods|.xls imports a workbook; --yes answers Yes\n"
-                     "  dump FILE   print a language shell file, the task register, a task file\n"
-                     "              (zep_XXXXXX.dat) or a solver input file (zep_XXXXXX_in.dat) as JSON\n"
-                     "  list        print the task register\n"
-                     "  shell       print the language shell this run speaks (--lang EXT, else the locale's)\n"
-                     "  show CODE   the solution view of a solved task: parameters, variant and schedule;\n"
-                     "              --variant N (default 1), --json; show --task CODE: the task view\n"
-                     "  solve       solve every task waiting in Solving, or one: --code CODE; parameters\n"
-                     "              --okr 0.9 --ko 0.005 --kr 5 --lchi 3000, --threads N (0: one per core)\n"
-                     "  hand-over CODE   copy the task's input file to Solving and set status 1\n"
-                     "  take-over CODE   copy the task's solution to Data, clear Solving, set status 2\n"
-                     "  (dump also prints a solution file zep_XXXXXX_out.dat, its task beside it)\n";
+const char* kUsage =
+    "usage: zep COMMAND [--workspace DIR] [--lang EXT] ...\n"
+    "commands:\n"
+    "  build TASK.json   enter a task as the wizard would, from a JSON description;\n"
+    "              --correct CODE corrects an entered task, --from CODE starts from another\n"
+    "              task's data, BOOK.xlsx|.ods|.xls imports a workbook; --yes answers Yes\n"
+    "  dump FILE   print a language shell file, the task register, a task file\n"
+    "              (zep_XXXXXX.dat) or a solver input file (zep_XXXXXX_in.dat) as JSON\n"
+    "  list        print the task register\n"
+    "  shell       print the language shell this run speaks (--lang EXT, else the locale's)\n"
+    "  show CODE   the solution view of a solved task: parameters, variant and schedule;\n"
+    "              --variant N (default 1), --json; show --task CODE: the task view\n"
+    "  solve       solve every task waiting in Solving, or one: --code CODE; parameters\n"
+    "              --okr 0.9 --ko 0.005 --kr 5 --lchi 3000, --threads N (0: one per core)\n"
+    "  hand-over CODE   copy the task's input file to Solving and set status 1\n"
+    "  take-over CODE   copy the task's solution to Data, clear Solving, set status 2\n"
+    "  (dump also prints a solution file zep_XXXXXX_out.dat, its task beside it)\n";
 
 } // namespace
 
 int main(int argc, char** argv) {
     using namespace zep::cli;
     const std::map<std::string, int (*)(const Options&)> commands = {
-        {"build", cmd_build},
-        {"dump", cmd_dump},
-        {"list", cmd_list},
-        {"shell", cmd_shell},
-        {"show", cmd_show},
-        {"solve", cmd_solve},
-        {"hand-over", cmd_hand_over},
-        {"take-over", cmd_take_over},
+        {"build", cmd_build},         {"dump", cmd_dump},           {"list", cmd_list},
+        {"shell", cmd_shell},         {"show", cmd_show},           {"solve", cmd_solve},
+        {"hand-over", cmd_hand_over}, {"take-over", cmd_take_over},
     };
     if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
         std::cout << kUsage;

@@ -17,16 +17,16 @@ namespace {
 // Prints what the module's labels show, as it changes; the cycle number at most four times a second.
 class Printer : public RunListener {
 public:
-    void task_started(const std::string &, const std::string &line) override { std::cout << line << "\n"; }
-    void task_finished(const std::string &, const std::string &line) override {
+    void task_started(const std::string&, const std::string& line) override { std::cout << line << "\n"; }
+    void task_finished(const std::string&, const std::string& line) override {
         std::cout << line << "\n" << std::flush;
     }
-    void report_line(int, const std::string &text) override {
+    void report_line(int, const std::string& text) override {
         if (!text.empty())
             std::cout << text << "\n" << std::flush;
     }
-    void error_line(const std::string &text) override { std::cout << "! " << text << "\n" << std::flush; }
-    void cycle_progress(const RunPosition &, std::int32_t cycle) override {
+    void error_line(const std::string& text) override { std::cout << "! " << text << "\n" << std::flush; }
+    void cycle_progress(const RunPosition&, std::int32_t cycle) override {
         const auto now = std::chrono::steady_clock::now();
         if (now - last_ < std::chrono::milliseconds(250))
             return;
@@ -40,7 +40,7 @@ private:
 
 // A number typed on the command line may use "." or the user's separator.
 std::string with_separator(std::string text, char separator) {
-    for (char &c : text)
+    for (char& c : text)
         if (c == '.' || c == ',')
             c = separator;
     return text;
@@ -48,10 +48,10 @@ std::string with_separator(std::string text, char separator) {
 
 } // namespace
 
-int cmd_solve(const Options &o) {
+int cmd_solve(const Options& o) {
     std::map<std::string, std::string> given;
     for (std::size_t i = 0; i < o.args.size(); ++i) {
-        const std::string &a = o.args[i];
+        const std::string& a = o.args[i];
         if ((a == "--code" || a == "--okr" || a == "--ko" || a == "--kr" || a == "--lchi" ||
              a == "--threads") &&
             i + 1 < o.args.size()) {
@@ -65,7 +65,7 @@ int cmd_solve(const Options &o) {
     }
     Workspace ws = cli_workspace(o);
     LoadedShell shell = cli_shell(o, ws);
-    const ShellTables &sh = shell.tables;
+    const ShellTables& sh = shell.tables;
     const char separator = user_decimal_separator();
 
     ParameterTexts typed = default_parameter_texts(separator);
@@ -79,7 +79,7 @@ int cmd_solve(const Options &o) {
         typed.iterationLimit = given["--lchi"];
     ParameterEntry entry = enter_parameters(typed, separator, sh);
     if (!entry.params) {
-        static const char *names[] = {"--okr", "--ko", "--kr", "--lchi"};
+        static const char* names[] = {"--okr", "--ko", "--kr", "--lchi"};
         std::cerr << "zep: " << names[entry.field] << ": "
                   << (entry.warning.empty() ? "\"" + given[names[entry.field]] + "\" is not a number"
                                             : entry.warning)
@@ -90,7 +90,7 @@ int cmd_solve(const Options &o) {
     if (given.count("--threads")) {
         try {
             threads = static_cast<unsigned>(std::stoul(given["--threads"]));
-        } catch (const std::exception &) {
+        } catch (const std::exception&) {
             std::cerr << "zep: --threads: \"" << given["--threads"] << "\" is not a number\n";
             return 2;
         }
@@ -99,7 +99,7 @@ int cmd_solve(const Options &o) {
     std::vector<std::string> codes;
     if (given.count("--code")) {
         std::string code = given["--code"];
-        for (char &c : code)
+        for (char& c : code)
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         if (!std::filesystem::exists(ws.solving() / ("zep_" + code + "_in.dat"))) {
             std::cerr << "zep: " << missing_input_message(sh, code) << "\n";
@@ -107,7 +107,7 @@ int cmd_solve(const Options &o) {
         }
         codes.push_back(code);
     } else {
-        for (const std::string &name : find_task_inputs(ws))
+        for (const std::string& name : find_task_inputs(ws))
             codes.push_back(task_code_of_input(name));
         if (codes.empty()) {
             std::cerr << "zep: " << no_input_files_message(sh) << "\n";
@@ -122,7 +122,7 @@ int cmd_solve(const Options &o) {
     setup.params = *entry.params;
     setup.infoLines = read_info_lines(ws, sh);
     setup.threads = threads;
-    const IterationParams &p = setup.params;
+    const IterationParams& p = setup.params;
     std::cout << sh.text(322) << ":\n"
               << "  " << sh.label(32) << " = " << format_fixed(p.relaxationCoef, 2, separator) << "\n"
               << "  " << sh.label(15) << " = " << format_fixed(p.stopCriterion, 3, separator) << "\n"
@@ -130,11 +130,11 @@ int cmd_solve(const Options &o) {
               << "  " << sh.label(17) << " = " << p.iterationLimit << "\n";
     Printer printer;
     int unwritten = 0;
-    for (const std::string &code : codes) {
+    for (const std::string& code : codes) {
         try {
             TaskRunOutcome out = run_task(setup, code, &printer);
             std::cout << "=> " << out.solutionFile.string() << "\n";
-        } catch (const FileAccessError &e) {
+        } catch (const FileAccessError& e) {
             std::cerr << "zep: " << e.what() << "\n";
             ++unwritten;
         }
@@ -144,7 +144,7 @@ int cmd_solve(const Options &o) {
 
 namespace {
 
-int register_move(const Options &o, bool takeOver) {
+int register_move(const Options& o, bool takeOver) {
     if (o.args.size() != 1) {
         std::cerr << "usage: zep " << (takeOver ? "take-over" : "hand-over") << " CODE [--workspace DIR]\n";
         return 2;
@@ -170,10 +170,10 @@ int register_move(const Options &o, bool takeOver) {
 
 } // namespace
 
-int cmd_hand_over(const Options &o) {
+int cmd_hand_over(const Options& o) {
     return register_move(o, false);
 }
-int cmd_take_over(const Options &o) {
+int cmd_take_over(const Options& o) {
     return register_move(o, true);
 }
 

@@ -79,9 +79,12 @@ void json_list(JsonWriter& w, const char* name, const std::vector<ListRow>& rows
 
 const char* kind_name(GridRowKind k) {
     switch (k) {
-    case GridRowKind::Operation: return "operation";
-    case GridRowKind::Position: return "position";
-    case GridRowKind::Separator: return "separator";
+    case GridRowKind::Operation:
+        return "operation";
+    case GridRowKind::Position:
+        return "position";
+    case GridRowKind::Separator:
+        return "separator";
     }
     return "";
 }
@@ -107,20 +110,33 @@ void json_grid(JsonWriter& w, const char* name, const std::vector<std::string>& 
 
 void json_schedule(JsonWriter& w, const Schedule& s) {
     w.key("schedule").begin_object();
-    w.key("graphTime").value(s.graphTime).key("totalCost").value(s.totalCost).key("slackStep").value(s.slackStep);
+    w.key("graphTime")
+        .value(s.graphTime)
+        .key("totalCost")
+        .value(s.totalCost)
+        .key("slackStep")
+        .value(s.slackStep);
     w.key("chains").begin_array();
     for (const ChainSchedule& ch : s.chains) {
-        w.begin_object().key("finish").value(ch.finish).key("cost").value(ch.cost).key("cycles").value(ch.cycles);
+        w.begin_object().key("finish").value(ch.finish).key("cost").value(ch.cost).key("cycles").value(
+            ch.cycles);
         w.key("operations").begin_array();
         for (const OperationSchedule& op : ch.operations)
             w.begin_object()
-                .key("variant").value(op.variant)
-                .key("start").value(op.start)
-                .key("latestStart").value(op.latestStart)
-                .key("slack").value(op.slack)
-                .key("actualDuration").value(op.duration)
-                .key("time").value(op.netTime)
-                .key("cost").value(op.cost)
+                .key("variant")
+                .value(op.variant)
+                .key("start")
+                .value(op.start)
+                .key("latestStart")
+                .value(op.latestStart)
+                .key("slack")
+                .value(op.slack)
+                .key("actualDuration")
+                .value(op.duration)
+                .key("time")
+                .value(op.netTime)
+                .key("cost")
+                .value(op.cost)
                 .end_object();
         w.end_array().end_object();
     }

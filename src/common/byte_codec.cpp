@@ -83,12 +83,15 @@ std::string ByteReader::text_bytes(std::size_t capacity) {
     need(capacity + 1, "a text");
     std::size_t len = data_[pos_];
     if (len > capacity)
-        fail("a text claims " + std::to_string(len) + " characters in a field of " + std::to_string(capacity));
+        fail("a text claims " + std::to_string(len) + " characters in a field of " +
+             std::to_string(capacity));
     std::string s(reinterpret_cast<const char*>(data_.data() + pos_ + 1), len);
     pos_ += capacity + 1;
     return s;
 }
 
-std::string ByteReader::text(std::size_t capacity) { return cp1251_to_utf8(text_bytes(capacity)); }
+std::string ByteReader::text(std::size_t capacity) {
+    return cp1251_to_utf8(text_bytes(capacity));
+}
 
 } // namespace zep

@@ -2,9 +2,9 @@
 
 #include "common/errors.h"
 
+#include <array>
 #include <cerrno>
 #include <iconv.h>
-#include <array>
 #include <vector>
 
 namespace zep {

@@ -64,7 +64,12 @@ double now_date_serial() {
     std::time_t tt = system_clock::to_time_t(now);
     std::tm lt{};
     localtime_r(&tt, &lt);
-    LocalDateTime t{lt.tm_year + 1900, lt.tm_mon + 1, lt.tm_mday, lt.tm_hour, lt.tm_min, lt.tm_sec,
+    LocalDateTime t{lt.tm_year + 1900,
+                    lt.tm_mon + 1,
+                    lt.tm_mday,
+                    lt.tm_hour,
+                    lt.tm_min,
+                    lt.tm_sec,
                     static_cast<int>(duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000)};
     return to_date_serial(t);
 }

@@ -6,7 +6,7 @@ std::int64_t elapsed_time(std::span<const AvailabilityInterval> intervals, std::
                           std::int64_t duration, bool noSuspend) {
     const std::int64_t a = start;
     std::int64_t r = duration;
-    for (const AvailabilityInterval &iv : intervals) {
+    for (const AvailabilityInterval& iv : intervals) {
         const std::int64_t s = iv.start, f = iv.finish;
         if (f < 0)
             return s < a ? r : r + s - a;
@@ -27,7 +27,7 @@ std::int64_t elapsed_time(std::span<const AvailabilityInterval> intervals, std::
     return kNeverFits;
 }
 
-std::span<const AvailabilityInterval> intervals_of(const PathProblem &p, std::int32_t category) {
+std::span<const AvailabilityInterval> intervals_of(const PathProblem& p, std::int32_t category) {
     if (category < 1 || static_cast<std::size_t>(category) > p.intervals.size())
         return {};
     return p.intervals[static_cast<std::size_t>(category) - 1];

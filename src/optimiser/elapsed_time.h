@@ -18,6 +18,6 @@ std::int64_t elapsed_time(std::span<const AvailabilityInterval> intervals, std::
                           std::int64_t duration, bool noSuspend);
 
 // The intervals of a variant's category; empty for a category the task does not have.
-std::span<const AvailabilityInterval> intervals_of(const PathProblem &p, std::int32_t category);
+std::span<const AvailabilityInterval> intervals_of(const PathProblem& p, std::int32_t category);
 
 } // namespace zep

@@ -59,7 +59,7 @@ enum class PathCode : std::int32_t {
 struct TracedChoice {
     std::int32_t element = 0; // 1-based element number (0 for the terminal arc)
     std::int32_t variant = 0; // 1-based variant number; 0 for a special arc
-    bool operator==(const TracedChoice &) const = default;
+    bool operator==(const TracedChoice&) const = default;
 };
 
 struct PathResult {

@@ -21,15 +21,15 @@ namespace {
 // selection `v < best ? v : best` is the method's "keep the smallest, the first arc wins a tie".
 
 // First arcs of states [0, n): the value of the arc to the target at the same offset.
-ZEP_VECTOR_CLONES void set_arc_values(double *__restrict best, const double *__restrict p,
-                                      const double *__restrict q, double w, std::size_t n) {
+ZEP_VECTOR_CLONES void set_arc_values(double* __restrict best, const double* __restrict p,
+                                      const double* __restrict q, double w, std::size_t n) {
     for (std::size_t a = 0; a < n; ++a)
         best[a] = (p[a] + w) - q[a];
 }
 
 // Later arcs of states [0, n).
-ZEP_VECTOR_CLONES void relax_arc_values(double *__restrict best, const double *__restrict p,
-                                        const double *__restrict q, double w, std::size_t n) {
+ZEP_VECTOR_CLONES void relax_arc_values(double* __restrict best, const double* __restrict p,
+                                        const double* __restrict q, double w, std::size_t n) {
     for (std::size_t a = 0; a < n; ++a) {
         const double v = (p[a] + w) - q[a];
         best[a] = v < best[a] ? v : best[a];
@@ -39,9 +39,9 @@ ZEP_VECTOR_CLONES void relax_arc_values(double *__restrict best, const double *_
 // States [0, n) where every one of the listed variants fits (a + d <= T): the first variant's arc sets
 // the value and the others relax it in order. The states go in blocks whose values stay in registers
 // while all variants pass over them.
-ZEP_VECTOR_CLONES void all_fitting_arcs(double *__restrict best, const double *__restrict p,
-                                        const double *__restrict q, const std::int64_t *__restrict offsets,
-                                        const double *__restrict weights, std::size_t variants,
+ZEP_VECTOR_CLONES void all_fitting_arcs(double* __restrict best, const double* __restrict p,
+                                        const double* __restrict q, const std::int64_t* __restrict offsets,
+                                        const double* __restrict weights, std::size_t variants,
                                         std::size_t n) {
     // Four lanes of doubles, loaded from any address; the compiler lowers them to the vector unit at
     // hand.
@@ -51,25 +51,25 @@ ZEP_VECTOR_CLONES void all_fitting_arcs(double *__restrict best, const double *_
     for (; a0 + kBlock <= n; a0 += kBlock) {
         Lanes acc[kGroups];
         {
-            const double *pv = p + offsets[0] + a0;
-            const double *qv = q + offsets[0] + a0;
+            const double* pv = p + offsets[0] + a0;
+            const double* qv = q + offsets[0] + a0;
             const double w = weights[0];
             for (std::size_t g = 0; g < kGroups; ++g)
-                acc[g] = (*reinterpret_cast<const Lanes *>(pv + g * kLanes) + w) -
-                         *reinterpret_cast<const Lanes *>(qv + g * kLanes);
+                acc[g] = (*reinterpret_cast<const Lanes*>(pv + g * kLanes) + w) -
+                         *reinterpret_cast<const Lanes*>(qv + g * kLanes);
         }
         for (std::size_t v = 1; v < variants; ++v) {
-            const double *pv = p + offsets[v] + a0;
-            const double *qv = q + offsets[v] + a0;
+            const double* pv = p + offsets[v] + a0;
+            const double* qv = q + offsets[v] + a0;
             const double w = weights[v];
             for (std::size_t g = 0; g < kGroups; ++g) {
-                const Lanes x = (*reinterpret_cast<const Lanes *>(pv + g * kLanes) + w) -
-                                *reinterpret_cast<const Lanes *>(qv + g * kLanes);
+                const Lanes x = (*reinterpret_cast<const Lanes*>(pv + g * kLanes) + w) -
+                                *reinterpret_cast<const Lanes*>(qv + g * kLanes);
                 acc[g] = x < acc[g] ? x : acc[g];
             }
         }
         for (std::size_t g = 0; g < kGroups; ++g)
-            *reinterpret_cast<Lanes *>(best + a0 + g * kLanes) = acc[g];
+            *reinterpret_cast<Lanes*>(best + a0 + g * kLanes) = acc[g];
     }
     for (std::size_t a = a0; a < n; ++a) {
         double acc = (p[offsets[0] + a] + weights[0]) - q[offsets[0] + a];
@@ -83,8 +83,8 @@ ZEP_VECTOR_CLONES void all_fitting_arcs(double *__restrict best, const double *_
 
 // Arcs whose targets vary with a (unavailable resources); the sentinel target holds +inf, which never
 // replaces a value.
-ZEP_VECTOR_CLONES void relax_gathered(double *__restrict best, const double *__restrict p,
-                                      const double *__restrict q, const std::int32_t *__restrict target,
+ZEP_VECTOR_CLONES void relax_gathered(double* __restrict best, const double* __restrict p,
+                                      const double* __restrict q, const std::int32_t* __restrict target,
                                       double w, std::size_t n) {
     for (std::size_t a = 0; a < n; ++a) {
         const std::int32_t t = target[a];
@@ -95,8 +95,8 @@ ZEP_VECTOR_CLONES void relax_gathered(double *__restrict best, const double *__r
 
 // The two scaled terms of every arc value that leads into a stage: (1 / ω) × V_new and
 // (1 / ω − 1) × V_old of its states.
-ZEP_VECTOR_CLONES void scale_target_stage(double *__restrict p, double *__restrict q,
-                                          const double *__restrict newv, const double *__restrict oldv,
+ZEP_VECTOR_CLONES void scale_target_stage(double* __restrict p, double* __restrict q,
+                                          const double* __restrict newv, const double* __restrict oldv,
                                           double invOmega, double unrelax, std::size_t n) {
     for (std::size_t a = 0; a < n; ++a) {
         p[a] = invOmega * newv[a];
@@ -105,14 +105,14 @@ ZEP_VECTOR_CLONES void scale_target_stage(double *__restrict p, double *__restri
 }
 
 // V_new := −ω × u + (1 − ω) × V_old + ω × (smallest + u).
-ZEP_VECTOR_CLONES void update_states(double *__restrict out, const double *__restrict old,
-                                     const double *__restrict best, double negOmegaU, double keep,
+ZEP_VECTOR_CLONES void update_states(double* __restrict out, const double* __restrict old,
+                                     const double* __restrict best, double negOmegaU, double keep,
                                      double omega, double u, std::size_t n) {
     for (std::size_t a = 0; a < n; ++a)
         out[a] = negOmegaU + keep * old[a] + omega * (best[a] + u);
 }
 
-ZEP_VECTOR_CLONES bool any_exceeds(const double *__restrict newv, const double *__restrict oldv, double eps,
+ZEP_VECTOR_CLONES bool any_exceeds(const double* __restrict newv, const double* __restrict oldv, double eps,
                                    std::size_t n) {
     constexpr std::size_t kBlock = 256;
     for (std::size_t start = 0; start < n; start += kBlock) {
@@ -132,11 +132,11 @@ std::int64_t PathSolver::consumed(std::int64_t b, std::size_t v, std::int64_t a)
     const std::size_t i = variantBegin_[static_cast<std::size_t>(b)] + v;
     if (!unavailable_)
         return value_[i];
-    const PathVariant &pv = problem_->elements[static_cast<std::size_t>(b)][v];
+    const PathVariant& pv = problem_->elements[static_cast<std::size_t>(b)][v];
     return elapsed_time(intervals_of(*problem_, pv.resourceCategory), a, pv.value, pv.noSuspend == 1);
 }
 
-void PathSolver::lay_out(const PathProblem &problem) {
+void PathSolver::lay_out(const PathProblem& problem) {
     problem_ = &problem;
     if (problem.threshold < 0)
         throw PathProblemError("the threshold of a path is negative");
@@ -151,8 +151,8 @@ void PathSolver::lay_out(const PathProblem &problem) {
     weight_.clear();
     value_.clear();
     double upperBound = 0;
-    for (const auto &variants : problem.elements) {
-        for (const PathVariant &v : variants) {
+    for (const auto& variants : problem.elements) {
+        for (const PathVariant& v : variants) {
             weight_.push_back(v.weight);
             value_.push_back(v.value);
         }
@@ -160,7 +160,7 @@ void PathSolver::lay_out(const PathProblem &problem) {
         if (variants.empty())
             continue;
         double largest = variants[0].weight;
-        for (const PathVariant &v : variants)
+        for (const PathVariant& v : variants)
             if (v.weight > largest)
                 largest = v.weight;
         upperBound += largest;
@@ -206,12 +206,12 @@ void PathSolver::lay_out(const PathProblem &problem) {
         for (std::int64_t b = 0; b < E_; ++b) {
             const std::size_t count = variantBegin_[b + 1] - variantBegin_[b];
             for (std::size_t v = 0; v < count; ++v) {
-                std::int32_t *row = &target_[(variantBegin_[b] + v) * width];
+                std::int32_t* row = &target_[(variantBegin_[b] + v) * width];
                 for (std::int64_t a = 0; a < stage_size(b); ++a) {
                     const std::int64_t d = consumed(b, v, a);
                     if (d >= 0 && a + d <= T_) {
                         row[a] = static_cast<std::int32_t>(a + d);
-                        std::int32_t &first = firstFit_[static_cast<std::size_t>(b) * width + a];
+                        std::int32_t& first = firstFit_[static_cast<std::size_t>(b) * width + a];
                         if (first < 0)
                             first = static_cast<std::int32_t>(v);
                     }
@@ -226,8 +226,8 @@ void PathSolver::lay_out(const PathProblem &problem) {
 }
 
 void PathSolver::run_cycle(double u) {
-    double *const nv = newValues_;
-    const double *const ov = oldValues_;
+    double* const nv = newValues_;
+    const double* const ov = oldValues_;
     const double negOmegaU = -omega_ * u;
     nv[0] = 0;
 
@@ -243,9 +243,9 @@ void PathSolver::run_cycle(double u) {
             nv[k] = negOmegaU + keep_ * ov[k] + term;
     }
 
-    double *const best = best_.data();
-    double *const p = scaledNew_.data();
-    double *const q = scaledOld_.data();
+    double* const best = best_.data();
+    double* const p = scaledNew_.data();
+    double* const q = scaledOld_.data();
     const auto width = static_cast<std::size_t>(T_ + 2);
     for (std::int64_t b = E_ - 1; b >= 0; --b) {
         const std::int64_t targetBase = stage_base(b + 1);
@@ -282,7 +282,7 @@ void PathSolver::run_cycle(double u) {
         } else {
             p[T_ + 1] = INFINITY;
             q[T_ + 1] = 0.0;
-            const std::int32_t *firstFit = &firstFit_[static_cast<std::size_t>(b) * width];
+            const std::int32_t* firstFit = &firstFit_[static_cast<std::size_t>(b) * width];
             for (std::size_t a = 0; a < n; ++a) {
                 const std::int32_t v = firstFit[a];
                 if (v < 0) {
@@ -304,8 +304,8 @@ bool PathSolver::exceeds_stop_criterion() const {
     return any_exceeds(newValues_, oldValues_, params_.stopCriterion, static_cast<std::size_t>(L_));
 }
 
-const PathResult &PathSolver::solve(const PathProblem &problem, const IterationParams &params,
-                                    PathProgress *progress) {
+const PathResult& PathSolver::solve(const PathProblem& problem, const IterationParams& params,
+                                    PathProgress* progress) {
     lay_out(problem);
     params_ = params;
     omega_ = params.relaxationCoef;
@@ -353,8 +353,8 @@ const PathResult &PathSolver::solve(const PathProblem &problem, const IterationP
 PathSolver::Choice PathSolver::choose(std::int64_t b, std::int64_t a) const {
     if (b == E_)
         return {-1, 0, 0};
-    const double *const nv = newValues_;
-    const double *const ov = oldValues_;
+    const double* const nv = newValues_;
+    const double* const ov = oldValues_;
     const std::int64_t targetBase = stage_base(b + 1);
     const std::size_t first = variantBegin_[b], count = variantBegin_[b + 1] - first;
     Choice kept{0, static_cast<std::int32_t>(b + 1), 0};

@@ -42,8 +42,8 @@ public:
     // Refuses more states than this (the task entry keeps tasks far below it).
     static constexpr std::int64_t kMaxPhaseStates = 2'000'000;
 
-    const PathResult &solve(const PathProblem &problem, const IterationParams &params,
-                            PathProgress *progress = nullptr);
+    const PathResult& solve(const PathProblem& problem, const IterationParams& params,
+                            PathProgress* progress = nullptr);
 
     // After solve: the option chosen for every state in the last cycle, as arc ids (state 0: 1), and
     // the values of the last cycle.
@@ -57,7 +57,7 @@ private:
         std::int32_t variant = 0;
     };
 
-    void lay_out(const PathProblem &problem);
+    void lay_out(const PathProblem& problem);
     void run_cycle(double u);
     bool exceeds_stop_criterion() const;
     Choice choose(std::int64_t b, std::int64_t a) const;
@@ -67,7 +67,7 @@ private:
     std::int64_t stage_base(std::int64_t b) const { return b == 0 ? L_ - 1 : 1 + (E_ - b) * (T_ + 1); }
     std::int64_t stage_size(std::int64_t b) const { return b == 0 ? 1 : T_ + 1; }
 
-    const PathProblem *problem_ = nullptr;
+    const PathProblem* problem_ = nullptr;
     IterationParams params_;
     PathResult result_;
 
@@ -93,8 +93,8 @@ private:
     std::vector<std::int32_t> firstFit_;
 
     std::vector<double> bufferA_, bufferB_;
-    double *oldValues_ = nullptr;
-    double *newValues_ = nullptr;
+    double* oldValues_ = nullptr;
+    double* newValues_ = nullptr;
     // Per cycle and stage: the scaled values of the target stage and the smallest arc value per state.
     std::vector<double> scaledNew_, scaledOld_, best_;
 };

@@ -29,7 +29,7 @@ struct RunRecord {
 
 // Fills run k of `out` (choices, cycle counts, chain times and graph time) from the top-level run record
 // and the subgraph runs at their chosen levels; `subgraphRuns[s][level]`.
-void assemble_run(const SolverInput &in, const std::vector<std::vector<RunRecord>> &subgraphRuns,
-                  const RunRecord &top, std::size_t k, Solution &out);
+void assemble_run(const SolverInput& in, const std::vector<std::vector<RunRecord>>& subgraphRuns,
+                  const RunRecord& top, std::size_t k, Solution& out);
 
 } // namespace zep

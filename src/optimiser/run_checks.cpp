@@ -53,8 +53,8 @@ SolverInputHead read_solver_input_head(std::span<const std::uint8_t> data) {
     return head;
 }
 
-std::optional<std::string> run_check_refusal(const SolverHeader &h, const IterationParams &p,
-                                             const RunTexts &t) {
+std::optional<std::string> run_check_refusal(const SolverHeader& h, const IterationParams& p,
+                                             const RunTexts& t) {
     if (!(h.chainCount >= 1 && h.chainCount <= 10))
         return t.chain_count_refused(h.chainCount);
     if (!(h.minimisedParam == 0 || h.minimisedParam == 1))
@@ -76,11 +76,11 @@ std::optional<std::string> run_check_refusal(const SolverHeader &h, const Iterat
 
 namespace {
 
-std::optional<std::string> threshold_fault(const std::vector<SolverPath> &paths, std::int32_t T,
-                                           const std::string &what) {
+std::optional<std::string> threshold_fault(const std::vector<SolverPath>& paths, std::int32_t T,
+                                           const std::string& what) {
     if (T < 0)
         return what + " is negative (" + std::to_string(T) + ")";
-    for (const SolverPath &p : paths)
+    for (const SolverPath& p : paths)
         if (phase_state_count(static_cast<std::int64_t>(p.elements.size()), T) > PathSolver::kMaxPhaseStates)
             return what + " (" + std::to_string(T) + ") gives a path more than " +
                    std::to_string(PathSolver::kMaxPhaseStates) + " phase states";
@@ -89,7 +89,7 @@ std::optional<std::string> threshold_fault(const std::vector<SolverPath> &paths,
 
 } // namespace
 
-std::optional<std::string> unsolvable_reason(const SolverInput &in) {
+std::optional<std::string> unsolvable_reason(const SolverInput& in) {
     for (std::size_t s = 0; s < in.subgraphPaths.size(); ++s)
         for (std::size_t k = 0; k < in.timeLevels[s].size(); ++k)
             if (auto f = threshold_fault(in.subgraphPaths[s], in.timeLevels[s][k],
@@ -100,7 +100,7 @@ std::optional<std::string> unsolvable_reason(const SolverInput &in) {
         if (auto f = threshold_fault(in.topPaths, in.thresholds[k], "threshold " + std::to_string(k + 1)))
             return f;
     if (second_level_mode(in)) {
-        const SolverHeader &h = in.header;
+        const SolverHeader& h = in.header;
         if (in.thresholds.size() < 2 || in.thresholds[0] > in.thresholds[1])
             return std::string("the bounds of the second-level search are out of order");
         if (h.thresholdStep < 1)
@@ -113,12 +113,12 @@ std::optional<std::string> unsolvable_reason(const SolverInput &in) {
     return std::nullopt;
 }
 
-SolutionShape refusal_shape(const SolverInputHead &head) {
+SolutionShape refusal_shape(const SolverInputHead& head) {
     SolutionShape shape;
     shape.runs = 1;
     if (!head.header)
         return shape;
-    const SolverHeader &h = *head.header;
+    const SolverHeader& h = *head.header;
     if (h.thresholdCount >= 1 && h.thresholdCount <= kLayoutLimit)
         shape.runs = h.thresholdCount;
     if (head.opCounts)

@@ -25,16 +25,16 @@ struct SolverInputHead {
 SolverInputHead read_solver_input_head(std::span<const std::uint8_t> data);
 
 // The run checks 1 to 8, in order: the refusal message of the first that fails.
-std::optional<std::string> run_check_refusal(const SolverHeader &h, const IterationParams &params,
-                                             const RunTexts &texts);
+std::optional<std::string> run_check_refusal(const SolverHeader& h, const IterationParams& params,
+                                             const RunTexts& texts);
 
 // After the whole file was read: thresholds and time levels that no path can be solved under (negative,
 // or more phase states than the solver holds) and second-level settings that would not end.
-std::optional<std::string> unsolvable_reason(const SolverInput &in);
+std::optional<std::string> unsolvable_reason(const SolverInput& in);
 
 // The layout of the solution file of a task refused before its input was read whole: M from
 // `thresholdCount` (at least 1, so that the refusal has a message slot; 1 for an impossible count), the
 // chains from the head when they could be read, none otherwise.
-SolutionShape refusal_shape(const SolverInputHead &head);
+SolutionShape refusal_shape(const SolverInputHead& head);
 
 } // namespace zep

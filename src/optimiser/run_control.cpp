@@ -24,7 +24,7 @@ ParameterTexts default_parameter_texts(char separator) {
     return t;
 }
 
-ParameterEntry enter_parameters(const ParameterTexts &typed, char separator, const ShellTables &shell) {
+ParameterEntry enter_parameters(const ParameterTexts& typed, char separator, const ShellTables& shell) {
     ParameterEntry out;
     IterationParams p;
     auto refuse = [&](int field, int text) {
@@ -61,10 +61,10 @@ ParameterEntry enter_parameters(const ParameterTexts &typed, char separator, con
     return out;
 }
 
-std::vector<std::string> find_task_inputs(const Workspace &ws) {
+std::vector<std::string> find_task_inputs(const Workspace& ws) {
     std::vector<std::string> names;
     std::error_code ec;
-    for (const auto &entry : fs::directory_iterator(ws.solving(), ec)) {
+    for (const auto& entry : fs::directory_iterator(ws.solving(), ec)) {
         const std::string name = entry.path().filename().string();
         if (is_task_file_name(name, "_in.dat"))
             names.push_back(name);
@@ -73,13 +73,13 @@ std::vector<std::string> find_task_inputs(const Workspace &ws) {
     return names;
 }
 
-std::string task_code_of_input(const std::string &fileName) {
+std::string task_code_of_input(const std::string& fileName) {
     return fileName.substr(4, 6);
 }
 
 namespace {
 
-bool is_utf8(const std::string &s) {
+bool is_utf8(const std::string& s) {
     for (std::size_t i = 0; i < s.size();) {
         const auto c = static_cast<unsigned char>(s[i]);
         std::size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
@@ -93,7 +93,7 @@ bool is_utf8(const std::string &s) {
     return true;
 }
 
-std::string trimmed(const std::string &s) {
+std::string trimmed(const std::string& s) {
     const auto b = s.find_first_not_of(" \t\r\n");
     if (b == std::string::npos)
         return {};
@@ -119,7 +119,7 @@ std::string date_text(double serial) {
 
 } // namespace
 
-std::array<std::string, 3> read_info_lines(const Workspace &ws, const ShellTables &shell) {
+std::array<std::string, 3> read_info_lines(const Workspace& ws, const ShellTables& shell) {
     std::array<std::string, 3> lines = {"? (" + shell.text(507) + " System\\info)",
                                         "? (" + shell.text(508) + ")", "? (" + shell.text(508) + ")"};
     fs::path file = ws.info_file();
@@ -145,20 +145,20 @@ std::array<std::string, 3> read_info_lines(const Workspace &ws, const ShellTable
     return lines;
 }
 
-std::string no_input_files_message(const ShellTables &shell) {
+std::string no_input_files_message(const ShellTables& shell) {
     return shell.text(10) + ". " + shell.text(374) + ".";
 }
 
-std::string missing_input_message(const ShellTables &shell, const std::string &code) {
+std::string missing_input_message(const ShellTables& shell, const std::string& code) {
     return shell.text(10) + ". " + shell.text(373) + " \"zep_" + code + "_in.dat\".";
 }
 
-SolvedTask solve_input(std::span<const std::uint8_t> bytes, const std::string &source, const RunTexts &texts,
-                       const OptimiserOptions &options, RunReporter *reporter) {
+SolvedTask solve_input(std::span<const std::uint8_t> bytes, const std::string& source, const RunTexts& texts,
+                       const OptimiserOptions& options, RunReporter* reporter) {
     SolvedTask out;
     const std::string name = fs::path(source).filename().string();
     const SolverInputHead head = read_solver_input_head(bytes);
-    std::optional<std::string> &refusal = out.refusal;
+    std::optional<std::string>& refusal = out.refusal;
     SolverInput in;
     if (!head.header)
         refusal = texts.input_refused("\"" + name + "\" is shorter than its header.");
@@ -169,7 +169,7 @@ SolvedTask solve_input(std::span<const std::uint8_t> bytes, const std::string &s
             in = decode_solver_input(bytes, source);
             if (auto reason = unsolvable_reason(in))
                 refusal = texts.input_refused("\"" + name + "\": " + *reason + ".");
-        } catch (const FileFormatError &e) {
+        } catch (const FileFormatError& e) {
             refusal = texts.input_refused(e.what());
         }
     }
@@ -186,18 +186,18 @@ SolvedTask solve_input(std::span<const std::uint8_t> bytes, const std::string &s
             1, report_line1(texts, discretised_is_cost(in), in.header.chainCount, in.header.thresholdCount));
     // Remembers the last error line.
     struct Forward : RunReporter {
-        RunReporter *to = nullptr;
+        RunReporter* to = nullptr;
         std::string last;
-        void report_line(int line, const std::string &text) override {
+        void report_line(int line, const std::string& text) override {
             if (to)
                 to->report_line(line, text);
         }
-        void error_line(const std::string &text) override {
+        void error_line(const std::string& text) override {
             last = text;
             if (to)
                 to->error_line(text);
         }
-        void cycle_progress(const RunPosition &at, std::int32_t cycle) override {
+        void cycle_progress(const RunPosition& at, std::int32_t cycle) override {
             if (to)
                 to->cycle_progress(at, cycle);
         }
@@ -212,8 +212,8 @@ SolvedTask solve_input(std::span<const std::uint8_t> bytes, const std::string &s
     return out;
 }
 
-TaskRunOutcome run_task(const RunSetup &setup, const std::string &code, RunListener *listener) {
-    const ShellTables &shell = *setup.shell;
+TaskRunOutcome run_task(const RunSetup& setup, const std::string& code, RunListener* listener) {
+    const ShellTables& shell = *setup.shell;
     RunTexts texts{shell, code, setup.separator};
     TaskRunOutcome outcome;
     outcome.code = code;
@@ -226,13 +226,13 @@ TaskRunOutcome run_task(const RunSetup &setup, const std::string &code, RunListe
     const std::vector<std::uint8_t> bytes = read_whole_file(input);
     OptimiserOptions options{setup.params, setup.threads};
     SolvedTask solved = solve_input(bytes, input.string(), texts, options, listener);
-    Solution &solution = solved.solution;
-    const SolutionShape &shape = solved.shape;
+    Solution& solution = solved.solution;
+    const SolutionShape& shape = solved.shape;
     outcome.refused = solved.refusal.has_value();
     outcome.message = solved.refusal ? *solved.refusal : solved.lastError;
 
     const double finished = now_date_serial();
-    SolutionHeader &h = solution.header;
+    SolutionHeader& h = solution.header;
     h.infoLines[0] = setup.infoLines[0];
     h.infoLines[1] = setup.infoLines[1];
     h.infoLines[2] = setup.infoLines[2];
@@ -255,15 +255,15 @@ TaskRunOutcome run_task(const RunSetup &setup, const std::string &code, RunListe
     return outcome;
 }
 
-TaskRunOutcome solve_immediately(RunSetup setup, const std::string &code, RunListener *listener,
-                                 const std::function<void()> &recordSolved) {
+TaskRunOutcome solve_immediately(RunSetup setup, const std::string& code, RunListener* listener,
+                                 const std::function<void()>& recordSolved) {
     setup.params = IterationParams{};
     TaskRunOutcome outcome = run_task(setup, code, listener);
     take_over_solution(setup.workspace, code, recordSolved);
     return outcome;
 }
 
-bool take_over_solution(const Workspace &ws, const std::string &code, const std::function<void()> &record) {
+bool take_over_solution(const Workspace& ws, const std::string& code, const std::function<void()>& record) {
     const fs::path solution = ws.solving() / ("zep_" + code + "_out.dat");
     std::error_code ec;
     if (!fs::is_regular_file(solution, ec))
@@ -275,7 +275,7 @@ bool take_over_solution(const Workspace &ws, const std::string &code, const std:
     return true;
 }
 
-bool hand_over_input(const Workspace &ws, const std::string &code, const std::function<void()> &record) {
+bool hand_over_input(const Workspace& ws, const std::string& code, const std::function<void()>& record) {
     const fs::path input = ws.data() / ("zep_" + code + "_in.dat");
     std::error_code ec;
     if (!fs::is_regular_file(input, ec))

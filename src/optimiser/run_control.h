@@ -46,33 +46,33 @@ struct ParameterEntry {
     int field = -1;
     std::string warning; // empty: the text did not convert; only the focus returns
 };
-ParameterEntry enter_parameters(const ParameterTexts &typed, char separator, const ShellTables &shell);
+ParameterEntry enter_parameters(const ParameterTexts& typed, char separator, const ShellTables& shell);
 
 // ---- Tasks and information lines ------------------------------------------------------------------
 // Names of the files "zep_??????_in.dat" in Solving (`taskFileList`), in name order.
-std::vector<std::string> find_task_inputs(const Workspace &ws);
+std::vector<std::string> find_task_inputs(const Workspace& ws);
 // Characters 5 to 10 of such a name.
-std::string task_code_of_input(const std::string &fileName);
+std::string task_code_of_input(const std::string& fileName);
 
 // The three information lines: "? (" + text 507 + " System\info)" and twice "? (" + text 508 + ")",
 // replaced by the 2nd, 4th and 6th lines of System/Info. (or System/Info) when the file exists, trimmed
 // of blanks. The file is Windows-1251 unless its bytes read as UTF-8.
-std::array<std::string, 3> read_info_lines(const Workspace &ws, const ShellTables &shell);
+std::array<std::string, 3> read_info_lines(const Workspace& ws, const ShellTables& shell);
 
 // The refusals of the mode and code steps: batch mode without input files, a code without its file.
-std::string no_input_files_message(const ShellTables &shell);
-std::string missing_input_message(const ShellTables &shell, const std::string &code);
+std::string no_input_files_message(const ShellTables& shell);
+std::string missing_input_message(const ShellTables& shell, const std::string& code);
 
 // ---- The run --------------------------------------------------------------------------------------
 class RunListener : public RunReporter {
 public:
-    virtual void task_started(const std::string &code, const std::string &startLine) {}
-    virtual void task_finished(const std::string &code, const std::string &endLine) {}
+    virtual void task_started(const std::string& code, const std::string& startLine) {}
+    virtual void task_finished(const std::string& code, const std::string& endLine) {}
 };
 
 struct RunSetup {
     Workspace workspace;
-    const ShellTables *shell = nullptr;
+    const ShellTables* shell = nullptr;
     char separator = '.';
     IterationParams params;
     std::array<std::string, 3> infoLines;
@@ -95,28 +95,28 @@ struct SolvedTask {
     std::optional<std::string> refusal;
     std::string lastError; // the last error line of the optimisation
 };
-SolvedTask solve_input(std::span<const std::uint8_t> bytes, const std::string &source, const RunTexts &texts,
-                       const OptimiserOptions &options, RunReporter *reporter = nullptr);
+SolvedTask solve_input(std::span<const std::uint8_t> bytes, const std::string& source, const RunTexts& texts,
+                       const OptimiserOptions& options, RunReporter* reporter = nullptr);
 
 // One task: reads Solving/zep_<code>_in.dat, checks it, optimises it and writes
 // Solving/zep_<code>_out.dat, also when the task was refused. Throws FileAccessError when the input
 // cannot be read or the solution cannot be written.
-TaskRunOutcome run_task(const RunSetup &setup, const std::string &code, RunListener *listener = nullptr);
+TaskRunOutcome run_task(const RunSetup& setup, const std::string& code, RunListener* listener = nullptr);
 
 // The immediate-solve path: the task the wizard has just saved and handed over is solved at once with
 // the default parameters (individual mode), and its solution is taken over (take_over_solution, with
 // `recordSolved` setting status 2 and the solved date) when it was written.
-TaskRunOutcome solve_immediately(RunSetup setup, const std::string &code, RunListener *listener,
-                                 const std::function<void()> &recordSolved);
+TaskRunOutcome solve_immediately(RunSetup setup, const std::string& code, RunListener* listener,
+                                 const std::function<void()>& recordSolved);
 
 // ---- Taking the results over ----------------------------------------------------------------------
 // After an immediate solve, and the protocol window's load command: copies Solving/zep_<code>_out.dat
 // to Data, calls `record` (status 2, solved now) and deletes both Solving files of the task. Returns
 // false, doing nothing, when there is no solution file.
-bool take_over_solution(const Workspace &ws, const std::string &code, const std::function<void()> &record);
+bool take_over_solution(const Workspace& ws, const std::string& code, const std::function<void()>& record);
 
 // The protocol window's unload command: copies Data/zep_<code>_in.dat to Solving and calls `record`
 // (status 1, unloaded now). False, doing nothing, when the input file does not exist.
-bool hand_over_input(const Workspace &ws, const std::string &code, const std::function<void()> &record);
+bool hand_over_input(const Workspace& ws, const std::string& code, const std::function<void()>& record);
 
 } // namespace zep

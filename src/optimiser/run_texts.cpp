@@ -54,18 +54,18 @@ std::string RunTexts::stop_criterion_refused(double stopCriterion) const {
            " (< 0,001 " + shell.text(1) + " > 0,1).";
 }
 
-std::string RunTexts::input_refused(const std::string &what) const {
+std::string RunTexts::input_refused(const std::string& what) const {
     return refusal_prefix() + what;
 }
 
-std::string RunTexts::path_failed(std::int32_t k, std::int32_t p, const std::string &prefix,
+std::string RunTexts::path_failed(std::int32_t k, std::int32_t p, const std::string& prefix,
                                   std::int32_t code) const {
     const int reason = code == 1 ? 369 : code == 2 ? 511 : code == 3 ? 360 : 372;
     return task_prefix() + shell.text(12) + " " + num(k + 1) + shell.text(88) + ". " + shell.text(170) + " " +
            num(p + 1) + shell.text(405) + " " + prefix + shell.text(reason) + ".";
 }
 
-std::string RunTexts::trace_broken(std::int32_t k, std::int32_t p, const std::string &prefix,
+std::string RunTexts::trace_broken(std::int32_t k, std::int32_t p, const std::string& prefix,
                                    std::int32_t option) const {
     return task_prefix() + shell.text(11) + " " + num(k + 1) + shell.text(89) + " " + num(p + 1) +
            shell.text(170) + " " + prefix + shell.text(406) + " " + num(option) + ".";
@@ -89,8 +89,8 @@ std::string RunTexts::subgraph_prefix(std::int32_t s, std::int32_t subgraphCount
 namespace {
 
 // "n" + text 87 + " " + r + " " + text 338 + " " + p + text 168 + " " + P + tail
-std::string position_words(const RunTexts &t, const RunPosition &at) {
-    const ShellTables &sh = t.shell;
+std::string position_words(const RunTexts& t, const RunPosition& at) {
+    const ShellTables& sh = t.shell;
     const std::string r =
         at.secondLevel ? sh.text(36) : sh.text(159) + " " + num(at.runs) + " " + sh.text(37);
     std::string tail;
@@ -105,26 +105,26 @@ std::string position_words(const RunTexts &t, const RunPosition &at) {
 
 } // namespace
 
-std::string report_line1(const RunTexts &t, bool discretisedIsCost, std::int32_t chainCount,
+std::string report_line1(const RunTexts& t, bool discretisedIsCost, std::int32_t chainCount,
                          std::int32_t thresholdCount) {
-    const ShellTables &sh = t.shell;
+    const ShellTables& sh = t.shell;
     return "1. " + sh.text(130) + ". " + sh.text(discretisedIsCost ? 471 : 470) + " " + num(chainCount) +
            " " + sh.text(465) + " - " + num(thresholdCount) + ".";
 }
 
-std::string report_line2(const RunTexts &t, const RunPosition &at, std::int64_t phaseStates) {
+std::string report_line2(const RunTexts& t, const RunPosition& at, std::int64_t phaseStates) {
     return "2. " + t.shell.text(131) + " " + num(phaseStates) + ", " + t.shell.text(510) + " " +
            position_words(t, at);
 }
 
-std::string report_line3(const RunTexts &t, const RunPosition &at) {
+std::string report_line3(const RunTexts& t, const RunPosition& at) {
     return "3. " + t.shell.text(132) + " " + position_words(t, at);
 }
 
-std::string report_line4_graph(const RunTexts &t, std::int32_t k, std::int32_t thresholdCount,
+std::string report_line4_graph(const RunTexts& t, std::int32_t k, std::int32_t thresholdCount,
                                std::int32_t chainCount, bool discretisedIsCost, double total,
                                double scaledThreshold) {
-    const ShellTables &sh = t.shell;
+    const ShellTables& sh = t.shell;
     const std::string w1 = discretisedIsCost ? sh.text(203) : sh.text(197);
     const std::string w2 = discretisedIsCost ? sh.text(59) : sh.text(103);
     const std::string w3 = discretisedIsCost ? sh.label(10) : sh.label(4);
@@ -134,31 +134,31 @@ std::string report_line4_graph(const RunTexts &t, std::int32_t k, std::int32_t t
            format_fixed(scaledThreshold, 2, t.separator) + " " + w3 + ".";
 }
 
-std::string report_line4_subgraph(const RunTexts &t, std::int32_t k, std::int32_t runs, std::int32_t s,
+std::string report_line4_subgraph(const RunTexts& t, std::int32_t k, std::int32_t runs, std::int32_t s,
                                   std::int32_t subgraphCount) {
-    const ShellTables &sh = t.shell;
+    const ShellTables& sh = t.shell;
     return "4. " + sh.text(134) + " " + num(k + 1) + sh.text(87) + " " + sh.text(159) + " " + num(runs) +
            " " + sh.text(38) + " " + num(s + 1) + sh.text(168) + " " + num(subgraphCount + 1) + " " +
            sh.text(158) + "." + sh.text(300);
 }
 
-std::string report_line5(const RunTexts &t, const RunPosition &at) {
+std::string report_line5(const RunTexts& t, const RunPosition& at) {
     return "5. " + t.shell.text(133) + " " + position_words(t, at);
 }
 
-std::string report_line6(const RunTexts &t, std::int32_t runs) {
-    const ShellTables &sh = t.shell;
+std::string report_line6(const RunTexts& t, std::int32_t runs) {
+    const ShellTables& sh = t.shell;
     return "6. " + sh.text(129) + " \"" + t.code + "\", " + sh.text(425) + " " + num(runs) + " " +
            sh.text(142) + ".";
 }
 
-std::string start_line(const RunTexts &t, const std::string &time, const std::string &date) {
-    const ShellTables &sh = t.shell;
+std::string start_line(const RunTexts& t, const std::string& time, const std::string& date) {
+    const ShellTables& sh = t.shell;
     return sh.text(219) + " \"" + t.code + "\":  " + time + " (" + sh.text(62) + "), " + date + " (" +
            sh.text(95) + ").";
 }
 
-std::string end_line(const RunTexts &t, const std::string &elapsed) {
+std::string end_line(const RunTexts& t, const std::string& elapsed) {
     return t.shell.text(105) + " \"" + t.code + "\" - " + elapsed + ".";
 }
 

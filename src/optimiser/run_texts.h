@@ -13,7 +13,7 @@
 namespace zep {
 
 struct RunTexts {
-    const ShellTables &shell;
+    const ShellTables& shell;
     std::string code;     // the task code
     char separator = '.'; // the user's decimal separator
 
@@ -32,13 +32,13 @@ struct RunTexts {
     std::string iteration_limit_refused(std::int32_t iterationLimit) const;
     std::string stop_criterion_refused(double stopCriterion) const;
     // An input that cannot be solved as it stands (damaged counts or values); `what` says why.
-    std::string input_refused(const std::string &what) const;
+    std::string input_refused(const std::string& what) const;
 
     // Failure of a path of the whole graph in run k (0-based), path p (0-based), codes 1 to 4.
-    std::string path_failed(std::int32_t k, std::int32_t p, const std::string &prefix,
+    std::string path_failed(std::int32_t k, std::int32_t p, const std::string& prefix,
                             std::int32_t code) const;
     // Trace broken at a state whose chosen option o is not an arc (code 1).
-    std::string trace_broken(std::int32_t k, std::int32_t p, const std::string &prefix,
+    std::string trace_broken(std::int32_t k, std::int32_t p, const std::string& prefix,
                              std::int32_t option) const;
     // The trace met a state without admissible variant at `element` (code 2).
     std::string no_admissible_variant(std::int32_t element, std::int32_t k) const;
@@ -60,20 +60,20 @@ struct RunPosition {
     std::int32_t subgraphCount = 0;
 };
 
-std::string report_line1(const RunTexts &t, bool discretisedIsCost, std::int32_t chainCount,
+std::string report_line1(const RunTexts& t, bool discretisedIsCost, std::int32_t chainCount,
                          std::int32_t thresholdCount);
-std::string report_line2(const RunTexts &t, const RunPosition &at, std::int64_t phaseStates);
-std::string report_line3(const RunTexts &t, const RunPosition &at);
-std::string report_line4_graph(const RunTexts &t, std::int32_t k, std::int32_t thresholdCount,
+std::string report_line2(const RunTexts& t, const RunPosition& at, std::int64_t phaseStates);
+std::string report_line3(const RunTexts& t, const RunPosition& at);
+std::string report_line4_graph(const RunTexts& t, std::int32_t k, std::int32_t thresholdCount,
                                std::int32_t chainCount, bool discretisedIsCost, double total,
                                double scaledThreshold);
-std::string report_line4_subgraph(const RunTexts &t, std::int32_t k, std::int32_t runs, std::int32_t s,
+std::string report_line4_subgraph(const RunTexts& t, std::int32_t k, std::int32_t runs, std::int32_t s,
                                   std::int32_t subgraphCount);
-std::string report_line5(const RunTexts &t, const RunPosition &at);
-std::string report_line6(const RunTexts &t, std::int32_t runs);
+std::string report_line5(const RunTexts& t, const RunPosition& at);
+std::string report_line6(const RunTexts& t, std::int32_t runs);
 
 // Label_Start and Label_End of a task.
-std::string start_line(const RunTexts &t, const std::string &time, const std::string &date);
-std::string end_line(const RunTexts &t, const std::string &elapsed);
+std::string start_line(const RunTexts& t, const std::string& time, const std::string& date);
+std::string end_line(const RunTexts& t, const std::string& elapsed);
 
 } // namespace zep

@@ -13,11 +13,11 @@ namespace fs = std::filesystem;
 
 namespace zep {
 
-bool is_solution_file(const fs::path &path) {
+bool is_solution_file(const fs::path& path) {
     return is_task_file_name(path.filename().string(), "_out.dat");
 }
 
-SolutionShape solution_shape_beside(const fs::path &solutionFile) {
+SolutionShape solution_shape_beside(const fs::path& solutionFile) {
     const std::string code = solutionFile.filename().string().substr(4, 6);
     const fs::path folder = solutionFile.parent_path();
     const fs::path input = folder / ("zep_" + code + "_in.dat");
@@ -29,7 +29,7 @@ SolutionShape solution_shape_beside(const fs::path &solutionFile) {
         TaskRecord rec = decode_task_file(read_whole_file(task), task.string());
         SolutionShape shape;
         shape.runs = rec.header.thresholdCount;
-        for (const ChainRec &c : rec.chains)
+        for (const ChainRec& c : rec.chains)
             shape.opCounts.push_back(c.opCount);
         shape.hasUnavailableResources = rec.header.hasUnavailableResources != 0;
         return shape;
@@ -38,16 +38,16 @@ SolutionShape solution_shape_beside(const fs::path &solutionFile) {
                           input.string() + "\" nor \"" + task.string() + "\" is there");
 }
 
-std::string dump_solution_as_json(const fs::path &path) {
+std::string dump_solution_as_json(const fs::path& path) {
     const SolutionShape shape = solution_shape_beside(path);
     const Solution s = read_solution_file(path, shape);
-    const SolutionHeader &h = s.header;
+    const SolutionHeader& h = s.header;
     JsonWriter j;
     j.begin_object();
     j.key("file").value("solution");
     j.key("header").begin_object();
     j.key("infoLines").begin_array();
-    for (const std::string &line : h.infoLines)
+    for (const std::string& line : h.infoLines)
         j.value(line);
     j.end_array();
     j.key("elapsed").value(h.elapsed);
@@ -71,7 +71,7 @@ std::string dump_solution_as_json(const fs::path &path) {
             j.value(v);
         j.end_array();
         j.key("variantChoice").begin_array();
-        for (const auto &chain : s.variantChoice[k]) {
+        for (const auto& chain : s.variantChoice[k]) {
             j.begin_array();
             for (std::int32_t v : chain)
                 j.value(v);

@@ -10,12 +10,12 @@
 namespace zep {
 
 // "zep_" + six characters + "_out.dat".
-bool is_solution_file(const std::filesystem::path &path);
+bool is_solution_file(const std::filesystem::path& path);
 
 // The shape of a solution file from its task's files; throws FileAccessError naming what was looked
 // for when neither is there, and the readers' errors.
-SolutionShape solution_shape_beside(const std::filesystem::path &solutionFile);
+SolutionShape solution_shape_beside(const std::filesystem::path& solutionFile);
 
-std::string dump_solution_as_json(const std::filesystem::path &path);
+std::string dump_solution_as_json(const std::filesystem::path& path);
 
 } // namespace zep

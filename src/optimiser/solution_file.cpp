@@ -21,7 +21,7 @@ std::size_t SolutionShape::file_size() const {
     return size;
 }
 
-Solution empty_solution(const SolutionShape &shape) {
+Solution empty_solution(const SolutionShape& shape) {
     const auto M = static_cast<std::size_t>(shape.runs), NC = shape.opCounts.size();
     Solution s;
     s.status.assign(M, 0);
@@ -38,7 +38,7 @@ Solution empty_solution(const SolutionShape &shape) {
     return s;
 }
 
-std::string fit_single_byte_text(const std::string &utf8, std::size_t capacity) {
+std::string fit_single_byte_text(const std::string& utf8, std::size_t capacity) {
     std::string out;
     std::size_t count = 0;
     for (std::size_t i = 0; i < utf8.size() && count < capacity; ++count) {
@@ -54,7 +54,7 @@ std::string fit_single_byte_text(const std::string &utf8, std::size_t capacity) 
         try {
             utf8_to_cp1251(ch);
             out += ch;
-        } catch (const TextEncodingError &) {
+        } catch (const TextEncodingError&) {
             out += '?';
         }
         i += len;
@@ -64,12 +64,12 @@ std::string fit_single_byte_text(const std::string &utf8, std::size_t capacity) 
 
 namespace {
 
-void require(bool ok, const char *what) {
+void require(bool ok, const char* what) {
     if (!ok)
         throw std::invalid_argument(std::string("solution does not fit its task: ") + what);
 }
 
-void check_shape(const Solution &s, const SolutionShape &shape) {
+void check_shape(const Solution& s, const SolutionShape& shape) {
     const auto M = static_cast<std::size_t>(shape.runs), NC = shape.opCounts.size();
     require(s.status.size() == M && s.message.size() == M, "one status and one message per run");
     require(s.cycleCounts.size() == M && s.variantChoice.size() == M, "cycle counts and choices per run");
@@ -81,18 +81,18 @@ void check_shape(const Solution &s, const SolutionShape &shape) {
     }
     if (!shape.hasUnavailableResources) {
         require(s.chainTimes.size() == M && s.graphTimes.size() == M, "times per run");
-        for (const auto &t : s.chainTimes)
+        for (const auto& t : s.chainTimes)
             require(t.size() == NC, "one chain time per chain");
     }
 }
 
 } // namespace
 
-std::vector<std::uint8_t> encode_solution(const Solution &s, const SolutionShape &shape) {
+std::vector<std::uint8_t> encode_solution(const Solution& s, const SolutionShape& shape) {
     check_shape(s, shape);
     ByteWriter w;
-    const SolutionHeader &h = s.header;
-    for (const std::string &line : h.infoLines)
+    const SolutionHeader& h = s.header;
+    for (const std::string& line : h.infoLines)
         w.text(fit_single_byte_text(line, kInfoLineCapacity), kInfoLineCapacity);
     w.text(fit_single_byte_text(h.elapsed, kElapsedCapacity), kElapsedCapacity);
     w.i32(h.stopCheckSparsity);
@@ -106,17 +106,17 @@ std::vector<std::uint8_t> encode_solution(const Solution &s, const SolutionShape
     w.i32(h.maxPhaseStates);
     for (std::int32_t v : s.status)
         w.i32(v);
-    for (const std::string &m : s.message)
+    for (const std::string& m : s.message)
         w.text(fit_single_byte_text(m, kSolutionMessageCapacity), kSolutionMessageCapacity);
-    for (const auto &run : s.cycleCounts)
+    for (const auto& run : s.cycleCounts)
         for (std::int32_t v : run)
             w.i32(v);
-    for (const auto &run : s.variantChoice)
-        for (const auto &chain : run)
+    for (const auto& run : s.variantChoice)
+        for (const auto& chain : run)
             for (std::int32_t v : chain)
                 w.i32(v);
     if (!shape.hasUnavailableResources) {
-        for (const auto &run : s.chainTimes)
+        for (const auto& run : s.chainTimes)
             for (double v : run)
                 w.f64(v);
         for (double v : s.graphTimes)
@@ -125,8 +125,8 @@ std::vector<std::uint8_t> encode_solution(const Solution &s, const SolutionShape
     return w.take();
 }
 
-Solution decode_solution(std::span<const std::uint8_t> data, const SolutionShape &shape,
-                         const std::string &source) {
+Solution decode_solution(std::span<const std::uint8_t> data, const SolutionShape& shape,
+                         const std::string& source) {
     ByteReader r(data, source);
     bool countsValid = shape.runs >= 0;
     for (std::int32_t n : shape.opCounts)
@@ -137,8 +137,8 @@ Solution decode_solution(std::span<const std::uint8_t> data, const SolutionShape
         r.fail("the file holds " + std::to_string(data.size()) + " bytes where its task needs " +
                std::to_string(shape.file_size()));
     Solution s = empty_solution(shape);
-    SolutionHeader &h = s.header;
-    for (std::string &line : h.infoLines)
+    SolutionHeader& h = s.header;
+    for (std::string& line : h.infoLines)
         line = r.text(kInfoLineCapacity);
     h.elapsed = r.text(kElapsedCapacity);
     h.stopCheckSparsity = r.i32();
@@ -150,32 +150,32 @@ Solution decode_solution(std::span<const std::uint8_t> data, const SolutionShape
     h.stopCriterion = r.f64();
     h.runsPerformed = r.i32();
     h.maxPhaseStates = r.i32();
-    for (std::int32_t &v : s.status)
+    for (std::int32_t& v : s.status)
         v = r.i32();
-    for (std::string &m : s.message)
+    for (std::string& m : s.message)
         m = r.text(kSolutionMessageCapacity);
-    for (auto &run : s.cycleCounts)
-        for (std::int32_t &v : run)
+    for (auto& run : s.cycleCounts)
+        for (std::int32_t& v : run)
             v = r.i32();
-    for (auto &run : s.variantChoice)
-        for (auto &chain : run)
-            for (std::int32_t &v : chain)
+    for (auto& run : s.variantChoice)
+        for (auto& chain : run)
+            for (std::int32_t& v : chain)
                 v = r.i32();
     if (!shape.hasUnavailableResources) {
-        for (auto &run : s.chainTimes)
-            for (double &v : run)
+        for (auto& run : s.chainTimes)
+            for (double& v : run)
                 v = r.f64();
-        for (double &v : s.graphTimes)
+        for (double& v : s.graphTimes)
             v = r.f64();
     }
     return s;
 }
 
-void write_solution_file(const std::filesystem::path &path, const Solution &s, const SolutionShape &shape) {
+void write_solution_file(const std::filesystem::path& path, const Solution& s, const SolutionShape& shape) {
     write_file_atomically(path, encode_solution(s, shape));
 }
 
-Solution read_solution_file(const std::filesystem::path &path, const SolutionShape &shape) {
+Solution read_solution_file(const std::filesystem::path& path, const SolutionShape& shape) {
     return decode_solution(read_whole_file(path), shape, path.string());
 }
 

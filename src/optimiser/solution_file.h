@@ -63,19 +63,19 @@ struct Solution {
 };
 
 // A solution of the shape with every status, count, choice and time 0 and every message empty.
-Solution empty_solution(const SolutionShape &shape);
+Solution empty_solution(const SolutionShape& shape);
 
 // A text cut to `capacity` Windows-1251 characters; a character the code page lacks becomes "?" so that
 // a message or an information line is never lost for one character.
-std::string fit_single_byte_text(const std::string &utf8, std::size_t capacity);
+std::string fit_single_byte_text(const std::string& utf8, std::size_t capacity);
 
 // Throws std::invalid_argument when the solution does not have the shape.
-std::vector<std::uint8_t> encode_solution(const Solution &s, const SolutionShape &shape);
+std::vector<std::uint8_t> encode_solution(const Solution& s, const SolutionShape& shape);
 // `source` names the file in errors; a file shorter or longer than the shape gives FileFormatError.
-Solution decode_solution(std::span<const std::uint8_t> data, const SolutionShape &shape,
-                         const std::string &source);
+Solution decode_solution(std::span<const std::uint8_t> data, const SolutionShape& shape,
+                         const std::string& source);
 
-void write_solution_file(const std::filesystem::path &path, const Solution &s, const SolutionShape &shape);
-Solution read_solution_file(const std::filesystem::path &path, const SolutionShape &shape);
+void write_solution_file(const std::filesystem::path& path, const Solution& s, const SolutionShape& shape);
+Solution read_solution_file(const std::filesystem::path& path, const SolutionShape& shape);
 
 } // namespace zep

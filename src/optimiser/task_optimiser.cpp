@@ -12,7 +12,7 @@
 
 namespace zep {
 
-SolutionShape solution_shape(const SolverInput &in) {
+SolutionShape solution_shape(const SolverInput& in) {
     SolutionShape shape;
     shape.runs = in.header.thresholdCount;
     shape.opCounts.assign(in.opCounts.begin(), in.opCounts.end());
@@ -20,11 +20,11 @@ SolutionShape solution_shape(const SolverInput &in) {
     return shape;
 }
 
-bool discretised_is_cost(const SolverInput &in) {
+bool discretised_is_cost(const SolverInput& in) {
     return in.header.minimisedParam == 1 && in.topPaths.size() == 1;
 }
 
-bool second_level_mode(const SolverInput &in) {
+bool second_level_mode(const SolverInput& in) {
     return in.header.minimisedParam == 1 && in.topPaths.size() >= 2;
 }
 
@@ -36,20 +36,20 @@ constexpr double kInfeasibleLevel = 100000000;
 // Serialises the reporter's calls when runs go side by side.
 class Reports {
 public:
-    explicit Reports(RunReporter *r) : r_(r) {}
-    void line(int n, const std::string &text) {
+    explicit Reports(RunReporter* r) : r_(r) {}
+    void line(int n, const std::string& text) {
         if (!r_)
             return;
         std::lock_guard lock(m_);
         r_->report_line(n, text);
     }
-    void error(const std::string &text) {
+    void error(const std::string& text) {
         if (!r_)
             return;
         std::lock_guard lock(m_);
         r_->error_line(text);
     }
-    void cycle(const RunPosition &at, std::int32_t i) {
+    void cycle(const RunPosition& at, std::int32_t i) {
         if (!r_)
             return;
         std::lock_guard lock(m_);
@@ -57,27 +57,27 @@ public:
     }
 
 private:
-    RunReporter *r_;
+    RunReporter* r_;
     std::mutex m_;
 };
 
 class LineProgress : public PathProgress {
 public:
-    LineProgress(Reports &reports, const RunTexts &texts, const RunPosition &at)
+    LineProgress(Reports& reports, const RunTexts& texts, const RunPosition& at)
         : reports_(reports), texts_(texts), at_(at) {}
     void phase_states(std::int64_t count) override { reports_.line(2, report_line2(texts_, at_, count)); }
     void initialised() override { reports_.line(3, report_line3(texts_, at_)); }
     void cycle_done(std::int32_t cycle) override { reports_.cycle(at_, cycle); }
 
 private:
-    Reports &reports_;
-    const RunTexts &texts_;
+    Reports& reports_;
+    const RunTexts& texts_;
     RunPosition at_;
 };
 
 class Optimiser {
 public:
-    Optimiser(SolverInput in, const RunTexts &texts, const OptimiserOptions &options, RunReporter *reporter)
+    Optimiser(SolverInput in, const RunTexts& texts, const OptimiserOptions& options, RunReporter* reporter)
         : in_(std::move(in)), texts_(texts), options_(options), reports_(reporter),
           S_(static_cast<std::int32_t>(in_.subgraphPaths.size())), isCost_(discretised_is_cost(in_)),
           secondLevel_(second_level_mode(in_)) {
@@ -96,19 +96,19 @@ public:
     }
 
 private:
-    const std::vector<SolverPath> &paths_of(std::int32_t s) const {
+    const std::vector<SolverPath>& paths_of(std::int32_t s) const {
         return s < S_ ? in_.subgraphPaths[static_cast<std::size_t>(s)] : in_.topPaths;
     }
 
     // A message raised for run (or probe) k is kept in slot k when there is one; it always shows.
-    void message(std::int32_t k, const std::string &text) {
+    void message(std::int32_t k, const std::string& text) {
         if (k >= 0 && static_cast<std::size_t>(k) < result_.solution.message.size())
             result_.solution.message[static_cast<std::size_t>(k)] = text;
         reports_.error(text);
     }
 
     PathProblem problem_of(std::int32_t s, std::size_t p, std::int32_t threshold) const {
-        const SolverPath &path = paths_of(s)[p];
+        const SolverPath& path = paths_of(s)[p];
         const bool resources = s == S_ && in_.header.hasUnavailableResources == 1;
         const bool timeIsWeight = s == S_ && isCost_;
         PathProblem problem;
@@ -116,8 +116,8 @@ private:
         problem.hasUnavailableResources = resources;
         problem.elements.resize(path.variants.size());
         for (std::size_t e = 0; e < path.variants.size(); ++e) {
-            const auto &block = path.variants[e];
-            auto &variants = problem.elements[e];
+            const auto& block = path.variants[e];
+            auto& variants = problem.elements[e];
             variants.resize(block.size());
             for (std::size_t v = 0; v < block.size(); ++v) {
                 variants[v].weight = timeIsWeight ? block[v].time : block[v].cost;
@@ -130,7 +130,7 @@ private:
             }
         }
         if (resources)
-            for (const auto &category : in_.intervalTacts) {
+            for (const auto& category : in_.intervalTacts) {
                 std::vector<AvailabilityInterval> intervals;
                 for (auto [start, finish] : category)
                     intervals.push_back({start, finish});
@@ -140,8 +140,8 @@ private:
     }
 
     // Run (s, k) under threshold T: every path in order until one fails.
-    RunRecord run_paths(std::int32_t s, std::int32_t k, std::int32_t T, PathSolver &solver) {
-        const auto &paths = paths_of(s);
+    RunRecord run_paths(std::int32_t s, std::int32_t k, std::int32_t T, PathSolver& solver) {
+        const auto& paths = paths_of(s);
         const std::string prefix = texts_.subgraph_prefix(s, S_);
         RunPosition at;
         at.run = k;
@@ -160,7 +160,7 @@ private:
             reports_.line(2, "");
             reports_.line(3, "");
             LineProgress progress(reports_, texts_, at);
-            const PathResult &r = solver.solve(problem_of(s, p, T), options_.params, &progress);
+            const PathResult& r = solver.solve(problem_of(s, p, T), options_.params, &progress);
             run.maxPhaseStates = std::max(run.maxPhaseStates, r.phaseStates);
             if (r.converged)
                 run.total += r.optimalValue;
@@ -180,7 +180,7 @@ private:
                 else
                     reports_.line(4, report_line4_subgraph(texts_, k, at.runs, s, S_));
             }
-            PathRecord &record = run.paths[p];
+            PathRecord& record = run.paths[p];
             record.cycles = r.cycles;
             record.trace = r.trace;
             for (std::int32_t element : r.elementsWithoutVariant)
@@ -196,7 +196,7 @@ private:
         return run;
     }
 
-    void note_phase_states(const RunRecord &run) {
+    void note_phase_states(const RunRecord& run) {
         result_.maxPhaseStates = std::max(result_.maxPhaseStates, run.maxPhaseStates);
     }
 
@@ -213,15 +213,15 @@ private:
         }
     }
 
-    void fill_level(std::int32_t s, std::int32_t k, const RunRecord &run) {
+    void fill_level(std::int32_t s, std::int32_t k, const RunRecord& run) {
         const auto su = static_cast<std::size_t>(s);
-        const auto &paths = paths_of(s);
+        const auto& paths = paths_of(s);
         double time = 0;
         if (!run.failed) {
             // The longest member path under its own traced choices.
             for (std::size_t p = 0; p < paths.size(); ++p) {
                 double sum = 0;
-                const auto &trace = run.paths[p].trace;
+                const auto& trace = run.paths[p].trace;
                 for (std::size_t e = 0; e < trace.size() && e < paths[p].variants.size(); ++e) {
                     const std::int32_t v = trace[e].variant;
                     if (v >= 1 && static_cast<std::size_t>(v) <= paths[p].variants[e].size())
@@ -231,14 +231,14 @@ private:
                     time = sum;
             }
         }
-        for (const SubgraphRef &ref : in_.subgraphRefs[su]) {
-            auto &owner =
+        for (const SubgraphRef& ref : in_.subgraphRefs[su]) {
+            auto& owner =
                 ref.owner == S_ ? in_.topPaths : in_.subgraphPaths[static_cast<std::size_t>(ref.owner)];
-            auto &block = owner[static_cast<std::size_t>(ref.pathIndex)]
+            auto& block = owner[static_cast<std::size_t>(ref.pathIndex)]
                               .variants[static_cast<std::size_t>(ref.elementIndex)];
             if (static_cast<std::size_t>(k) >= block.size())
                 continue;
-            VariantOut &entry = block[static_cast<std::size_t>(k)];
+            VariantOut& entry = block[static_cast<std::size_t>(k)];
             if (run.failed) {
                 entry.cost = kInfeasibleLevel;
                 entry.time = kInfeasibleLevel;
@@ -289,7 +289,7 @@ private:
     }
 
     void search_second_level() {
-        const SolverHeader &h = in_.header;
+        const SolverHeader& h = in_.header;
         SecondLevelSearch search(in_.thresholds[0], in_.thresholds[1], h.thresholdStep,
                                  h.secondLevelIterations, h.scaledCostThreshold);
         RunRecord previous; // no choices until a probe is kept
@@ -325,7 +325,7 @@ private:
     }
 
     SolverInput in_;
-    const RunTexts &texts_;
+    const RunTexts& texts_;
     OptimiserOptions options_;
     Reports reports_;
     std::int32_t S_;
@@ -338,8 +338,8 @@ private:
 
 } // namespace
 
-TaskOptimisation optimise_task(const SolverInput &in, const RunTexts &texts, const OptimiserOptions &options,
-                               RunReporter *reporter) {
+TaskOptimisation optimise_task(const SolverInput& in, const RunTexts& texts, const OptimiserOptions& options,
+                               RunReporter* reporter) {
     return Optimiser(in, texts, options, reporter).run();
 }
 

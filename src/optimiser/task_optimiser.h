@@ -21,10 +21,10 @@ namespace zep {
 class RunReporter {
 public:
     virtual ~RunReporter() = default;
-    virtual void report_line(int line, const std::string &text) {}
-    virtual void error_line(const std::string &text) {}
+    virtual void report_line(int line, const std::string& text) {}
+    virtual void error_line(const std::string& text) {}
     // After every iteration cycle of the path at `at` (cheap: throttle here).
-    virtual void cycle_progress(const RunPosition &at, std::int32_t cycle) {}
+    virtual void cycle_progress(const RunPosition& at, std::int32_t cycle) {}
 };
 
 struct OptimiserOptions {
@@ -33,12 +33,12 @@ struct OptimiserOptions {
 };
 
 // The counts that lay out the solution of a task.
-SolutionShape solution_shape(const SolverInput &in);
+SolutionShape solution_shape(const SolverInput& in);
 
 // `discretisedIsCost`: the time is minimised and the whole graph has exactly one path.
-bool discretised_is_cost(const SolverInput &in);
+bool discretised_is_cost(const SolverInput& in);
 // The second-level search: the time is minimised and the whole graph has two or more paths.
-bool second_level_mode(const SolverInput &in);
+bool second_level_mode(const SolverInput& in);
 
 struct TaskOptimisation {
     Solution solution;              // statuses, messages, cycle counts, choices, times (header left empty)
@@ -47,7 +47,7 @@ struct TaskOptimisation {
 };
 
 // Optimises a task whose input passed the run checks and check_solvable (run_checks.h).
-TaskOptimisation optimise_task(const SolverInput &in, const RunTexts &texts, const OptimiserOptions &options,
-                               RunReporter *reporter = nullptr);
+TaskOptimisation optimise_task(const SolverInput& in, const RunTexts& texts, const OptimiserOptions& options,
+                               RunReporter* reporter = nullptr);
 
 } // namespace zep

@@ -14,13 +14,13 @@ namespace zep {
 enum class OpenMode : int { None = 0, First = 1, Second = 2, Third = 3 };
 
 struct SessionState {
-    std::string shellFileName;        // loaded shell, at most 25 characters
-    Workspace workspace;              // the program folder
-    std::string currentTaskCode;      // last picked in the task selection dialog
-    int immediateSolve = 0;           // 1: the wizard has just saved a task to solve at once
+    std::string shellFileName;   // loaded shell, at most 25 characters
+    Workspace workspace;         // the program folder
+    std::string currentTaskCode; // last picked in the task selection dialog
+    int immediateSolve = 0;      // 1: the wizard has just saved a task to solve at once
     std::string immediateSolveCode;
-    ShellTables shell;                // label, text and list tables
-    int derivedTask = 0;              // 1 while a task view opens the task derived from a solution
+    ShellTables shell;   // label, text and list tables
+    int derivedTask = 0; // 1 while a task view opens the task derived from a solution
     int currentSolutionTab = 0;
     std::optional<RegisterStore> taskRegister;
     OpenMode openMode = OpenMode::None;

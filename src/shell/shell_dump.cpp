@@ -105,7 +105,8 @@ std::string dump_file_as_json(const fs::path& path) {
     if (data.size() >= 28 && data[0] == 27 &&
         std::string(reinterpret_cast<const char*>(data.data()) + 1, 27) == kRegisterSignature)
         return dump_register(path);
-    throw FileFormatError("\"" + path.string() + "\": not a file that zep dump knows (a language shell "
+    throw FileFormatError("\"" + path.string() +
+                          "\": not a file that zep dump knows (a language shell "
                           "\"Shell (ZEP 2.2).<ext>\" or the task register \"Protocol.opt\").");
 }
 

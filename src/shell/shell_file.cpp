@@ -17,16 +17,15 @@ std::size_t checked_count(ByteReader& in, const std::string& what, std::size_t m
     if (n < 0)
         in.fail("the number of " + what + " is negative (" + std::to_string(n) + ")");
     if (static_cast<std::size_t>(n) > in.remaining() / minBytes)
-        in.fail("the file announces " + std::to_string(n) + " " + what +
-                " but is too short to hold them");
+        in.fail("the file announces " + std::to_string(n) + " " + what + " but is too short to hold them");
     return static_cast<std::size_t>(n);
 }
 
 std::string read_record(ByteReader& in, std::size_t capacity, const std::string& what) {
     std::int32_t len = in.i32();
     if (len < 0 || static_cast<std::size_t>(len) > capacity)
-        in.fail(what + " has the length " + std::to_string(len) + ", more than its " + std::to_string(capacity) +
-                " characters");
+        in.fail(what + " has the length " + std::to_string(len) + ", more than its " +
+                std::to_string(capacity) + " characters");
     std::uint8_t lenByte = in.u8();
     if (lenByte != len)
         in.fail(what + " has two different lengths (" + std::to_string(len) + " and " +
@@ -38,8 +37,8 @@ std::string read_record(ByteReader& in, std::size_t capacity, const std::string&
 void write_record(ByteWriter& out, std::string_view utf8, std::size_t capacity, const std::string& what) {
     std::string bytes = utf8_to_cp1251(utf8);
     if (bytes.size() > capacity)
-        throw TextEncodingError(what + " has " + std::to_string(bytes.size()) + " characters, more than its " +
-                                std::to_string(capacity));
+        throw TextEncodingError(what + " has " + std::to_string(bytes.size()) +
+                                " characters, more than its " + std::to_string(capacity));
     out.i32(static_cast<std::int32_t>(bytes.size()));
     out.u8(static_cast<std::uint8_t>(bytes.size()));
     out.raw(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
@@ -93,7 +92,9 @@ bool is_russian_extension(std::string_view extension) {
     return bytes == "rus" || bytes == "Rus" || bytes == "\xF0\xF3\xF1" || bytes == "\xD0\xF3\xF1";
 }
 
-std::string shell_file_name(std::string_view extension) { return "Shell (ZEP 2.2)." + std::string(extension); }
+std::string shell_file_name(std::string_view extension) {
+    return "Shell (ZEP 2.2)." + std::string(extension);
+}
 
 ShellTables load_shell(const std::filesystem::path& path, std::string_view extension) {
     const auto data = read_whole_file(path);
@@ -122,8 +123,8 @@ ShellTables load_shell(const std::filesystem::path& path, std::string_view exten
     for (std::size_t j = 0; j < ns; ++j) {
         t.lists[j].reserve(counts[j]);
         for (std::size_t i = 0; i < counts[j]; ++i)
-            t.lists[j].push_back(
-                read_record(in, kTextCapacity, "item " + std::to_string(i) + " of list " + std::to_string(j)));
+            t.lists[j].push_back(read_record(in, kTextCapacity,
+                                             "item " + std::to_string(i) + " of list " + std::to_string(j)));
     }
     return t;
 }
@@ -140,7 +141,8 @@ std::vector<std::uint8_t> encode_shell(const ShellSource& shell, std::string_vie
     ByteWriter out;
     std::string name = utf8_to_cp1251(shell.displayName);
     if (name.size() > kShellNameCapacity)
-        throw TextEncodingError("the display name \"" + shell.displayName + "\" is longer than 24 characters");
+        throw TextEncodingError("the display name \"" + shell.displayName +
+                                "\" is longer than 24 characters");
     out.text_bytes(name, kShellNameCapacity);
     out.i32(static_cast<std::int32_t>(t.labels.size()));
     out.i32(static_cast<std::int32_t>(t.texts.size()));

@@ -68,7 +68,8 @@ ShellSource compile_shell_sources(const std::vector<std::filesystem::path>& file
 
             std::size_t capacity = kTextCapacity;
             std::string kind = key.substr(0, key.find(' '));
-            std::string index = key.find(' ') == std::string::npos ? std::string() : trim(key.substr(key.find(' ')));
+            std::string index =
+                key.find(' ') == std::string::npos ? std::string() : trim(key.substr(key.find(' ')));
             std::string* slot = nullptr;
             int n = 0, j = 0;
             if (kind == "name" && index.empty()) {

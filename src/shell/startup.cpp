@@ -14,11 +14,14 @@ std::string no_shells_message() {
            "emergency exit from the program.";
 }
 
-std::string no_language_selected_message() { return "A shell language is not selected."; }
+std::string no_language_selected_message() {
+    return "A shell language is not selected.";
+}
 
 std::string missing_chosen_shell_message(const std::string& fileName) {
     return "The chosen file \"" + fileName +
-           "\" of language shell is missing in the folder \"Shells\". In this regard, there will an emergency "
+           "\" of language shell is missing in the folder \"Shells\". In this regard, there will an "
+           "emergency "
            "exit from the program.";
 }
 
@@ -31,8 +34,8 @@ ShellLoadResult load_program_shell(const ShellFileRef& ref) {
             std::string list;
             for (const auto& m : missing)
                 list += (list.empty() ? "" : ", ") + m;
-            r.error = "The language shell file \"" + ref.path.string() + "\" is incomplete: it lacks " + list +
-                      ". The program cannot work with it.";
+            r.error = "The language shell file \"" + ref.path.string() + "\" is incomplete: it lacks " +
+                      list + ". The program cannot work with it.";
             return r;
         }
         r.shell = std::move(s);
@@ -73,8 +76,9 @@ RegisterOpenResult open_register(const Workspace& ws) {
         if (!fs::exists(path)) {
             fs::create_directories(path.parent_path());
             write_register(path, TaskRegister{});
-            r.note = "The task register \"" + path.string() +
-                     "\" was not found. An empty register has been created; tasks entered before are not listed.";
+            r.note =
+                "The task register \"" + path.string() +
+                "\" was not found. An empty register has been created; tasks entered before are not listed.";
         }
         r.store = RegisterStore::open(path);
     } catch (const RegisterMismatch& e) {

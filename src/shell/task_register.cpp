@@ -75,15 +75,15 @@ std::vector<std::uint8_t> encode_register(const TaskRegister& reg) {
     out.i32(static_cast<std::int32_t>(reg.entries.size()));
     for (const RegisterEntry& e : reg.entries) {
         const std::size_t start = out.size();
-        out.text(e.code, kTaskCodeCapacity);  // 0..6
-        out.text(e.name, kTaskNameCapacity);  // 7..77
-        out.zeros(2);                         // 78..79
+        out.text(e.code, kTaskCodeCapacity);          // 0..6
+        out.text(e.name, kTaskNameCapacity);          // 7..77
+        out.zeros(2);                                 // 78..79
         out.i32(static_cast<std::int32_t>(e.status)); // 80
-        out.zeros(4);                         // 84..87
-        out.f64(e.created);                   // 88
-        out.f64(e.modified);                  // 96
-        out.f64(e.unloaded);                  // 104
-        out.f64(e.solved);                    // 112
+        out.zeros(4);                                 // 84..87
+        out.f64(e.created);                           // 88
+        out.f64(e.modified);                          // 96
+        out.f64(e.unloaded);                          // 104
+        out.f64(e.solved);                            // 112
         if (out.size() - start != kRegisterEntrySize)
             throw std::logic_error("register entry image has the wrong size");
     }
@@ -95,19 +95,21 @@ TaskRegister decode_register(std::span<const std::uint8_t> data, const std::stri
     if (data.size() < kRegisterHeaderSize)
         throw RegisterMismatch(source + " is not a task register: it is shorter than its 48-byte header.");
     auto sig = in.raw(28);
-    auto expectedSig = std::string(1, static_cast<char>(kRegisterSignature.size())) + std::string(kRegisterSignature);
+    auto expectedSig =
+        std::string(1, static_cast<char>(kRegisterSignature.size())) + std::string(kRegisterSignature);
     if (!std::equal(sig.begin(), sig.end(), expectedSig.begin()))
         throw RegisterMismatch(source + " is not a task register of this program: its signature differs.");
     TaskRegister reg;
     auto a = in.raw(3);
     std::copy(a.begin(), a.end(), reg.header.afterSignature.begin());
     auto ver = in.raw(9);
-    auto expectedVer = std::string(1, static_cast<char>(kRegisterVersion.size())) + std::string(kRegisterVersion);
+    auto expectedVer =
+        std::string(1, static_cast<char>(kRegisterVersion.size())) + std::string(kRegisterVersion);
     if (!std::equal(ver.begin(), ver.end(), expectedVer.begin()))
-        throw RegisterMismatch(source + " belongs to another version of the program (version " +
-                               std::string(reinterpret_cast<const char*>(ver.data()) + 1,
-                                           std::min<std::size_t>(ver[0], 8)) +
-                               ", expected " + std::string(kRegisterVersion) + ").");
+        throw RegisterMismatch(
+            source + " belongs to another version of the program (version " +
+            std::string(reinterpret_cast<const char*>(ver.data()) + 1, std::min<std::size_t>(ver[0], 8)) +
+            ", expected " + std::string(kRegisterVersion) + ").");
     auto b = in.raw(4);
     std::copy(b.begin(), b.end(), reg.header.afterVersion.begin());
     std::int32_t n = in.i32();
@@ -143,9 +145,13 @@ void write_register(const std::filesystem::path& path, const TaskRegister& reg) 
     write_file_atomically(path, encode_register(reg));
 }
 
-RegisterStore RegisterStore::open(const std::filesystem::path& path) { return {path, read_register(path)}; }
+RegisterStore RegisterStore::open(const std::filesystem::path& path) {
+    return {path, read_register(path)};
+}
 
-void RegisterStore::save() const { write_register(path_, reg_); }
+void RegisterStore::save() const {
+    write_register(path_, reg_);
+}
 
 bool RegisterStore::saved_if(bool changed) {
     if (changed)
@@ -159,15 +165,24 @@ bool RegisterStore::add(std::string_view code, std::string_view name) {
 bool RegisterStore::update_after_correction(std::string_view code, std::string_view name) {
     return saved_if(reg_.update_after_correction(code, name, now_date_serial()));
 }
-bool RegisterStore::hand_over(std::string_view code) { return saved_if(reg_.hand_over(code, now_date_serial())); }
-bool RegisterStore::take_over(std::string_view code) { return saved_if(reg_.take_over(code, now_date_serial())); }
-bool RegisterStore::remove(std::string_view code) { return saved_if(reg_.remove(code)); }
+bool RegisterStore::hand_over(std::string_view code) {
+    return saved_if(reg_.hand_over(code, now_date_serial()));
+}
+bool RegisterStore::take_over(std::string_view code) {
+    return saved_if(reg_.take_over(code, now_date_serial()));
+}
+bool RegisterStore::remove(std::string_view code) {
+    return saved_if(reg_.remove(code));
+}
 
 const char* status_name(TaskStatus s) {
     switch (s) {
-    case TaskStatus::Entered: return "entered";
-    case TaskStatus::HandedOver: return "handed over";
-    case TaskStatus::Solved: return "solved";
+    case TaskStatus::Entered:
+        return "entered";
+    case TaskStatus::HandedOver:
+        return "handed over";
+    case TaskStatus::Solved:
+        return "solved";
     }
     return "unknown";
 }

@@ -24,9 +24,9 @@ inline constexpr std::size_t kTaskCodeCapacity = 6;
 inline constexpr std::size_t kTaskNameCapacity = 70;
 
 enum class TaskStatus : std::int32_t {
-    Entered = 0,   // entered or corrected: the two Data files exist
+    Entered = 0,    // entered or corrected: the two Data files exist
     HandedOver = 1, // the input file waits in Solving
-    Solved = 2,    // the results were taken over into Data
+    Solved = 2,     // the results were taken over into Data
 };
 
 struct RegisterEntry {

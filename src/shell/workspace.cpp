@@ -61,7 +61,8 @@ std::vector<ShellFileRef> find_shell_files(const Workspace& ws) {
             continue;
         found.push_back({name, ext, entry.path()});
     }
-    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.fileName < b.fileName; });
+    std::sort(found.begin(), found.end(),
+              [](const auto& a, const auto& b) { return a.fileName < b.fileName; });
     return found;
 }
 
@@ -90,7 +91,8 @@ std::optional<ShellFileRef> choose_shell(const std::vector<ShellFileRef>& shells
     if (localeLanguage.size() == 2)
         for (const auto& s : shells) {
             std::string ext = s.extension;
-            std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+            std::transform(ext.begin(), ext.end(), ext.begin(),
+                           [](unsigned char c) { return std::tolower(c); });
             if (ext.compare(0, 2, localeLanguage) == 0)
                 return s;
         }

@@ -14,20 +14,20 @@ struct PathSums {
 };
 
 // The operation an element of chain path `chainNo` stood for before the decomposition.
-int source_op(const TaskRecord &rec, int chainNo, std::size_t index) {
-    const auto &ops = rec.sourceOps[chainNo - 1];
+int source_op(const TaskRecord& rec, int chainNo, std::size_t index) {
+    const auto& ops = rec.sourceOps[chainNo - 1];
     return index < ops.size() ? ops[index] : rec.chainPaths[chainNo - 1].elements[index].op;
 }
 
 // A span that subgraph k+1 replaces becomes its reference at the span's first operation and covered
 // elements after it; everything else is its own operation again.
-void decompose_top_level_paths(TaskRecord &rec) {
+void decompose_top_level_paths(TaskRecord& rec) {
     for (int c = 1; c <= rec.workingChainCount; ++c) {
         if (!is_top_level_chain(rec, c))
             continue;
-        auto &elements = rec.chainPaths[c - 1].elements;
+        auto& elements = rec.chainPaths[c - 1].elements;
         for (std::size_t i = 0; i < elements.size(); ++i) {
-            PathElement &e = elements[i];
+            PathElement& e = elements[i];
             const int op = source_op(rec, c, i);
             if (op <= 0)
                 continue;
@@ -43,10 +43,10 @@ struct Extremes {
     int lowVariant = -1, highVariant = -1;
 };
 
-Extremes gross_extremes(const TaskRecord &rec, const OperationRec &op, double start) {
+Extremes gross_extremes(const TaskRecord& rec, const OperationRec& op, double start) {
     Extremes x;
     for (int v = 0; v < stored_variant_count(op); ++v) {
-        const VariantRec &var = op.variants[v];
+        const VariantRec& var = op.variants[v];
         static const std::vector<ResourceInterval> none;
         const int category = var.resourceCategory;
         const bool known = category >= 1 && category <= static_cast<int>(rec.resourceIntervals.size());
@@ -68,9 +68,9 @@ Extremes gross_extremes(const TaskRecord &rec, const OperationRec &op, double st
 
 // A real operation under unavailable resources: the path's running minimal and maximal times are the
 // two moments it can start at; the earliest and the latest finish over both become the new sums.
-void add_gross_operation(const TaskRecord &rec, const PathElement &e, bool own, PathSums &sums,
-                         double &baseCostTotal) {
-    const OperationRec &op = operation_no(rec, e.chain, e.op);
+void add_gross_operation(const TaskRecord& rec, const PathElement& e, bool own, PathSums& sums,
+                         double& baseCostTotal) {
+    const OperationRec& op = operation_no(rec, e.chain, e.op);
     const double s1 = sums.timeMin, s2 = sums.timeMax;
     const Extremes x1 = gross_extremes(rec, op, s1);
     const Extremes x2 = gross_extremes(rec, op, s2);
@@ -104,7 +104,7 @@ void add_gross_operation(const TaskRecord &rec, const PathElement &e, bool own, 
 
 } // namespace
 
-PrepOutcome CalcBounds(TaskRecord &rec, const ShellTables &shell) {
+PrepOutcome CalcBounds(TaskRecord& rec, const ShellTables& shell) {
     check_graph_shape(rec);
     const int n = rec.workingChainCount;
     if (static_cast<int>(rec.chainPaths.size()) != n)
@@ -125,9 +125,9 @@ PrepOutcome CalcBounds(TaskRecord &rec, const ShellTables &shell) {
         if (!is_top_level_chain(rec, c))
             continue;
         PathSums sums;
-        const auto &elements = rec.chainPaths[c - 1].elements;
+        const auto& elements = rec.chainPaths[c - 1].elements;
         for (std::size_t i = 0; i < elements.size(); ++i) {
-            const PathElement &e = elements[i];
+            const PathElement& e = elements[i];
             const bool own = e.chain == c;
             if (gross && e.op > 0) {
                 add_gross_operation(rec, e, own, sums, rec.baseCostTotal);
@@ -159,7 +159,7 @@ PrepOutcome CalcBounds(TaskRecord &rec, const ShellTables &shell) {
 
     for (int c = 1; c <= n; ++c)
         if (is_top_level_chain(rec, c))
-            for (PathElement &e : rec.chainPaths[c - 1].elements)
+            for (PathElement& e : rec.chainPaths[c - 1].elements)
                 if (e.op > 0)
                     e.count = operation_no(rec, e.chain, e.op).variantCount;
     rec.boundsValid = true;

@@ -16,6 +16,6 @@ namespace zep {
 // every real operation takes its gross time from the two possible start moments the path's running
 // sums give (see gross_duration). Refuses, naming the operation, at the first element after which
 // its path cannot be bounded; the bounds then stay invalid.
-PrepOutcome CalcBounds(TaskRecord &rec, const ShellTables &shell);
+PrepOutcome CalcBounds(TaskRecord& rec, const ShellTables& shell);
 
 } // namespace zep

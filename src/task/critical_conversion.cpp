@@ -14,7 +14,7 @@ namespace {
 // anything would be.
 class ConversionPass {
 public:
-    ConversionPass(TaskRecord &rec, bool apply) : rec_(rec), apply_(apply) {}
+    ConversionPass(TaskRecord& rec, bool apply) : rec_(rec), apply_(apply) {}
 
     bool needed() const { return needed_; }
     int counted() const { return counted_; }
@@ -30,7 +30,7 @@ public:
 private:
     // An operation of more than one variant that must become critical.
     void shared(int chainNo, int opNo) {
-        OperationRec &op = operation_no(rec_, chainNo, opNo);
+        OperationRec& op = operation_no(rec_, chainNo, opNo);
         if (op.variantCount <= 1)
             return;
         needed_ = true;
@@ -54,7 +54,7 @@ private:
             const int opCount = chain_no(rec_, c).opCount;
             int lo = 1, hi = opCount;
             for (int n = first; n <= rec_.workingChainCount; ++n) {
-                const ChainRec &nested = chain_no(rec_, n);
+                const ChainRec& nested = chain_no(rec_, n);
                 if (nested.fromChain == c)
                     lo = std::max(lo, nested.fromOp);
                 if (nested.toChain == c)
@@ -81,11 +81,11 @@ private:
         for (int s = subgraphs; s >= 0; --s) {
             if (rec_.subgraphSummaries[s].critical)
                 continue;
-            const auto &members = rec_.subgraphMembers[s];
+            const auto& members = rec_.subgraphMembers[s];
             for (std::size_t m = 0; m < members.size(); ++m) {
-                const auto &refs = rec_.opRefs[s][m];
+                const auto& refs = rec_.opRefs[s][m];
                 int lo = 1, hi = static_cast<int>(refs.size());
-                for (const SubgraphMember &other : members) {
+                for (const SubgraphMember& other : members) {
                     if (other.fromChain == members[m].chain)
                         lo = std::max(lo, other.fromOp);
                     if (other.toChain == members[m].chain)
@@ -107,7 +107,7 @@ private:
                 continue;
             rec_.subgraphSummaries[k].critical = 1;
             rec_.subgraphSummaries[k].levelCount = 1;
-            const auto &members = rec_.subgraphMembers[k];
+            const auto& members = rec_.subgraphMembers[k];
             for (std::size_t m = 0; m < members.size(); ++m)
                 for (int ref : rec_.opRefs[k][m])
                     if (ref > 0)
@@ -115,7 +115,7 @@ private:
         }
     }
 
-    TaskRecord &rec_;
+    TaskRecord& rec_;
     bool apply_;
     bool needed_ = false;
     int counted_ = 0;
@@ -123,8 +123,8 @@ private:
 
 } // namespace
 
-void modBase(TaskRecord &rec, int chainNo, int opNo) {
-    OperationRec &op = operation_no(rec, chainNo, opNo);
+void modBase(TaskRecord& rec, int chainNo, int opNo) {
+    OperationRec& op = operation_no(rec, chainNo, opNo);
     const bool byTime = rec.header.criticalConversionMode == 1;
     auto value = [&](int v) { return byTime ? op.variants[v].time : op.variants[v].cost; };
     int best = 0;
@@ -135,13 +135,13 @@ void modBase(TaskRecord &rec, int chainNo, int opNo) {
         std::swap(op.variants[0], op.variants[best]);
 }
 
-bool conversion_needed(TaskRecord &rec) {
+bool conversion_needed(TaskRecord& rec) {
     ConversionPass pass(rec, false);
     pass.run();
     return pass.needed();
 }
 
-int ConvertToCritical(TaskRecord &rec) {
+int ConvertToCritical(TaskRecord& rec) {
     if (active_subgraph_count(rec) > 0)
         compute_critical_flags(rec);
     ConversionPass pass(rec, true);
@@ -149,7 +149,7 @@ int ConvertToCritical(TaskRecord &rec) {
     return pass.counted();
 }
 
-std::string conversion_notice(const ShellTables &shell, int count) {
+std::string conversion_notice(const ShellTables& shell, int count) {
     if (count <= 0)
         return {};
     if (count == 1)

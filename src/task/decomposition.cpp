@@ -12,20 +12,20 @@ namespace {
 
 using Table = std::vector<std::vector<int>>; // per chain (0-based), per operation (0-based)
 
-Table per_operation_zeros(const TaskRecord &rec) {
+Table per_operation_zeros(const TaskRecord& rec) {
     Table t(rec.chains.size());
     for (std::size_t c = 0; c < rec.chains.size(); ++c)
         t[c].assign(rec.chains[c].opCount, 0);
     return t;
 }
 
-void check_spans(const TaskRecord &rec, int subgraphs) {
+void check_spans(const TaskRecord& rec, int subgraphs) {
     if (static_cast<int>(rec.subgraphSpans.size()) != subgraphs)
         throw std::invalid_argument(
             "the task record cannot be prepared: " + std::to_string(rec.subgraphSpans.size()) +
             " subgraph spans for " + std::to_string(subgraphs) + " subgraphs");
     for (int k = 0; k < subgraphs; ++k) {
-        const SubgraphSpan &s = rec.subgraphSpans[k];
+        const SubgraphSpan& s = rec.subgraphSpans[k];
         const bool fits = s.baseChain >= 1 && s.baseChain <= rec.workingChainCount && s.firstOp >= 1 &&
                           s.firstOp <= s.lastOp && s.lastOp <= chain_no(rec, s.baseChain).opCount;
         if (!fits)
@@ -35,34 +35,34 @@ void check_spans(const TaskRecord &rec, int subgraphs) {
 }
 
 // The subgraph a nested chain belongs to (from 1), 0 for the top level.
-int subgraph_of(const TaskRecord &rec, int chainNo, int subgraphs) {
+int subgraph_of(const TaskRecord& rec, int chainNo, int subgraphs) {
     if (!is_nested_chain(rec, chainNo))
         return 0;
     const int no = chain_no(rec, chainNo).subgraphNo;
     return no >= 1 && no <= subgraphs ? no : 0;
 }
 
-std::vector<SubgraphMember> subgraph_members(const TaskRecord &rec, int k, int subgraphs) {
-    const SubgraphSpan &span = rec.subgraphSpans[k];
+std::vector<SubgraphMember> subgraph_members(const TaskRecord& rec, int k, int subgraphs) {
+    const SubgraphSpan& span = rec.subgraphSpans[k];
     std::vector<SubgraphMember> members;
     members.push_back({span.baseChain, span.lastOp - span.firstOp + 1, 0, 0, 0, 0});
     auto relative = [&](int chain, int op) { return chain == span.baseChain ? op - span.firstOp + 1 : op; };
     for (int c = 1; c <= rec.workingChainCount; ++c) {
         if (subgraph_of(rec, c, subgraphs) != k + 1)
             continue;
-        const ChainRec &ch = chain_no(rec, c);
+        const ChainRec& ch = chain_no(rec, c);
         members.push_back({c, ch.opCount, ch.fromChain, relative(ch.fromChain, ch.fromOp), ch.toChain,
                            relative(ch.toChain, ch.toOp)});
     }
     return members;
 }
 
-std::vector<SubgraphMember> top_level_members(const TaskRecord &rec, int subgraphs) {
+std::vector<SubgraphMember> top_level_members(const TaskRecord& rec, int subgraphs) {
     std::vector<SubgraphMember> members;
     for (int c = 1; c <= rec.workingChainCount; ++c) {
         if (subgraph_of(rec, c, subgraphs) != 0)
             continue;
-        const ChainRec &ch = chain_no(rec, c);
+        const ChainRec& ch = chain_no(rec, c);
         if (is_nested_chain(rec, c))
             members.push_back({c, ch.opCount, ch.fromChain, ch.fromOp, ch.toChain, ch.toOp});
         else
@@ -75,7 +75,7 @@ std::vector<SubgraphMember> top_level_members(const TaskRecord &rec, int subgrap
 // An operation already owned by an inner subgraph w stands as -w at the first operation of w's span
 // and as 0 at the others; a new span starts at the member's first absorbed operation and wherever the
 // owner changes, so that a member carrying the spans of several inner subgraphs refers to each.
-std::vector<int> member_references(int chainNo, int firstOp, int count, const Table &owner, Table &spanMark) {
+std::vector<int> member_references(int chainNo, int firstOp, int count, const Table& owner, Table& spanMark) {
     std::vector<int> refs(count);
     int previousOwner = 0;
     for (int i = 0; i < count; ++i) {
@@ -93,7 +93,7 @@ std::vector<int> member_references(int chainNo, int firstOp, int count, const Ta
     return refs;
 }
 
-PathElement reference_element(const TaskRecord &rec, int chainNo, int op) {
+PathElement reference_element(const TaskRecord& rec, int chainNo, int op) {
     if (op > 0)
         return {chainNo, op, operation_no(rec, chainNo, op).variantCount};
     if (op == 0)
@@ -104,9 +104,9 @@ PathElement reference_element(const TaskRecord &rec, int chainNo, int op) {
 
 // The member paths of subgraph index k: the base span as it stands, every nested member unrolled
 // over the members it hangs on until the walk reaches the base span.
-std::vector<PathInfo> member_paths(const TaskRecord &rec, int k) {
-    const auto &members = rec.subgraphMembers[k];
-    const auto &refs = rec.opRefs[k];
+std::vector<PathInfo> member_paths(const TaskRecord& rec, int k) {
+    const auto& members = rec.subgraphMembers[k];
+    const auto& refs = rec.opRefs[k];
     const int count = static_cast<int>(members.size());
     auto memberOf = [&](int chainNo) {
         for (int m = 1; m < count; ++m)
@@ -117,7 +117,7 @@ std::vector<PathInfo> member_paths(const TaskRecord &rec, int k) {
     auto listSize = [&](int m) { return static_cast<int>(refs[m].size()); };
     auto isNested = [](int m) { return m != 0; };
     auto link = [&](int m) {
-        const SubgraphMember &mem = members[m];
+        const SubgraphMember& mem = members[m];
         NestLink l;
         l.fromNode = memberOf(mem.fromChain);
         l.opsBefore = std::clamp(mem.fromOp - 1, 0, listSize(l.fromNode));
@@ -130,11 +130,11 @@ std::vector<PathInfo> member_paths(const TaskRecord &rec, int k) {
     std::vector<PathInfo> paths(count);
     for (int m = 0; m < count; ++m) {
         const PathLayout layout = unroll_layout(m, listSize(m), isNested, link, count);
-        PathInfo &path = paths[m];
+        PathInfo& path = paths[m];
         path.prefixLength = layout.prefixLength;
         path.suffixLength = layout.suffixLength;
         path.elements.resize(layout.elementCount);
-        for (const PathSegment &s : layout.segments) {
+        for (const PathSegment& s : layout.segments) {
             for (int i = 0; i < s.count; ++i) {
                 const int ref = refs[s.node][s.first + i];
                 const int op = ref > 0 ? op_of_reference(rec, k, s.node, ref) : ref;
@@ -147,12 +147,12 @@ std::vector<PathInfo> member_paths(const TaskRecord &rec, int k) {
 
 } // namespace
 
-int op_of_reference(const TaskRecord &rec, int s, int member, int ref) {
+int op_of_reference(const TaskRecord& rec, int s, int member, int ref) {
     const bool baseSpan = member == 0 && s < static_cast<int>(rec.subgraphSpans.size());
     return baseSpan ? ref + rec.subgraphSpans[s].firstOp - 1 : ref;
 }
 
-void compute_critical_flags(TaskRecord &rec) {
+void compute_critical_flags(TaskRecord& rec) {
     const int entries = static_cast<int>(rec.opRefs.size());
     for (int s = 0; s < entries; ++s) {
         int critical = 1;
@@ -170,7 +170,7 @@ void compute_critical_flags(TaskRecord &rec) {
     }
 }
 
-void Decomp1(TaskRecord &rec) {
+void Decomp1(TaskRecord& rec) {
     if (rec.header.decompositionMode != 1)
         return;
     check_graph_shape(rec);
@@ -188,7 +188,7 @@ void Decomp1(TaskRecord &rec) {
     rec.subgraphSummaries.assign(subgraphs + 1, SubgraphSummary{});
     rec.opRefs.assign(subgraphs + 1, {});
     for (int s = 0; s <= subgraphs; ++s) {
-        const auto &members = rec.subgraphMembers[s];
+        const auto& members = rec.subgraphMembers[s];
         rec.subgraphSummaries[s].memberCount = static_cast<int>(members.size());
         for (int m = 0; m < static_cast<int>(members.size()); ++m) {
             const bool baseSpan = s < subgraphs && m == 0;
@@ -217,7 +217,7 @@ void Decomp1(TaskRecord &rec) {
     rec.timeLevels.assign(subgraphs, {});
 }
 
-PrepOutcome Decomp2(TaskRecord &rec, const ShellTables &shell) {
+PrepOutcome Decomp2(TaskRecord& rec, const ShellTables& shell) {
     const int subgraphs = active_subgraph_count(rec);
     if (rec.header.hasUnavailableResources == 1 || rec.workingNestedChainCount == 0 || subgraphs <= 0)
         return {};
@@ -226,12 +226,12 @@ PrepOutcome Decomp2(TaskRecord &rec, const ShellTables &shell) {
         static_cast<int>(rec.subgraphSummaries.size()) != subgraphs + 1)
         throw std::invalid_argument("the task record cannot be prepared: the subgraphs are not decomposed");
     for (int k = 0; k < subgraphs; ++k) {
-        SubgraphSummary &summary = rec.subgraphSummaries[k];
+        SubgraphSummary& summary = rec.subgraphSummaries[k];
         summary.timeMin = summary.timeMax = summary.costMin = summary.costMax = summary.costBase = 0;
-        const auto &members = rec.subgraphMembers[k];
+        const auto& members = rec.subgraphMembers[k];
         for (std::size_t m = 0; m < members.size(); ++m) {
             double timeMin = 0, timeMax = 0, costMin = 0, costMax = 0;
-            for (const PathElement &e : rec.subgraphPaths[k][m].elements) {
+            for (const PathElement& e : rec.subgraphPaths[k][m].elements) {
                 const ElementBounds b = plain_element_bounds(rec, e, e.chain == members[m].chain);
                 timeMin += b.timeMin;
                 timeMax += b.timeMax;
@@ -253,9 +253,9 @@ PrepOutcome Decomp2(TaskRecord &rec, const ShellTables &shell) {
             summary.costMax += costMax;
         }
     }
-    for (auto &paths : rec.subgraphPaths)
-        for (PathInfo &path : paths)
-            for (PathElement &e : path.elements)
+    for (auto& paths : rec.subgraphPaths)
+        for (PathInfo& path : paths)
+            for (PathElement& e : path.elements)
                 if (e.op > 0)
                     e.count = operation_no(rec, e.chain, e.op).variantCount;
     return {};

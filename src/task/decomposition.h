@@ -21,22 +21,22 @@ namespace zep {
 // coordinates and in `opRefs`. A member of a subgraph that carries the spans of several inner
 // subgraphs refers to each of them. Throws std::invalid_argument for a graph that check_graph_shape
 // refuses or spans that do not fit their base chains.
-void Decomp1(TaskRecord &rec);
+void Decomp1(TaskRecord& rec);
 
 // The critical flags of every subgraph and of the top level from the current variant counts: critical
 // unless a member has a real operation of more than one variant or refers to a subgraph that is not
 // critical. A critical entry has one time level; the level count of the others is left to the
 // discretisation (0 until then).
-void compute_critical_flags(TaskRecord &rec);
+void compute_critical_flags(TaskRecord& rec);
 
 // The operation number that an `opRefs` entry `ref` > 0 of member `member` of subgraph index `s` stands
 // for (the top level is s = workingSubgraphCount).
-int op_of_reference(const TaskRecord &rec, int s, int member, int ref);
+int op_of_reference(const TaskRecord& rec, int s, int member, int ref);
 
 // `Decomp2` (decomposition on, no unavailable resources, nested chains present, subgraphs extracted;
 // otherwise nothing happens and the result is ok): the time and cost bounds and the base cost of every
 // subgraph, inner subgraphs first, and the counts of the real operations of the member paths. Stops at
 // the first element after which its path cannot be bounded.
-PrepOutcome Decomp2(TaskRecord &rec, const ShellTables &shell);
+PrepOutcome Decomp2(TaskRecord& rec, const ShellTables& shell);
 
 } // namespace zep

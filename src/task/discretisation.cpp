@@ -19,18 +19,18 @@ std::string whole_number(double value) {
     return buf;
 }
 
-int largest_path_length(const TaskRecord &rec) {
+int largest_path_length(const TaskRecord& rec) {
     int longest = 0;
-    for (const auto &paths : rec.subgraphPaths)
-        for (const PathInfo &p : paths)
+    for (const auto& paths : rec.subgraphPaths)
+        for (const PathInfo& p : paths)
             longest = std::max(longest, p.elementCount());
-    for (const PathInfo &p : rec.chainPaths)
+    for (const PathInfo& p : rec.chainPaths)
         longest = std::max(longest, p.elementCount());
     return longest;
 }
 
-void bring_bounds_to_tacts(TaskRecord &rec) {
-    TaskHeader &h = rec.header;
+void bring_bounds_to_tacts(TaskRecord& rec) {
+    TaskHeader& h = rec.header;
     h.boundLower = h.boundUpper = 0;
     const bool cost = rec.discretisedIsCost == 1;
     for (int c = 1; c <= rec.workingChainCount; ++c) {
@@ -45,20 +45,20 @@ void bring_bounds_to_tacts(TaskRecord &rec) {
 
 // The tact of the subgraph time levels. When the cost is discretised the time levels are brought to a
 // comparable number of steps; a graph without costs (nothing to compare with) takes the floor, 1.
-double level_tact(const TaskRecord &rec) {
+double level_tact(const TaskRecord& rec) {
     if (rec.discretisedIsCost != 1)
         return rec.header.tact;
     const double t = rec.header.tact * rec.graphTimeMax / rec.graphCostMax * 1.01;
     return std::isfinite(t) && t >= 1.0 ? t : 1.0;
 }
 
-void build_time_levels(TaskRecord &rec) {
+void build_time_levels(TaskRecord& rec) {
     const int subgraphs = active_subgraph_count(rec);
     const int rounding = rec.header.roundingType;
     rec.timeLevels.assign(subgraphs, {});
     for (int k = 0; k < subgraphs; ++k) {
-        SubgraphSummary &s = rec.subgraphSummaries[k];
-        std::vector<int> &levels = rec.timeLevels[k];
+        SubgraphSummary& s = rec.subgraphSummaries[k];
+        std::vector<int>& levels = rec.timeLevels[k];
         if (s.critical) {
             s.levelCount = 1;
             levels.push_back(MyRoundTo(rounding, rec.levelTact, s.timeMin));
@@ -75,25 +75,25 @@ void build_time_levels(TaskRecord &rec) {
     }
 }
 
-void set_reference_counts(TaskRecord &rec) {
-    auto set = [&](PathInfo &path) {
-        for (PathElement &e : path.elements) {
+void set_reference_counts(TaskRecord& rec) {
+    auto set = [&](PathInfo& path) {
+        for (PathElement& e : path.elements) {
             if (e.op < 0)
                 e.count = rec.subgraphSummaries[subgraph_index_of(e.op)].levelCount;
             else if (e.op == 0)
                 e.count = 1;
         }
     };
-    for (auto &paths : rec.subgraphPaths)
-        for (PathInfo &p : paths)
+    for (auto& paths : rec.subgraphPaths)
+        for (PathInfo& p : paths)
             set(p);
     for (int c = 1; c <= static_cast<int>(rec.chainPaths.size()); ++c)
         if (is_top_level_chain(rec, c))
             set(rec.chainPaths[c - 1]);
 }
 
-std::vector<ThresholdCandidate> threshold_candidates(const TaskRecord &rec) {
-    const TaskHeader &h = rec.header;
+std::vector<ThresholdCandidate> threshold_candidates(const TaskRecord& rec) {
+    const TaskHeader& h = rec.header;
     std::vector<ThresholdCandidate> out;
     for (double w = h.boundLower; w <= h.boundUpper + 0.01 * h.tact; w += h.tact) {
         const double value = round_to_cents(w);
@@ -107,10 +107,10 @@ std::vector<ThresholdCandidate> threshold_candidates(const TaskRecord &rec) {
 
 } // namespace
 
-DiscretisationResult CalcDiscrete(TaskRecord &rec, double tact, double scalingCoef, int roundingType,
-                                  const ShellTables &shell) {
+DiscretisationResult CalcDiscrete(TaskRecord& rec, double tact, double scalingCoef, int roundingType,
+                                  const ShellTables& shell) {
     DiscretisationResult result;
-    TaskHeader &h = rec.header;
+    TaskHeader& h = rec.header;
     const double newTact = round_to_cents(tact);
     if (!(newTact > 0))
         throw std::invalid_argument("a tact must be positive");
@@ -146,25 +146,25 @@ DiscretisationResult CalcDiscrete(TaskRecord &rec, double tact, double scalingCo
     return result;
 }
 
-int threshold_in_tacts(const TaskRecord &rec, double value) {
+int threshold_in_tacts(const TaskRecord& rec, double value) {
     return MyRoundTo(rec.header.roundingType, rec.header.tact, value);
 }
 
-void store_thresholds(TaskRecord &rec, const std::vector<double> &chosenValues) {
+void store_thresholds(TaskRecord& rec, const std::vector<double>& chosenValues) {
     rec.thresholds.clear();
     for (double v : chosenValues)
         rec.thresholds.push_back(threshold_in_tacts(rec, v));
     rec.header.thresholdCount = static_cast<int>(rec.thresholds.size());
 }
 
-void store_second_level_thresholds(TaskRecord &rec) {
+void store_second_level_thresholds(TaskRecord& rec) {
     rec.thresholds = {threshold_in_tacts(rec, rec.graphTimeMin), threshold_in_tacts(rec, rec.graphTimeMax)};
     rec.header.thresholdCount = 1;
 }
 
-void store_interval_tacts(TaskRecord &rec) {
-    for (auto &category : rec.resourceIntervals) {
-        for (ResourceInterval &in : category) {
+void store_interval_tacts(TaskRecord& rec) {
+    for (auto& category : rec.resourceIntervals) {
+        for (ResourceInterval& in : category) {
             in.startTacts = threshold_in_tacts(rec, in.start);
             in.finishTacts =
                 in.finish >= -0.00001 ? threshold_in_tacts(rec, in.finish) : kUnboundedFinishTacts;

@@ -30,21 +30,21 @@ struct DiscretisationResult {
 // the counts of references and covered elements; lists the candidate thresholds. Refuses, focusing the
 // tact, when the phase-state estimate passes 20000; the levels, counts and candidates are then not
 // computed. Throws std::invalid_argument for a tact that rounds to 0 or less.
-DiscretisationResult CalcDiscrete(TaskRecord &rec, double tact, double scalingCoef, int roundingType,
-                                  const ShellTables &shell);
+DiscretisationResult CalcDiscrete(TaskRecord& rec, double tact, double scalingCoef, int roundingType,
+                                  const ShellTables& shell);
 
 // A chosen threshold value in whole tacts (the task's rounding type and tact).
-int threshold_in_tacts(const TaskRecord &rec, double value);
+int threshold_in_tacts(const TaskRecord& rec, double value);
 
 // The threshold list from the ticked candidates, in list order; `thresholdCount` follows. (The
 // threshold step refuses none and more than ten before it stores.)
-void store_thresholds(TaskRecord &rec, const std::vector<double> &chosenValues);
+void store_thresholds(TaskRecord& rec, const std::vector<double>& chosenValues);
 
 // The second-level mode's two thresholds: the graph's minimal and maximal possible time in tacts, in
 // this order; `thresholdCount` is 1.
-void store_second_level_thresholds(TaskRecord &rec);
+void store_second_level_thresholds(TaskRecord& rec);
 
 // Every availability interval in tacts: `startTacts`, and `finishTacts` (-1 for an unbounded one).
-void store_interval_tacts(TaskRecord &rec);
+void store_interval_tacts(TaskRecord& rec);
 
 } // namespace zep

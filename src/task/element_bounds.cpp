@@ -6,10 +6,10 @@
 
 namespace zep {
 
-ElementBounds plain_element_bounds(const TaskRecord &rec, const PathElement &e, bool own) {
+ElementBounds plain_element_bounds(const TaskRecord& rec, const PathElement& e, bool own) {
     ElementBounds b;
     if (e.op > 0) {
-        const OperationRec &op = operation_no(rec, e.chain, e.op);
+        const OperationRec& op = operation_no(rec, e.chain, e.op);
         const int n = stored_variant_count(op);
         if (n == 0)
             return b;
@@ -29,7 +29,7 @@ ElementBounds plain_element_bounds(const TaskRecord &rec, const PathElement &e, 
         const int k = subgraph_index_of(e.op);
         if (k >= static_cast<int>(rec.subgraphSummaries.size()))
             return b;
-        const SubgraphSummary &s = rec.subgraphSummaries[k];
+        const SubgraphSummary& s = rec.subgraphSummaries[k];
         b.timeMin = s.timeMin;
         b.timeMax = s.timeMax;
         if (own) {
@@ -42,7 +42,7 @@ ElementBounds plain_element_bounds(const TaskRecord &rec, const PathElement &e, 
     return b;
 }
 
-std::string unbounded_operation_message(const ShellTables &shell, int opNo, int chainNo) {
+std::string unbounded_operation_message(const ShellTables& shell, int opNo, int chainNo) {
     return shell.text(273) + " " + std::to_string(opNo) + " " + shell.text(31) + " " +
            std::to_string(chainNo) + ".";
 }

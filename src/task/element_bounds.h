@@ -29,9 +29,9 @@ struct ElementBounds {
 // path's own chain, the smallest and largest cost; an inherited one adds its first variant's cost to
 // the base cost. A subgraph reference: that subgraph's summary (an inherited one adds its costMin). A
 // covered element: nothing. An operation without stored variants contributes nothing.
-ElementBounds plain_element_bounds(const TaskRecord &rec, const PathElement &e, bool own);
+ElementBounds plain_element_bounds(const TaskRecord& rec, const PathElement& e, bool own);
 
 // "<text 273> <op> <text 31> <chain>.": the operation that makes its path unboundable.
-std::string unbounded_operation_message(const ShellTables &shell, int opNo, int chainNo);
+std::string unbounded_operation_message(const ShellTables& shell, int opNo, int chainNo);
 
 } // namespace zep

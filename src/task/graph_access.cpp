@@ -6,7 +6,7 @@
 namespace zep {
 namespace {
 
-[[noreturn]] void inconsistent(const std::string &what) {
+[[noreturn]] void inconsistent(const std::string& what) {
     throw std::invalid_argument("the task record cannot be prepared: " + what);
 }
 
@@ -16,7 +16,7 @@ std::string chain_text(int chainNo) {
 
 } // namespace
 
-void check_graph_shape(const TaskRecord &rec) {
+void check_graph_shape(const TaskRecord& rec) {
     const int n = static_cast<int>(rec.chains.size());
     if (rec.workingChainCount != n)
         inconsistent("the chain count " + std::to_string(rec.workingChainCount) + " differs from the " +
@@ -25,7 +25,7 @@ void check_graph_shape(const TaskRecord &rec) {
         inconsistent("the nested chain count " + std::to_string(rec.workingNestedChainCount) +
                      " is not below the chain count");
     for (int c = 1; c <= n; ++c) {
-        const ChainRec &chain = chain_no(rec, c);
+        const ChainRec& chain = chain_no(rec, c);
         if (chain.opCount < 1 || chain.opCount != static_cast<int>(chain.operations.size()))
             inconsistent(chain_text(c) + " holds " + std::to_string(chain.operations.size()) +
                          " operations for an operation count of " + std::to_string(chain.opCount));

@@ -11,38 +11,38 @@ namespace zep {
 
 // Chain `chainNo` and operation `opNo` of it, both numbered from 1 (no range check: see
 // check_graph_shape).
-inline ChainRec &chain_no(TaskRecord &rec, int chainNo) {
+inline ChainRec& chain_no(TaskRecord& rec, int chainNo) {
     return rec.chains[chainNo - 1];
 }
-inline const ChainRec &chain_no(const TaskRecord &rec, int chainNo) {
+inline const ChainRec& chain_no(const TaskRecord& rec, int chainNo) {
     return rec.chains[chainNo - 1];
 }
-inline OperationRec &operation_no(TaskRecord &rec, int chainNo, int opNo) {
+inline OperationRec& operation_no(TaskRecord& rec, int chainNo, int opNo) {
     return rec.chains[chainNo - 1].operations[opNo - 1];
 }
-inline const OperationRec &operation_no(const TaskRecord &rec, int chainNo, int opNo) {
+inline const OperationRec& operation_no(const TaskRecord& rec, int chainNo, int opNo) {
     return rec.chains[chainNo - 1].operations[opNo - 1];
 }
 
-inline bool is_nested_chain(const TaskRecord &rec, int chainNo) {
+inline bool is_nested_chain(const TaskRecord& rec, int chainNo) {
     return chainNo > rec.ordinaryChainCount();
 }
 
 // The subgraphs the decomposition works with: the working count when decomposition is on, else none.
-inline int active_subgraph_count(const TaskRecord &rec) {
+inline int active_subgraph_count(const TaskRecord& rec) {
     return rec.header.decompositionMode == 1 ? rec.workingSubgraphCount : 0;
 }
 
 // A chain whose path belongs to the top-level graph: every chain without decomposition, else the
 // chains in no subgraph.
-inline bool is_top_level_chain(const TaskRecord &rec, int chainNo) {
+inline bool is_top_level_chain(const TaskRecord& rec, int chainNo) {
     return !(rec.header.decompositionMode == 1 && is_nested_chain(rec, chainNo) &&
              chain_no(rec, chainNo).subgraphNo > 0);
 }
 
 // The variants of an operation that really are there: `variantCount` of them once the variants step
 // has stored them, fewer (possibly none) before that.
-inline int stored_variant_count(const OperationRec &op) {
+inline int stored_variant_count(const OperationRec& op) {
     const int stored = static_cast<int>(op.variants.size());
     return op.variantCount < stored ? op.variantCount : stored;
 }
@@ -51,7 +51,7 @@ inline int stored_variant_count(const OperationRec &op) {
 // safely: counts that disagree with the chains held, an operation count that disagrees with the
 // operations held, a nested chain hanging on itself, on a later chain or outside an operation of its
 // parent. The wizard's checks rule all of these out before any computation runs.
-void check_graph_shape(const TaskRecord &rec);
+void check_graph_shape(const TaskRecord& rec);
 
 // A value brought to the nearest multiple of 0.01, an exact half to the even multiple (the tact and
 // the scaling coefficient are taken so).

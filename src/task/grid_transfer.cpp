@@ -18,9 +18,13 @@ const std::string& cell(const CellTable& grid, int row, int column) {
     return column < static_cast<int>(r.size()) ? r[column] : blank;
 }
 
-bool is_blank(std::string_view s) { return trim_blanks(s).empty(); }
+bool is_blank(std::string_view s) {
+    return trim_blanks(s).empty();
+}
 
-std::string num(int n) { return std::to_string(n); }
+std::string num(int n) {
+    return std::to_string(n);
+}
 
 // "<row> <text 162> <chain>. <text 329>." — the tail every grid message ends with.
 std::string where_tail(const ShellTables& shell, int chainNo) {
@@ -47,8 +51,7 @@ void check_chain_index(const TaskRecord& rec, int chainIndex) {
 }
 
 // An optional number cell: empty gives `empty`, else it must convert.
-template <class T, class Parse>
-bool read_cell(const std::string& text, T empty, Parse parse, T& out) {
+template <class T, class Parse> bool read_cell(const std::string& text, T empty, Parse parse, T& out) {
     if (is_blank(text)) {
         out = empty;
         return true;
@@ -66,7 +69,8 @@ VariantColumns variant_columns(const TaskRecord& rec) {
     return rec.header.hasUnavailableResources == 1 ? kVariantColumnsWithResources : kVariantColumnsPlain;
 }
 
-GridTransferResult SaveToRec1(TaskRecord& rec, int chainIndex, const CellTable& grid, const ShellTables& shell) {
+GridTransferResult SaveToRec1(TaskRecord& rec, int chainIndex, const CellTable& grid,
+                              const ShellTables& shell) {
     check_chain_index(rec, chainIndex);
     ChainRec& chain = rec.chains[chainIndex];
     if (chain.opCount < 1 || chain.opCount > kMaxOperationsPerChain)
@@ -151,7 +155,9 @@ VariantGridView LoadFromRec(const TaskRecord& rec, int chainIndex, int opIndex, 
         view.rows[0][0] = "1";
         return view;
     }
-    auto number = [separator](double v) { return is_unset_value(v) ? std::string() : format_shortest(v, separator); };
+    auto number = [separator](double v) {
+        return is_unset_value(v) ? std::string() : format_shortest(v, separator);
+    };
     const int rows = std::max(op.variantCount, 0);
     view.rows.assign(rows, std::vector<std::string>(width));
     for (int r = 0; r < rows; ++r) {
@@ -161,7 +167,8 @@ VariantGridView LoadFromRec(const TaskRecord& rec, int chainIndex, int opIndex, 
             continue;
         const VariantRec& v = op.variants[r];
         out[col.essence] = v.essence;
-        if (col.category >= 0 && v.resourceCategory >= 1 && v.resourceCategory <= rec.header.resourceCategoryCount)
+        if (col.category >= 0 && v.resourceCategory >= 1 &&
+            v.resourceCategory <= rec.header.resourceCategoryCount)
             out[col.category] = num(v.resourceCategory);
         if (col.noSuspend >= 0 && v.noSuspend >= 1)
             out[col.noSuspend] = "*";

@@ -17,8 +17,8 @@ using CellTable = std::vector<std::vector<std::string>>;
 
 struct GridTransferResult {
     bool ok = true;
-    std::string message;          // the refusal, built from shell texts
-    int focusRow = -1;            // 0-based data row to scroll to and focus
+    std::string message; // the refusal, built from shell texts
+    int focusRow = -1;   // 0-based data row to scroll to and focus
     // The refusal came from a cell that does not convert: the chain and operation selectors go back to
     // the operation being stored.
     bool restoreSelectors = false;
@@ -42,7 +42,8 @@ VariantColumns variant_columns(const TaskRecord& rec);
 // operations are resized to `opCount` (operations kept keep their variants) and get the names (cut to
 // 100 characters) and variant counts. Throws std::invalid_argument for a chain index or an `opCount`
 // out of range.
-GridTransferResult SaveToRec1(TaskRecord& rec, int chainIndex, const CellTable& grid, const ShellTables& shell);
+GridTransferResult SaveToRec1(TaskRecord& rec, int chainIndex, const CellTable& grid,
+                              const ShellTables& shell);
 
 // `SaveToRec`: the variants of one operation from the variant grid, one row per variant of the
 // operation's `variantCount`; the variant array is first resized to that count. Rows are stored in

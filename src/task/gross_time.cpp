@@ -2,10 +2,10 @@
 
 namespace zep {
 
-std::optional<double> gross_duration(const std::vector<ResourceInterval> &intervals, double start,
+std::optional<double> gross_duration(const std::vector<ResourceInterval>& intervals, double start,
                                      double netTime, bool maySuspend) {
     double x = netTime;
-    for (const ResourceInterval &in : intervals) {
+    for (const ResourceInterval& in : intervals) {
         const double a = in.start;
         const double b = in.finish;
         if (b < -0.00001)

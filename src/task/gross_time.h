@@ -12,7 +12,7 @@ namespace zep {
 // their stored order; a finish below -0.00001 is an unbounded interval). A variant that may be
 // suspended spreads its work over the intervals; one that may not waits for the first interval that
 // holds its whole net time. None when no interval can finish the work.
-std::optional<double> gross_duration(const std::vector<ResourceInterval> &intervals, double start,
+std::optional<double> gross_duration(const std::vector<ResourceInterval>& intervals, double start,
                                      double netTime, bool maySuspend);
 
 } // namespace zep

@@ -11,16 +11,16 @@
 namespace zep {
 namespace {
 
-int number_of(const TaskRecord &rec, int chainNo) {
+int number_of(const TaskRecord& rec, int chainNo) {
     return is_nested_chain(rec, chainNo) ? chain_no(rec, chainNo).subgraphNo : 0;
 }
 
-bool outside(const TaskRecord &rec, int chainNo, int subgraph) {
+bool outside(const TaskRecord& rec, int chainNo, int subgraph) {
     const int x = number_of(rec, chainNo);
     return x == 0 || x > subgraph;
 }
 
-std::optional<NumberingViolation> subgraph_violation(TaskRecord &rec, int i) {
+std::optional<NumberingViolation> subgraph_violation(TaskRecord& rec, int i) {
     const int first = rec.ordinaryChainCount() + 1;
     const int last = rec.workingChainCount;
 
@@ -32,7 +32,7 @@ std::optional<NumberingViolation> subgraph_violation(TaskRecord &rec, int i) {
             continue;
         if (firstMember == 0)
             firstMember = c;
-        const ChainRec &ch = chain_no(rec, c);
+        const ChainRec& ch = chain_no(rec, c);
         for (int parent : {ch.fromChain, ch.toChain}) {
             if (!outside(rec, parent, i))
                 continue;
@@ -47,7 +47,7 @@ std::optional<NumberingViolation> subgraph_violation(TaskRecord &rec, int i) {
 
     int firstOp = INT_MAX, lastOp = INT_MIN;
     for (int c = first; c <= last; ++c) {
-        const ChainRec &ch = chain_no(rec, c);
+        const ChainRec& ch = chain_no(rec, c);
         if (number_of(rec, c) != i)
             continue;
         if (ch.fromChain == base)
@@ -58,7 +58,7 @@ std::optional<NumberingViolation> subgraph_violation(TaskRecord &rec, int i) {
     // Members always run inside the span they make: one that leaves the base chain after the span or
     // enters it before would close a cycle, and its path would reach beyond the span.
     for (int c = first; c <= last; ++c) {
-        const ChainRec &ch = chain_no(rec, c);
+        const ChainRec& ch = chain_no(rec, c);
         if (number_of(rec, c) != i)
             continue;
         const bool beyond = firstOp == INT_MAX || lastOp == INT_MIN || firstOp > lastOp ||
@@ -72,7 +72,7 @@ std::optional<NumberingViolation> subgraph_violation(TaskRecord &rec, int i) {
     for (int z = first; z <= last; ++z) {
         if (!outside(rec, z, i))
             continue;
-        const ChainRec &ch = chain_no(rec, z);
+        const ChainRec& ch = chain_no(rec, z);
         if (ch.fromChain == base && ch.toChain == base && ch.fromOp == firstOp && ch.toOp == lastOp)
             return NumberingViolation{NumberingRule::SameSpanOutside, i, z, base};
         if (number_of(rec, ch.fromChain) == i)
@@ -89,16 +89,16 @@ std::optional<NumberingViolation> subgraph_violation(TaskRecord &rec, int i) {
 
 } // namespace
 
-bool crossing_chains(const TaskRecord &rec, int x, int y) {
+bool crossing_chains(const TaskRecord& rec, int x, int y) {
     if (x == y)
         return false;
     const int o = rec.ordinaryChainCount();
-    const ChainRec &a = rec.chains[o + x];
-    const ChainRec &b = rec.chains[o + y];
+    const ChainRec& a = rec.chains[o + x];
+    const ChainRec& b = rec.chains[o + y];
     return (a.fromChain == b.toChain && a.fromOp > b.toOp) || (b.fromChain == a.toChain && b.fromOp > a.toOp);
 }
 
-std::optional<NumberingViolation> check_numbering_rules(TaskRecord &rec) {
+std::optional<NumberingViolation> check_numbering_rules(TaskRecord& rec) {
     const int subgraphs = std::max(rec.workingSubgraphCount, 0);
     const int first = rec.ordinaryChainCount() + 1;
     const int last = rec.workingChainCount;
@@ -106,7 +106,7 @@ std::optional<NumberingViolation> check_numbering_rules(TaskRecord &rec) {
 
     if (subgraphs > 0) {
         for (int c = first; c <= last; ++c) {
-            const ChainRec &ch = chain_no(rec, c);
+            const ChainRec& ch = chain_no(rec, c);
             if (ch.subgraphNo > 0 && ch.fromChain == ch.toChain && ch.fromOp == 1 &&
                 ch.toOp == chain_no(rec, ch.fromChain).opCount)
                 return NumberingViolation{NumberingRule::SpansParentWhole, ch.subgraphNo, c, ch.fromChain};
@@ -125,7 +125,7 @@ std::optional<NumberingViolation> check_numbering_rules(TaskRecord &rec) {
     return std::nullopt;
 }
 
-bool fVer(const TaskRecord &rec, const std::vector<int> &candidate) {
+bool fVer(const TaskRecord& rec, const std::vector<int>& candidate) {
     const int ordinary = rec.ordinaryChainCount();
     int minA = INT_MAX, maxA = INT_MIN, maxB = INT_MIN;
     bool hasA = false, hasB = false;
@@ -151,7 +151,7 @@ bool fVer(const TaskRecord &rec, const std::vector<int> &candidate) {
 
 namespace {
 
-void put_numbering(TaskRecord &rec, const std::vector<int> &numbering) {
+void put_numbering(TaskRecord& rec, const std::vector<int>& numbering) {
     if (static_cast<int>(numbering.size()) != rec.workingNestedChainCount)
         throw std::invalid_argument("a numbering needs one number per nested chain");
     check_graph_shape(rec);
@@ -166,7 +166,7 @@ void put_numbering(TaskRecord &rec, const std::vector<int> &numbering) {
 
 } // namespace
 
-NumberingVerdict pVer(TaskRecord &rec, const std::vector<int> &candidate) {
+NumberingVerdict pVer(TaskRecord& rec, const std::vector<int>& candidate) {
     if (rec.header.decompositionMode != 1)
         throw std::invalid_argument("a numbering of subgraphs needs decomposition");
     put_numbering(rec, candidate);
@@ -176,7 +176,7 @@ NumberingVerdict pVer(TaskRecord &rec, const std::vector<int> &candidate) {
     return {false, conversion_needed(rec)};
 }
 
-bool apply_numbering(TaskRecord &rec, const std::vector<int> &numbering) {
+bool apply_numbering(TaskRecord& rec, const std::vector<int>& numbering) {
     put_numbering(rec, numbering);
     if (check_numbering_rules(rec))
         return false;

@@ -37,17 +37,17 @@ struct NumberingViolation {
 // of it that the members hang on). The rules about subgraphs apply only when there is one; the crossing
 // order applies to the top level (number 0) as well. Returns the first violation found, none when the
 // numbering is valid (the spans are then complete).
-std::optional<NumberingViolation> check_numbering_rules(TaskRecord &rec);
+std::optional<NumberingViolation> check_numbering_rules(TaskRecord& rec);
 
 // True when nested chain X (index x) and nested chain Y (index y) may not share a number: one leaves
 // a chain after the other has entered it.
-bool crossing_chains(const TaskRecord &rec, int x, int y);
+bool crossing_chains(const TaskRecord& rec, int x, int y);
 
 // `fVer`: the shape of a candidate. With group A the nested chains hanging from an ordinary chain and
 // group B the others: when both are present the smallest number in A is the largest in B or one more;
 // every number from 1 to the largest used is used. A candidate of zeros only (no subgraph) has the
 // shape.
-bool fVer(const TaskRecord &rec, const std::vector<int> &candidate);
+bool fVer(const TaskRecord& rec, const std::vector<int>& candidate);
 
 struct NumberingVerdict {
     bool invalid = false;
@@ -59,11 +59,11 @@ struct NumberingVerdict {
 // would have to be made critical; the subgraphs that test marks are made critical. The record reflects
 // the candidate afterwards. Throws std::invalid_argument when decomposition is off or the candidate has
 // the wrong length.
-NumberingVerdict pVer(TaskRecord &rec, const std::vector<int> &candidate);
+NumberingVerdict pVer(TaskRecord& rec, const std::vector<int>& candidate);
 
 // Puts a numbering into the chains and the working subgraph count and, when it is valid, fixes the
 // spans and decomposes afresh; returns false (record holding the numbering, not decomposed) when a rule
 // refuses it.
-bool apply_numbering(TaskRecord &rec, const std::vector<int> &numbering);
+bool apply_numbering(TaskRecord& rec, const std::vector<int>& numbering);
 
 } // namespace zep

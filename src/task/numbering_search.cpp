@@ -11,7 +11,7 @@
 namespace zep {
 namespace {
 
-void clear_numbering(TaskRecord &rec) {
+void clear_numbering(TaskRecord& rec) {
     const int ordinary = rec.ordinaryChainCount();
     for (int i = 0; i < rec.workingNestedChainCount; ++i)
         rec.chains[ordinary + i].subgraphNo = 0;
@@ -22,7 +22,7 @@ void clear_numbering(TaskRecord &rec) {
 
 } // namespace
 
-std::vector<NumberingLimit> leader_limits(const TaskRecord &rec) {
+std::vector<NumberingLimit> leader_limits(const TaskRecord& rec) {
     const int ordinary = rec.ordinaryChainCount();
     const int n = rec.workingNestedChainCount;
     std::vector<NumberingLimit> limits(n);
@@ -31,9 +31,9 @@ std::vector<NumberingLimit> leader_limits(const TaskRecord &rec) {
         if (grouped[l])
             continue;
         grouped[l] = true;
-        const ChainRec &leader = rec.chains[ordinary + l];
+        const ChainRec& leader = rec.chains[ordinary + l];
         for (int i = l + 1; i < n; ++i) {
-            const ChainRec &ch = rec.chains[ordinary + i];
+            const ChainRec& ch = rec.chains[ordinary + i];
             if (grouped[i] || ch.fromChain != leader.fromChain || ch.toChain != leader.toChain)
                 continue;
             grouped[i] = true;
@@ -47,7 +47,7 @@ std::vector<NumberingLimit> leader_limits(const TaskRecord &rec) {
     return limits;
 }
 
-std::string numbering_failure_message(const TaskRecord &rec, const ShellTables &shell) {
+std::string numbering_failure_message(const TaskRecord& rec, const ShellTables& shell) {
     const int upper = std::min(rec.workingNestedChainCount, kMaxAllowedSubgraphs);
     const int allowed = rec.header.allowedSubgraphCount;
     if (allowed < upper)
@@ -56,7 +56,7 @@ std::string numbering_failure_message(const TaskRecord &rec, const ShellTables &
     return shell.text(496) + ". " + shell.text(329) + ".";
 }
 
-NumberingSearchResult SearchNumbering(TaskRecord &rec, const ShellTables &shell) {
+NumberingSearchResult SearchNumbering(TaskRecord& rec, const ShellTables& shell) {
     if (rec.header.decompositionMode != 1)
         throw std::invalid_argument("the numbering of subgraphs needs decomposition");
     check_graph_shape(rec);

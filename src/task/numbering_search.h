@@ -33,13 +33,13 @@ struct NumberingLimit {
 };
 
 // The leader grouping of the nested chains, in chain order.
-std::vector<NumberingLimit> leader_limits(const TaskRecord &rec);
+std::vector<NumberingLimit> leader_limits(const TaskRecord& rec);
 
 // The range a chain's number runs through, given the numbers of the chains before it.
-inline int upper_limit(const NumberingLimit &l, int allowed, const std::vector<int> &candidate) {
+inline int upper_limit(const NumberingLimit& l, int allowed, const std::vector<int>& candidate) {
     return l.relation == LeaderRelation::Free ? allowed : candidate[l.leader];
 }
-inline int lower_limit(const NumberingLimit &l, const std::vector<int> &candidate) {
+inline int lower_limit(const NumberingLimit& l, const std::vector<int>& candidate) {
     return l.relation == LeaderRelation::Identical ? candidate[l.leader] : 0;
 }
 
@@ -57,11 +57,11 @@ struct NumberingSearchResult {
 // conversion then makes the operations critical); after a failure no subgraph at all. Throws
 // std::invalid_argument when decomposition is off, there is no nested chain or the graph is not
 // consistent.
-NumberingSearchResult SearchNumbering(TaskRecord &rec, const ShellTables &shell);
+NumberingSearchResult SearchNumbering(TaskRecord& rec, const ShellTables& shell);
 
 // The message of a failed search: with fewer admissible subgraphs than nested chains (and than 100),
 // text 489 with the admissible count and a pointer to step 2 of 8 where it is entered; otherwise text
 // 496 and text 329.
-std::string numbering_failure_message(const TaskRecord &rec, const ShellTables &shell);
+std::string numbering_failure_message(const TaskRecord& rec, const ShellTables& shell);
 
 } // namespace zep

@@ -6,8 +6,8 @@
 
 namespace zep {
 
-PathLayout unroll_layout(int node, int ownCount, const std::function<bool(int)> &isNested,
-                         const std::function<NestLink(int)> &link, int maxSteps) {
+PathLayout unroll_layout(int node, int ownCount, const std::function<bool(int)>& isNested,
+                         const std::function<NestLink(int)>& link, int maxSteps) {
     PathLayout layout;
     // Lengths first: the prefix gathers the operations before every branch point up the `from` side,
     // the suffix those after every merge point down the `to` side.
@@ -51,11 +51,11 @@ PathLayout unroll_layout(int node, int ownCount, const std::function<bool(int)> 
         b = l.toNode;
     }
     std::sort(layout.segments.begin(), layout.segments.end(),
-              [](const PathSegment &x, const PathSegment &y) { return x.pathPos < y.pathPos; });
+              [](const PathSegment& x, const PathSegment& y) { return x.pathPos < y.pathPos; });
     return layout;
 }
 
-void UnrollPaths(TaskRecord &rec) {
+void UnrollPaths(TaskRecord& rec) {
     check_graph_shape(rec);
     const int n = rec.workingChainCount;
     const int ordinary = rec.ordinaryChainCount();
@@ -63,7 +63,7 @@ void UnrollPaths(TaskRecord &rec) {
 
     auto isNested = [&](int c) { return c > ordinary; };
     auto link = [&](int c) {
-        const ChainRec &ch = chain_no(rec, c);
+        const ChainRec& ch = chain_no(rec, c);
         return NestLink{ch.fromChain, ch.fromOp - 1, ch.toChain, ch.toOp,
                         chain_no(rec, ch.toChain).opCount - ch.toOp};
     };
@@ -72,22 +72,22 @@ void UnrollPaths(TaskRecord &rec) {
     rec.sourceOps.assign(n, {});
     int topPaths = 0;
     for (int c = 1; c <= n; ++c) {
-        const ChainRec &chain = chain_no(rec, c);
+        const ChainRec& chain = chain_no(rec, c);
         if (isNested(c) && decomposed && chain.subgraphNo > 0)
             continue; // its operations belong to its subgraph's member paths
         ++topPaths;
         const PathLayout layout = unroll_layout(c, chain.opCount, isNested, link, n);
-        PathInfo &path = rec.chainPaths[c - 1];
+        PathInfo& path = rec.chainPaths[c - 1];
         path.prefixLength = layout.prefixLength;
         path.suffixLength = layout.suffixLength;
         path.elements.resize(layout.elementCount);
-        for (const PathSegment &s : layout.segments) {
+        for (const PathSegment& s : layout.segments) {
             for (int i = 0; i < s.count; ++i) {
                 const int op = s.first + i + 1;
                 path.elements[s.pathPos + i] = {s.node, op, operation_no(rec, s.node, op).variantCount};
             }
         }
-        for (const PathElement &e : path.elements)
+        for (const PathElement& e : path.elements)
             rec.sourceOps[c - 1].push_back(e.op);
     }
 

@@ -61,7 +61,7 @@ struct PartialSpan {
 // in enumeration order, the fallback, is the first one a backward walk meets.
 class PrunedSearch {
 public:
-    explicit PrunedSearch(TaskRecord &rec) : rec_(rec) {
+    explicit PrunedSearch(TaskRecord& rec) : rec_(rec) {
         ordinary_ = rec.ordinaryChainCount();
         n_ = rec.workingNestedChainCount;
         allowed_ = std::max(rec.header.allowedSubgraphCount, 0);
@@ -71,8 +71,8 @@ public:
         chains_.resize(n_);
         bool groupA = false, groupB = false;
         for (int i = 0; i < n_; ++i) {
-            const ChainRec &ch = rec.chains[ordinary_ + i];
-            NestedChain &c = chains_[i];
+            const ChainRec& ch = rec.chains[ordinary_ + i];
+            NestedChain& c = chains_[i];
             c.fromChain = ch.fromChain;
             c.fromOp = ch.fromOp;
             c.toChain = ch.toChain;
@@ -134,7 +134,7 @@ public:
     }
 
 private:
-    void walk(const std::vector<int> &order, bool whole, bool forward) {
+    void walk(const std::vector<int>& order, bool whole, bool forward) {
         order_ = order;
         whole_ = whole;
         forward_ = forward;
@@ -166,7 +166,7 @@ private:
                     ancestry.push_back(i);
             if (static_cast<int>(ancestry.size()) == n_ || ancestry.size() < 2)
                 continue;
-            const bool covered = std::any_of(checked.begin(), checked.end(), [&](const std::vector<int> &c) {
+            const bool covered = std::any_of(checked.begin(), checked.end(), [&](const std::vector<int>& c) {
                 return std::includes(c.begin(), c.end(), ancestry.begin(), ancestry.end());
             });
             if (covered)
@@ -193,15 +193,15 @@ private:
             return prefixWhy_[k];
         }
         const int e = order_[k];
-        const NumberingLimit &l = limits_[e];
+        const NumberingLimit& l = limits_[e];
         const bool leaderGiven = l.relation != LeaderRelation::Free && given_[l.leader];
         Reason conflict = leaderGiven ? bit(l.leader) : 0;
         const int hi = leaderGiven ? std::min(upper_limit(l, allowed_, x_), usable_) : usable_;
         const int lo = leaderGiven ? lower_limit(l, x_) : 0;
-        Facts &facts = factsAt_[k];
+        Facts& facts = factsAt_[k];
         gather_facts(k, facts);
-        std::vector<char> &fit = fitAt_[k];
-        std::vector<Reason> &refusal = whyAt_[k];
+        std::vector<char>& fit = fitAt_[k];
+        std::vector<Reason>& refusal = whyAt_[k];
         judge(e, lo, hi, k, spansAt_[k], facts, fit.data(), refusal.data());
         for (int i = 0; i <= hi - lo; ++i) {
             const int v = forward_ ? hi - i : lo + i;
@@ -230,7 +230,7 @@ private:
 
     // Chain order_[k] has just got its number. Returns the causes of the failure below it, or 0 with
     // `why` set when the look-ahead refused it.
-    Reason try_number(int k, Reason &why) {
+    Reason try_number(int k, Reason& why) {
         describe_spans(k + 1, spansAt_[k + 1]);
         if (!later_chains_fit(k, why))
             return 0;
@@ -268,14 +268,14 @@ private:
     // In the top level or in a subgraph around u.
     static bool outside_number(int x, int u) { return x == 0 || x > u; }
 
-    void describe_spans(int count, std::vector<PartialSpan> &spans) const {
+    void describe_spans(int count, std::vector<PartialSpan>& spans) const {
         std::fill(spans.begin(), spans.end(), PartialSpan{});
         for (int k = 0; k < count; ++k) {
             const int j = order_[k];
             const int u = x_[j];
             if (u < 1)
                 continue;
-            PartialSpan &s = spans[u];
+            PartialSpan& s = spans[u];
             for (int parent : {chains_[j].fromChain, chains_[j].toChain}) {
                 if (s.base == 0 && outside_number(number_of(parent), u)) {
                     s.base = parent;
@@ -288,7 +288,7 @@ private:
             const int u = x_[j];
             if (u < 1)
                 continue;
-            PartialSpan &s = spans[u];
+            PartialSpan& s = spans[u];
             if (chains_[j].fromChain == s.base && chains_[j].fromOp < s.firstOp) {
                 s.firstOp = chains_[j].fromOp;
                 s.firstWhy = bit(j);
@@ -303,10 +303,10 @@ private:
     // Nested chain z, outside the subgraph, hanging on the base chain strictly inside the span, or
     // exactly at it: as members join the span either stays as it is, which the rules forbid for an
     // outside chain, or grows and takes z inside.
-    bool blocks_span(const PartialSpan &s, int z) const {
+    bool blocks_span(const PartialSpan& s, int z) const {
         if (s.base == 0 || s.firstOp == INT_MAX || s.lastOp == INT_MIN)
             return false;
-        const NestedChain &c = chains_[z];
+        const NestedChain& c = chains_[z];
         return (c.fromChain == s.base && c.fromOp > s.firstOp && c.fromOp <= s.lastOp) ||
                (c.toChain == s.base && c.toOp >= s.firstOp && c.toOp < s.lastOp) ||
                (c.fromChain == s.base && c.toChain == s.base && c.fromOp == s.firstOp && c.toOp == s.lastOp);
@@ -319,7 +319,7 @@ private:
         std::vector<Reason> withNumber;
     };
 
-    void gather_facts(int count, Facts &f) const {
+    void gather_facts(int count, Facts& f) const {
         f.minA = INT_MAX, f.maxB = INT_MIN, f.minAChain = f.maxBChain = -1;
         f.withNumber.assign(usable_ + 1, 0);
         for (int k = 0; k < count; ++k) {
@@ -338,9 +338,9 @@ private:
     // Whether chain e may take each number lo..hi next to the chains order_[0..count-1] (`spans` and
     // `f` describing them): fit[v], and for a refused number the chains whose numbers refuse it,
     // why[v]. A refusal holds for every completion: it rests only on numbers already given.
-    void judge(int e, int lo, int hi, int count, const std::vector<PartialSpan> &spans, const Facts &f,
-               char *fit, Reason *why) const {
-        const NestedChain &c = chains_[e];
+    void judge(int e, int lo, int hi, int count, const std::vector<PartialSpan>& spans, const Facts& f,
+               char* fit, Reason* why) const {
+        const NestedChain& c = chains_[e];
         // The subgraphs whose spans e would block from outside: it is outside those below its number.
         int blocking = INT_MAX;
         for (int u = 1; u <= usable_ && blocking == INT_MAX; ++u)
@@ -377,7 +377,7 @@ private:
     }
 
     // A chain hanging on a member of subgraph p must be in p or in a subgraph inside it.
-    bool parents_allow(const NestedChain &c, int v, Reason &why) const {
+    bool parents_allow(const NestedChain& c, int v, Reason& why) const {
         for (int p : {c.fromNested, c.toNested}) {
             if (p >= 0 && given_[p] && x_[p] >= 1 && (v < 1 || v > x_[p])) {
                 why = bit(p);
@@ -389,8 +389,8 @@ private:
 
     // Chain e joining subgraph v: its outside chains are the subgraph's one base chain, and the span
     // it makes blocks no chain given outside the subgraph.
-    bool joins(int e, int v, int count, PartialSpan s, Reason &why) const {
-        const NestedChain &c = chains_[e];
+    bool joins(int e, int v, int count, PartialSpan s, Reason& why) const {
+        const NestedChain& c = chains_[e];
         // Hanging on two different outside chains needs nothing else to fail.
         const int xFrom = number_of(c.fromChain), xTo = number_of(c.toChain);
         if (c.fromChain != c.toChain && xFrom >= 0 && xTo >= 0 && outside_number(xFrom, v) &&
@@ -433,16 +433,16 @@ private:
     // for: the smallest number of group A at most one above the largest of group B, and every gap below
     // the largest number used filled by a chain of its own. (What fits now is all that can fit later:
     // more numbers only add refusals.)
-    bool later_chains_fit(int k, Reason &why) {
-        const std::vector<PartialSpan> &spans = spansAt_[k + 1];
-        Facts &facts = factsAt_[k + 1];
+    bool later_chains_fit(int k, Reason& why) {
+        const std::vector<PartialSpan>& spans = spansAt_[k + 1];
+        Facts& facts = factsAt_[k + 1];
         gather_facts(k + 1, facts);
         int minA = facts.minA, maxB = facts.maxB;
         const int values = usable_ + 1;
-        std::vector<Reason> &refusal = whyAt_[k + 1];
+        std::vector<Reason>& refusal = whyAt_[k + 1];
         for (std::size_t i = k + 1; i < order_.size(); ++i) {
             const int e = order_[i];
-            const NumberingLimit &l = limits_[e];
+            const NumberingLimit& l = limits_[e];
             int hi = usable_, lo = 0;
             Reason eWhy = 0;
             if (l.relation != LeaderRelation::Free && given_[l.leader]) {
@@ -450,7 +450,7 @@ private:
                 lo = lower_limit(l, x_);
                 eWhy = bit(l.leader);
             }
-            char *fit = &fitting_[static_cast<std::size_t>(e) * values];
+            char* fit = &fitting_[static_cast<std::size_t>(e) * values];
             std::fill(fit, fit + values, 0);
             judge(e, lo, hi, k + 1, spans, facts, fit, refusal.data());
             int lowest = INT_MAX, highest = INT_MIN;
@@ -499,7 +499,7 @@ private:
         return true;
     }
 
-    bool assign_gap(int gap, int k, std::vector<int> &holder, std::vector<char> &visited) {
+    bool assign_gap(int gap, int k, std::vector<int>& holder, std::vector<char>& visited) {
         const int values = usable_ + 1;
         for (std::size_t i = k + 1; i < order_.size(); ++i) {
             const int e = order_[i];
@@ -526,15 +526,15 @@ private:
     bool conversion_certain(int d) const {
         for (int m : completedAt_[d]) {
             const int context = number_of(m);
-            const ChainRec &chain = chain_no(rec_, m);
+            const ChainRec& chain = chain_no(rec_, m);
             struct Bounds {
                 int lo = 1, hi = INT_MAX;            // the range of a choice
                 int first = INT_MAX, last = INT_MIN; // the span, for a subgraph based on m
             };
             std::vector<Bounds> by(usable_ + 1);
             for (int i = 0; i <= d; ++i) {
-                const NestedChain &c = chains_[i];
-                Bounds &b = by[x_[i]];
+                const NestedChain& c = chains_[i];
+                Bounds& b = by[x_[i]];
                 if (c.fromChain == m) {
                     b.lo = std::max(b.lo, c.fromOp);
                     b.first = std::min(b.first, c.fromOp);
@@ -553,7 +553,7 @@ private:
                 return count;
             };
             auto needs = [&](int number, int firstOp, int lastOp) {
-                const Bounds &b = by[number];
+                const Bounds& b = by[number];
                 for (int op = firstOp; op <= lastOp; ++op) {
                     if ((op >= b.lo && op <= b.hi) || chain.operations[op - 1].variantCount <= 1)
                         continue;
@@ -571,7 +571,7 @@ private:
         return false;
     }
 
-    TaskRecord &rec_;
+    TaskRecord& rec_;
     int ordinary_ = 0;
     int n_ = 0;
     int allowed_ = 0;
@@ -604,7 +604,7 @@ private:
 
 } // namespace
 
-PrunedSearchOutcome run_pruned_numbering_search(TaskRecord &rec) {
+PrunedSearchOutcome run_pruned_numbering_search(TaskRecord& rec) {
     return PrunedSearch(rec).run();
 }
 

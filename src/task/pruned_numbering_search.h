@@ -22,6 +22,6 @@ inline constexpr int kMaxSearchedNestedChains = 64;
 // outermost, every number running down from its upper limit) and checks them with `pVer`, which leaves
 // the record reflecting the last one checked. Throws std::invalid_argument for more than
 // kMaxSearchedNestedChains nested chains.
-PrunedSearchOutcome run_pruned_numbering_search(TaskRecord &rec);
+PrunedSearchOutcome run_pruned_numbering_search(TaskRecord& rec);
 
 } // namespace zep

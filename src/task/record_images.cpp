@@ -16,8 +16,8 @@ ByteWriter& ImageWriter::at(std::size_t offset) {
 ByteReader& ImageReader::at(std::size_t offset) {
     const std::size_t read = r_.offset() - base_;
     if (read > offset)
-        throw std::logic_error("record image: field at offset " + std::to_string(offset) + " read after byte " +
-                               std::to_string(read));
+        throw std::logic_error("record image: field at offset " + std::to_string(offset) +
+                               " read after byte " + std::to_string(read));
     r_.skip(offset - read);
     return r_;
 }

@@ -10,8 +10,12 @@ namespace {
     throw std::invalid_argument("the task record cannot be written: " + what);
 }
 
-std::string n(std::size_t v) { return std::to_string(v); }
-std::string n(int v) { return std::to_string(v); }
+std::string n(std::size_t v) {
+    return std::to_string(v);
+}
+std::string n(int v) {
+    return std::to_string(v);
+}
 
 void check_range(const std::string& what, int value, int lo, int hi) {
     if (value < lo || value > hi)
@@ -38,7 +42,8 @@ void check_elements(const TaskRecord& rec, const std::string& where, const PathI
                     " variants");
         } else {
             if (e.op < 0)
-                check_range(at + " subgraph reference", subgraph_index_of(e.op) + 1, 1, rec.header.subgraphCount);
+                check_range(at + " subgraph reference", subgraph_index_of(e.op) + 1, 1,
+                            rec.header.subgraphCount);
             check_range(at + " count", e.count, 0, kMaxVariantsPerOperation);
         }
     }
@@ -65,18 +70,22 @@ void check_record_for_files(const TaskRecord& rec) {
         const std::string at = "chain " + n(c + 1);
         check_range(at + " opCount", chain.opCount, 1, kMaxOperationsPerChain);
         if (chain.operations.size() != static_cast<std::size_t>(chain.opCount))
-            bad(at + ": " + n(chain.operations.size()) + " operations stored for opCount " + n(chain.opCount));
+            bad(at + ": " + n(chain.operations.size()) + " operations stored for opCount " +
+                n(chain.opCount));
         for (int o = 0; o < chain.opCount; ++o) {
             const OperationRec& op = chain.operations[o];
             const std::string opAt = at + " operation " + n(o + 1);
-            check_range(opAt + " variantCount", op.variantCount, kMinVariantsPerOperation, kMaxVariantsPerOperation);
+            check_range(opAt + " variantCount", op.variantCount, kMinVariantsPerOperation,
+                        kMaxVariantsPerOperation);
             if (op.variants.size() != static_cast<std::size_t>(op.variantCount))
-                bad(opAt + ": " + n(op.variants.size()) + " variants stored for variantCount " + n(op.variantCount));
+                bad(opAt + ": " + n(op.variants.size()) + " variants stored for variantCount " +
+                    n(op.variantCount));
             variantTotal += op.variantCount;
             if (rec.marksPresent == 1) {
                 const VariantMark& m = op.mark;
                 bool unset = m.variantIndex == -1 && m.markCode == -1;
-                bool valid = m.variantIndex >= 0 && m.variantIndex < op.variantCount && m.markCode >= 1 && m.markCode <= 3;
+                bool valid = m.variantIndex >= 0 && m.variantIndex < op.variantCount && m.markCode >= 1 &&
+                             m.markCode <= 3;
                 if (!unset && !valid)
                     bad(opAt + ": mark (" + n(m.variantIndex) + ", " + n(m.markCode) + ") names no variant");
             }
@@ -86,7 +95,8 @@ void check_record_for_files(const TaskRecord& rec) {
 
     check_range("subgraphCount", h.subgraphCount, 0, h.nestedChainCount);
     if (rec.chainsPerSubgraph.size() != static_cast<std::size_t>(h.subgraphCount) + 1)
-        bad(n(rec.chainsPerSubgraph.size()) + " entries of chainsPerSubgraph for subgraphCount " + n(h.subgraphCount));
+        bad(n(rec.chainsPerSubgraph.size()) + " entries of chainsPerSubgraph for subgraphCount " +
+            n(h.subgraphCount));
     for (std::size_t k = 0; k < rec.chainsPerSubgraph.size(); ++k)
         check_range("chainsPerSubgraph entry " + n(k + 1), rec.chainsPerSubgraph[k], 1, h.chainCount);
     check_range("the number of stored thresholds", stored_threshold_count(rec), 0, kMaxThresholds);
@@ -106,16 +116,18 @@ void check_record_for_files(const TaskRecord& rec) {
                 check_elements(rec, "subgraph " + n(k + 1) + " path " + n(m + 1), paths[m], maxLength);
         }
         if (rec.subgraphSummaries.size() < static_cast<std::size_t>(h.subgraphCount))
-            bad(n(rec.subgraphSummaries.size()) + " subgraph summaries for subgraphCount " + n(h.subgraphCount));
+            bad(n(rec.subgraphSummaries.size()) + " subgraph summaries for subgraphCount " +
+                n(h.subgraphCount));
         for (int k = 0; k < h.subgraphCount; ++k) {
-            check_range("subgraph " + n(k + 1) + " memberCount", rec.subgraphSummaries[k].memberCount, 0, h.chainCount);
+            check_range("subgraph " + n(k + 1) + " memberCount", rec.subgraphSummaries[k].memberCount, 0,
+                        h.chainCount);
             const int levels = h.decompositionMode == 1 ? rec.subgraphSummaries[k].levelCount : 0;
             check_range("subgraph " + n(k + 1) + " levelCount", levels, 0, kMaxQuantSteps);
             if (rec.timeLevels.size() <= static_cast<std::size_t>(k) && levels > 0)
                 bad("subgraph " + n(k + 1) + " has no time levels stored");
             if (levels > 0 && rec.timeLevels[k].size() != static_cast<std::size_t>(levels))
-                bad("subgraph " + n(k + 1) + ": " + n(rec.timeLevels[k].size()) + " time levels for levelCount " +
-                    n(levels));
+                bad("subgraph " + n(k + 1) + ": " + n(rec.timeLevels[k].size()) +
+                    " time levels for levelCount " + n(levels));
         }
         if (rec.sourceOps.size() != static_cast<std::size_t>(h.chainCount) ||
             rec.spanMark.size() != static_cast<std::size_t>(h.chainCount))
@@ -134,8 +146,8 @@ void check_record_for_files(const TaskRecord& rec) {
                 bad("chain " + n(c + 1) + ": " + n(rec.sourceOps[c].size()) + " sourceOps for " +
                     n(p.elements.size()) + " path elements");
             if (rec.spanMark[c].size() != static_cast<std::size_t>(rec.chains[c].opCount))
-                bad("chain " + n(c + 1) + ": " + n(rec.spanMark[c].size()) + " spanMark entries for opCount " +
-                    n(rec.chains[c].opCount));
+                bad("chain " + n(c + 1) + ": " + n(rec.spanMark[c].size()) +
+                    " spanMark entries for opCount " + n(rec.chains[c].opCount));
         }
     }
     if (topPaths != top_level_path_count(rec))
@@ -148,8 +160,9 @@ void check_record_for_files(const TaskRecord& rec) {
             bad(n(rec.resourceIntervals.size()) + " interval lists for resourceCategoryCount " +
                 n(h.resourceCategoryCount));
         for (std::size_t k = 0; k < rec.resourceIntervals.size(); ++k)
-            check_range("category " + n(k + 1) + " intervalCount", static_cast<int>(rec.resourceIntervals[k].size()),
-                        kMinIntervalsPerCategory, kMaxIntervalsPerCategory);
+            check_range("category " + n(k + 1) + " intervalCount",
+                        static_cast<int>(rec.resourceIntervals[k].size()), kMinIntervalsPerCategory,
+                        kMaxIntervalsPerCategory);
     }
 }
 

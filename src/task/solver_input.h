@@ -53,36 +53,36 @@ struct SolverHeader {
     int nestedChainCount = 0;
     int minimisedParam = 0;
     int roundingType = 0;
-    double scaledTact = 0;           // tact × scalingCoef
-    double scaledLevelTact = 0;      // levelTact × scalingCoef
+    double scaledTact = 0;      // tact × scalingCoef
+    double scaledLevelTact = 0; // levelTact × scalingCoef
     int thresholdCount = 0;
-    int secondLevelIterations = 0;   // second-level mode only, else 0
-    int thresholdStep = 0;           // second-level mode only, else 0
-    double scaledCostThreshold = 0;  // costThreshold × scalingCoef, second-level mode only
-    double scaledBaseCostTotal = 0;  // baseCostTotal × scalingCoef
+    int secondLevelIterations = 0;  // second-level mode only, else 0
+    int thresholdStep = 0;          // second-level mode only, else 0
+    double scaledCostThreshold = 0; // costThreshold × scalingCoef, second-level mode only
+    double scaledBaseCostTotal = 0; // baseCostTotal × scalingCoef
     int hasUnavailableResources = 0;
     int resourceCategoryCount = 0;
     int subgraphCount = 0;
 };
 
 struct VariantOut {
-    double time = 0;                 // × scalingCoef
-    double cost = 0;                 // × scalingCoef
-    int discretised = 0;             // in tacts (level tacts in subgraph paths)
+    double time = 0;     // × scalingCoef
+    double cost = 0;     // × scalingCoef
+    int discretised = 0; // in tacts (level tacts in subgraph paths)
     bool operator==(const VariantOut&) const = default;
 };
 
 struct SubgraphSolverRec {
-    double costBase = 0;             // × scalingCoef; 0 without decomposition
-    int levelCount = 0;              // 0 without decomposition
-    int refCount = 0;                // elements of all paths that refer to the subgraph
+    double costBase = 0; // × scalingCoef; 0 without decomposition
+    int levelCount = 0;  // 0 without decomposition
+    int refCount = 0;    // elements of all paths that refer to the subgraph
 };
 
 // Where an element that refers to a subgraph stands.
 struct SubgraphRef {
-    int owner = 0;                   // 0-based subgraph holding the path, or subgraphCount: top level
-    int pathIndex = 0;               // member index, or index among the top-level paths
-    int elementIndex = 0;            // 0-based position in that path
+    int owner = 0;        // 0-based subgraph holding the path, or subgraphCount: top level
+    int pathIndex = 0;    // member index, or index among the top-level paths
+    int elementIndex = 0; // 0-based position in that path
     bool operator==(const SubgraphRef&) const = default;
 };
 

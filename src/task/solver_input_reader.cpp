@@ -6,7 +6,9 @@
 namespace zep {
 namespace {
 
-std::string num(int v) { return std::to_string(v); }
+std::string num(int v) {
+    return std::to_string(v);
+}
 
 VariantOut decode_variant_out(ByteReader& r) {
     using I = VariantOutImage;
@@ -69,7 +71,7 @@ public:
 
     SolverInput read() {
         SolverHeader& h = in_.header;
-        h = decode_solver_header(r_);                                                  // 1
+        h = decode_solver_header(r_); // 1
         check_count(r_, "chainCount", h.chainCount, 1, kMaxChains);
         check_count(r_, "nestedChainCount", h.nestedChainCount, 0, h.chainCount - 1);
         check_count(r_, "subgraphCount", h.subgraphCount, 0, h.nestedChainCount);
@@ -77,46 +79,50 @@ public:
         if (h.hasUnavailableResources == 1)
             check_count(r_, "resourceCategoryCount", h.resourceCategoryCount, 0, kMaxResourceCategories);
 
-        for (int c = 0; c < h.chainCount; ++c) {                                      // 2
-            in_.opCounts.push_back(read_count(r_, "chain " + num(c + 1) + " opCount", 1, kMaxOperationsPerChain));
+        for (int c = 0; c < h.chainCount; ++c) { // 2
+            in_.opCounts.push_back(
+                read_count(r_, "chain " + num(c + 1) + " opCount", 1, kMaxOperationsPerChain));
             totalOperations_ += in_.opCounts.back();
         }
-        for (int k = 0; k <= h.subgraphCount; ++k)                                     // 3
-            in_.chainsPerSubgraph.push_back(read_count(r_, "chainsPerSubgraph entry " + num(k + 1), 1, h.chainCount));
+        for (int k = 0; k <= h.subgraphCount; ++k) // 3
+            in_.chainsPerSubgraph.push_back(
+                read_count(r_, "chainsPerSubgraph entry " + num(k + 1), 1, h.chainCount));
 
         if (h.subgraphCount > 0) {
             in_.subgraphPaths.resize(h.subgraphCount);
             std::vector<std::vector<int>> lengths(h.subgraphCount);
-            for (int k = 0; k < h.subgraphCount; ++k)                                  // 4
+            for (int k = 0; k < h.subgraphCount; ++k) // 4
                 for (int m = 0; m < in_.chainsPerSubgraph[k]; ++m)
-                    lengths[k].push_back(read_count(r_, path_name(k, m) + " elementCount", 1, totalOperations_));
-            for (int k = 0; k < h.subgraphCount; ++k)                                  // 5
+                    lengths[k].push_back(
+                        read_count(r_, path_name(k, m) + " elementCount", 1, totalOperations_));
+            for (int k = 0; k < h.subgraphCount; ++k) // 5
                 for (int m = 0; m < in_.chainsPerSubgraph[k]; ++m)
                     in_.subgraphPaths[k].push_back(read_elements(lengths[k][m], path_name(k, m)));
-            for (int k = 0; k < h.subgraphCount; ++k)                                  // 6
+            for (int k = 0; k < h.subgraphCount; ++k) // 6
                 for (int m = 0; m < in_.chainsPerSubgraph[k]; ++m)
                     read_blocks(in_.subgraphPaths[k][m]);
         }
 
         const int topCount = in_.chainsPerSubgraph.back();
         std::vector<int> lengths;
-        for (int i = 0; i < topCount; ++i)                                             // 7
-            lengths.push_back(read_count(r_, path_name(h.subgraphCount, i) + " elementCount", 1, totalOperations_));
-        for (int i = 0; i < topCount; ++i)                                             // 8
+        for (int i = 0; i < topCount; ++i) // 7
+            lengths.push_back(
+                read_count(r_, path_name(h.subgraphCount, i) + " elementCount", 1, totalOperations_));
+        for (int i = 0; i < topCount; ++i) // 8
             in_.topPaths.push_back(read_elements(lengths[i], path_name(h.subgraphCount, i)));
-        for (SolverPath& p : in_.topPaths)                                             // 9
+        for (SolverPath& p : in_.topPaths) // 9
             read_blocks(p);
 
-        const bool secondLevel = h.minimisedParam == 1 && topCount > 1;                // 10
+        const bool secondLevel = h.minimisedParam == 1 && topCount > 1; // 10
         const int thresholdCount = secondLevel ? kSecondLevelThresholdCount : h.thresholdCount;
         for (int i = 0; i < thresholdCount; ++i)
             in_.thresholds.push_back(r_.i32());
 
-        if (h.subgraphCount > 0)                                                       // 11
+        if (h.subgraphCount > 0) // 11
             read_subgraph_tables();
-        if (h.hasUnavailableResources == 1)                                            // 12
+        if (h.hasUnavailableResources == 1) // 12
             read_resources();
-        in_.shellFileName = r_.text(kSolverShellNameCapacity);                         // 13
+        in_.shellFileName = r_.text(kSolverShellNameCapacity); // 13
         return std::move(in_);
     }
 

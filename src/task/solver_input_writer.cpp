@@ -16,7 +16,9 @@ void encode_variant_out(ByteWriter& w, double time, double cost, int discretised
     img.end(I::size);
 }
 
-void encode_empty_variant_out(ByteWriter& w) { w.zeros(VariantOutImage::size); }
+void encode_empty_variant_out(ByteWriter& w) {
+    w.zeros(VariantOutImage::size);
+}
 
 void encode_subgraph_rec(ByteWriter& w, const SubgraphSolverRec& s) {
     using I = SubgraphSolverRecImage;
@@ -70,8 +72,9 @@ public:
             const PathElement& e = p.elements[i];
             if (e.op > 0) {
                 for (const VariantRec& v : rec_.chains[e.chain - 1].operations[e.op - 1].variants)
-                    encode_variant_out(w_, v.time * sc, v.cost * sc,
-                                       MyRoundTo(rec_.header.roundingType, divisor, byCost ? v.cost : v.time));
+                    encode_variant_out(
+                        w_, v.time * sc, v.cost * sc,
+                        MyRoundTo(rec_.header.roundingType, divisor, byCost ? v.cost : v.time));
             } else if (e.op < 0) {
                 for (int k = 0; k < e.count; ++k)
                     encode_empty_variant_out(w_);
@@ -132,35 +135,35 @@ std::vector<std::uint8_t> encode_solver_input(const TaskRecord& rec, std::string
     sh.subgraphCount = h.subgraphCount;
 
     ByteWriter w;
-    encode_solver_header(w, sh);                                             // 1
-    for (const ChainRec& c : rec.chains)                                     // 2
+    encode_solver_header(w, sh);         // 1
+    for (const ChainRec& c : rec.chains) // 2
         w.i32(c.opCount);
-    for (int n : rec.chainsPerSubgraph)                                      // 3
+    for (int n : rec.chainsPerSubgraph) // 3
         w.i32(n);
     VariantBlockWriter blocks(w, rec);
     if (h.subgraphCount > 0) {
-        for (const auto& paths : rec.subgraphPaths)                          // 4
+        for (const auto& paths : rec.subgraphPaths) // 4
             for (const PathInfo& p : paths)
                 w.i32(p.elementCount());
-        for (const auto& paths : rec.subgraphPaths)                          // 5
+        for (const auto& paths : rec.subgraphPaths) // 5
             for (const PathInfo& p : paths)
                 for (const PathElement& e : p.elements)
                     encode_element(w, e);
-        for (int k = 0; k < h.subgraphCount; ++k)                            // 6
+        for (int k = 0; k < h.subgraphCount; ++k) // 6
             for (int m = 0; m < static_cast<int>(rec.subgraphPaths[k].size()); ++m)
                 blocks.path(rec.subgraphPaths[k][m], k, m, rec.levelTact, false);
     }
     const std::vector<const PathInfo*> top = top_level_paths(rec);
-    for (const PathInfo* p : top)                                            // 7
+    for (const PathInfo* p : top) // 7
         w.i32(p->elementCount());
-    for (const PathInfo* p : top)                                            // 8
+    for (const PathInfo* p : top) // 8
         for (const PathElement& e : p->elements)
             encode_element(w, e);
-    for (int i = 0; i < static_cast<int>(top.size()); ++i)                   // 9
+    for (int i = 0; i < static_cast<int>(top.size()); ++i) // 9
         blocks.path(*top[i], h.subgraphCount, i, h.tact, rec.discretisedIsCost == 1);
-    for (int i = 0; i < stored_threshold_count(rec); ++i)                    // 10
+    for (int i = 0; i < stored_threshold_count(rec); ++i) // 10
         w.i32(rec.thresholds[i]);
-    if (h.subgraphCount > 0) {                                               // 11
+    if (h.subgraphCount > 0) { // 11
         std::vector<int> levelCounts(h.subgraphCount, 0);
         for (int k = 0; k < h.subgraphCount; ++k) {
             const SubgraphSummary& s = rec.subgraphSummaries[k];
@@ -179,7 +182,7 @@ std::vector<std::uint8_t> encode_solver_input(const TaskRecord& rec, std::string
             for (int l = 0; l < levelCounts[k]; ++l)
                 w.i32(rec.timeLevels[k][l]);
     }
-    if (h.hasUnavailableResources == 1) {                                    // 12
+    if (h.hasUnavailableResources == 1) { // 12
         for (const auto& intervals : rec.resourceIntervals)
             w.i32(static_cast<int>(intervals.size()));
         for (const auto& intervals : rec.resourceIntervals)
@@ -199,7 +202,7 @@ std::vector<std::uint8_t> encode_solver_input(const TaskRecord& rec, std::string
                 }
             }
     }
-    w.text(shellFileName, kSolverShellNameCapacity);                         // 13
+    w.text(shellFileName, kSolverShellNameCapacity); // 13
     return w.take();
 }
 

@@ -142,7 +142,9 @@ void solver_path_json(JsonWriter& j, const SolverPath& p) {
 
 } // namespace
 
-bool is_task_file(const std::filesystem::path& path) { return is_task_file_name(path.filename().string(), ".dat"); }
+bool is_task_file(const std::filesystem::path& path) {
+    return is_task_file_name(path.filename().string(), ".dat");
+}
 
 bool is_solver_input_file(const std::filesystem::path& path) {
     return is_task_file_name(path.filename().string(), "_in.dat");

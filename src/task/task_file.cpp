@@ -9,7 +9,9 @@
 namespace zep {
 namespace {
 
-std::string num(int v) { return std::to_string(v); }
+std::string num(int v) {
+    return std::to_string(v);
+}
 
 void encode_path_elements(ByteWriter& w, const PathInfo& p) {
     for (const PathElement& e : p.elements)
@@ -75,40 +77,40 @@ std::vector<std::uint8_t> encode_task_file(const TaskRecord& rec) {
     check_record_for_files(rec);
     const TaskHeader& h = rec.header;
     ByteWriter w;
-    encode_header(w, h);                                            // 1
-    for (const ChainRec& c : rec.chains)                            // 2
+    encode_header(w, h);                 // 1
+    for (const ChainRec& c : rec.chains) // 2
         encode_chain(w, c);
-    for (const ChainRec& c : rec.chains)                            // 3
+    for (const ChainRec& c : rec.chains) // 3
         for (const OperationRec& op : c.operations)
             encode_operation(w, op);
-    for (const ChainRec& c : rec.chains)                            // 4
+    for (const ChainRec& c : rec.chains) // 4
         for (const OperationRec& op : c.operations)
             for (const VariantRec& v : op.variants)
                 encode_variant(w, v);
-    for (int n : rec.chainsPerSubgraph)                             // 5
+    for (int n : rec.chainsPerSubgraph) // 5
         w.i32(n);
-    for (int i = 0; i < stored_threshold_count(rec); ++i)           // 6
+    for (int i = 0; i < stored_threshold_count(rec); ++i) // 6
         w.i32(rec.thresholds[i]);
     if (h.subgraphCount > 0) {
-        for (const auto& paths : rec.subgraphPaths)                 // 7
+        for (const auto& paths : rec.subgraphPaths) // 7
             for (const PathInfo& p : paths)
                 encode_path_info(w, p.elementCount(), p.prefixLength, p.suffixLength);
-        for (const auto& paths : rec.subgraphPaths)                 // 8
+        for (const auto& paths : rec.subgraphPaths) // 8
             for (const PathInfo& p : paths)
                 encode_path_elements(w, p);
     }
-    for (const PathInfo& p : rec.chainPaths)                        // 9
+    for (const PathInfo& p : rec.chainPaths) // 9
         encode_path_info(w, p.elementCount(), p.prefixLength, p.suffixLength);
-    for (const PathInfo& p : rec.chainPaths)                        // 10
+    for (const PathInfo& p : rec.chainPaths) // 10
         encode_path_elements(w, p);
-    if (h.hasUnavailableResources == 1) {                           // 11
+    if (h.hasUnavailableResources == 1) { // 11
         for (const auto& intervals : rec.resourceIntervals)
             w.i32(static_cast<int>(intervals.size()));
         for (const auto& intervals : rec.resourceIntervals)
             for (const ResourceInterval& i : intervals)
                 encode_interval(w, i);
     }
-    if (h.subgraphCount > 0) {                                      // 12
+    if (h.subgraphCount > 0) { // 12
         for (int k = 0; k < h.subgraphCount; ++k)
             w.i32(rec.subgraphSummaries[k].memberCount);
         for (const auto& ops : rec.sourceOps)
@@ -118,7 +120,7 @@ std::vector<std::uint8_t> encode_task_file(const TaskRecord& rec) {
             for (int m : marks)
                 w.i32(m);
     }
-    if (rec.marksPresent == 1)                                      // 13
+    if (rec.marksPresent == 1) // 13
         for (const ChainRec& c : rec.chains)
             for (const OperationRec& op : c.operations)
                 encode_mark(w, op.mark);
@@ -129,7 +131,7 @@ TaskRecord decode_task_file(std::span<const std::uint8_t> data, const std::strin
     ByteReader r(data, source);
     TaskRecord rec;
     TaskHeader& h = rec.header;
-    h = decode_header(r);                                                              // 1
+    h = decode_header(r); // 1
     check_count(r, "chainCount", h.chainCount, 1, kMaxChains);
     check_count(r, "nestedChainCount", h.nestedChainCount, 0, h.chainCount - 1);
     // Every subgraph holds at least one nested chain of its own.
@@ -138,7 +140,7 @@ TaskRecord decode_task_file(std::span<const std::uint8_t> data, const std::strin
     if (h.hasUnavailableResources == 1)
         check_count(r, "resourceCategoryCount", h.resourceCategoryCount, 0, kMaxResourceCategories);
 
-    rec.chains.resize(h.chainCount);                                                   // 2
+    rec.chains.resize(h.chainCount); // 2
     int totalOperations = 0;
     for (int c = 0; c < h.chainCount; ++c) {
         rec.chains[c] = decode_chain(r);
@@ -148,34 +150,34 @@ TaskRecord decode_task_file(std::span<const std::uint8_t> data, const std::strin
     for (int c = h.chainCount - h.nestedChainCount; c < h.chainCount; ++c)
         check_nested_coordinates(r, rec, c);
 
-    for (int c = 0; c < h.chainCount; ++c) {                                           // 3
+    for (int c = 0; c < h.chainCount; ++c) { // 3
         ChainRec& chain = rec.chains[c];
         chain.operations.reserve(chain.opCount);
         for (int o = 0; o < chain.opCount; ++o) {
             OperationRec op = decode_operation(r);
-            check_count(r, "chain " + num(c + 1) + " operation " + num(o + 1) + " variantCount", op.variantCount,
-                        kMinVariantsPerOperation, kMaxVariantsPerOperation);
+            check_count(r, "chain " + num(c + 1) + " operation " + num(o + 1) + " variantCount",
+                        op.variantCount, kMinVariantsPerOperation, kMaxVariantsPerOperation);
             chain.operations.push_back(std::move(op));
         }
     }
-    for (ChainRec& chain : rec.chains)                                                 // 4
+    for (ChainRec& chain : rec.chains) // 4
         for (OperationRec& op : chain.operations) {
             op.variants.reserve(op.variantCount);
             for (int v = 0; v < op.variantCount; ++v)
                 op.variants.push_back(decode_variant(r));
         }
 
-    for (int k = 0; k <= h.subgraphCount; ++k)                                         // 5
+    for (int k = 0; k <= h.subgraphCount; ++k) // 5
         rec.chainsPerSubgraph.push_back(
             read_count(r, "chainsPerSubgraph entry " + num(k + 1), 1, h.chainCount));
 
-    const int thresholdCount = stored_threshold_count(rec);                            // 6
+    const int thresholdCount = stored_threshold_count(rec); // 6
     for (int i = 0; i < thresholdCount; ++i)
         rec.thresholds.push_back(r.i32());
 
     ReadLimits lim{h.chainCount, h.subgraphCount, totalOperations, &rec.chains};
     if (h.subgraphCount > 0) {
-        rec.subgraphPaths.resize(h.subgraphCount);                                     // 7
+        rec.subgraphPaths.resize(h.subgraphCount); // 7
         std::vector<std::vector<int>> lengths(h.subgraphCount);
         for (int k = 0; k < h.subgraphCount; ++k)
             for (int m = 0; m < rec.chainsPerSubgraph[k]; ++m) {
@@ -185,23 +187,23 @@ TaskRecord decode_task_file(std::span<const std::uint8_t> data, const std::strin
                 rec.subgraphPaths[k].push_back({counts.prefixLength, counts.suffixLength, {}});
                 lengths[k].push_back(counts.elementCount);
             }
-        for (int k = 0; k < h.subgraphCount; ++k)                                      // 8
+        for (int k = 0; k < h.subgraphCount; ++k) // 8
             for (int m = 0; m < rec.chainsPerSubgraph[k]; ++m)
                 read_elements(r, lim, rec.subgraphPaths[k][m], lengths[k][m],
                               "subgraph " + num(k + 1) + " path " + num(m + 1));
     }
 
-    std::vector<int> chainLengths;                                                     // 9
+    std::vector<int> chainLengths; // 9
     for (int c = 0; c < h.chainCount; ++c) {
         PathInfoCounts counts = decode_path_info(r);
         check_path_counts(r, "chain " + num(c + 1) + " path", counts, 0, totalOperations);
         rec.chainPaths.push_back({counts.prefixLength, counts.suffixLength, {}});
         chainLengths.push_back(counts.elementCount);
     }
-    for (int c = 0; c < h.chainCount; ++c)                                             // 10
+    for (int c = 0; c < h.chainCount; ++c) // 10
         read_elements(r, lim, rec.chainPaths[c], chainLengths[c], "chain " + num(c + 1) + " path");
 
-    if (h.hasUnavailableResources == 1) {                                              // 11
+    if (h.hasUnavailableResources == 1) { // 11
         std::vector<int> intervalCount;
         for (int k = 0; k < h.resourceCategoryCount; ++k)
             intervalCount.push_back(read_count(r, "category " + num(k + 1) + " intervalCount",
@@ -213,7 +215,7 @@ TaskRecord decode_task_file(std::span<const std::uint8_t> data, const std::strin
     }
 
     rec.subgraphSummaries.resize(h.subgraphCount + 1);
-    if (h.subgraphCount > 0) {                                                         // 12
+    if (h.subgraphCount > 0) { // 12
         for (int k = 0; k < h.subgraphCount; ++k)
             rec.subgraphSummaries[k].memberCount =
                 read_count(r, "subgraph " + num(k + 1) + " memberCount", 0, h.chainCount);

@@ -23,9 +23,9 @@ namespace zep {
 static_assert(sizeof(int) == 4, "the record's counts are 32-bit integers");
 
 // ---- Limits the wizard enforces and the algorithms and readers rely on ----------------------------
-inline constexpr int kMaxChains = 10;                  // chains in a task, nested ones included
+inline constexpr int kMaxChains = 10; // chains in a task, nested ones included
 inline constexpr int kMaxOperationsPerChain = 10;
-inline constexpr int kMaxResourceCategories = 10;      // categories of temporarily unavailable resources
+inline constexpr int kMaxResourceCategories = 10; // categories of temporarily unavailable resources
 inline constexpr int kMinIntervalsPerCategory = 1;
 inline constexpr int kMaxIntervalsPerCategory = 10;
 inline constexpr int kMinVariantsPerOperation = 1;
@@ -33,9 +33,9 @@ inline constexpr int kMaxVariantsPerOperation = 20;
 inline constexpr int kMaxVariantsInTask = 64500;
 inline constexpr int kMinThresholds = 1;
 inline constexpr int kMaxThresholds = 10;
-inline constexpr int kSecondLevelThresholdCount = 2;   // stored thresholds in the second-level mode
-inline constexpr int kMaxAllowedSubgraphs = 100;       // upper limit of `allowedSubgraphCount`
-inline constexpr int kMinQuantSteps = 5;               // `maxQuantSteps`
+inline constexpr int kSecondLevelThresholdCount = 2; // stored thresholds in the second-level mode
+inline constexpr int kMaxAllowedSubgraphs = 100;     // upper limit of `allowedSubgraphCount`
+inline constexpr int kMinQuantSteps = 5;             // `maxQuantSteps`
 inline constexpr int kMaxQuantSteps = 20;
 inline constexpr int kMinSecondLevelIterations = 5;
 inline constexpr int kMaxSecondLevelIterations = 20;
@@ -45,7 +45,7 @@ inline constexpr int kMaxIterationReductionCoef = 4;
 inline constexpr int kDefaultIterationReductionCoef = 2;
 inline constexpr double kMinTact = 0.01;
 inline constexpr double kMinScalingCoef = 0.01;
-inline constexpr double kScalingCoefLimit = 100.0;     // exclusive: `scalingCoef` < 100
+inline constexpr double kScalingCoefLimit = 100.0; // exclusive: `scalingCoef` < 100
 inline constexpr int kMaxPhaseStates = 20000;
 inline constexpr int kMaxNestedChainsForAutoNumbering = 10;
 
@@ -58,56 +58,58 @@ inline constexpr int kOpCountRemoved = 0;
 // kUnsetValue.
 inline constexpr double kUnsetValueLimit = -0.00001;
 inline constexpr double kUnsetValue = -1.0;
-inline bool is_unset_value(double v) { return v <= kUnsetValueLimit; }
+inline bool is_unset_value(double v) {
+    return v <= kUnsetValueLimit;
+}
 // `ResourceInterval::finish` of an unbounded last interval, and its `finishTacts`.
 inline constexpr double kUnboundedFinish = -1.0;
 inline constexpr int kUnboundedFinishTacts = -1;
 
 // ---- Text capacities (characters; the files hold one more byte for the length) ---------------------
 // Task code and task name: kTaskCodeCapacity (6) and kTaskNameCapacity (70) of the register.
-inline constexpr std::size_t kUnitCapacity = 20;           // `timeUnit`, `costUnit`
+inline constexpr std::size_t kUnitCapacity = 20; // `timeUnit`, `costUnit`
 inline constexpr std::size_t kChainNameCapacity = 100;
 inline constexpr std::size_t kOperationNameCapacity = 100;
 inline constexpr std::size_t kEssenceCapacity = 40;
 
 // ---- General parameters ------------------------------------------------------------------------------
 struct TaskHeader {
-    std::string taskCode;              // six Latin letters or digits, upper case
-    std::string taskName;              // at most 70 characters
-    int minimisedParam = 0;            // 0 = cost of execution, 1 = time of execution
-    int chainCount = 0;                // all chains, nested ones included
-    int nestedChainCount = 0;          // always less than chainCount
-    std::string timeUnit;              // a caption of the time-unit list
-    std::string costUnit;              // a caption of the cost-unit list
-    double boundUpper = 0;             // discretised parameter of the graph, rounded to the tact
+    std::string taskCode;     // six Latin letters or digits, upper case
+    std::string taskName;     // at most 70 characters
+    int minimisedParam = 0;   // 0 = cost of execution, 1 = time of execution
+    int chainCount = 0;       // all chains, nested ones included
+    int nestedChainCount = 0; // always less than chainCount
+    std::string timeUnit;     // a caption of the time-unit list
+    std::string costUnit;     // a caption of the cost-unit list
+    double boundUpper = 0;    // discretised parameter of the graph, rounded to the tact
     double boundLower = 0;
-    int roundingType = 0;              // 0 by the mean, 1 by the minimum, 2 by the maximum
-    double tact = 0;                   // rounding step of the discretised parameter (>= 0.01)
-    double scalingCoef = 0;            // protective scaling coefficient (>= 0.01 and < 100)
-    int thresholdCount = 0;            // chosen thresholds (1 in the second-level mode)
-    int secondLevelIterations = 0;     // 5..20
-    int iterationReductionCoef = 0;    // 1..4
-    double costThreshold = 0;          // second-level mode only
-    int hasUnavailableResources = 0;   // 1 = the task has temporarily unavailable resources
-    int resourceCategoryCount = 0;     // 0 without them
-    int decompositionMode = 0;         // 0 none, 1 extraction of nested network subgraphs
-    int allowedSubgraphCount = 0;      // admissible number of subgraphs (1..100)
-    int maxQuantSteps = 0;             // time levels of a non-critical subgraph before rounding (5..20)
-    int subgraphNumbering = 0;         // 0 manual, 1 automatic
-    int criticalConversionMode = 0;    // 1 minimal times, 2 minimal costs, 0 not set
-    int subgraphCount = 0;             // extracted subgraphs; copied from the working count (below)
-    int maxPhaseStates = 0;            // estimate of the number of phase states (<= 20000)
+    int roundingType = 0;            // 0 by the mean, 1 by the minimum, 2 by the maximum
+    double tact = 0;                 // rounding step of the discretised parameter (>= 0.01)
+    double scalingCoef = 0;          // protective scaling coefficient (>= 0.01 and < 100)
+    int thresholdCount = 0;          // chosen thresholds (1 in the second-level mode)
+    int secondLevelIterations = 0;   // 5..20
+    int iterationReductionCoef = 0;  // 1..4
+    double costThreshold = 0;        // second-level mode only
+    int hasUnavailableResources = 0; // 1 = the task has temporarily unavailable resources
+    int resourceCategoryCount = 0;   // 0 without them
+    int decompositionMode = 0;       // 0 none, 1 extraction of nested network subgraphs
+    int allowedSubgraphCount = 0;    // admissible number of subgraphs (1..100)
+    int maxQuantSteps = 0;           // time levels of a non-critical subgraph before rounding (5..20)
+    int subgraphNumbering = 0;       // 0 manual, 1 automatic
+    int criticalConversionMode = 0;  // 1 minimal times, 2 minimal costs, 0 not set
+    int subgraphCount = 0;           // extracted subgraphs; copied from the working count (below)
+    int maxPhaseStates = 0;          // estimate of the number of phase states (<= 20000)
 
     bool operator==(const TaskHeader&) const = default;
 };
 
 // ---- Entered graph -----------------------------------------------------------------------------------
 struct VariantRec {
-    std::string essence;               // description, not empty; at most 40 characters
-    int resourceCategory = 0;          // 1..resourceCategoryCount; 0 without unavailable resources
-    int noSuspend = 0;                 // 1 = the operation may not be suspended in this variant
-    double time = 0;                   // execution time (net time with unavailable resources)
-    double cost = 0;                   // execution cost
+    std::string essence;      // description, not empty; at most 40 characters
+    int resourceCategory = 0; // 1..resourceCategoryCount; 0 without unavailable resources
+    int noSuspend = 0;        // 1 = the operation may not be suspended in this variant
+    double time = 0;          // execution time (net time with unavailable resources)
+    double cost = 0;          // execution cost
 
     bool operator==(const VariantRec&) const = default;
 };
@@ -122,11 +124,11 @@ struct VariantMark {
 };
 
 struct OperationRec {
-    std::string name;                  // at most 100 characters
-    int variantCount = 0;              // 1..20
+    std::string name;     // at most 100 characters
+    int variantCount = 0; // 1..20
     // `variantCount` entries once the variants step has stored them (the files hold exactly that many).
     std::vector<VariantRec> variants;
-    VariantMark mark;                  // written only when the record's `marksPresent` is 1
+    VariantMark mark; // written only when the record's `marksPresent` is 1
     // In memory only, kept by the wizard: 1 when the operation was converted into a critical one on
     // leaving the operations step.
     int criticalMark = 0;
@@ -135,13 +137,13 @@ struct OperationRec {
 };
 
 struct ChainRec {
-    std::string name;                  // at most 100 characters
-    int opCount = 0;                   // 1..10; while editing also kOpCountRemoved / kOpCountUnset
-    int subgraphNo = 0;                // nested chains: subgraph (from 1) it belongs to, 0 none
-    int fromChain = 0;                 // nested chains: chain (from 1) from whose operation it leaves
-    int fromOp = 0;                    //   ... leaving from the start of this operation (from 1)
-    int toChain = 0;                   // nested chains: chain (from 1) into whose operation it enters
-    int toOp = 0;                      //   ... entering at the end of this operation (from 1)
+    std::string name;   // at most 100 characters
+    int opCount = 0;    // 1..10; while editing also kOpCountRemoved / kOpCountUnset
+    int subgraphNo = 0; // nested chains: subgraph (from 1) it belongs to, 0 none
+    int fromChain = 0;  // nested chains: chain (from 1) from whose operation it leaves
+    int fromOp = 0;     //   ... leaving from the start of this operation (from 1)
+    int toChain = 0;    // nested chains: chain (from 1) into whose operation it enters
+    int toOp = 0;       //   ... entering at the end of this operation (from 1)
     // `opCount` entries once the operations step has stored them (the files hold exactly that many).
     std::vector<OperationRec> operations;
 
@@ -151,9 +153,9 @@ struct ChainRec {
 // One availability interval of a resource category, in time units and rounded to tacts.
 struct ResourceInterval {
     double start = 0;
-    double finish = 0;                 // kUnboundedFinish (-1.0): unbounded, last interval only
+    double finish = 0; // kUnboundedFinish (-1.0): unbounded, last interval only
     int startTacts = 0;
-    int finishTacts = 0;               // kUnboundedFinishTacts (-1) when unbounded
+    int finishTacts = 0; // kUnboundedFinishTacts (-1) when unbounded
 
     bool operator==(const ResourceInterval&) const = default;
 };
@@ -171,9 +173,9 @@ struct ResourceInterval {
 // `op` < 0 refers to subgraph k+1 as one fictitious operation, stored as ~k = -(k+1).
 // `op` = 0 is an operation covered by that subgraph, not its first one.
 struct PathElement {
-    int chain = 0;                     // from 1
+    int chain = 0; // from 1
     int op = 0;
-    int count = 0;                     // variantCount; a subgraph's levelCount; 1 when covered
+    int count = 0; // variantCount; a subgraph's levelCount; 1 when covered
 
     bool operator==(const PathElement&) const = default;
 };
@@ -215,13 +217,13 @@ struct SubgraphMember {
 
 struct SubgraphSummary {
     int memberCount = 0;
-    int critical = 0;                  // 1: every own operation has one variant, every inner one critical
-    double timeMin = 0;                // largest over member paths of the sum of minimal times
-    double timeMax = 0;                // largest over member paths of the sum of maximal times
-    double costMin = 0;                // sum over member paths of the minimal own costs
-    double costMax = 0;                // sum over member paths of the maximal own costs
-    double costBase = 0;               // sum of first-variant costs of inherited elements
-    int levelCount = 0;                // time levels: 1 when critical
+    int critical = 0;    // 1: every own operation has one variant, every inner one critical
+    double timeMin = 0;  // largest over member paths of the sum of minimal times
+    double timeMax = 0;  // largest over member paths of the sum of maximal times
+    double costMin = 0;  // sum over member paths of the minimal own costs
+    double costMax = 0;  // sum over member paths of the maximal own costs
+    double costBase = 0; // sum of first-variant costs of inherited elements
+    int levelCount = 0;  // time levels: 1 when critical
 
     bool operator==(const SubgraphSummary&) const = default;
 };
@@ -239,20 +241,20 @@ struct TaskRecord {
     int ordinaryChainCount() const { return workingChainCount - workingNestedChainCount; }
 
     // Entered graph.
-    std::vector<ChainRec> chains;      // ordinary chains first, nested chains last
+    std::vector<ChainRec> chains; // ordinary chains first, nested chains last
     // Threshold values in tacts: thresholdCount of them, exactly 2 in the second-level mode (the graph's
     // minimal and maximal possible time).
     std::vector<int> thresholds;
     // Per resource category (resourceCategoryCount of them), its availability intervals (1..10);
     // the files call their number `intervalCount`.
     std::vector<std::vector<ResourceInterval>> resourceIntervals;
-    int marksPresent = 0;              // 1: every operation's `mark` is set and is written
+    int marksPresent = 0; // 1: every operation's `mark` is set and is written
 
     // Prepared: unrolled paths.
-    int topPathCount = 0;              // ordinary chains + nested chains in no subgraph
+    int topPathCount = 0; // ordinary chains + nested chains in no subgraph
     // One entry per subgraph (its number of member paths) plus the last one, topPathCount.
     std::vector<int> chainsPerSubgraph;
-    std::vector<PathInfo> chainPaths;  // one per chain; a chain inside a subgraph has no elements
+    std::vector<PathInfo> chainPaths; // one per chain; a chain inside a subgraph has no elements
     // Per subgraph, one path per member (chainsPerSubgraph[k] of them).
     std::vector<std::vector<PathInfo>> subgraphPaths;
     // Per chain, per element of its chain path: the `op` the element had before the decomposition
@@ -263,12 +265,12 @@ struct TaskRecord {
     std::vector<std::vector<int>> spanMark;
 
     // Prepared: nested network subgraphs.
-    std::vector<SubgraphSpan> subgraphSpans;            // one per subgraph
+    std::vector<SubgraphSpan> subgraphSpans;                  // one per subgraph
     std::vector<std::vector<SubgraphMember>> subgraphMembers; // per subgraph (and the top level, last)
     // One per subgraph and, in memory, one more for the top-level graph. A record read from a file
     // holds subgraphCount + 1 entries of which only the subgraphs' memberCount is filled.
     std::vector<SubgraphSummary> subgraphSummaries;
-    std::vector<std::vector<int>> timeLevels;           // per subgraph, levelCount levels in tacts
+    std::vector<std::vector<int>> timeLevels; // per subgraph, levelCount levels in tacts
     // In memory only, built by the decomposition (`opRefs`): per subgraph and the top level (last), per
     // member, one entry per own operation of the member: its number within the member's own list (from
     // 1; for a base span relative to the span's first operation), -w at the first operation of a span
@@ -280,15 +282,15 @@ struct TaskRecord {
     double graphTimeMax = 0;
     double graphCostMin = 0;
     double graphCostMax = 0;
-    double baseCostTotal = 0;          // first-variant costs of inherited elements of top-level paths
+    double baseCostTotal = 0; // first-variant costs of inherited elements of top-level paths
     std::vector<double> pathTimeMin;
     std::vector<double> pathTimeMax;
     std::vector<double> pathCostMin;
     std::vector<double> pathCostMax;
-    bool boundsValid = false;          // in memory only: the bounds match the variants entered
+    bool boundsValid = false; // in memory only: the bounds match the variants entered
 
-    int discretisedIsCost = 0;         // 1 when topPathCount = 1 and the time is minimised
-    double levelTact = 0;              // tact of subgraph time levels
+    int discretisedIsCost = 0; // 1 when topPathCount = 1 and the time is minimised
+    double levelTact = 0;      // tact of subgraph time levels
 };
 
 // The second-level mode: the time is minimised on a top-level graph of more than one path. Judged, as
@@ -302,8 +304,12 @@ int stored_threshold_count(const TaskRecord& rec);
 int top_level_path_count(const TaskRecord& rec);
 
 // The subgraph reference ~k of an element as its 0-based subgraph index k (op must be < 0).
-inline int subgraph_index_of(int op) { return ~op; }
+inline int subgraph_index_of(int op) {
+    return ~op;
+}
 // The element `op` that refers to the subgraph of 0-based index k.
-inline int subgraph_reference(int k) { return ~k; }
+inline int subgraph_reference(int k) {
+    return ~k;
+}
 
 } // namespace zep

@@ -26,8 +26,9 @@ std::string derived_task_code(const std::string& code) {
 
 std::string derived_task_name(const std::string& code, int variant, const std::string& name) {
     const auto first = name.find_first_not_of(' ');
-    const std::string trimmed =
-        first == std::string::npos ? std::string() : name.substr(first, name.find_last_not_of(' ') - first + 1);
+    const std::string trimmed = first == std::string::npos
+                                    ? std::string()
+                                    : name.substr(first, name.find_last_not_of(' ') - first + 1);
     std::string derived = code + " Var." + std::to_string(variant) + ". " + trimmed;
     if (utf8_length(derived) > 70)
         derived = utf8_substr(derived, 0, 67) + "...";

@@ -19,9 +19,9 @@ public:
 private:
     struct Element {
         int chain = 0;
-        int op = 0;       // > 0 a real operation; 0 covered or a subgraph reference
+        int op = 0;        // > 0 a real operation; 0 covered or a subgraph reference
         int subgraph = -1; // 0-based subgraph a reference stands for, -1 otherwise
-        double time = 0;  // the chosen variant's time of a real operation
+        double time = 0;   // the chosen variant's time of a real operation
     };
     using Path = std::vector<Element>;
 

@@ -10,8 +10,9 @@ std::vector<std::string> position_texts(const TaskRecord& rec, int chain, const 
     std::vector<std::string> texts;
     if (rec.header.decompositionMode == 1)
         texts.push_back("[" + shell.text(276) + ": " + std::to_string(ch.subgraphNo) + "]");
-    texts.push_back("[" + shell.text(175) + ": (" + std::to_string(ch.fromChain) + ";" + std::to_string(ch.fromOp) +
-                    "), (" + std::to_string(ch.toChain) + ";" + std::to_string(ch.toOp) + ")]");
+    texts.push_back("[" + shell.text(175) + ": (" + std::to_string(ch.fromChain) + ";" +
+                    std::to_string(ch.fromOp) + "), (" + std::to_string(ch.toChain) + ";" +
+                    std::to_string(ch.toOp) + ")]");
     return texts;
 }
 

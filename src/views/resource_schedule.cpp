@@ -24,11 +24,13 @@ ResourceSchedule::ResourceSchedule(const TaskRecord& rec, const VariantChoices& 
                 e.maySuspend = v->noSuspend == 0;
             }
             const bool own = pe.chain == static_cast<int>(p) + 1;
-            const bool single = pe.chain >= 1 && pe.chain <= static_cast<int>(rec.chains.size()) && pe.op >= 1 &&
+            const bool single = pe.chain >= 1 && pe.chain <= static_cast<int>(rec.chains.size()) &&
+                                pe.op >= 1 &&
                                 pe.op <= static_cast<int>(rec.chains[pe.chain - 1].operations.size()) &&
                                 rec.chains[pe.chain - 1].operations[pe.op - 1].variantCount == 1;
             e.joins = nested && own && single;
-            copies[{pe.chain, pe.op}].push_back({static_cast<int>(p), static_cast<int>(paths_.back().size())});
+            copies[{pe.chain, pe.op}].push_back(
+                {static_cast<int>(p), static_cast<int>(paths_.back().size())});
             paths_.back().push_back(e);
         }
     }

@@ -41,9 +41,9 @@ private:
         int chain = 0;
         int op = 0;
         double netTime = 0;
-        int category = 0;          // 0-based resource category, -1 when the variant names none
+        int category = 0; // 0-based resource category, -1 when the variant names none
         bool maySuspend = true;
-        bool joins = false;        // waits for the other paths holding the same operation
+        bool joins = false; // waits for the other paths holding the same operation
         std::vector<std::pair<int, int>> sameOperation; // (path, element) of the other copies
     };
     double element_duration(const Element& e, double start, bool& unschedulable) const;

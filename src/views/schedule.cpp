@@ -54,7 +54,8 @@ void start_from_chain_times(const TaskRecord& rec, const Solution& solution, int
         if (ch.operations.empty())
             continue;
         double start = 0;
-        if (run < static_cast<int>(solution.chainTimes.size()) && c < static_cast<int>(solution.chainTimes[run].size()))
+        if (run < static_cast<int>(solution.chainTimes.size()) &&
+            c < static_cast<int>(solution.chainTimes[run].size()))
             start = solution.chainTimes[run][c] / scaling;
         for (int k = 0; k < static_cast<int>(ch.operations.size()); ++k) {
             if (k > 0) {

@@ -16,13 +16,13 @@
 namespace zep {
 
 struct OperationSchedule {
-    int variant = 0;         // chosen variant from 1; 0 none
-    double start = 0;        // earliest start
+    int variant = 0;  // chosen variant from 1; 0 none
+    double start = 0; // earliest start
     double slack = 0;
-    double latestStart = 0;  // start + slack
-    double duration = 0;     // actual duration (with unavailable resources), else the variant's time
-    double netTime = 0;      // the chosen variant's time
-    double cost = 0;         // the chosen variant's cost
+    double latestStart = 0; // start + slack
+    double duration = 0;    // actual duration (with unavailable resources), else the variant's time
+    double netTime = 0;     // the chosen variant's time
+    double cost = 0;        // the chosen variant's cost
 };
 
 struct ChainSchedule {

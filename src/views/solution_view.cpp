@@ -9,9 +9,12 @@ namespace zep {
 namespace {
 
 inline constexpr std::size_t kMessagePiece = 109;
-inline constexpr int kSeparatorLengths[kSolutionGridColumns] = {60, 170, 25, 21, 18, 18, 170, 34, 100, 28, 27, 22};
+inline constexpr int kSeparatorLengths[kSolutionGridColumns] = {60,  170, 25,  21, 18, 18,
+                                                                170, 34,  100, 28, 27, 22};
 
-std::string in_unit(const std::string& key, const std::string& unit) { return key + " (" + unit + ")"; }
+std::string in_unit(const std::string& key, const std::string& unit) {
+    return key + " (" + unit + ")";
+}
 
 std::vector<std::string> column_labels(const TaskRecord& rec, const ShellTables& t) {
     const TaskHeader& h = rec.header;
@@ -30,18 +33,21 @@ std::vector<std::string> column_labels(const TaskRecord& rec, const ShellTables&
             in_unit(t.text(434), h.costUnit)};
 }
 
-std::vector<ListRow> task_rows(const TaskRecord& rec, const Solution& sol, int run, const ShellTables& t, char sep) {
+std::vector<ListRow> task_rows(const TaskRecord& rec, const Solution& sol, int run, const ShellTables& t,
+                               char sep) {
     const TaskHeader& h = rec.header;
     std::vector<ListRow> rows;
-    auto add = [&](std::string key, std::string value) { rows.push_back({std::move(key), std::move(value)}); };
+    auto add = [&](std::string key, std::string value) {
+        rows.push_back({std::move(key), std::move(value)});
+    };
     const int status = sol.status[run];
     add(t.text(357), std::to_string(status));
     if (status < 1) {
         const std::string& m = sol.message[run];
         add(t.text(443), utf8_substr(m, 0, kMessagePiece));
         for (std::size_t from : {kMessagePiece, 2 * kMessagePiece}) {
-            const std::string piece =
-                from == kMessagePiece ? utf8_substr(m, from, kMessagePiece) : utf8_substr(m, from, std::string::npos);
+            const std::string piece = from == kMessagePiece ? utf8_substr(m, from, kMessagePiece)
+                                                            : utf8_substr(m, from, std::string::npos);
             if (!piece.empty())
                 add("", piece);
         }
@@ -54,7 +60,10 @@ std::vector<ListRow> task_rows(const TaskRecord& rec, const Solution& sol, int r
     add(t.text(472), std::to_string(h.thresholdCount));
     add(t.text(124), h.costUnit);
     add(t.text(123), h.timeUnit);
-    const int rounding = h.roundingType == 0 ? 333 : h.roundingType == 1 ? 332 : h.roundingType == 2 ? 331 : -1;
+    const int rounding = h.roundingType == 0   ? 333
+                         : h.roundingType == 1 ? 332
+                         : h.roundingType == 2 ? 331
+                                               : -1;
     add(t.text(h.minimisedParam == 1 ? 446 : 444), rounding < 0 ? std::string() : t.text(rounding));
     add(t.text(106), format_shortest(h.tact, sep));
     add(t.text(192), std::to_string(sol.header.maxPhaseStates));
@@ -96,8 +105,8 @@ double threshold_value(const TaskRecord& rec, int run) {
     return tacts * rec.header.tact;
 }
 
-std::vector<ListRow> variant_rows(const TaskRecord& rec, int run, int status, const Schedule* s, const ShellTables& t,
-                                  char sep) {
+std::vector<ListRow> variant_rows(const TaskRecord& rec, int run, int status, const Schedule* s,
+                                  const ShellTables& t, char sep) {
     const TaskHeader& h = rec.header;
     std::vector<ListRow> rows;
     rows.push_back({t.text(34), std::to_string(run + 1)});
@@ -155,8 +164,9 @@ std::vector<GridRow> grid_rows(const TaskRecord& rec, const Schedule& s, const S
                 r.cells[9] = format_fixed(os.start, 1, sep) + " (" + t.label(7) + ")";
             else
                 r.cells[9] = format_fixed(os.start, 1, sep) + "/" + format_fixed(os.latestStart, 1, sep);
-            r.cells[10] = resources ? format_fixed(os.duration, 1, sep) + "/" + format_fixed(os.netTime, 1, sep)
-                                    : format_fixed(os.netTime, 1, sep);
+            r.cells[10] = resources
+                              ? format_fixed(os.duration, 1, sep) + "/" + format_fixed(os.netTime, 1, sep)
+                              : format_fixed(os.netTime, 1, sep);
             r.cells[11] = format_fixed(os.cost, 2, sep);
             rows.push_back(std::move(r));
         }
@@ -182,8 +192,8 @@ std::vector<GridRow> grid_rows(const TaskRecord& rec, const Schedule& s, const S
 
 } // namespace
 
-SolutionViewContent solution_view(const TaskRecord& rec, const Solution& solution, int run, const ShellTables& shell,
-                                  char separator, SlackMethod method) {
+SolutionViewContent solution_view(const TaskRecord& rec, const Solution& solution, int run,
+                                  const ShellTables& shell, char separator, SlackMethod method) {
     if (run < 0 || run >= static_cast<int>(solution.status.size()) ||
         run >= static_cast<int>(solution.variantChoice.size()))
         throw std::out_of_range("no computation variant " + std::to_string(run + 1) + " in the solution");

@@ -19,7 +19,9 @@ SolutionShape solution_shape_of(const TaskRecord& rec) {
     return s;
 }
 
-std::string views_warning(const ShellTables& shell) { return shell.text(94) + "."; }
+std::string views_warning(const ShellTables& shell) {
+    return shell.text(94) + ".";
+}
 
 TaskRecord read_task_for_view(const Workspace& ws, std::string_view code, const ShellTables& shell) {
     TaskRecord rec;

@@ -17,7 +17,9 @@ std::string trimmed(const std::string& s) {
     return a == std::string::npos ? std::string() : s.substr(a, s.find_last_not_of(' ') - a + 1);
 }
 
-std::string in_unit(const std::string& key, const std::string& unit) { return key + " (" + unit + ")"; }
+std::string in_unit(const std::string& key, const std::string& unit) {
+    return key + " (" + unit + ")";
+}
 
 // The word after text 106: chosen by the unit of the discretised parameter.
 std::string tact_key(const TaskRecord& rec, const ShellTables& t) {
@@ -37,7 +39,9 @@ std::string tact_key(const TaskRecord& rec, const ShellTables& t) {
     return t.text(106);
 }
 
-std::string cents(double v, char sep) { return format_shortest(round_half_even(v * 100) / 100, sep); }
+std::string cents(double v, char sep) {
+    return format_shortest(round_half_even(v * 100) / 100, sep);
+}
 
 std::vector<ListRow> task_rows(const TaskRecord& rec, const ShellTables& t, char sep, const std::string& code,
                                const std::string& name) {
@@ -56,7 +60,8 @@ std::vector<ListRow> task_rows(const TaskRecord& rec, const ShellTables& t, char
     add(t.text(124), h.costUnit);
     add(t.text(123), h.timeUnit);
     add(t.text(445) + ":", "");
-    add("  0 - " + t.text(333) + "; 1 - " + t.text(332) + "; 2 - " + t.text(331), std::to_string(h.roundingType));
+    add("  0 - " + t.text(333) + "; 1 - " + t.text(332) + "; 2 - " + t.text(331),
+        std::to_string(h.roundingType));
     add(tact_key(rec, t), format_shortest(h.tact, sep));
     add(t.text(188), std::to_string(h.maxPhaseStates));
     add(t.text(147), format_shortest(h.scalingCoef, sep));
@@ -67,14 +72,17 @@ std::vector<ListRow> task_rows(const TaskRecord& rec, const ShellTables& t, char
             add(t.text(318) + ":", "");
             add("  1) " + t.text(116), std::to_string(h.allowedSubgraphCount));
             add("  2) " + t.text(194), std::to_string(h.maxQuantSteps));
-            add(t.text(392) + ": 0 - " + t.text(397) + "; 1 - " + t.text(14), std::to_string(h.subgraphNumbering));
+            add(t.text(392) + ": 0 - " + t.text(397) + "; 1 - " + t.text(14),
+                std::to_string(h.subgraphNumbering));
         }
         add(t.text(390) + ":", "");
         add("  1 - " + t.text(400) + "; 2 - " + t.text(401), std::to_string(h.criticalConversionMode));
     }
     if (h.minimisedParam == 1)
         add(t.text(356), top_level_path_count(rec) == 1 ? "1" : "0");
-    auto threshold = [&](std::size_t i) { return i < rec.thresholds.size() ? cents(rec.thresholds[i] * h.tact, sep) : ""; };
+    auto threshold = [&](std::size_t i) {
+        return i < rec.thresholds.size() ? cents(rec.thresholds[i] * h.tact, sep) : "";
+    };
     if (second_level_mode(rec)) {
         add(t.text(117), std::to_string(h.secondLevelIterations));
         add(t.text(184), std::to_string(h.iterationReductionCoef));
@@ -107,7 +115,9 @@ std::vector<ListRow> task_rows(const TaskRecord& rec, const ShellTables& t, char
     return rows;
 }
 
-std::string amount(double v, char sep) { return is_unset_value(v) ? std::string() : format_shortest(v, sep); }
+std::string amount(double v, char sep) {
+    return is_unset_value(v) ? std::string() : format_shortest(v, sep);
+}
 
 std::vector<GridRow> operation_rows(const TaskRecord& rec, const ShellTables& t, char sep) {
     const bool resources = rec.header.hasUnavailableResources == 1;
@@ -122,7 +132,8 @@ std::vector<GridRow> operation_rows(const TaskRecord& rec, const ShellTables& t,
             const OperationRec& op = ch.operations[k];
             for (std::size_t v = 0; v < op.variants.size(); ++v) {
                 const VariantRec& var = op.variants[v];
-                GridRow r{GridRowKind::Operation, chainNo, static_cast<int>(k) + 1, std::vector<std::string>(columns)};
+                GridRow r{GridRowKind::Operation, chainNo, static_cast<int>(k) + 1,
+                          std::vector<std::string>(columns)};
                 r.cells[0] = rows.size() == first ? std::to_string(chainNo) : "  " + std::to_string(chainNo);
                 r.cells[2] = v == 0 ? std::to_string(k + 1) : "  " + std::to_string(k + 1);
                 if (v == 0)
@@ -169,7 +180,8 @@ std::vector<GridRow> interval_rows(const TaskRecord& rec, char sep) {
             const ResourceInterval& in = rec.resourceIntervals[c][i];
             GridRow r{GridRowKind::Operation, static_cast<int>(c) + 1, static_cast<int>(i) + 1, {}};
             r.cells = {i == 0 ? std::to_string(c + 1) : "  " + std::to_string(c + 1), std::to_string(i + 1),
-                       format_shortest(in.start, sep), in.finish < kUnsetValueLimit ? "" : format_shortest(in.finish, sep)};
+                       format_shortest(in.start, sep),
+                       in.finish < kUnsetValueLimit ? "" : format_shortest(in.finish, sep)};
             rows.push_back(std::move(r));
         }
     return rows;
@@ -177,8 +189,8 @@ std::vector<GridRow> interval_rows(const TaskRecord& rec, char sep) {
 
 } // namespace
 
-TaskViewContent task_view(const TaskRecord& rec, const ShellTables& t, char sep, const std::string& derivedCode,
-                          const std::string& derivedName) {
+TaskViewContent task_view(const TaskRecord& rec, const ShellTables& t, char sep,
+                          const std::string& derivedCode, const std::string& derivedName) {
     const TaskHeader& h = rec.header;
     TaskViewContent v;
     v.caption = t.text(378) + " \"" + h.taskName + "\"";
@@ -188,14 +200,29 @@ TaskViewContent task_view(const TaskRecord& rec, const ShellTables& t, char sep,
     bool everyMarked = rec.marksPresent == 1;
     const std::string markLabel = everyMarked ? t.text(526) : "";
     if (resources) {
-        v.columnLabels = {t.text(286), t.text(215), t.text(280), t.text(214), t.text(274), t.text(438), t.text(172),
-                          t.text(352) + " (*)", in_unit(t.text(483), h.timeUnit), in_unit(t.text(434), h.costUnit),
+        v.columnLabels = {t.text(286),
+                          t.text(215),
+                          t.text(280),
+                          t.text(214),
+                          t.text(274),
+                          t.text(438),
+                          t.text(172),
+                          t.text(352) + " (*)",
+                          in_unit(t.text(483), h.timeUnit),
+                          in_unit(t.text(434), h.costUnit),
                           markLabel};
-        v.intervalLabels = {t.text(171), t.text(278), in_unit(t.text(211), h.timeUnit), in_unit(t.text(209), h.timeUnit)};
+        v.intervalLabels = {t.text(171), t.text(278), in_unit(t.text(211), h.timeUnit),
+                            in_unit(t.text(209), h.timeUnit)};
         v.intervals = interval_rows(rec, sep);
     } else {
-        v.columnLabels = {t.text(286), t.text(h.nestedChainCount > 0 ? 216 : 215), t.text(280), t.text(214),
-                          t.text(274), t.text(438), in_unit(t.text(64), h.timeUnit), in_unit(t.text(434), h.costUnit),
+        v.columnLabels = {t.text(286),
+                          t.text(h.nestedChainCount > 0 ? 216 : 215),
+                          t.text(280),
+                          t.text(214),
+                          t.text(274),
+                          t.text(438),
+                          in_unit(t.text(64), h.timeUnit),
+                          in_unit(t.text(434), h.costUnit),
                           markLabel};
     }
     v.operations = operation_rows(rec, t, sep);

@@ -12,10 +12,10 @@
 namespace zep {
 
 struct TaskViewContent {
-    std::string caption;                    // text 378, " \"<task name>\""
-    std::vector<ListRow> taskRows;          // `VarList`
-    std::vector<std::string> columnLabels;  // `Table` (9) or `Grid2` (11)
-    std::vector<GridRow> operations;        // `Table` or `Grid2`
+    std::string caption;                     // text 378, " \"<task name>\""
+    std::vector<ListRow> taskRows;           // `VarList`
+    std::vector<std::string> columnLabels;   // `Table` (9) or `Grid2` (11)
+    std::vector<GridRow> operations;         // `Table` or `Grid2`
     std::vector<std::string> intervalLabels; // `Grid1`, with unavailable resources
     std::vector<GridRow> intervals;          // `Grid1`
 };

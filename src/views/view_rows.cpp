@@ -3,7 +3,9 @@
 namespace zep {
 namespace {
 
-bool continuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool continuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 std::size_t byte_offset(const std::string& text, std::size_t chars) {
     std::size_t i = 0;

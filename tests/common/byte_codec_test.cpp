@@ -11,7 +11,7 @@ TEST(ByteCodec, WritesLittleEndianIntegersAndDoubles) {
     w.i32(0x01020304);
     w.f64(1.0);
     const std::vector<std::uint8_t> expected = {0xFE, 0xFF, 0xFF, 0xFF, 0x04, 0x03, 0x02, 0x01,
-                                                0, 0, 0, 0, 0, 0, 0xF0, 0x3F};
+                                                0,    0,    0,    0,    0,    0,    0xF0, 0x3F};
     EXPECT_EQ(w.bytes(), expected);
 
     ByteReader r(w.bytes(), "fixture");

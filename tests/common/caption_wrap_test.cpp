@@ -6,7 +6,9 @@ using namespace zep;
 
 namespace {
 // Every character is 10 pixels wide.
-int width(const std::u32string& s) { return static_cast<int>(s.size()) * 10; }
+int width(const std::u32string& s) {
+    return static_cast<int>(s.size()) * 10;
+}
 } // namespace
 
 TEST(CaptionWrap, CutsInsideWordsWithHyphenAndAtBlanksWithBlank) {

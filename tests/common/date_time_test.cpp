@@ -9,10 +9,8 @@ TEST(DateTime, KnownSerials) {
         LocalDateTime t;
         double serial;
     } cases[] = {
-        {{1899, 12, 30, 0, 0, 0, 0}, 0.0},
-        {{1900, 1, 1, 0, 0, 0, 0}, 2.0},
-        {{2000, 1, 1, 12, 0, 0, 0}, 36526.5},
-        {{2026, 12, 10, 6, 0, 0, 0}, 46366.25},
+        {{1899, 12, 30, 0, 0, 0, 0}, 0.0},    {{1900, 1, 1, 0, 0, 0, 0}, 2.0},
+        {{2000, 1, 1, 12, 0, 0, 0}, 36526.5}, {{2026, 12, 10, 6, 0, 0, 0}, 46366.25},
         {{1899, 12, 29, 0, 0, 0, 0}, -1.0},
     };
     for (const auto& c : cases) {
@@ -30,4 +28,6 @@ TEST(DateTime, FormatsAndLeavesUnreachedDatesEmpty) {
     EXPECT_EQ(format_date_serial(36526.75), "01.01.2000 18:00:00");
 }
 
-TEST(DateTime, NowIsAfterThisCodeWasWritten) { EXPECT_GT(now_date_serial(), 46000.0); }
+TEST(DateTime, NowIsAfterThisCodeWasWritten) {
+    EXPECT_GT(now_date_serial(), 46000.0);
+}

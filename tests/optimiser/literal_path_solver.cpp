@@ -16,13 +16,13 @@ struct Graph {
     double upperBound = 0;
 };
 
-std::int64_t consumed(const PathProblem &p, const PathVariant &v, std::int64_t a) {
+std::int64_t consumed(const PathProblem& p, const PathVariant& v, std::int64_t a) {
     if (!p.hasUnavailableResources)
         return v.value;
     return elapsed_time(intervals_of(p, v.resourceCategory), a, v.value, v.noSuspend == 1);
 }
 
-Graph build(const PathProblem &p) {
+Graph build(const PathProblem& p) {
     Graph g;
     g.E = static_cast<std::int64_t>(p.elements.size());
     g.T = p.threshold;
@@ -35,11 +35,11 @@ Graph build(const PathProblem &p) {
             g.lookup[a + 1][b + 1] = n++;
     g.lookup[1][1] = g.L - 1;
 
-    for (const auto &variants : p.elements) {
+    for (const auto& variants : p.elements) {
         if (variants.empty())
             continue;
         double largest = variants[0].weight;
-        for (const auto &v : variants)
+        for (const auto& v : variants)
             if (v.weight > largest)
                 largest = v.weight;
         g.upperBound += largest;
@@ -69,7 +69,7 @@ Graph build(const PathProblem &p) {
         auto [a, b] = stateOf[k];
         if (b < g.E) {
             const auto e = static_cast<std::int32_t>(b + 1);
-            const auto &variants = p.elements[b];
+            const auto& variants = p.elements[b];
             bool added = false;
             for (std::size_t v = 0; v < variants.size(); ++v) {
                 std::int64_t d = consumed(p, variants[v], a);
@@ -90,9 +90,9 @@ Graph build(const PathProblem &p) {
 
 } // namespace
 
-LiteralOutcome solve_path_literally(const PathProblem &problem, const IterationParams &params) {
+LiteralOutcome solve_path_literally(const PathProblem& problem, const IterationParams& params) {
     LiteralOutcome out;
-    PathResult &r = out.result;
+    PathResult& r = out.result;
     Graph g = build(problem);
     out.arcCount = static_cast<std::int64_t>(g.arcs.size());
     r.phaseStates = g.L;
@@ -124,7 +124,7 @@ LiteralOutcome solve_path_literally(const PathProblem &problem, const IterationP
             double smallest = 0;
             std::int32_t kept = 0;
             for (std::int32_t n = 0; n < g.arcs[first].arcCount; ++n) {
-                const Arc &arc = g.arcs[first + n];
+                const Arc& arc = g.arcs[first + n];
                 const auto t = static_cast<std::size_t>(arc.target);
                 double value = (1 / omega) * vNew[t] + arc.weight - (1 / omega - 1) * vOld[t];
                 if (n == 0 || value < smallest) {
@@ -182,7 +182,7 @@ LiteralOutcome solve_path_literally(const PathProblem &problem, const IterationP
             break;
         }
         const std::int64_t first = g.firstArc[state];
-        const Arc *arc = nullptr;
+        const Arc* arc = nullptr;
         for (std::int32_t n = 0; n < g.arcs[first].arcCount; ++n)
             if (g.arcs[first + n].id == o)
                 arc = &g.arcs[first + n];

@@ -26,6 +26,6 @@ struct LiteralOutcome {
     std::int64_t arcCount = 0;
 };
 
-LiteralOutcome solve_path_literally(const PathProblem &problem, const IterationParams &params);
+LiteralOutcome solve_path_literally(const PathProblem& problem, const IterationParams& params);
 
 } // namespace zep::reference

@@ -24,7 +24,7 @@ std::uint64_t bits(double v) {
 PathProblem plain_path(std::vector<std::vector<std::pair<double, int>>> elements, int threshold) {
     PathProblem p;
     p.threshold = threshold;
-    for (const auto &vs : elements) {
+    for (const auto& vs : elements) {
         std::vector<PathVariant> out;
         for (auto [w, d] : vs)
             out.push_back({w, d, 0, 0});
@@ -34,12 +34,12 @@ PathProblem plain_path(std::vector<std::vector<std::pair<double, int>>> elements
 }
 
 // Every field of the fast result equals the literal walk's, floats by their bits.
-void expect_identical(const PathProblem &p, const IterationParams &q, const std::string &what) {
+void expect_identical(const PathProblem& p, const IterationParams& q, const std::string& what) {
     SCOPED_TRACE(what);
     reference::LiteralOutcome lit = solve_path_literally(p, q);
     PathSolver solver;
-    const PathResult &fast = solver.solve(p, q);
-    const PathResult &ref = lit.result;
+    const PathResult& fast = solver.solve(p, q);
+    const PathResult& ref = lit.result;
     EXPECT_EQ(fast.phaseStates, ref.phaseStates);
     EXPECT_EQ(bits(fast.upperBound), bits(ref.upperBound));
     EXPECT_EQ(fast.cycles, ref.cycles);
@@ -110,7 +110,7 @@ TEST(PathSolver, RandomPathsCoverFeasibleAndInfeasibleThresholds) {
 
 // The smallest total weight over all variant combinations that keep within T (no unavailable
 // resources), or infinity.
-double exhaustive_optimum(const PathProblem &p) {
+double exhaustive_optimum(const PathProblem& p) {
     double best = std::numeric_limits<double>::infinity();
     std::vector<std::size_t> pick(p.elements.size(), 0);
     for (;;) {
@@ -141,7 +141,7 @@ TEST(PathSolver, OptimalValueAgreesWithExhaustiveSearch) {
     for (int n = 0; n < 400; ++n) {
         PathProblem p = testing::random_path(rng, o);
         const double optimum = exhaustive_optimum(p);
-        const PathResult &r = solver.solve(p, q);
+        const PathResult& r = solver.solve(p, q);
         SCOPED_TRACE("case " + std::to_string(n));
         if (optimum == std::numeric_limits<double>::infinity()) {
             EXPECT_NE(r.iterationCode, PathCode::Success);
@@ -170,7 +170,7 @@ TEST(PathSolver, OptimalValueAgreesWithExhaustiveSearch) {
 TEST(PathSolver, CheapestVariantsThatFitGiveTheSumOfTheCheapestWeights) {
     PathProblem p = plain_path({{{5, 3}, {2, 4}, {9, 1}}, {{7, 2}, {3, 2}}, {{4, 0}}}, 10);
     PathSolver solver;
-    const PathResult &r = solver.solve(p, {});
+    const PathResult& r = solver.solve(p, {});
     EXPECT_EQ(r.iterationCode, PathCode::Success);
     EXPECT_EQ(r.phaseStates, 3 * 11 + 2);
     EXPECT_EQ(r.upperBound, 9 + 7 + 4);
@@ -188,7 +188,7 @@ TEST(PathSolver, TheFirstVariantWinsATie) {
 TEST(PathSolver, AThresholdThatNothingKeepsWithinEndsWithCode4Or3) {
     PathProblem p = plain_path({{{5, 3}, {2, 4}}, {{1, 2}}}, 4);
     PathSolver solver;
-    const PathResult &r = solver.solve(p, {});
+    const PathResult& r = solver.solve(p, {});
     EXPECT_EQ(r.iterationCode, PathCode::ExceedsUpperBound);
     EXPECT_GT(r.optimalValue, 1.1 * r.upperBound);
     EXPECT_TRUE(r.trace.empty());
@@ -197,7 +197,7 @@ TEST(PathSolver, AThresholdThatNothingKeepsWithinEndsWithCode4Or3) {
     few.iterationLimit = 10;
     few.stopCriterion = 0.001;
     few.stopCheckSparsity = 1;
-    const PathResult &limited = solver.solve(p, few);
+    const PathResult& limited = solver.solve(p, few);
     EXPECT_EQ(limited.iterationCode, PathCode::IterationLimit);
     EXPECT_EQ(limited.cycles, 10);
 }
@@ -222,7 +222,7 @@ TEST(PathSolver, ReusesItsBuffersAcrossPathsOfDifferentSizes) {
     for (int n = 0; n < 30; ++n) {
         PathProblem p = testing::random_path(rng, o);
         auto lit = solve_path_literally(p, {});
-        const PathResult &r = solver.solve(p, {});
+        const PathResult& r = solver.solve(p, {});
         EXPECT_EQ(bits(r.optimalValue), bits(lit.result.optimalValue));
         EXPECT_EQ(r.trace, lit.result.trace);
     }
@@ -249,7 +249,7 @@ TEST(ElapsedTime, FollowsTheAvailabilityIntervals) {
     const std::vector<AvailabilityInterval> finite = {{2, 5}, {8, 10}, {14, 20}};
     const std::vector<AvailabilityInterval> endless = {{2, 5}, {8, -1}};
     struct Case {
-        const std::vector<AvailabilityInterval> *intervals;
+        const std::vector<AvailabilityInterval>* intervals;
         int start, duration;
         bool noSuspend;
         std::int64_t expected;
@@ -265,7 +265,7 @@ TEST(ElapsedTime, FollowsTheAvailabilityIntervals) {
         {&endless, 3, 9, true, 14},          // the endless interval from 8 holds anything
         {&endless, 9, 9, true, 9},           // starting inside the endless one
     };
-    for (const Case &c : cases)
+    for (const Case& c : cases)
         EXPECT_EQ(elapsed_time(*c.intervals, c.start, c.duration, c.noSuspend), c.expected)
             << "start " << c.start << " duration " << c.duration << " noSuspend " << c.noSuspend;
 }

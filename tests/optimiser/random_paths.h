@@ -16,7 +16,7 @@ struct RandomPathOptions {
     bool unavailableResources = false;
 };
 
-inline PathProblem random_path(std::mt19937 &rng, const RandomPathOptions &o) {
+inline PathProblem random_path(std::mt19937& rng, const RandomPathOptions& o) {
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     PathProblem p;
     p.hasUnavailableResources = o.unavailableResources;
@@ -26,7 +26,7 @@ inline PathProblem random_path(std::mt19937 &rng, const RandomPathOptions &o) {
     for (int e = 0; e < E; ++e) {
         std::vector<PathVariant> vs(static_cast<std::size_t>(pick(1, o.maxVariants)));
         int lo = o.maxValue, hi = 0;
-        for (auto &v : vs) {
+        for (auto& v : vs) {
             v.value = pick(0, o.maxValue);
             v.weight = pick(0, 3) == 0 ? pick(1, 4) * 10.0 : pick(1, 200) * 0.5; // repeated weights tie
             if (categories > 0) {
@@ -72,7 +72,7 @@ inline PathProblem random_path(std::mt19937 &rng, const RandomPathOptions &o) {
     return p;
 }
 
-inline IterationParams random_params(std::mt19937 &rng) {
+inline IterationParams random_params(std::mt19937& rng) {
     IterationParams q;
     q.relaxationCoef = std::uniform_real_distribution<double>(0.5, 0.99)(rng);
     q.stopCriterion = std::uniform_real_distribution<double>(0.001, 0.1)(rng);

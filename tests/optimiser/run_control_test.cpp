@@ -19,7 +19,7 @@ using testing::block;
 using testing::chain_path;
 using testing::chains_task;
 
-const ShellTables &shell() {
+const ShellTables& shell() {
     static const ShellTables s = testing::naming_shell();
     return s;
 }
@@ -31,7 +31,7 @@ struct Workplace {
         for (auto f : {ws.data(), ws.solving(), ws.system()})
             std::filesystem::create_directories(f);
     }
-    void put_input(const std::string &code, const std::vector<std::uint8_t> &bytes) const {
+    void put_input(const std::string& code, const std::vector<std::uint8_t>& bytes) const {
         write_file_atomically(ws.solving() / ("zep_" + code + "_in.dat"), bytes);
     }
     RunSetup setup() const {
@@ -52,13 +52,13 @@ SolverInput small_task() {
 
 struct Lines : RunListener {
     std::vector<std::string> all;
-    void report_line(int line, const std::string &text) override {
+    void report_line(int line, const std::string& text) override {
         if (!text.empty())
             all.push_back(text);
     }
-    void error_line(const std::string &text) override { all.push_back("! " + text); }
-    void task_started(const std::string &, const std::string &text) override { all.push_back(text); }
-    void task_finished(const std::string &, const std::string &text) override { all.push_back(text); }
+    void error_line(const std::string& text) override { all.push_back("! " + text); }
+    void task_started(const std::string&, const std::string& text) override { all.push_back(text); }
+    void task_finished(const std::string&, const std::string& text) override { all.push_back(text); }
 };
 
 TEST(RunTask, WritesTheSolutionOfATaskWithItsHeader) {
@@ -105,7 +105,7 @@ TEST(RunTask, ARefusedTaskGetsAFileOfZerosWithItsMessage) {
     EXPECT_EQ(s.status, (std::vector<std::int32_t>{0, 0}));
     for (int k = 0; k < 2; ++k) {
         EXPECT_EQ(s.cycleCounts[k], std::vector<std::int32_t>(11, 0));
-        for (const auto &chain : s.variantChoice[k])
+        for (const auto& chain : s.variantChoice[k])
             for (std::int32_t v : chain)
                 EXPECT_EQ(v, 0);
         EXPECT_EQ(s.chainTimes[k], std::vector<double>(11, 0.0));
@@ -119,23 +119,23 @@ TEST(RunTask, ARefusedTaskGetsAFileOfZerosWithItsMessage) {
 TEST(RunTask, TheRunChecksRefuseInTheirOrderWithTheirValues) {
     RunTexts t{shell(), "X", ','};
     struct Case {
-        const char *name;
-        std::function<void(SolverHeader &, IterationParams &)> spoil;
+        const char* name;
+        std::function<void(SolverHeader&, IterationParams&)> spoil;
         std::string message;
     };
     const Case cases[] = {
-        {"chains", [](SolverHeader &h, IterationParams &) { h.chainCount = 0; }, "T368 0."},
-        {"minimised parameter", [](SolverHeader &h, IterationParams &) { h.minimisedParam = 2; }, "T366 2."},
-        {"tact", [](SolverHeader &h, IterationParams &) { h.scaledTact = 2e6; }, "T361 2000000,000."},
-        {"thresholds", [](SolverHeader &h, IterationParams &) { h.thresholdCount = 11; }, "T367 2 T466 11."},
-        {"ОКР", [](SolverHeader &, IterationParams &p) { p.relaxationCoef = 0.05; },
+        {"chains", [](SolverHeader& h, IterationParams&) { h.chainCount = 0; }, "T368 0."},
+        {"minimised parameter", [](SolverHeader& h, IterationParams&) { h.minimisedParam = 2; }, "T366 2."},
+        {"tact", [](SolverHeader& h, IterationParams&) { h.scaledTact = 2e6; }, "T361 2000000,000."},
+        {"thresholds", [](SolverHeader& h, IterationParams&) { h.thresholdCount = 11; }, "T367 2 T466 11."},
+        {"ОКР", [](SolverHeader&, IterationParams& p) { p.relaxationCoef = 0.05; },
          "T364 0,050 (< 0,1 T1 >= 1,0)."},
-        {"КР", [](SolverHeader &, IterationParams &p) { p.stopCheckSparsity = 0; }, "T362 0 (< 1)."},
-        {"ЛЧИ", [](SolverHeader &, IterationParams &p) { p.iterationLimit = 9; }, "T365 9 (< 10)."},
-        {"КО", [](SolverHeader &, IterationParams &p) { p.stopCriterion = 0.2; },
+        {"КР", [](SolverHeader&, IterationParams& p) { p.stopCheckSparsity = 0; }, "T362 0 (< 1)."},
+        {"ЛЧИ", [](SolverHeader&, IterationParams& p) { p.iterationLimit = 9; }, "T365 9 (< 10)."},
+        {"КО", [](SolverHeader&, IterationParams& p) { p.stopCriterion = 0.2; },
          "T363 0,200 (< 0,001 T1 > 0,1)."},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         SolverHeader h = small_task().header;
         IterationParams p;
         c.spoil(h, p);
@@ -162,10 +162,10 @@ TEST(RunTask, ABatchOfThreeWithOneBadTaskWritesThreeFiles) {
     ASSERT_EQ(names,
               (std::vector<std::string>{"zep_AAA001_in.dat", "zep_AAA002_in.dat", "zep_AAA003_in.dat"}));
     std::vector<bool> refused;
-    for (const std::string &name : names)
+    for (const std::string& name : names)
         refused.push_back(run_task(w.setup(), task_code_of_input(name)).refused);
     EXPECT_EQ(refused, (std::vector<bool>{false, true, false}));
-    for (const char *code : {"AAA001", "AAA002", "AAA003"})
+    for (const char* code : {"AAA001", "AAA002", "AAA003"})
         EXPECT_TRUE(std::filesystem::exists(w.ws.solving() / ("zep_" + std::string(code) + "_out.dat")))
             << code;
 }
@@ -208,7 +208,7 @@ TEST(ParameterEntry, RefusesOutOfRangeValuesInOrderAndPassesTheDefaults) {
         int field;
         std::string warning;
     };
-    auto with = [](int field, const std::string &text) {
+    auto with = [](int field, const std::string& text) {
         ParameterTexts t;
         (field == 0   ? t.relaxationCoef
          : field == 1 ? t.stopCriterion
@@ -230,7 +230,7 @@ TEST(ParameterEntry, RefusesOutOfRangeValuesInOrderAndPassesTheDefaults) {
         {with(3, "9"), 3, "T421."},
         {with(3, "10"), -1, ""},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         ParameterEntry e = enter_parameters(c.typed, ',', shell());
         EXPECT_EQ(e.field, c.field) << c.typed.relaxationCoef << " " << c.typed.stopCriterion;
         EXPECT_EQ(e.warning, c.warning);

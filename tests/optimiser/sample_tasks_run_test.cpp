@@ -8,7 +8,7 @@
 namespace zep {
 namespace {
 
-SolvedTask solve(const TaskRecord &rec) {
+SolvedTask solve(const TaskRecord& rec) {
     static const ShellTables shell = testing::naming_shell();
     RunTexts texts{shell, rec.header.taskCode, ','};
     return solve_input(encode_solver_input(rec, "Shell (ZEP 2.2).rus"),
@@ -18,12 +18,12 @@ SolvedTask solve(const TaskRecord &rec) {
 TEST(SampleTasks, ADecomposedTaskIsSolvedForEveryThreshold) {
     SolvedTask t = solve(test::decomposed_task());
     ASSERT_FALSE(t.refusal) << *t.refusal;
-    const Solution &s = t.solution;
+    const Solution& s = t.solution;
     EXPECT_EQ(s.status, (std::vector<std::int32_t>{1, 1}));
     for (int k = 0; k < 2; ++k) {
         // Every operation of the three chains has a variant: the bypass and the operations under the
         // subgraph through the chosen level.
-        for (const auto &chain : s.variantChoice[k])
+        for (const auto& chain : s.variantChoice[k])
             for (std::int32_t v : chain)
                 EXPECT_GE(v, 1);
         EXPECT_GT(s.graphTimes[k], 0);

@@ -42,7 +42,7 @@ TEST(SecondLevelSearch, FeasibilityAllowsOneTenThousandthOverTheCostThreshold) {
 }
 
 struct WalkCase {
-    const char *name;
+    const char* name;
     std::vector<bool> feasible; // per probe
     Step end;
     std::vector<int> probes; // thresholds probed, in order
@@ -79,7 +79,7 @@ TEST(SecondLevelSearch, WalksByTheStepUntilFeasibilityFlipsOrABoundOrTheLimit) {
          {150, 175, 163, 169, 179, 189, 199},
          7},
     };
-    for (const WalkCase &c : cases) {
+    for (const WalkCase& c : cases) {
         SCOPED_TRACE(c.name);
         SecondLevelSearch search(100, 200, 10, c.limit, kLimit);
         std::vector<int> probed;

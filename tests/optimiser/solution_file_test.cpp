@@ -14,7 +14,7 @@ SolutionShape three_chains(bool unavailable = false) {
     return {2, {2, 1, 4}, unavailable};
 }
 
-Solution filled(const SolutionShape &shape) {
+Solution filled(const SolutionShape& shape) {
     Solution s = empty_solution(shape);
     s.header.infoLines[0] = "Организация: отдел планирования проектов и программ";
     s.header.infoLines[1] = "Dept";
@@ -105,7 +105,7 @@ TEST(SolutionFile, AFileThatDoesNotMatchItsTaskIsRefusedWithItsName) {
         try {
             decode_solution(cut, shape, "zep_ABC123_out.dat");
             ADD_FAILURE() << "accepted " << size << " bytes";
-        } catch (const FileFormatError &e) {
+        } catch (const FileFormatError& e) {
             EXPECT_NE(std::string(e.what()).find("zep_ABC123_out.dat"), std::string::npos);
         }
     }

@@ -9,9 +9,9 @@
 
 namespace zep::testing {
 
-inline std::vector<std::uint8_t> solver_input_bytes(const SolverInput &in) {
+inline std::vector<std::uint8_t> solver_input_bytes(const SolverInput& in) {
     ByteWriter w;
-    const SolverHeader &h = in.header;
+    const SolverHeader& h = in.header;
     w.i32(h.chainCount);
     w.i32(h.nestedChainCount);
     w.i32(h.minimisedParam);
@@ -32,64 +32,64 @@ inline std::vector<std::uint8_t> solver_input_bytes(const SolverInput &in) {
         w.i32(n);
     for (int n : in.chainsPerSubgraph)
         w.i32(n);
-    auto elements = [&](const std::vector<SolverPath> &paths) {
-        for (const SolverPath &p : paths)
-            for (const PathElement &e : p.elements) {
+    auto elements = [&](const std::vector<SolverPath>& paths) {
+        for (const SolverPath& p : paths)
+            for (const PathElement& e : p.elements) {
                 w.i32(e.chain);
                 w.i32(e.op);
                 w.i32(e.count);
             }
     };
-    auto blocks = [&](const std::vector<SolverPath> &paths) {
-        for (const SolverPath &p : paths)
-            for (const auto &block : p.variants)
-                for (const VariantOut &v : block) {
+    auto blocks = [&](const std::vector<SolverPath>& paths) {
+        for (const SolverPath& p : paths)
+            for (const auto& block : p.variants)
+                for (const VariantOut& v : block) {
                     w.f64(v.time);
                     w.f64(v.cost);
                     w.i32(v.discretised);
                     w.zeros(4);
                 }
     };
-    for (const auto &paths : in.subgraphPaths)
-        for (const SolverPath &p : paths)
+    for (const auto& paths : in.subgraphPaths)
+        for (const SolverPath& p : paths)
             w.i32(static_cast<int>(p.elements.size()));
-    for (const auto &paths : in.subgraphPaths)
+    for (const auto& paths : in.subgraphPaths)
         elements(paths);
-    for (const auto &paths : in.subgraphPaths)
+    for (const auto& paths : in.subgraphPaths)
         blocks(paths);
-    for (const SolverPath &p : in.topPaths)
+    for (const SolverPath& p : in.topPaths)
         w.i32(static_cast<int>(p.elements.size()));
     elements(in.topPaths);
     blocks(in.topPaths);
     for (int t : in.thresholds)
         w.i32(t);
     if (h.subgraphCount > 0) {
-        for (const SubgraphSolverRec &s : in.subgraphs) {
+        for (const SubgraphSolverRec& s : in.subgraphs) {
             w.f64(s.costBase);
             w.i32(s.levelCount);
             w.i32(s.refCount);
         }
-        for (const auto &refs : in.subgraphRefs)
-            for (const SubgraphRef &r : refs) {
+        for (const auto& refs : in.subgraphRefs)
+            for (const SubgraphRef& r : refs) {
                 w.i32(r.owner);
                 w.i32(r.pathIndex);
                 w.i32(r.elementIndex);
             }
-        for (const auto &levels : in.timeLevels)
+        for (const auto& levels : in.timeLevels)
             for (int l : levels)
                 w.i32(l);
     }
     if (h.hasUnavailableResources == 1) {
-        for (const auto &c : in.intervalTacts)
+        for (const auto& c : in.intervalTacts)
             w.i32(static_cast<int>(c.size()));
-        for (const auto &c : in.intervalTacts)
+        for (const auto& c : in.intervalTacts)
             for (auto [s, f] : c) {
                 w.i32(s);
                 w.i32(f);
             }
-        for (const auto &path : in.variantResources)
-            for (const auto &element : path)
-                for (const VariantResource &r : element) {
+        for (const auto& path : in.variantResources)
+            for (const auto& element : path)
+                for (const VariantResource& r : element) {
                     w.i32(r.resourceCategory);
                     w.i32(r.noSuspend);
                 }
@@ -115,12 +115,12 @@ inline SolverPath chain_path(int chain, std::vector<std::vector<VariantOut>> blo
 // A task of ordinary chains only (one top-level path per chain), cost minimised.
 inline SolverInput chains_task(std::vector<SolverPath> paths, std::vector<int> thresholds) {
     SolverInput in;
-    SolverHeader &h = in.header;
+    SolverHeader& h = in.header;
     h.chainCount = static_cast<int>(paths.size());
     h.scaledTact = 1;
     h.scaledLevelTact = 1;
     h.thresholdCount = static_cast<int>(thresholds.size());
-    for (const SolverPath &p : paths)
+    for (const SolverPath& p : paths)
         in.opCounts.push_back(static_cast<int>(p.elements.size()));
     in.chainsPerSubgraph = {static_cast<int>(paths.size())};
     in.topPaths = std::move(paths);

@@ -16,7 +16,7 @@ using testing::block;
 using testing::chain_path;
 using testing::chains_task;
 
-const ShellTables &shell() {
+const ShellTables& shell() {
     static const ShellTables s = testing::naming_shell();
     return s;
 }
@@ -25,12 +25,12 @@ struct Recorder : RunReporter {
     std::vector<std::pair<int, std::string>> lines;
     std::vector<std::string> errors;
     int cycles = 0;
-    void report_line(int line, const std::string &text) override { lines.emplace_back(line, text); }
-    void error_line(const std::string &text) override { errors.push_back(text); }
-    void cycle_progress(const RunPosition &, std::int32_t) override { ++cycles; }
+    void report_line(int line, const std::string& text) override { lines.emplace_back(line, text); }
+    void error_line(const std::string& text) override { errors.push_back(text); }
+    void cycle_progress(const RunPosition&, std::int32_t) override { ++cycles; }
 };
 
-TaskOptimisation optimise(const SolverInput &in, unsigned threads = 1, RunReporter *r = nullptr) {
+TaskOptimisation optimise(const SolverInput& in, unsigned threads = 1, RunReporter* r = nullptr) {
     RunTexts texts{shell(), "ABC123", ','};
     OptimiserOptions o;
     o.threads = threads;
@@ -46,7 +46,7 @@ SolverInput two_chains(std::vector<int> thresholds) {
 
 TEST(TaskOptimiser, SolvesEveryThresholdAndStoresChoicesCountsAndTimes) {
     TaskOptimisation r = optimise(two_chains({7, 4}));
-    const Solution &s = r.solution;
+    const Solution& s = r.solution;
     EXPECT_EQ(r.runsPerformed, 2);
     EXPECT_EQ(r.maxPhaseStates, 2 * 8 + 2);
     EXPECT_EQ(s.status, (std::vector<std::int32_t>{1, 1}));
@@ -104,7 +104,7 @@ TEST(TaskOptimiser, ReportsTheLinesOfEveryPathInOrder) {
 // the bypass is nested subgraph 1 with two time levels.
 SolverInput bypass_task() {
     SolverInput in;
-    SolverHeader &h = in.header;
+    SolverHeader& h = in.header;
     h.chainCount = 2;
     h.nestedChainCount = 1;
     h.scaledTact = 1;
@@ -132,7 +132,7 @@ SolverInput bypass_task() {
 TEST(TaskOptimiser, SolvesNestedSubgraphLevelsAndFeedsThemToTheWholeGraph) {
     Recorder rec;
     TaskOptimisation r = optimise(bypass_task(), 1, &rec);
-    const Solution &s = r.solution;
+    const Solution& s = r.solution;
     EXPECT_EQ(s.status, (std::vector<std::int32_t>{1, 1}));
     // Level 1 (7 tacts): op 1.2 takes 6 (cost 10); chain 2 takes 4 + 3 (cost 11): time 7, cost 21.
     // Level 2 (4 tacts): op 1.2 takes 3 (20); chain 2 takes 2 + 1 (23): time 3, cost 43.
@@ -149,7 +149,7 @@ TEST(TaskOptimiser, SolvesNestedSubgraphLevelsAndFeedsThemToTheWholeGraph) {
             EXPECT_GT(s.cycleCounts[k][c], 0);
     // Messages of a task with subgraphs carry the position of the subgraph among all.
     bool subgraphLine = false;
-    for (const auto &[n, text] : rec.lines)
+    for (const auto& [n, text] : rec.lines)
         subgraphLine |= n == 4 && text == "4. T134 2T87 T159 2 T38 1T168 2 T158.T300";
     EXPECT_TRUE(subgraphLine);
 }
@@ -177,9 +177,9 @@ TEST(TaskOptimiser, ThresholdRunsSideBySideGiveWhatOneAfterAnotherGives) {
         for (int c = 1; c <= chains; ++c) {
             PathProblem p = testing::random_path(rng, o);
             std::vector<std::vector<VariantOut>> blocks;
-            for (const auto &vs : p.elements) {
+            for (const auto& vs : p.elements) {
                 std::vector<VariantOut> b;
-                for (const PathVariant &v : vs)
+                for (const PathVariant& v : vs)
                     b.push_back({v.value * 1.5, v.weight, v.value});
                 blocks.push_back(b);
             }

@@ -26,7 +26,7 @@ TEST(ShellFile, RussianExtensionRuleIsByteForByte) {
     struct Case {
         const char* ext;
         bool russian;
-    } cases[] = {{"rus", true}, {"Rus", true}, {"рус", true}, {"Рус", true},
+    } cases[] = {{"rus", true},  {"Rus", true},  {"рус", true},  {"Рус", true},
                  {"RUS", false}, {"rUs", false}, {"РУС", false}, {"eng", false}};
     for (const auto& c : cases)
         EXPECT_EQ(is_russian_extension(c.ext), c.russian) << c.ext;
@@ -44,7 +44,8 @@ TEST(ShellFile, RoundTripWithAndWithoutTheExtraLabelRecord) {
         EXPECT_EQ(read_shell_display_name(path), "rus Русский");
     }
     // The Russian file carries one more record per label: 4 + 1 + 4 ("note") and 4 + 1 + 0.
-    EXPECT_EQ(std::filesystem::file_size(dir / "shell.rus"), std::filesystem::file_size(dir / "shell.eng") + 14);
+    EXPECT_EQ(std::filesystem::file_size(dir / "shell.rus"),
+              std::filesystem::file_size(dir / "shell.eng") + 14);
 }
 
 TEST(ShellFile, ExactBytesOfHeadCountsAndAnEmptyString) {

@@ -35,11 +35,11 @@ TEST(ShellSource, EveryProblemIsReportedWithFileAndLine) {
     auto f = write(dir, "bad.txt",
                    "name = eng English\n"
                    "text 1 = one\n"
-                   "text 1 = again\n"                      // line 3: twice
-                   "label 0 = much too long a label\n"     // line 4: over 15
-                   "text 2 = ✓\n"                          // line 5: outside the code page
-                   "extra 0 = x\n"                         // line 6: not a Russian shell
-                   "bogus 3 = y\n");                       // line 7
+                   "text 1 = again\n"                  // line 3: twice
+                   "label 0 = much too long a label\n" // line 4: over 15
+                   "text 2 = ✓\n"                      // line 5: outside the code page
+                   "extra 0 = x\n"                     // line 6: not a Russian shell
+                   "bogus 3 = y\n");                   // line 7
     try {
         compile_shell_sources({f}, "eng", true);
         FAIL();

@@ -41,9 +41,9 @@ TEST(TaskRegister, EntryImageHasTheFieldsAtTheirOffsets) {
     const std::uint8_t* e = bytes.data() + 48;
     EXPECT_EQ(e[0], 6);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(e + 1), 6), "PLAN01");
-    EXPECT_EQ(e[7], 7);                              // name length
-    EXPECT_EQ(e[8], 0xCF);                           // "П" in Windows-1251
-    EXPECT_EQ(e[80], 1);                             // status
+    EXPECT_EQ(e[7], 7);    // name length
+    EXPECT_EQ(e[8], 0xCF); // "П" in Windows-1251
+    EXPECT_EQ(e[80], 1);   // status
     double created, unloaded, solved;
     std::memcpy(&created, e + 88, 8);
     std::memcpy(&unloaded, e + 104, 8);

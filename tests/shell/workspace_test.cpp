@@ -56,7 +56,8 @@ TEST(Workspace, SolvingInputNeedsTheFullPattern) {
 }
 
 TEST(Workspace, CommandLineShellChoice) {
-    std::vector<ShellFileRef> shells = {{"Shell (ZEP 2.2).eng", "eng", {}}, {"Shell (ZEP 2.2).rus", "rus", {}}};
+    std::vector<ShellFileRef> shells = {{"Shell (ZEP 2.2).eng", "eng", {}},
+                                        {"Shell (ZEP 2.2).rus", "rus", {}}};
     EXPECT_EQ(choose_shell(shells, std::string("rus"), "en")->extension, "rus");
     EXPECT_FALSE(choose_shell(shells, std::string("deu"), "en").has_value());
     EXPECT_EQ(choose_shell(shells, std::nullopt, "ru")->extension, "rus");

@@ -49,7 +49,7 @@ TEST(GrossDuration, WorksOnlyInsideTheAvailabilityIntervals) {
     const std::vector<ResourceInterval> three = {{0, 10, 0, 0}, {20, 30, 0, 0}, {40, -1, 0, 0}};
     const std::vector<ResourceInterval> one = {{0, 10, 0, 0}};
     struct Case {
-        const std::vector<ResourceInterval> *intervals;
+        const std::vector<ResourceInterval>* intervals;
         double start, net;
         bool maySuspend;
         std::optional<double> gross;
@@ -64,20 +64,20 @@ TEST(GrossDuration, WorksOnlyInsideTheAvailabilityIntervals) {
         {&one, 10, 1, true, std::nullopt}, // every interval over at the start
         {&one, 5, 6, false, std::nullopt}, {&one, 5, 6, true, std::nullopt},
     };
-    for (const Case &c : cases)
+    for (const Case& c : cases)
         EXPECT_EQ(gross_duration(*c.intervals, c.start, c.net, c.maySuspend), c.gross)
             << c.start << " " << c.net << " " << c.maySuspend;
 }
 
 // One chain, one resource category with the given intervals; variants (time, cost, noSuspend).
-TaskRecord with_resources(const std::vector<ResourceInterval> &intervals,
-                          const std::vector<std::vector<std::tuple<double, double, int>>> &ops) {
+TaskRecord with_resources(const std::vector<ResourceInterval>& intervals,
+                          const std::vector<std::vector<std::tuple<double, double, int>>>& ops) {
     TaskRecord rec = make_graph({static_cast<int>(ops.size())});
     rec.header.hasUnavailableResources = 1;
     rec.header.resourceCategoryCount = 1;
     rec.resourceIntervals = {intervals};
     for (std::size_t k = 0; k < ops.size(); ++k) {
-        OperationRec &op = rec.chains[0].operations[k];
+        OperationRec& op = rec.chains[0].operations[k];
         op.variants.clear();
         for (auto [t, c, noSuspend] : ops[k])
             op.variants.push_back({"v", 1, noSuspend, t, c});
@@ -104,14 +104,14 @@ TEST(CalcBounds, OperationThatNoIntervalCanHoldIsReported) {
     struct Case {
         std::vector<ResourceInterval> intervals;
         std::vector<std::vector<std::tuple<double, double, int>>> ops;
-        const char *message;
+        const char* message;
     } cases[] = {
         // A non-suspendable net time of 12 in an interval of 10.
         {{{0, 10, 0, 0}}, {{{12, 1, 1}}}, "t273 1 t31 1."},
         // Operation 2 starts at 5, after the only interval is over.
         {{{0, 5, 0, 0}}, {{{5, 1, 0}}, {{1, 1, 0}}}, "t273 2 t31 1."},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         TaskRecord rec = with_resources(c.intervals, c.ops);
         const PrepOutcome out = CalcBounds(rec, test::numbered_texts());
         EXPECT_FALSE(out.ok);

@@ -12,9 +12,9 @@ namespace {
 
 using test::make_graph;
 
-std::vector<double> times(const OperationRec &op) {
+std::vector<double> times(const OperationRec& op) {
     std::vector<double> t;
-    for (const VariantRec &v : op.variants)
+    for (const VariantRec& v : op.variants)
         t.push_back(v.time);
     return t;
 }
@@ -29,7 +29,7 @@ TEST(ModBase, BestVariantComesFirstAndTheFirstOfEqualOnesWins) {
         {2, {{5, 4}, {3, 2}, {2, 1}, {4, 1}}, {2, 3, 5, 4}},
         {1, {{1, 9}, {2, 1}}, {1, 2}}, // already first
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         TaskRecord rec = make_graph({1});
         rec.header.criticalConversionMode = c.mode;
         test::set_variants(rec, 1, 1, c.variants);
@@ -56,7 +56,7 @@ TEST(ConvertToCritical, SharedOperationsOutsideTheBranchPointsKeepTheirBestVaria
     const int converted = ConvertToCritical(rec);
     EXPECT_EQ(converted, 4);
     for (int k : {0, 1, 3, 4}) {
-        const OperationRec &op = rec.chains[0].operations[k];
+        const OperationRec& op = rec.chains[0].operations[k];
         EXPECT_EQ(op.variantCount, 1);
         ASSERT_EQ(op.variants.size(), 1u);
         EXPECT_EQ(op.variants[0].cost, 9);

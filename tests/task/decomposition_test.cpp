@@ -18,10 +18,10 @@ using test::make_graph;
 using Ops = std::vector<std::pair<int, int>>;
 
 // Decomposes by the subgraph numbers the chains were built with.
-void decompose(TaskRecord &rec) {
+void decompose(TaskRecord& rec) {
     rec.header.decompositionMode = 1;
     rec.workingSubgraphCount = 0;
-    for (const ChainRec &ch : rec.chains)
+    for (const ChainRec& ch : rec.chains)
         rec.workingSubgraphCount = std::max(rec.workingSubgraphCount, ch.subgraphNo);
     ASSERT_FALSE(check_numbering_rules(rec).has_value());
     Decomp1(rec);
@@ -48,7 +48,7 @@ TEST(Decomposition, SubgraphPathsHoldTheOperationsOwnNumbers) {
     EXPECT_EQ(rec.subgraphSpans[0].firstOp, 2);
     EXPECT_EQ(rec.subgraphSpans[0].lastOp, 4);
     // Members carry coordinates relative to the span ...
-    const auto &members = rec.subgraphMembers[0];
+    const auto& members = rec.subgraphMembers[0];
     ASSERT_EQ(members.size(), 3u);
     EXPECT_EQ(members[0].opCount, 3);
     EXPECT_EQ(members[2].fromOp, 2);
@@ -66,7 +66,7 @@ TEST(Decomposition, SubgraphSpanningFromOperationTwoGetsTheBoundsOfTheOperations
     decompose(rec);
     ASSERT_TRUE(Decomp2(rec, test::numbered_texts()).ok);
 
-    const SubgraphSummary &s = rec.subgraphSummaries[0];
+    const SubgraphSummary& s = rec.subgraphSummaries[0];
     // Base span: operations 2..4 of chain 1, times 2+3+4 to 20+30+40, costs 2+3+4 to 200+300+400.
     // Chain 2: 8 and 14. Chain 3: operation 2 of chain 1 taken over (first-variant cost 200 into the
     // base cost), then its own operation.
@@ -131,11 +131,11 @@ TEST(Decomposition, OuterSubgraphCountsAnInnerOneByItsSummary) {
     decompose(rec);
     ASSERT_TRUE(Decomp2(rec, test::numbered_texts()).ok);
 
-    const SubgraphSummary &inner = rec.subgraphSummaries[0];
+    const SubgraphSummary& inner = rec.subgraphSummaries[0];
     EXPECT_DOUBLE_EQ(inner.timeMin, 2);     // operation 2 of chain 2, or chain 3: max(2, 1)
     EXPECT_DOUBLE_EQ(inner.timeMax, 4);     // max(4, 3)
     EXPECT_DOUBLE_EQ(inner.costMin, 3 + 6); // both members own their operation
-    const SubgraphSummary &outer = rec.subgraphSummaries[1];
+    const SubgraphSummary& outer = rec.subgraphSummaries[1];
     // Member 0 of the outer subgraph: operation 2 of chain 1 (time 1). Member 1: chain 2 as
     // 1, [inner], 1.
     EXPECT_DOUBLE_EQ(outer.timeMin, 1 + 2 + 1);

@@ -33,7 +33,7 @@ TEST(CalcDiscrete, PhaseStateEstimateOfExactly20000IsAccepted) {
         {10, 1998, 19992, true},
         {10, 1999, 20002, false},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         TaskRecord rec = make_graph({c.elements});
         test::set_variants(rec, 1, 1, {{c.upperTacts - (c.elements - 1), 1}});
         rec = bounded(rec);
@@ -121,7 +121,7 @@ TEST(CalcDiscrete, LevelTactFollowsTheCostWhenTheCostIsDiscretised) {
         {5, 100, 1.0}, // below 1: the floor
         {5, 0, 1.0},   // no cost at all: the floor rather than a division by zero
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         TaskRecord rec = make_graph({1});
         rec.header.minimisedParam = 1;
         test::set_variants(rec, 1, 1, {{c.time, c.cost}});

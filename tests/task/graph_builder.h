@@ -14,7 +14,7 @@ struct Nested {
     int subgraphNo = 0;
 };
 
-inline TaskRecord make_graph(const std::vector<int> &ordinaryOps, const std::vector<Nested> &nested = {}) {
+inline TaskRecord make_graph(const std::vector<int>& ordinaryOps, const std::vector<Nested>& nested = {}) {
     TaskRecord rec;
     auto addChain = [&](int opCount) {
         ChainRec ch;
@@ -32,8 +32,8 @@ inline TaskRecord make_graph(const std::vector<int> &ordinaryOps, const std::vec
     };
     for (int n : ordinaryOps)
         addChain(n);
-    for (const Nested &n : nested) {
-        ChainRec *ch = addChain(n.opCount);
+    for (const Nested& n : nested) {
+        ChainRec* ch = addChain(n.opCount);
         ch->fromChain = n.fromChain;
         ch->fromOp = n.fromOp;
         ch->toChain = n.toChain;
@@ -51,9 +51,9 @@ inline TaskRecord make_graph(const std::vector<int> &ordinaryOps, const std::vec
 }
 
 // The variants (time, cost) of operation `op` of chain `chain` (numbers from 1).
-inline void set_variants(TaskRecord &rec, int chain, int op,
-                         const std::vector<std::pair<double, double>> &tc) {
-    OperationRec &o = rec.chains[chain - 1].operations[op - 1];
+inline void set_variants(TaskRecord& rec, int chain, int op,
+                         const std::vector<std::pair<double, double>>& tc) {
+    OperationRec& o = rec.chains[chain - 1].operations[op - 1];
     o.variants.clear();
     for (auto [t, c] : tc)
         o.variants.push_back({"v", 0, 0, t, c});
@@ -61,7 +61,7 @@ inline void set_variants(TaskRecord &rec, int chain, int op,
 }
 
 // Every operation of the graph with `count` variants (count 1: as built).
-inline void set_variant_counts(TaskRecord &rec, int count) {
+inline void set_variant_counts(TaskRecord& rec, int count) {
     for (std::size_t c = 0; c < rec.chains.size(); ++c)
         for (std::size_t o = 0; o < rec.chains[c].operations.size(); ++o) {
             std::vector<std::pair<double, double>> tc;
@@ -72,9 +72,9 @@ inline void set_variant_counts(TaskRecord &rec, int count) {
 }
 
 // The (chain, op) pairs of a path, for comparing with a table.
-inline std::vector<std::pair<int, int>> chain_ops(const PathInfo &path) {
+inline std::vector<std::pair<int, int>> chain_ops(const PathInfo& path) {
     std::vector<std::pair<int, int>> out;
-    for (const PathElement &e : path.elements)
+    for (const PathElement& e : path.elements)
         out.push_back({e.chain, e.op});
     return out;
 }

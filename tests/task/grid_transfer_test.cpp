@@ -129,8 +129,9 @@ TEST(SaveToRec, RefusalsKeepEarlierRowsAndNameTheVariant) {
     };
     for (const auto& c : cases) {
         TaskRecord rec = one_operation_record(4, c.withResources);
-        std::vector<std::string> good = c.withResources ? std::vector<std::string>{"", "ok", "1", "", "7", "8"}
-                                                        : std::vector<std::string>{"", "ok", "7", "8"};
+        std::vector<std::string> good = c.withResources
+                                            ? std::vector<std::string>{"", "ok", "1", "", "7", "8"}
+                                            : std::vector<std::string>{"", "ok", "7", "8"};
         CellTable grid = {good, good, c.badRow, good};
         GridTransferResult r = SaveToRec(rec, 0, 1, grid, shell, ',');
         EXPECT_FALSE(r.ok) << c.what;

@@ -16,7 +16,7 @@ TEST(FVer, ShapeOfACandidate) {
     // Chains 2 and 3 both hang on chain 1 (group A only).
     const TaskRecord siblings = make_graph({3}, {{1, 1, 2, 1, 2}, {1, 1, 3, 1, 3}});
     struct Case {
-        const TaskRecord *rec;
+        const TaskRecord* rec;
         std::vector<int> candidate;
         bool shape;
     } cases[] = {
@@ -27,7 +27,7 @@ TEST(FVer, ShapeOfACandidate) {
         {&siblings, {2, 1}, true},  {&siblings, {3, 1}, false}, // number 2 unused
         {&siblings, {0, 2}, false},
     };
-    for (const Case &c : cases)
+    for (const Case& c : cases)
         EXPECT_EQ(fVer(*c.rec, c.candidate), c.shape) << c.candidate[0] << "," << c.candidate[1];
 }
 
@@ -57,7 +57,7 @@ TEST(PVer, EachRuleRefusesItsNumbering) {
         {{5}, {{1, 1, 1, 1, 2}, {1, 1, 4, 1, 5}}, {1, 1}, NumberingRule::CrossingOrder},
         {{5}, {{1, 1, 1, 1, 2}, {1, 1, 4, 1, 5}}, {2, 1}, std::nullopt},
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         TaskRecord rec = make_graph(c.ordinary, c.nested);
         rec.header.decompositionMode = 1;
         const NumberingVerdict verdict = pVer(rec, c.candidate);

@@ -23,7 +23,7 @@ TaskRecord automatic(TaskRecord rec, int allowed) {
     return rec;
 }
 
-std::vector<int> numbers_in_chains(const TaskRecord &rec) {
+std::vector<int> numbers_in_chains(const TaskRecord& rec) {
     std::vector<int> out;
     for (int i = rec.ordinaryChainCount(); i < rec.workingChainCount; ++i)
         out.push_back(rec.chains[i].subgraphNo);

@@ -18,12 +18,12 @@ TEST(UnrollPaths, NestedChainTakesOverItsParentsOperationsAroundItsOwn) {
     TaskRecord rec = make_graph({5}, {{2, 1, 2, 1, 4}});
     UnrollPaths(rec);
 
-    const PathInfo &ordinary = rec.chainPaths[0];
+    const PathInfo& ordinary = rec.chainPaths[0];
     EXPECT_EQ(chain_ops(ordinary), (Ops{{1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}}));
     EXPECT_EQ(ordinary.prefixLength, 0);
     EXPECT_EQ(ordinary.suffixLength, 0);
 
-    const PathInfo &nested = rec.chainPaths[1];
+    const PathInfo& nested = rec.chainPaths[1];
     EXPECT_EQ(chain_ops(nested), (Ops{{1, 1}, {2, 1}, {2, 2}, {1, 5}}));
     EXPECT_EQ(nested.prefixLength, 1);
     EXPECT_EQ(nested.suffixLength, 1);
@@ -62,7 +62,7 @@ TEST(UnrollPaths, TopLevelPathsDecideWhetherTheCostIsDiscretised) {
         {0, 1, 1, 1, 0, false}, // cost minimised: the time stays discretised
         {1, 0, 1, 2, 0, true},  // without decomposition a subgraph number means nothing
     };
-    for (const Case &c : cases) {
+    for (const Case& c : cases) {
         TaskRecord rec = make_graph({3}, {{1, 1, 2, 1, 2, c.subgraphNo}});
         rec.header.minimisedParam = c.minimised;
         rec.header.decompositionMode = c.decomposition;

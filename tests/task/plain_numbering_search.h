@@ -9,7 +9,7 @@
 
 namespace zep::test {
 
-inline NumberingSearchResult plain_numbering_search(TaskRecord &rec) {
+inline NumberingSearchResult plain_numbering_search(TaskRecord& rec) {
     const std::vector<NumberingLimit> limits = leader_limits(rec);
     const int n = rec.workingNestedChainCount;
     const int allowed = rec.header.allowedSubgraphCount;

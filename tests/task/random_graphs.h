@@ -8,7 +8,7 @@
 
 namespace zep::test {
 
-inline TaskRecord random_nested_graph(std::mt19937 &rng, int maxOrdinary, int maxNested, int maxOps) {
+inline TaskRecord random_nested_graph(std::mt19937& rng, int maxOrdinary, int maxNested, int maxOps) {
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     const int ordinary = pick(1, maxOrdinary);
     const int nested = pick(1, maxNested);
@@ -31,8 +31,8 @@ inline TaskRecord random_nested_graph(std::mt19937 &rng, int maxOrdinary, int ma
         opCounts.push_back(n.opCount);
     }
     TaskRecord rec = make_graph(ordinaryOps, chains);
-    for (auto &ch : rec.chains)
-        for (auto &op : ch.operations)
+    for (auto& ch : rec.chains)
+        for (auto& op : ch.operations)
             if (pick(0, 3) == 0) {
                 op.variants = {{"v", 0, 0, 1, 2}, {"w", 0, 0, 2, 1}};
                 op.variantCount = 2;

@@ -59,12 +59,13 @@ inline TaskRecord decomposed_task() {
     rec.workingNestedChainCount = 1;
     rec.workingSubgraphCount = 1;
 
-    rec.chains.push_back(chain("Магистраль", {operation("Разметка", {{"вручную", 0, 0, 1.0, 10}}),
-                                              operation("Рытьё", {{"экскаватор", 0, 0, 2.25, 5},
-                                                                  {"бригада", 0, 0, 1.3, 8}}),
-                                              operation("Укладка", {{"кран", 0, 0, 0.75, 3}}),
-                                              operation("Засыпка", {{"бульдозер", 0, 0, 3.0, 1}})}));
-    rec.chains.push_back(chain("Supply", {operation("Order", {{"mail", 0, 0, 4.0, 7}, {"phone", 0, 0, 5.5, 6}})}));
+    rec.chains.push_back(
+        chain("Магистраль", {operation("Разметка", {{"вручную", 0, 0, 1.0, 10}}),
+                             operation("Рытьё", {{"экскаватор", 0, 0, 2.25, 5}, {"бригада", 0, 0, 1.3, 8}}),
+                             operation("Укладка", {{"кран", 0, 0, 0.75, 3}}),
+                             operation("Засыпка", {{"бульдозер", 0, 0, 3.0, 1}})}));
+    rec.chains.push_back(
+        chain("Supply", {operation("Order", {{"mail", 0, 0, 4.0, 7}, {"phone", 0, 0, 5.5, 6}})}));
     ChainRec bypass = chain("Bypass", {operation("Detour", {{"a", 0, 0, 1.75, 4}, {"b", 0, 0, 2.0, 2}})});
     bypass.subgraphNo = 1;
     bypass.fromChain = 1;
@@ -77,7 +78,8 @@ inline TaskRecord decomposed_task() {
     rec.topPathCount = 2;
     rec.chainsPerSubgraph = {2, 2};
     rec.subgraphSpans = {{1, 2, 3}};
-    rec.subgraphMembers = {{{1, 2, 0, 0, 0, 0}, {3, 1, 1, 1, 1, 2}}, {{1, 4, 0, 0, 0, 0}, {2, 1, 0, 0, 0, 0}}};
+    rec.subgraphMembers = {{{1, 2, 0, 0, 0, 0}, {3, 1, 1, 1, 1, 2}},
+                           {{1, 4, 0, 0, 0, 0}, {2, 1, 0, 0, 0, 0}}};
     rec.subgraphPaths = {{{0, 0, {{1, 2, 2}, {1, 3, 1}}}, {0, 0, {{3, 1, 2}}}}};
     rec.chainPaths = {{0, 0, {{1, 1, 1}, {1, subgraph_reference(0), 3}, {1, 0, 1}, {1, 4, 1}}},
                       {0, 0, {{2, 1, 2}}},
@@ -134,10 +136,12 @@ inline TaskRecord resource_task() {
     h.maxPhaseStates = 124;
     rec.workingChainCount = 2;
 
-    rec.chains.push_back(chain("North", {operation("Dig", {{"crane", 1, 1, 12.5, 40}, {"crew", 2, 0, 20, 30}}),
-                                         operation("Lay", {{"pipe", 1, 0, 8, 9}})}));
-    rec.chains.push_back(chain("South", {operation("Fence", {{"wood", 2, 1, 30, 5}, {"steel", 1, 0, 25, 12},
-                                                             {"stone", 2, 0, 22.25, 20}})}));
+    rec.chains.push_back(
+        chain("North", {operation("Dig", {{"crane", 1, 1, 12.5, 40}, {"crew", 2, 0, 20, 30}}),
+                        operation("Lay", {{"pipe", 1, 0, 8, 9}})}));
+    rec.chains.push_back(chain(
+        "South",
+        {operation("Fence", {{"wood", 2, 1, 30, 5}, {"steel", 1, 0, 25, 12}, {"stone", 2, 0, 22.25, 20}})}));
     rec.chains[0].operations[0].mark = {1, 1};
     rec.chains[0].operations[1].mark = {0, 2};
     rec.chains[1].operations[0].mark = {2, 1};

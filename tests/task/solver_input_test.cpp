@@ -55,15 +55,15 @@ TEST(SolverInput, DecomposedTaskByteForByte) {
     x.i32(3).i32(1).i32(0).i32(0).f64(1.0).f64(1.0).i32(2).i32(0).i32(0).zeros(4);
     x.f64(0).f64(3.0).i32(0).i32(0).i32(1).zeros(4);
     ASSERT_EQ(x.b.size(), 80u);
-    x.i32(4).i32(1).i32(1);                              // 2 opCount per chain
-    x.i32(2).i32(2);                                     // 3 chainsPerSubgraph
-    x.i32(2).i32(1);                                     // 4 member path lengths
+    x.i32(4).i32(1).i32(1);                               // 2 opCount per chain
+    x.i32(2).i32(2);                                      // 3 chainsPerSubgraph
+    x.i32(2).i32(1);                                      // 4 member path lengths
     x.element(1, 2, 2).element(1, 3, 1).element(3, 1, 2); // 5 own operation numbers, not span-relative
     // 6 variant blocks in level tacts (0.5), time; 2.25 / 0.5 = 4.5 rounds to the even 4.
     x.variant(2.25 * 2, 5 * 2, 4).variant(1.3 * 2, 8 * 2, 3);
     x.variant(0.75 * 2, 3 * 2, 2);
     x.variant(1.75 * 2, 4 * 2, 4).variant(2.0 * 2, 2 * 2, 4);
-    x.i32(4).i32(1);                                     // 7 top-level path lengths (chain 3 has none)
+    x.i32(4).i32(1); // 7 top-level path lengths (chain 3 has none)
     x.element(1, 1, 1).element(1, -1, 3).element(1, 0, 1).element(1, 4, 1).element(2, 1, 2); // 8
     // 9 variant blocks in tacts (0.5), time: a subgraph reference has levelCount empty records, a
     //   covered element one.
@@ -72,11 +72,11 @@ TEST(SolverInput, DecomposedTaskByteForByte) {
     x.empty_variant();
     x.variant(3.0 * 2, 1 * 2, 6);
     x.variant(4.0 * 2, 7 * 2, 8).variant(5.5 * 2, 6 * 2, 11);
-    x.i32(16).i32(19);                                   // 10 thresholds
-    x.f64(0.25 * 2).i32(3).i32(1);                       // 11 SubgraphSolverRec: costBase, levels, refs
-    x.i32(1).i32(0).i32(1);                              //    reference: top level, path 0, element 1
-    x.i32(4).i32(5).i32(6);                              //    time levels
-    x.ascii_text(kShell, 24);                            // 13 shell file name
+    x.i32(16).i32(19);             // 10 thresholds
+    x.f64(0.25 * 2).i32(3).i32(1); // 11 SubgraphSolverRec: costBase, levels, refs
+    x.i32(1).i32(0).i32(1);        //    reference: top level, path 0, element 1
+    x.i32(4).i32(5).i32(6);        //    time levels
+    x.ascii_text(kShell, 24);      // 13 shell file name
 
     expect_same_bytes(encode_solver_input(test::decomposed_task(), kShell), x.b);
 }
@@ -87,19 +87,19 @@ TEST(SolverInput, SecondLevelTaskWithResourcesByteForByte) {
     //   to the even 2, cost threshold × 1.5.
     x.i32(2).i32(0).i32(1).i32(2).f64(1.5).f64(1.5).i32(1).i32(12).i32(2).zeros(4);
     x.f64(150).f64(0).i32(1).i32(2).i32(0).zeros(4);
-    x.i32(2).i32(1);                                     // 2
-    x.i32(2);                                            // 3; no 4 to 6
-    x.i32(2).i32(1);                                     // 7
+    x.i32(2).i32(1);                                      // 2
+    x.i32(2);                                             // 3; no 4 to 6
+    x.i32(2).i32(1);                                      // 7
     x.element(1, 1, 2).element(1, 2, 1).element(2, 1, 3); // 8
     // 9 tact 1, rounded up: 12.5 -> 13, 22.25 -> 23
     x.variant(12.5 * 1.5, 40 * 1.5, 13).variant(20 * 1.5, 30 * 1.5, 20);
     x.variant(8 * 1.5, 9 * 1.5, 8);
     x.variant(30 * 1.5, 5 * 1.5, 30).variant(25 * 1.5, 12 * 1.5, 25).variant(22.25 * 1.5, 20 * 1.5, 23);
-    x.i32(20).i32(95);                                   // 10 two thresholds although thresholdCount is 1
-    x.i32(2).i32(1);                                     // 12 intervals per category
-    x.i32(0).i32(10).i32(15).i32(-1).i32(6).i32(50);     //    in tacts, -1 unbounded
+    x.i32(20).i32(95);                               // 10 two thresholds although thresholdCount is 1
+    x.i32(2).i32(1);                                 // 12 intervals per category
+    x.i32(0).i32(10).i32(15).i32(-1).i32(6).i32(50); //    in tacts, -1 unbounded
     x.i32(1).i32(1).i32(2).i32(0).i32(1).i32(0).i32(2).i32(1).i32(1).i32(0).i32(2).i32(0); // needs
-    x.ascii_text(kShell, 24);                            // 13
+    x.ascii_text(kShell, 24);                                                              // 13
 
     expect_same_bytes(encode_solver_input(test::resource_task(), kShell), x.b);
 }
@@ -112,8 +112,7 @@ TEST(SolverInput, ThresholdStep) {
         {20, 145, 2, 2}, // 2.5 -> 2
         {0, 350, 1, 4},  // 3.5 -> 4
         {10, 30, 2, 1},  // 0.4 -> 0, at least 1
-        {10, 10, 4, 1},
-        {0, 1000, 4, 40},
+        {10, 10, 4, 1},  {0, 1000, 4, 40},
     };
     for (const auto& c : cases) {
         TaskRecord rec = test::resource_task();
@@ -132,8 +131,8 @@ TEST(SolverInput, DiscretisedCostCountsTopLevelPathsInCostTacts) {
     // Subgraph paths: time in level tacts (1.0).
     EXPECT_EQ(in.subgraphPaths[0][0].variants[0][1].discretised, 1); // 1.3
     // Top-level paths: cost in tacts (0.5).
-    EXPECT_EQ(in.topPaths[0].variants[0][0].discretised, 20);         // cost 10
-    EXPECT_EQ(in.topPaths[1].variants[0][1].discretised, 12);         // cost 6
+    EXPECT_EQ(in.topPaths[0].variants[0][0].discretised, 20); // cost 10
+    EXPECT_EQ(in.topPaths[1].variants[0][1].discretised, 12); // cost 6
 }
 
 // Subgraph 1 (inside chain 2) is referred to from a member path of subgraph 2, which is referred to from
@@ -151,10 +150,12 @@ TaskRecord nested_subgraphs_task() {
     h.thresholdCount = 1;
     h.decompositionMode = 1;
     h.subgraphCount = 2;
-    rec.chains.push_back(chain("1", {operation("a", {{"x", 0, 0, 1, 1}}), operation("b", {{"x", 0, 0, 1, 1}}),
-                                     operation("c", {{"x", 0, 0, 1, 1}, {"y", 0, 0, 2, 0.5}}),
-                                     operation("d", {{"x", 0, 0, 1, 1}}), operation("e", {{"x", 0, 0, 1, 1}})}));
-    rec.chains.push_back(chain("2", {operation("f", {{"x", 0, 0, 1, 1}}), operation("g", {{"x", 0, 0, 1, 1}})}));
+    rec.chains.push_back(
+        chain("1", {operation("a", {{"x", 0, 0, 1, 1}}), operation("b", {{"x", 0, 0, 1, 1}}),
+                    operation("c", {{"x", 0, 0, 1, 1}, {"y", 0, 0, 2, 0.5}}),
+                    operation("d", {{"x", 0, 0, 1, 1}}), operation("e", {{"x", 0, 0, 1, 1}})}));
+    rec.chains.push_back(
+        chain("2", {operation("f", {{"x", 0, 0, 1, 1}}), operation("g", {{"x", 0, 0, 1, 1}})}));
     rec.chains.push_back(chain("3", {operation("h", {{"x", 0, 0, 3, 1}})}));
     rec.chains[1].subgraphNo = 2;
     rec.chains[1].fromChain = 1, rec.chains[1].fromOp = 2, rec.chains[1].toChain = 1, rec.chains[1].toOp = 4;
@@ -162,8 +163,9 @@ TaskRecord nested_subgraphs_task() {
     rec.chains[2].fromChain = 2, rec.chains[2].fromOp = 1, rec.chains[2].toChain = 2, rec.chains[2].toOp = 1;
     rec.thresholds = {7};
     rec.chainsPerSubgraph = {2, 2, 1};
-    rec.subgraphPaths = {{{0, 0, {{2, 1, 1}}}, {0, 0, {{3, 1, 1}}}},
-                         {{0, 0, {{1, 2, 1}, {1, 3, 2}, {1, 4, 1}}}, {0, 0, {{2, subgraph_reference(0), 1}, {2, 2, 1}}}}};
+    rec.subgraphPaths = {
+        {{0, 0, {{2, 1, 1}}}, {0, 0, {{3, 1, 1}}}},
+        {{0, 0, {{1, 2, 1}, {1, 3, 2}, {1, 4, 1}}}, {0, 0, {{2, subgraph_reference(0), 1}, {2, 2, 1}}}}};
     rec.chainPaths = {{0, 0, {{1, 1, 1}, {1, subgraph_reference(1), 2}, {1, 0, 1}, {1, 0, 1}, {1, 5, 1}}},
                       {0, 0, {}},
                       {0, 0, {}}};
@@ -190,7 +192,7 @@ TEST(SolverInput, ReferencesAreCountedAndListedWhereTheElementsStand) {
     ASSERT_EQ(in.topPaths.size(), 1u);
     EXPECT_EQ(in.topPaths[0].variants[1], std::vector<VariantOut>(2)); // two empty level records
     EXPECT_EQ(in.topPaths[0].variants[2], std::vector<VariantOut>(1)); // one for a covered element
-    EXPECT_EQ(in.subgraphPaths[1][0].variants[1].size(), 2u);         // operation 3 of chain 1
+    EXPECT_EQ(in.subgraphPaths[1][0].variants[1].size(), 2u);          // operation 3 of chain 1
 
     TaskRecord plain = nested_subgraphs_task();
     plain.header.decompositionMode = 0;
@@ -202,7 +204,8 @@ TEST(SolverInput, ReferencesAreCountedAndListedWhereTheElementsStand) {
 }
 
 TEST(SolverInput, ReaderGivesBackWhatTheWriterPut) {
-    SolverInput in = decode_solver_input(encode_solver_input(test::resource_task(), "Shell (ZEP 2.2).рус"), kSource);
+    SolverInput in =
+        decode_solver_input(encode_solver_input(test::resource_task(), "Shell (ZEP 2.2).рус"), kSource);
     EXPECT_EQ(in.header.thresholdStep, 2);
     EXPECT_EQ(in.opCounts, (std::vector<int>{2, 1}));
     EXPECT_EQ(in.thresholds, (std::vector<int>{20, 95}));
@@ -214,8 +217,9 @@ TEST(SolverInput, ReaderGivesBackWhatTheWriterPut) {
     EXPECT_EQ(in.shellFileName, "Shell (ZEP 2.2).рус");
 
     std::string longName(30, 'n');
-    EXPECT_EQ(decode_solver_input(encode_solver_input(test::resource_task(), longName), kSource).shellFileName,
-              std::string(24, 'n'));
+    EXPECT_EQ(
+        decode_solver_input(encode_solver_input(test::resource_task(), longName), kSource).shellFileName,
+        std::string(24, 'n'));
 }
 
 TEST(SolverInput, EveryCutIsRefusedWithTheFileName) {

@@ -34,16 +34,16 @@ TEST(TaskDump, ShowsEveryRecordByItsFieldNames) {
     write_file_atomically(dir / "zep_DEC001_in.dat", encode_solver_input(rec, "Shell (ZEP 2.2).rus"));
 
     const std::string task = dump_task_file_as_json(dir / "zep_DEC001.dat");
-    for (const char* piece : {"\"taskName\": \"Трубопровод, участок 2\"", "\"maxPhaseStates\": 82", "\"tact\": 0.5",
-                              "\"fromOp\": 2", "\"essence\": \"бригада\"", "\"time\": 1.3", "\"op\": -1",
-                              "\"prefixLength\": 0", "\"chainsPerSubgraph\"", "\"sourceOps\"", "\"spanMark\"",
-                              "\"marksPresent\": 0", "\"memberCount\""})
+    for (const char* piece :
+         {"\"taskName\": \"Трубопровод, участок 2\"", "\"maxPhaseStates\": 82", "\"tact\": 0.5",
+          "\"fromOp\": 2", "\"essence\": \"бригада\"", "\"time\": 1.3", "\"op\": -1", "\"prefixLength\": 0",
+          "\"chainsPerSubgraph\"", "\"sourceOps\"", "\"spanMark\"", "\"marksPresent\": 0", "\"memberCount\""})
         EXPECT_NE(task.find(piece), std::string::npos) << piece;
 
     const std::string solver = dump_solver_input_as_json(dir / "zep_DEC001_in.dat");
-    for (const char* piece : {"\"scaledTact\": 1", "\"scaledBaseCostTotal\": 3", "\"discretised\": 4",
-                              "\"refCount\": 1", "\"elementIndex\": 1", "\"timeLevels\"",
-                              "\"shellFileName\": \"Shell (ZEP 2.2).rus\""})
+    for (const char* piece :
+         {"\"scaledTact\": 1", "\"scaledBaseCostTotal\": 3", "\"discretised\": 4", "\"refCount\": 1",
+          "\"elementIndex\": 1", "\"timeLevels\"", "\"shellFileName\": \"Shell (ZEP 2.2).rus\""})
         EXPECT_NE(solver.find(piece), std::string::npos) << piece;
 
     std::vector<std::uint8_t> image = read_whole_file(dir / "zep_DEC001.dat");

@@ -67,25 +67,25 @@ TEST(TaskFile, RoundTripGivesBackTheWholeFileContents) {
 
 TEST(TaskFile, SectionsHaveTheirRecordSizes) {
     std::vector<std::uint8_t> image = encode_task_file(test::decomposed_task());
-    const std::size_t expected = 240            // header
-                                 + 3 * 128      // chains
-                                 + 6 * 108      // operations
-                                 + 9 * 72       // variants
-                                 + 2 * 4        // chainsPerSubgraph
-                                 + 2 * 4        // thresholds
-                                 + 2 * 12       // subgraph PathInfo
-                                 + 3 * 12       // subgraph elements
-                                 + 3 * 12       // chain PathInfo
-                                 + 5 * 12       // chain elements
+    const std::size_t expected = 240                // header
+                                 + 3 * 128          // chains
+                                 + 6 * 108          // operations
+                                 + 9 * 72           // variants
+                                 + 2 * 4            // chainsPerSubgraph
+                                 + 2 * 4            // thresholds
+                                 + 2 * 12           // subgraph PathInfo
+                                 + 3 * 12           // subgraph elements
+                                 + 3 * 12           // chain PathInfo
+                                 + 5 * 12           // chain elements
                                  + (1 + 5 + 6) * 4; // memberCount, sourceOps, spanMark; no marks
     EXPECT_EQ(image.size(), expected);
 
     // Without subgraphs sections 7, 8 and 12 are absent; with resources and marks 11 and 13 present.
     const std::size_t withResources = 240 + 2 * 128 + 3 * 108 + 6 * 72 // header, chains, operations, variants
-                                      + 4 + 2 * 4                       // chainsPerSubgraph, 2 thresholds
-                                      + 2 * 12 + 3 * 12                 // chain PathInfo and elements
-                                      + 2 * 4 + 3 * 24                  // intervalCount, intervals
-                                      + 3 * 8;                          // marks
+                                      + 4 + 2 * 4                      // chainsPerSubgraph, 2 thresholds
+                                      + 2 * 12 + 3 * 12                // chain PathInfo and elements
+                                      + 2 * 4 + 3 * 24                 // intervalCount, intervals
+                                      + 3 * 8;                         // marks
     EXPECT_EQ(encode_task_file(test::resource_task()).size(), withResources);
 
     // Header fields at their offsets, texts in Windows-1251, padding zero.
@@ -95,7 +95,7 @@ TEST(TaskFile, SectionsHaveTheirRecordSizes) {
     EXPECT_EQ(image[8], 0xD2); // "Т"
     EXPECT_EQ(get_i32(image, 84), 3);
     EXPECT_EQ(get_i32(image, 88), 1);
-    EXPECT_EQ(image[92], 3); // "дни"
+    EXPECT_EQ(image[92], 3);  // "дни"
     EXPECT_EQ(image[113], 5); // "рубли"
     EXPECT_EQ(get_f64(image, 136), 9.5);
     EXPECT_EQ(get_f64(image, 160), 0.5);

@@ -39,7 +39,8 @@ TEST_F(SavingFixture, NewTaskWritesBothFilesAndAddsItsEntry) {
         TaskRecord back;
         ReadFile(back, ws, rec.header.taskCode);
         EXPECT_EQ(back.chains, rec.chains);
-        EXPECT_EQ(read_whole_file(solver_input_path(ws, rec.header.taskCode)), encode_solver_input(rec, kShell));
+        EXPECT_EQ(read_whole_file(solver_input_path(ws, rec.header.taskCode)),
+                  encode_solver_input(rec, kShell));
         const TaskRegister onDisk = read_register(ws.register_file());
         const RegisterEntry* e = onDisk.find(rec.header.taskCode);
         ASSERT_NE(e, nullptr);

@@ -10,8 +10,15 @@ TEST(TypedNumber, IntegersTakeSignAndBlanksAndRefuseTheRest) {
         const char* text;
         std::optional<int> want;
     } cases[] = {
-        {"7", 7},      {" 12 ", 12},        {"+3", 3},      {"-1", -1},       {"", std::nullopt},
-        {"  ", std::nullopt}, {"1.5", std::nullopt}, {"2a", std::nullopt}, {"++2", std::nullopt},
+        {"7", 7},
+        {" 12 ", 12},
+        {"+3", 3},
+        {"-1", -1},
+        {"", std::nullopt},
+        {"  ", std::nullopt},
+        {"1.5", std::nullopt},
+        {"2a", std::nullopt},
+        {"++2", std::nullopt},
         {"99999999999", std::nullopt},
     };
     for (const auto& c : cases)
@@ -24,10 +31,19 @@ TEST(TypedNumber, RealsUseOnlyTheUserSeparator) {
         char sep;
         std::optional<double> want;
     } cases[] = {
-        {"2,5", ',', 2.5},   {" 10 ", ',', 10.0},       {"-0,25", ',', -0.25}, {"1E3", ',', 1000.0},
-        {"2.5", '.', 2.5},   {"2.5", ',', std::nullopt}, {"2,5", '.', std::nullopt},
-        {"", ',', std::nullopt}, {"inf", '.', std::nullopt}, {"nan", '.', std::nullopt},
-        {"1 000", ',', std::nullopt}, {",", ',', std::nullopt}, {"1e999", '.', std::nullopt},
+        {"2,5", ',', 2.5},
+        {" 10 ", ',', 10.0},
+        {"-0,25", ',', -0.25},
+        {"1E3", ',', 1000.0},
+        {"2.5", '.', 2.5},
+        {"2.5", ',', std::nullopt},
+        {"2,5", '.', std::nullopt},
+        {"", ',', std::nullopt},
+        {"inf", '.', std::nullopt},
+        {"nan", '.', std::nullopt},
+        {"1 000", ',', std::nullopt},
+        {",", ',', std::nullopt},
+        {"1e999", '.', std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(parse_typed_real(c.text, c.sep), c.want) << '"' << c.text << "\" with " << c.sep;
@@ -39,13 +55,14 @@ TEST(TypedNumber, DecimalKeyFilter) {
         char32_t key;
         bool rejected;
     } cases[] = {
-        {"", U'5', false},    {"12", U'0', false},  {"12", U',', false}, // digits and a first separator
-        {"", U',', true},                                                  // separator into an empty box
-        {"1,2", U',', true},                                               // second separator
-        {"1", U'.', true},    {"1", U'a', true},    {"1", U'-', true},   {"1", U'ж', true},
+        {"", U'5', false},   {"12", U'0', false}, {"12", U',', false}, // digits and a first separator
+        {"", U',', true},                                              // separator into an empty box
+        {"1,2", U',', true},                                           // second separator
+        {"1", U'.', true},   {"1", U'a', true},   {"1", U'-', true},   {"1", U'ж', true},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(CheakStrConvToReal(c.text, c.key, ','), c.rejected) << '"' << c.text << "\" + key " << int(c.key);
+        EXPECT_EQ(CheakStrConvToReal(c.text, c.key, ','), c.rejected)
+            << '"' << c.text << "\" + key " << int(c.key);
     EXPECT_FALSE(CheakStrConvToReal("1", U'.', '.'));
 }
 

@@ -13,7 +13,8 @@ struct RandomTaskKind {
     bool subgraphs = false;
 };
 
-inline TaskRecord random_solved_task(std::mt19937& rng, RandomTaskKind kind, std::vector<std::vector<std::int32_t>>& choices) {
+inline TaskRecord random_solved_task(std::mt19937& rng, RandomTaskKind kind,
+                                     std::vector<std::vector<std::int32_t>>& choices) {
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
     auto time = [&] { return pick(0, 3) == 0 ? pick(1, 6) : pick(1, 40) * 0.125; };
     TaskRecord rec;

@@ -14,9 +14,8 @@ using test::op_of;
 TEST(SlackStep, TheLadderValueIsTheFirstAboveTheGraphTime) {
     const struct {
         double graphTime, ladder;
-    } cases[] = {{0, 0.1},          {0.05, 0.1},     {0.1, 0.25},         {0.25, 0.5},   {0.3, 0.5},
-                 {9.9, 10},         {10, 25},        {80000, 100000},     {99999, 100000}, {100000, 100000},
-                 {2.5e6, 100000}};
+    } cases[] = {{0, 0.1}, {0.05, 0.1},     {0.1, 0.25},     {0.25, 0.5},      {0.3, 0.5},     {9.9, 10},
+                 {10, 25}, {80000, 100000}, {99999, 100000}, {100000, 100000}, {2.5e6, 100000}};
     for (const auto& c : cases)
         EXPECT_EQ(slack_ladder_value(c.graphTime), c.ladder) << c.graphTime;
     EXPECT_DOUBLE_EQ(slack_step(0.25), 2.5e-6);
@@ -100,13 +99,13 @@ TEST(ActualDuration, FollowsTheAvailabilityIntervals) {
         bool maySuspend;
         double expected;
     } cases[] = {
-        {0, 4, false, 4},        // fits at once
-        {4, 3, false, 7},        // waits for 8..20, which holds it whole
-        {4, 3, true, 6},         // 1 day now, 2 more from 8
-        {4, 14, true, 22},       // 1 + 12 + 1 from 25 on
-        {4, 14, false, 35},      // nothing bounded holds 14 days: waits for the unbounded one at 25
-        {30, 5, false, 5},       // inside the unbounded interval
-        {21, 2, true, 6},        // between intervals: waits for 25
+        {0, 4, false, 4},   // fits at once
+        {4, 3, false, 7},   // waits for 8..20, which holds it whole
+        {4, 3, true, 6},    // 1 day now, 2 more from 8
+        {4, 14, true, 22},  // 1 + 12 + 1 from 25 on
+        {4, 14, false, 35}, // nothing bounded holds 14 days: waits for the unbounded one at 25
+        {30, 5, false, 5},  // inside the unbounded interval
+        {21, 2, true, 6},   // between intervals: waits for 25
     };
     for (const auto& c : cases)
         EXPECT_EQ(actual_duration(in, c.start, c.net, c.maySuspend), c.expected)

@@ -37,11 +37,17 @@ void compare_on_random_tasks(test::RandomTaskKind kind, unsigned seed, int tasks
     EXPECT_GT(withSlack, tasks / 2); // the comparison saw real slack, not only critical operations
 }
 
-TEST(SlackSearch, FastEqualsPlainWithoutResources) { compare_on_random_tasks({false, false}, 11, 40); }
+TEST(SlackSearch, FastEqualsPlainWithoutResources) {
+    compare_on_random_tasks({false, false}, 11, 40);
+}
 
-TEST(SlackSearch, FastEqualsPlainWithSubgraphs) { compare_on_random_tasks({false, true}, 12, 40); }
+TEST(SlackSearch, FastEqualsPlainWithSubgraphs) {
+    compare_on_random_tasks({false, true}, 12, 40);
+}
 
-TEST(SlackSearch, FastEqualsPlainWithResources) { compare_on_random_tasks({true, false}, 13, 25); }
+TEST(SlackSearch, FastEqualsPlainWithResources) {
+    compare_on_random_tasks({true, false}, 13, 25);
+}
 
 // A delay never reaches an operation that lies on no path: the search stops at its limit instead of
 // running forever, the same for both methods.

@@ -50,7 +50,8 @@ TEST(SolutionView, PositionRowsAreAddedUnderAOneOperationNestedChain) {
             solution_view(rec, test::solution_of(rec, choices, {0, 2}, 9), 0, shell(), ',');
         const std::string sep60(60, '-');
         std::vector<std::string> col0 = {"1", "  1", "  1", sep60, "2", "  2"};
-        std::vector<std::string> col1 = {"chain 1", "", "", std::string(170, '-'), "chain 2", "[T175: (1;2), (1;2)]"};
+        std::vector<std::string> col1 = {
+            "chain 1", "", "", std::string(170, '-'), "chain 2", "[T175: (1;2), (1;2)]"};
         if (subgraphNo) {
             col0.push_back("  2");
             col1 = {"chain 1", "", "", std::string(170, '-'), "chain 2", "[T276: 1]", "[T175: (1;2), (1;2)]"};
@@ -61,8 +62,8 @@ TEST(SolutionView, PositionRowsAreAddedUnderAOneOperationNestedChain) {
         EXPECT_EQ(column(v.grid, 1), col1) << subgraphNo;
         const GridRow& nested = v.grid[4];
         EXPECT_EQ(nested.kind, GridRowKind::Operation);
-        EXPECT_EQ(nested.cells, (std::vector<std::string>{"2", "chain 2", "4,00", "3,00", "0", "1", "op", "2", "v",
-                                                           "2,0/3,0", "2,0", "3,00"}));
+        EXPECT_EQ(nested.cells, (std::vector<std::string>{"2", "chain 2", "4,00", "3,00", "0", "1", "op", "2",
+                                                          "v", "2,0/3,0", "2,0", "3,00"}));
         EXPECT_EQ(v.grid[5].kind, GridRowKind::Position);
         EXPECT_EQ(v.grid[5].cells[5], "");
         const std::vector<int> lengths = {60, 170, 25, 21, 18, 18, 170, 34, 100, 28, 27, 22};
@@ -77,10 +78,9 @@ TEST(SolutionView, CostMinimisedListsGiveTheThresholdThenTimeThenCost) {
         solution_view(rec, test::solution_of(rec, test::first_variants(rec), {0, 2}, 9), 1, shell(), ',');
     EXPECT_EQ(v.caption, "T381 \"Test task\"");
     EXPECT_EQ(v.tabs, (std::vector<std::string>{"T33 1", "T33 2"}));
-    EXPECT_EQ(v.variantRows, (std::vector<ListRow>{{"T34", "2"},
-                                                   {"T150 (дни)", "10,00"},
-                                                   {"T459 (дни)", "9,00"},
-                                                   {"T198 (рубли)", "42,00"}}));
+    EXPECT_EQ(v.variantRows,
+              (std::vector<ListRow>{
+                  {"T34", "2"}, {"T150 (дни)", "10,00"}, {"T459 (дни)", "9,00"}, {"T198 (рубли)", "42,00"}}));
     EXPECT_EQ(v.columnLabels[2], "T207 (дни)");
     EXPECT_EQ(v.columnLabels[7], "T282");
     // Nested chains without decomposition: "0" for it and the conversion mode; no run count outside the
@@ -88,10 +88,11 @@ TEST(SolutionView, CostMinimisedListsGiveTheThresholdThenTimeThenCost) {
     std::vector<std::string> keys;
     for (const ListRow& r : v.taskRows)
         keys.push_back(r.key);
-    EXPECT_EQ(keys, (std::vector<std::string>{"T357", "T486", "T213", "T204", "T437", "T475", "T472", "T124",
-                                              "T123", "T444", "T106", "T192", "T353", "T355", "T389", "T323:",
-                                              "  - T186", "  - T183", "  - T347", "  - T302", "T321:", "  - T447",
-                                              "  - T442", "  - T295", "T105"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"T357",  "T486",     "T213",     "T204",     "T437",
+                                              "T475",  "T472",     "T124",     "T123",     "T444",
+                                              "T106",  "T192",     "T353",     "T355",     "T389",
+                                              "T323:", "  - T186", "  - T183", "  - T347", "  - T302",
+                                              "T321:", "  - T447", "  - T442", "  - T295", "T105"}));
     EXPECT_EQ(v.taskRows[10].value, "0,5");
 }
 
@@ -118,7 +119,8 @@ TEST(SolutionView, WithResourcesTheVariantCellNamesCategoryAndSuspension) {
     rec.resourceIntervals = {{{0, 5, 0, 5}, {8, 20, 8, 20}}, {{0, -1, 0, -1}}};
     test::add_chain(rec, {op_of({{4, 1, 2, 0}}), op_of({{3, 2, 1, 1}})});
     test::prepare(rec, 0);
-    const SolutionViewContent v = solution_view(rec, test::solution_of(rec, test::first_variants(rec)), 0, shell(), '.');
+    const SolutionViewContent v =
+        solution_view(rec, test::solution_of(rec, test::first_variants(rec)), 0, shell(), '.');
     EXPECT_EQ(v.grid[0].cells[7], "1: 2");
     EXPECT_EQ(v.grid[1].cells[7], "1: 1*");
     EXPECT_EQ(v.grid[1].cells[9], "4.0/8.0"); // it waits for 8 anyway
@@ -129,7 +131,8 @@ TEST(SolutionView, WithResourcesTheVariantCellNamesCategoryAndSuspension) {
 TEST(DerivedTask, CodesAndNames) {
     const struct {
         const char *code, *derived;
-    } codes[] = {{"ABCDEF", "CDEF.1"}, {"CDEF.1", "CDEF.2"}, {"CD.999", "D.1000"}, {"AB.X", "AB.1"}, {"A", ".1"}};
+    } codes[] = {
+        {"ABCDEF", "CDEF.1"}, {"CDEF.1", "CDEF.2"}, {"CD.999", "D.1000"}, {"AB.X", "AB.1"}, {"A", ".1"}};
     for (const auto& c : codes)
         EXPECT_EQ(derived_task_code(c.code), c.derived) << c.code;
     EXPECT_EQ(derived_task_name("ABCDEF", 2, "  Bridge  "), "ABCDEF Var.2. Bridge");
@@ -139,7 +142,8 @@ TEST(DerivedTask, CodesAndNames) {
     for (int i = 0; i < 53; ++i)
         ya53 += "я";
     // 14 characters of code and variant, 56 of the name make 70: kept whole; one more is cut.
-    EXPECT_EQ(derived_task_name("ABCDEF", 1, ya80.substr(0, 2 * 56)), "ABCDEF Var.1. " + ya80.substr(0, 2 * 56));
+    EXPECT_EQ(derived_task_name("ABCDEF", 1, ya80.substr(0, 2 * 56)),
+              "ABCDEF Var.1. " + ya80.substr(0, 2 * 56));
     EXPECT_EQ(derived_task_name("ABCDEF", 1, ya80), "ABCDEF Var.1. " + ya53 + "...");
 }
 

@@ -91,7 +91,8 @@ inline void prepare(TaskRecord& rec, int nestedCount) {
         const SubgraphSpan& s = rec.subgraphSpans[k];
         PathInfo base;
         for (int op = s.firstOp; op <= s.lastOp; ++op)
-            base.elements.push_back({s.baseChain, op, rec.chains[s.baseChain - 1].operations[op - 1].variantCount});
+            base.elements.push_back(
+                {s.baseChain, op, rec.chains[s.baseChain - 1].operations[op - 1].variantCount});
         rec.subgraphPaths[k].push_back(base);
     }
     rec.chainPaths.clear();

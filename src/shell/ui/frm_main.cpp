@@ -123,7 +123,8 @@ void TfrmMain::applyCaptions() {
 void TfrmMain::updateMenus() {
     for (const MenuItemDef& def : kMenuItems)
         if (!def.isMenu && def.text >= 0)
-            action(QString::fromLatin1(def.name))->setEnabled(window_available(QString::fromLatin1(def.name)));
+            action(QString::fromLatin1(def.name))
+                ->setEnabled(window_available(QString::fromLatin1(def.name)));
     mnuSolvingShow();
     mnuOutShow();
 }
@@ -135,11 +136,15 @@ void TfrmMain::mnuSolvingShow() {
 
 void TfrmMain::mnuOutShow() {
     const bool child = mdi_->activeSubWindow() != nullptr;
-    action(QStringLiteral("mnuOutExpInExcel"))->setEnabled(child && window_available(QStringLiteral("mnuOutExpInExcel")));
-    action(QStringLiteral("mnuOutPrint"))->setEnabled(child && window_available(QStringLiteral("mnuOutPrint")));
+    action(QStringLiteral("mnuOutExpInExcel"))
+        ->setEnabled(child && window_available(QStringLiteral("mnuOutExpInExcel")));
+    action(QStringLiteral("mnuOutPrint"))
+        ->setEnabled(child && window_available(QStringLiteral("mnuOutPrint")));
 }
 
-void TfrmMain::mnuInExitClick() { close(); }
+void TfrmMain::mnuInExitClick() {
+    close();
+}
 
 bool TfrmMain::startUp() {
     state_.derivedTask = 0;

@@ -38,7 +38,8 @@ void TfrmSelLang::btnOKClick() {
         List_->setFocus();
         return;
     }
-    LanguageChoice choice = resolve_language_choice(main_.state().workspace, List_->currentText().toStdString());
+    LanguageChoice choice =
+        resolve_language_choice(main_.state().workspace, List_->currentText().toStdString());
     if (!choice.file) {
         main_.abortRun(QString::fromStdString(choice.error));
         return;

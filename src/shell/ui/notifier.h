@@ -35,7 +35,9 @@ public:
     bool answer = false; // what every question is answered
 
     void warning(QWidget*, const QString& text) override { messages.push_back({Kind::Warning, text}); }
-    void information(QWidget*, const QString& text) override { messages.push_back({Kind::Information, text}); }
+    void information(QWidget*, const QString& text) override {
+        messages.push_back({Kind::Information, text});
+    }
     bool question(QWidget*, const QString& text) override {
         messages.push_back({Kind::Question, text});
         return answer;

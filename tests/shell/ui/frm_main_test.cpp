@@ -42,7 +42,9 @@ struct Harness {
     }
 };
 
-QString menu_title(TfrmMain& m, const char* name) { return m.menu(QString::fromLatin1(name))->title(); }
+QString menu_title(TfrmMain& m, const char* name) {
+    return m.menu(QString::fromLatin1(name))->title();
+}
 
 } // namespace
 
@@ -128,7 +130,8 @@ TEST(TfrmMain, ForeignRegisterIsNamedInAWarningAndNeverOverwritten) {
         EXPECT_FALSE(h.main->startUp());
         ASSERT_EQ(h.notifier.messages.size(), 1u);
         EXPECT_EQ(h.notifier.messages[0].kind, Notifier::Kind::Warning);
-        EXPECT_TRUE(h.notifier.messages[0].text.contains(QString::fromStdString(ws.register_file().string())));
+        EXPECT_TRUE(
+            h.notifier.messages[0].text.contains(QString::fromStdString(ws.register_file().string())));
         h.main->close();
     }
     EXPECT_EQ(read_whole_file(ws.register_file()), bytes);
