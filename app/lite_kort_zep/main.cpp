@@ -7,6 +7,16 @@
 #include <QCommandLineParser>
 #include <QScreen>
 
+namespace {
+
+// Every window that a command of the main window opens, from the library of its subsystem. A window not
+// registered here leaves its commands disabled.
+void register_windows(zep::TfrmMain& main) {
+    (void)main;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lite_KORT_ZEP"));
@@ -32,6 +42,7 @@ int main(int argc, char** argv) {
     }
 
     zep::TfrmMain main(workspace, notifier);
+    register_windows(main);
     if (!main.startUp())
         return 1;
     // Without a window manager (a bare X server) "maximised" means nothing: cover the screen ourselves.

@@ -49,10 +49,41 @@ constexpr MenuItemDef kMenuItems[] = {
     {"N103", "mnuHelp", 287, false},
 };
 
-// Commands whose windows this build has. A command without its window stays disabled rather than
-// showing a placeholder.
-bool window_available(const QString& command) {
-    return command == QLatin1String("mnuInExit");
+// What a command that opens a window does first: the open mode it sets (None: left as it is), whether
+// it clears the derived-task flag, and the caption text of the selection dialog it opens (-1: none).
+struct CommandDef {
+    const char* name;
+    WindowKind window;
+    OpenMode mode;
+    bool clearsDerivedTask;
+    int selectionCaption;
+};
+
+constexpr int kNoCaption = -1;
+
+constexpr CommandDef kCommands[] = {
+    {"mnuInNewTask", WindowKind::CreateTask, OpenMode::First, false, kNoCaption},
+    {"mnuInNewTaskExportData", WindowKind::CreateTask, OpenMode::Second, false, kNoCaption},
+    {"mnuInEditTask", WindowKind::SelectTask, OpenMode::Third, false, 427},
+    {"mnuOutViewProtocol", WindowKind::ViewProtocol, OpenMode::None, false, kNoCaption},
+    {"Optim", WindowKind::Optimiser, OpenMode::None, false, kNoCaption},
+    {"mnuInViewTask", WindowKind::SelectTask, OpenMode::First, true, 426},
+    {"mnuOutViewSolution", WindowKind::SelectTask, OpenMode::Second, false, 428},
+    {"N101", WindowKind::Help, OpenMode::First, false, kNoCaption},
+    {"N102", WindowKind::Help, OpenMode::Second, false, kNoCaption},
+    {"N103", WindowKind::Help, OpenMode::Third, false, kNoCaption},
+};
+
+const CommandDef* command_def(const QString& command) {
+    for (const CommandDef& def : kCommands)
+        if (command == QLatin1String(def.name))
+            return &def;
+    return nullptr;
+}
+
+// The two Output commands act on the active view rather than opening a window.
+bool is_output_command(const QString& command) {
+    return command == QLatin1String("mnuOutExpInExcel") || command == QLatin1String("mnuOutPrint");
 }
 
 QString caption(const std::string& utf8) {
@@ -91,6 +122,18 @@ void TfrmMain::buildMenus() {
         actions_[name] = a;
     }
     connect(action(QStringLiteral("mnuInExit")), &QAction::triggered, this, [this] { mnuInExitClick(); });
+    for (const CommandDef& def : kCommands) {
+        const QString name = QString::fromLatin1(def.name);
+        connect(action(name), &QAction::triggered, this, [this, name] { runCommand(name); });
+    }
+    connect(action(QStringLiteral("mnuOutExpInExcel")), &QAction::triggered, this, [this] {
+        if (OutputView* view = activeOutputView())
+            view->exportView();
+    });
+    connect(action(QStringLiteral("mnuOutPrint")), &QAction::triggered, this, [this] {
+        if (OutputView* view = activeOutputView())
+            view->printView();
+    });
     connect(menu(QStringLiteral("mnuSolving")), &QMenu::aboutToShow, this, [this] { mnuSolvingShow(); });
     connect(menu(QStringLiteral("mnuOut")), &QMenu::aboutToShow, this, [this] { mnuOutShow(); });
     updateMenus();
@@ -120,26 +163,71 @@ void TfrmMain::applyCaptions() {
     }
 }
 
+void TfrmMain::registerWindow(WindowKind kind, WindowFactory factory) {
+    factories_[kind] = std::move(factory);
+    updateMenus();
+}
+
+bool TfrmMain::hasWindow(WindowKind kind) const {
+    return factories_.count(kind) != 0;
+}
+
+QWidget* TfrmMain::openWindow(WindowKind kind) {
+    auto it = factories_.find(kind);
+    return it == factories_.end() ? nullptr : it->second(*this);
+}
+
+OutputView* TfrmMain::activeOutputView() const {
+    QMdiSubWindow* child = mdi_->activeSubWindow();
+    return child ? dynamic_cast<OutputView*>(child->widget()) : nullptr;
+}
+
+// A command is enabled exactly when the window it opens exists in this program (Exit always is); the
+// Output commands follow their menu's rule alone.
+bool TfrmMain::commandAvailable(const QString& command) const {
+    if (command == QLatin1String("mnuInExit") || is_output_command(command))
+        return true;
+    const CommandDef* def = command_def(command);
+    return def && hasWindow(def->window);
+}
+
+void TfrmMain::runCommand(const QString& command) {
+    const CommandDef* def = command_def(command);
+    if (!def || !hasWindow(def->window))
+        return;
+    if (def->clearsDerivedTask)
+        state_.derivedTask = 0;
+    if (def->mode != OpenMode::None)
+        state_.openMode = def->mode;
+    setEnabled(false);
+    QWidget* window = openWindow(def->window);
+    if (!window) {
+        setEnabled(true);
+        return;
+    }
+    if (def->selectionCaption != kNoCaption)
+        window->setWindowTitle(QString::fromStdString(state_.text(def->selectionCaption)));
+}
+
 void TfrmMain::updateMenus() {
     for (const MenuItemDef& def : kMenuItems)
         if (!def.isMenu && def.text >= 0)
             action(QString::fromLatin1(def.name))
-                ->setEnabled(window_available(QString::fromLatin1(def.name)));
+                ->setEnabled(commandAvailable(QString::fromLatin1(def.name)));
     mnuSolvingShow();
     mnuOutShow();
 }
 
 void TfrmMain::mnuSolvingShow() {
     const bool inputWaits = solving_has_input(state_.workspace);
-    action(QStringLiteral("Optim"))->setEnabled(inputWaits && window_available(QStringLiteral("Optim")));
+    action(QStringLiteral("Optim"))->setEnabled(inputWaits && commandAvailable(QStringLiteral("Optim")));
 }
 
+// The only MDI children are the two views, and both have the Output side.
 void TfrmMain::mnuOutShow() {
-    const bool child = mdi_->activeSubWindow() != nullptr;
-    action(QStringLiteral("mnuOutExpInExcel"))
-        ->setEnabled(child && window_available(QStringLiteral("mnuOutExpInExcel")));
-    action(QStringLiteral("mnuOutPrint"))
-        ->setEnabled(child && window_available(QStringLiteral("mnuOutPrint")));
+    const bool view = activeOutputView() != nullptr;
+    action(QStringLiteral("mnuOutExpInExcel"))->setEnabled(view);
+    action(QStringLiteral("mnuOutPrint"))->setEnabled(view);
 }
 
 void TfrmMain::mnuInExitClick() {

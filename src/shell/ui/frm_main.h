@@ -17,6 +17,25 @@ class QMenu;
 namespace zep {
 
 class TfrmSelLang;
+class TfrmMain;
+
+// The windows that the main window's commands open. Each lives in the library of its subsystem, which
+// depends on this one; the program registers a factory for each, so the main window knows none of them.
+enum class WindowKind { CreateTask, SelectTask, ViewProtocol, Optimiser, ViewTask, ViewSolution, Help };
+
+// Creates and shows the window of its kind (an MDI child for the two views, a separate window centred on
+// the main window otherwise, destroyed when it closes) and returns it. The open mode and the other shared
+// state the window reads are set before the call. A separate window enables the main window again when it
+// closes, except where it hands over to another window that does so (the selection dialog).
+using WindowFactory = std::function<QWidget*(TfrmMain&)>;
+
+// The active MDI child's side of the Output menu: the task view and the solution view implement it.
+class OutputView {
+public:
+    virtual ~OutputView() = default;
+    virtual void printView() = 0;
+    virtual void exportView() = 0;
+};
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -45,6 +64,14 @@ public:
     // enables the window. False when the program had to end.
     bool acceptLanguage(const ShellFileRef& file);
 
+    // Registers the window of a kind; the commands that open it are enabled from then on.
+    void registerWindow(WindowKind kind, WindowFactory factory);
+    bool hasWindow(WindowKind kind) const;
+    // Opens the window of a kind through its factory; nullptr when none is registered.
+    QWidget* openWindow(WindowKind kind);
+    // The output side of the active MDI child, nullptr when there is none or it has no output.
+    OutputView* activeOutputView() const;
+
     // Sets every caption from the loaded texts; with empty tables every caption is empty.
     void applyCaptions();
     // Enables each command by its rule; called whenever a menu opens or the active child changes.
@@ -58,12 +85,15 @@ private:
     void mnuSolvingShow();
     void mnuOutShow();
     void mnuInExitClick();
+    void runCommand(const QString& command);
+    bool commandAvailable(const QString& command) const;
 
     SessionState state_;
     Notifier& notifier_;
     QMdiArea* mdi_ = nullptr;
     std::map<QString, QAction*> actions_;
     std::map<QString, QMenu*> menus_;
+    std::map<WindowKind, WindowFactory> factories_;
     QPointer<TfrmSelLang> langDialog_;
     bool ended_ = false;
     bool registerWritable_ = false;

@@ -165,3 +165,34 @@ TEST(TfrmMain, OutputCommandsNeedAnActiveChildAndUnbuiltWindowsStayDisabled) {
                              "Optim", "mnuInViewTask", "mnuOutViewSolution", "N101", "N102", "N103"})
         EXPECT_FALSE(h.main->action(QString::fromLatin1(name))->isEnabled()) << name;
 }
+
+TEST(TfrmMain, ARegisteredWindowEnablesItsCommandsWhichSetTheOpenModeAndDisableTheMainWindow) {
+    test::TempDir dir;
+    Harness h(make_workspace(dir, {"eng"}));
+    ASSERT_TRUE(h.main->startUp());
+    std::vector<OpenMode> modesSeen;
+    QWidget* opened = nullptr;
+    h.main->registerWindow(WindowKind::SelectTask, [&](TfrmMain& m) {
+        modesSeen.push_back(m.state().openMode);
+        opened = new QWidget;
+        opened->setAttribute(Qt::WA_DeleteOnClose);
+        return opened;
+    });
+    EXPECT_TRUE(h.main->action(QStringLiteral("mnuInEditTask"))->isEnabled());
+    EXPECT_TRUE(h.main->action(QStringLiteral("mnuInViewTask"))->isEnabled());
+    EXPECT_FALSE(h.main->action(QStringLiteral("mnuInNewTask"))->isEnabled());
+
+    h.main->state().derivedTask = 1;
+    h.main->action(QStringLiteral("mnuInViewTask"))->trigger();
+    ASSERT_EQ(modesSeen, std::vector<OpenMode>{OpenMode::First});
+    EXPECT_FALSE(h.main->isEnabled());
+    EXPECT_EQ(h.main->state().derivedTask, 0);
+    EXPECT_EQ(opened->windowTitle().toStdString(), h.main->state().text(426));
+    opened->close();
+    h.main->setEnabled(true);
+
+    h.main->action(QStringLiteral("mnuOutViewSolution"))->trigger();
+    EXPECT_EQ(modesSeen.back(), OpenMode::Second);
+    EXPECT_EQ(opened->windowTitle().toStdString(), h.main->state().text(428));
+    opened->close();
+}
