@@ -127,7 +127,7 @@ void search(benchmark::State& state, const Instance* inst) {
     zep::NumberingSearchResult result;
     for (auto _ : state) {
         TaskRecord work = rec;
-        result = zep::SearchNumbering(work, shell);
+        result = zep::search_numbering(work, shell);
         benchmark::DoNotOptimize(result);
     }
     state.counters["explored"] = static_cast<double>(result.explored);

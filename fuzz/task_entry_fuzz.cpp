@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ctx.workspace = workspace();
     ctx.taskRegister = &reg;
     ctx.ask = [](const std::string&) { return false; };
-    zep::Wizard w(ctx, zep::OpenMode::First);
+    zep::Wizard w(ctx, zep::EntryMode::NewTask);
     zep::ScriptRun run;
     try {
         run = zep::run_task_script(w, script);
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (run.saved) {
         zep::TaskRecord rec;
-        zep::ReadFile(rec, workspace(), w.inputs().code);
+        zep::read_task_file(rec, workspace(), w.inputs().code);
     }
     return 0;
 }

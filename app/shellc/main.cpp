@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        zep::ShellSource shell = zep::compile_shell_sources(sources, ext, true);
+        zep::ShellSource shell = zep::compile_shell_sources(sources, ext, zep::ShellCompleteness::Complete);
         zep::write_shell(out, shell, ext);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "shellc: %s\n", e.what());

@@ -53,7 +53,7 @@ const char* kind_word(MessageKind kind) {
 
 struct BuildArgs {
     bool yes = false;
-    OpenMode mode = OpenMode::First;
+    EntryMode mode = EntryMode::NewTask;
     std::string code; // --correct / --from
     std::filesystem::path file;
 };
@@ -66,7 +66,7 @@ std::optional<BuildArgs> parse_build_args(const std::vector<std::string>& args) 
         if (a == "--yes") {
             b.yes = true;
         } else if ((a == "--correct" || a == "--from") && i + 1 < args.size() && b.code.empty()) {
-            b.mode = a == "--correct" ? OpenMode::Third : OpenMode::Second;
+            b.mode = a == "--correct" ? EntryMode::CorrectTask : EntryMode::ImportTask;
             b.code = args[++i];
         } else if (!haveFile && !a.starts_with("--")) {
             b.file = a;
@@ -78,7 +78,7 @@ std::optional<BuildArgs> parse_build_args(const std::vector<std::string>& args) 
     if (!haveFile || (is_workbook_name(b.file) && !b.code.empty()))
         return std::nullopt;
     if (is_workbook_name(b.file))
-        b.mode = OpenMode::Second;
+        b.mode = EntryMode::ImportTask;
     return b;
 }
 
@@ -111,13 +111,13 @@ int cmd_build(const Options& o) {
         return 1;
     }
     RegisterStore& reg = *opened.store;
-    if (args->mode != OpenMode::First) {
+    if (args->mode != EntryMode::NewTask) {
         const RegisterEntry* entry = args->code.empty() ? nullptr : reg.get().find(args->code);
         if (!args->code.empty() && !entry) {
             std::cerr << "zep build: there is no task \"" << args->code << "\" in the task register\n";
             return 1;
         }
-        if (args->mode == OpenMode::Third && entry->status != TaskStatus::Entered) {
+        if (args->mode == EntryMode::CorrectTask && entry->status != TaskStatus::Entered) {
             std::cerr << "zep build: task \"" << args->code
                       << "\" has been handed to the optimiser; only an entered task can be corrected\n";
             return 1;
@@ -133,8 +133,8 @@ int cmd_build(const Options& o) {
     const bool yes = args->yes;
     ctx.ask = [yes](const std::string&) { return yes; };
 
-    Wizard w(ctx, args->mode, args->mode == OpenMode::Third ? args->code : std::string());
-    if (args->mode == OpenMode::Second) {
+    Wizard w(ctx, args->mode, args->mode == EntryMode::CorrectTask ? args->code : std::string());
+    if (args->mode == EntryMode::ImportTask) {
         ImportOutcome imported;
         if (workbook) {
             imported = w.import_workbook(args->file);

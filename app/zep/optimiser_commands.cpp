@@ -21,7 +21,7 @@ public:
     void task_finished(const std::string&, const std::string& line) override {
         std::cout << line << "\n" << std::flush;
     }
-    void report_line(int, const std::string& text) override {
+    void report_line(ReportLine, const std::string& text) override {
         if (!text.empty())
             std::cout << text << "\n" << std::flush;
     }

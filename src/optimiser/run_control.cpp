@@ -182,13 +182,13 @@ SolvedTask solve_input(std::span<const std::uint8_t> bytes, const std::string& s
         return out;
     }
     if (reporter)
-        reporter->report_line(
-            1, report_line1(texts, discretised_is_cost(in), in.header.chainCount, in.header.thresholdCount));
+        reporter->report_line(ReportLine::Task, report_line1(texts, discretised_is_cost(in),
+                                                             in.header.chainCount, in.header.thresholdCount));
     // Remembers the last error line.
     struct Forward : RunReporter {
         RunReporter* to = nullptr;
         std::string last;
-        void report_line(int line, const std::string& text) override {
+        void report_line(ReportLine line, const std::string& text) override {
             if (to)
                 to->report_line(line, text);
         }
@@ -249,7 +249,7 @@ TaskRunOutcome run_task(const RunSetup& setup, const std::string& code, RunListe
     write_solution_file(outcome.solutionFile, solution, shape);
 
     if (listener) {
-        listener->report_line(6, report_line6(texts, shape.runs));
+        listener->report_line(ReportLine::RunsPerformed, report_line6(texts, shape.runs));
         listener->task_finished(code, end_line(texts, elapsed));
     }
     return outcome;

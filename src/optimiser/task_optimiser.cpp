@@ -37,7 +37,7 @@ constexpr double kInfeasibleLevel = 100000000;
 class Reports {
 public:
     explicit Reports(RunReporter* r) : r_(r) {}
-    void line(int n, const std::string& text) {
+    void line(ReportLine n, const std::string& text) {
         if (!r_)
             return;
         std::lock_guard lock(m_);
@@ -65,8 +65,10 @@ class LineProgress : public PathProgress {
 public:
     LineProgress(Reports& reports, const RunTexts& texts, const RunPosition& at)
         : reports_(reports), texts_(texts), at_(at) {}
-    void phase_states(std::int64_t count) override { reports_.line(2, report_line2(texts_, at_, count)); }
-    void initialised() override { reports_.line(3, report_line3(texts_, at_)); }
+    void phase_states(std::int64_t count) override {
+        reports_.line(ReportLine::PhaseStates, report_line2(texts_, at_, count));
+    }
+    void initialised() override { reports_.line(ReportLine::Initialised, report_line3(texts_, at_)); }
     void cycle_done(std::int32_t cycle) override { reports_.cycle(at_, cycle); }
 
 private:
@@ -157,8 +159,8 @@ private:
         run.paths.resize(paths.size());
         for (std::size_t p = 0; p < paths.size(); ++p) {
             at.path = static_cast<std::int32_t>(p);
-            reports_.line(2, "");
-            reports_.line(3, "");
+            reports_.line(ReportLine::PhaseStates, "");
+            reports_.line(ReportLine::Initialised, "");
             LineProgress progress(reports_, texts_, at);
             const PathResult& r = solver.solve(problem_of(s, p, T), options_.params, &progress);
             run.maxPhaseStates = std::max(run.maxPhaseStates, r.phaseStates);
@@ -174,11 +176,12 @@ private:
             if (p + 1 == paths.size()) {
                 run.total -= base;
                 if (s == S_)
-                    reports_.line(4, report_line4_graph(texts_, k, in_.header.thresholdCount,
-                                                        in_.header.chainCount, isCost_, run.total,
-                                                        T * in_.header.scaledTact));
+                    reports_.line(ReportLine::RunTotal,
+                                  report_line4_graph(texts_, k, in_.header.thresholdCount,
+                                                     in_.header.chainCount, isCost_, run.total,
+                                                     T * in_.header.scaledTact));
                 else
-                    reports_.line(4, report_line4_subgraph(texts_, k, at.runs, s, S_));
+                    reports_.line(ReportLine::RunTotal, report_line4_subgraph(texts_, k, at.runs, s, S_));
             }
             PathRecord& record = run.paths[p];
             record.cycles = r.cycles;
@@ -190,7 +193,7 @@ private:
                 message(k, texts_.trace_broken(k, at.path, prefix, r.brokenOption));
                 return run;
             }
-            reports_.line(5, report_line5(texts_, at));
+            reports_.line(ReportLine::PathDone, report_line5(texts_, at));
         }
         run.complete = true;
         return run;
@@ -247,9 +250,9 @@ private:
             entry.cost = run.total;
             entry.time = time;
             if (isCost_ && ref.owner == S_)
-                entry.discretised = MyRoundTo(in_.header.roundingType, in_.header.scaledTact, run.total);
+                entry.discretised = round_to_steps(in_.header.roundingType, in_.header.scaledTact, run.total);
             else
-                entry.discretised = MyRoundTo(in_.header.roundingType, in_.header.scaledLevelTact, time);
+                entry.discretised = round_to_steps(in_.header.roundingType, in_.header.scaledLevelTact, time);
         }
     }
 

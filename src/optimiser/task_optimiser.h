@@ -16,12 +16,22 @@
 
 namespace zep {
 
-// Receives report lines 1 to 6 (`line` 1..6), the error line and the cycle progress. Calls never
-// overlap: with several threads they are serialised.
+// The report lines of a run, by the number each begins with (the window shows line n in its own label).
+enum class ReportLine : int {
+    Task = 1,          // the task's chains and thresholds, once at the start
+    PhaseStates = 2,   // the phase states of the path under way
+    Initialised = 3,   // the path's iteration has been set up
+    RunTotal = 4,      // the run total after the last path of a (sub)graph
+    PathDone = 5,      // the path's trace is done
+    RunsPerformed = 6, // the runs performed, once at the end
+};
+
+// Receives the report lines, the error line and the cycle progress. Calls never overlap: with several
+// threads they are serialised.
 class RunReporter {
 public:
     virtual ~RunReporter() = default;
-    virtual void report_line(int line, const std::string& text) {}
+    virtual void report_line(ReportLine line, const std::string& text) {}
     virtual void error_line(const std::string& text) {}
     // After every iteration cycle of the path at `at` (cheap: throttle here).
     virtual void cycle_progress(const RunPosition& at, std::int32_t cycle) {}

@@ -1,5 +1,6 @@
 #pragma once
 // The state that the main window holds for the whole run and every other window reads and writes.
+#include "shell/open_mode.h"
 #include "shell/shell_file.h"
 #include "shell/task_register.h"
 #include "shell/workspace.h"
@@ -8,10 +9,6 @@
 #include <string>
 
 namespace zep {
-
-// Which variant of the next window is wanted; set by the main window command just before it opens the
-// window that reads it.
-enum class OpenMode : int { None = 0, First = 1, Second = 2, Third = 3 };
 
 struct SessionState {
     std::string shellFileName;   // loaded shell, at most 25 characters
@@ -23,7 +20,7 @@ struct SessionState {
     int derivedTask = 0; // 1 while a task view opens the task derived from a solution
     int currentSolutionTab = 0;
     std::optional<RegisterStore> taskRegister;
-    OpenMode openMode = OpenMode::None;
+    OpenMode openMode;
     char decimalSeparator = ',';
 
     const std::string& text(int n) const { return shell.text(n); }

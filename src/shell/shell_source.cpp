@@ -35,7 +35,7 @@ struct Collected {
 } // namespace
 
 ShellSource compile_shell_sources(const std::vector<std::filesystem::path>& files, std::string_view extension,
-                                  bool requireComplete) {
+                                  ShellCompleteness completeness) {
     const bool russian = is_russian_extension(extension);
     std::vector<std::string> problems;
     Collected c;
@@ -128,7 +128,7 @@ ShellSource compile_shell_sources(const std::vector<std::filesystem::path>& file
     int listCount = 0;
     for (const auto& [key, v] : c.items)
         listCount = std::max(listCount, key.first + 1);
-    if (requireComplete) {
+    if (completeness == ShellCompleteness::Complete) {
         textCount = std::max(textCount, kRequiredTexts);
         labelCount = std::max(labelCount, kRequiredLabels);
         listCount = std::max(listCount, kRequiredLists);
@@ -152,7 +152,7 @@ ShellSource compile_shell_sources(const std::vector<std::filesystem::path>& file
             list.resize(key.second + 1);
         list[key.second] = v;
     }
-    if (requireComplete) {
+    if (completeness == ShellCompleteness::Complete) {
         for (int j = 0; j < kRequiredLists; ++j)
             if (static_cast<int>(out.tables.lists[j].size()) < kRequiredListItems[j])
                 out.tables.lists[j].resize(kRequiredListItems[j]);

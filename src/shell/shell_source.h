@@ -15,10 +15,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Whether the compiled shell must hold every entry the program needs.
+enum class ShellCompleteness { Partial, Complete };
+
 // Reads every file in order. Each problem is reported as "<file>:<line>: <what>"; all problems of all
-// files are collected into one ShellSourceError. With `requireComplete`, every entry the program
+// files are collected into one ShellSourceError. With ShellCompleteness::Complete every entry the program
 // needs must be present and non-empty. The extension decides whether `extra` lines are allowed.
 ShellSource compile_shell_sources(const std::vector<std::filesystem::path>& files, std::string_view extension,
-                                  bool requireComplete);
+                                  ShellCompleteness completeness);
 
 } // namespace zep

@@ -104,7 +104,7 @@ void add_gross_operation(const TaskRecord& rec, const PathElement& e, bool own, 
 
 } // namespace
 
-PrepOutcome CalcBounds(TaskRecord& rec, const ShellTables& shell) {
+PrepOutcome compute_bounds(TaskRecord& rec, const ShellTables& shell) {
     check_graph_shape(rec);
     const int n = rec.workingChainCount;
     if (static_cast<int>(rec.chainPaths.size()) != n)

@@ -7,15 +7,15 @@
 
 namespace zep {
 
-// `CalcBounds`: after `UnrollPaths` (and, with decomposition, `Decomp1` and `Decomp2`). Turns the
-// top-level path elements into their decomposed form (a subgraph's span becomes one reference and
-// covered elements), sums every top-level path (per chain: `pathTimeMin`, `pathTimeMax`,
+// The bounds (`CalcBounds`), after `unroll_paths` (and, with decomposition, `extract_subgraphs` and
+// `bound_subgraphs`). Turns the top-level path elements into their decomposed form (a subgraph's span becomes
+// one reference and covered elements), sums every top-level path (per chain: `pathTimeMin`, `pathTimeMax`,
 // `pathCostMin`, `pathCostMax`), takes the graph's times as the largest path times and its costs as
 // the sums of the path costs, gathers `baseCostTotal`, sets the counts of real operations and marks the
 // bounds valid. The time of the graph is the time of its longest path; with unavailable resources
 // every real operation takes its gross time from the two possible start moments the path's running
 // sums give (see gross_duration). Refuses, naming the operation, at the first element after which
 // its path cannot be bounded; the bounds then stay invalid.
-PrepOutcome CalcBounds(TaskRecord& rec, const ShellTables& shell);
+PrepOutcome compute_bounds(TaskRecord& rec, const ShellTables& shell);
 
 } // namespace zep

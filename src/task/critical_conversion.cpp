@@ -36,7 +36,7 @@ private:
         needed_ = true;
         if (!apply_)
             return;
-        modBase(rec_, chainNo, opNo);
+        move_best_variant_first(rec_, chainNo, opNo);
         op.variantCount = 1;
         if (op.variants.size() > 1)
             op.variants.resize(1);
@@ -123,7 +123,7 @@ private:
 
 } // namespace
 
-void modBase(TaskRecord& rec, int chainNo, int opNo) {
+void move_best_variant_first(TaskRecord& rec, int chainNo, int opNo) {
     OperationRec& op = operation_no(rec, chainNo, opNo);
     const bool byTime = rec.header.criticalConversionMode == 1;
     auto value = [&](int v) { return byTime ? op.variants[v].time : op.variants[v].cost; };
@@ -141,7 +141,7 @@ bool conversion_needed(TaskRecord& rec) {
     return pass.needed();
 }
 
-int ConvertToCritical(TaskRecord& rec) {
+int convert_shared_operations(TaskRecord& rec) {
     if (active_subgraph_count(rec) > 0)
         compute_critical_flags(rec);
     ConversionPass pass(rec, true);

@@ -13,20 +13,20 @@
 
 namespace zep {
 
-// `modBase`: makes the best variant of operation `opNo` of chain `chainNo` (numbers from 1) its first
+// (`modBase`) Makes the best variant of operation `opNo` of chain `chainNo` (numbers from 1) its first
 // one by exchanging the two records: the smallest time when `criticalConversionMode` is 1, else the
 // smallest cost; the first of equal ones. Only the variants already stored take part.
-void modBase(TaskRecord& rec, int chainNo, int opNo);
+void move_best_variant_first(TaskRecord& rec, int chainNo, int opNo);
 
 // Whether the current decomposition leaves shared operations of more than one variant, without
 // changing an operation. As the check of a numbering does, the subgraphs found shared are made
 // critical (one time level).
 bool conversion_needed(TaskRecord& rec);
 
-// Converts every shared operation of more than one variant: `modBase`, then one variant; an operation
-// whose `criticalMark` was 0 gets 1 and is counted. The critical flags are taken afresh from the
-// current variant counts first. Returns the number counted.
-int ConvertToCritical(TaskRecord& rec);
+// (`ConvertToCritical`) Converts every shared operation of more than one variant: `move_best_variant_first`,
+// then one variant; an operation whose `criticalMark` was 0 gets 1 and is counted. The critical flags are
+// taken afresh from the current variant counts first. Returns the number counted.
+int convert_shared_operations(TaskRecord& rec);
 
 // The notice of converted operations: for one "<text 30>, <text 17>.", for more
 // "<text 29> <count> <text 298> <text 18>."; empty for none.

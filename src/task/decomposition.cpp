@@ -170,7 +170,7 @@ void compute_critical_flags(TaskRecord& rec) {
     }
 }
 
-void Decomp1(TaskRecord& rec) {
+void extract_subgraphs(TaskRecord& rec) {
     if (rec.header.decompositionMode != 1)
         return;
     check_graph_shape(rec);
@@ -217,7 +217,7 @@ void Decomp1(TaskRecord& rec) {
     rec.timeLevels.assign(subgraphs, {});
 }
 
-PrepOutcome Decomp2(TaskRecord& rec, const ShellTables& shell) {
+PrepOutcome bound_subgraphs(TaskRecord& rec, const ShellTables& shell) {
     const int subgraphs = active_subgraph_count(rec);
     if (rec.header.hasUnavailableResources == 1 || rec.workingNestedChainCount == 0 || subgraphs <= 0)
         return {};

@@ -14,14 +14,14 @@
 
 namespace zep {
 
-// `Decomp1` (decomposition on only; otherwise nothing happens): from the chains' `subgraphNo`, the
-// working subgraph count and the subgraph spans, builds the members, `opRefs`, `spanMark`, the critical
-// flags, `chainsPerSubgraph` and the member paths with their elements. Every element stores the
+// The subgraphs cut out (`Decomp1`; decomposition on only, otherwise nothing happens): from the chains'
+// `subgraphNo`, the working subgraph count and the subgraph spans, builds the members, `opRefs`, `spanMark`,
+// the critical flags, `chainsPerSubgraph` and the member paths with their elements. Every element stores the
 // operation's own number in its chain; numbers relative to a span exist only in the members'
 // coordinates and in `opRefs`. A member of a subgraph that carries the spans of several inner
 // subgraphs refers to each of them. Throws std::invalid_argument for a graph that check_graph_shape
 // refuses or spans that do not fit their base chains.
-void Decomp1(TaskRecord& rec);
+void extract_subgraphs(TaskRecord& rec);
 
 // The critical flags of every subgraph and of the top level from the current variant counts: critical
 // unless a member has a real operation of more than one variant or refers to a subgraph that is not
@@ -33,10 +33,10 @@ void compute_critical_flags(TaskRecord& rec);
 // for (the top level is s = workingSubgraphCount).
 int op_of_reference(const TaskRecord& rec, int s, int member, int ref);
 
-// `Decomp2` (decomposition on, no unavailable resources, nested chains present, subgraphs extracted;
-// otherwise nothing happens and the result is ok): the time and cost bounds and the base cost of every
-// subgraph, inner subgraphs first, and the counts of the real operations of the member paths. Stops at
-// the first element after which its path cannot be bounded.
-PrepOutcome Decomp2(TaskRecord& rec, const ShellTables& shell);
+// The subgraphs bounded (`Decomp2`; decomposition on, no unavailable resources, nested chains present,
+// subgraphs extracted; otherwise nothing happens and the result is ok): the time and cost bounds and the base
+// cost of every subgraph, inner subgraphs first, and the counts of the real operations of the member paths.
+// Stops at the first element after which its path cannot be bounded.
+PrepOutcome bound_subgraphs(TaskRecord& rec, const ShellTables& shell);
 
 } // namespace zep

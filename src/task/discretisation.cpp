@@ -38,8 +38,8 @@ void bring_bounds_to_tacts(TaskRecord& rec) {
             continue;
         const double pmin = cost ? rec.pathCostMin[c - 1] : rec.pathTimeMin[c - 1];
         const double pmax = cost ? rec.pathCostMax[c - 1] : rec.pathTimeMax[c - 1];
-        h.boundLower = std::max(h.boundLower, MyRoundTo(h.roundingType, h.tact, pmin) * h.tact);
-        h.boundUpper = std::max(h.boundUpper, MyRoundTo(h.roundingType, h.tact, pmax) * h.tact);
+        h.boundLower = std::max(h.boundLower, round_to_steps(h.roundingType, h.tact, pmin) * h.tact);
+        h.boundUpper = std::max(h.boundUpper, round_to_steps(h.roundingType, h.tact, pmax) * h.tact);
     }
 }
 
@@ -61,13 +61,13 @@ void build_time_levels(TaskRecord& rec) {
         std::vector<int>& levels = rec.timeLevels[k];
         if (s.critical) {
             s.levelCount = 1;
-            levels.push_back(MyRoundTo(rounding, rec.levelTact, s.timeMin));
+            levels.push_back(round_to_steps(rounding, rec.levelTact, s.timeMin));
             continue;
         }
         const int n = rec.header.maxQuantSteps;
         const double step = n > 1 ? (s.timeMax - s.timeMin) / (n - 1) : 0.0;
         for (int q = 0; q < std::max(n, 1); ++q) {
-            const int level = MyRoundTo(rounding, rec.levelTact, s.timeMin + q * step);
+            const int level = round_to_steps(rounding, rec.levelTact, s.timeMin + q * step);
             if (levels.empty() || level > levels.back())
                 levels.push_back(level);
         }
@@ -97,7 +97,7 @@ std::vector<ThresholdCandidate> threshold_candidates(const TaskRecord& rec) {
     std::vector<ThresholdCandidate> out;
     for (double w = h.boundLower; w <= h.boundUpper + 0.01 * h.tact; w += h.tact) {
         const double value = round_to_cents(w);
-        const int tacts = MyRoundTo(h.roundingType, h.tact, value);
+        const int tacts = round_to_steps(h.roundingType, h.tact, value);
         const bool checked =
             std::find(rec.thresholds.begin(), rec.thresholds.end(), tacts) != rec.thresholds.end();
         out.push_back({value, checked});
@@ -107,8 +107,8 @@ std::vector<ThresholdCandidate> threshold_candidates(const TaskRecord& rec) {
 
 } // namespace
 
-DiscretisationResult CalcDiscrete(TaskRecord& rec, double tact, double scalingCoef, int roundingType,
-                                  const ShellTables& shell) {
+DiscretisationResult discretise(TaskRecord& rec, double tact, double scalingCoef, int roundingType,
+                                const ShellTables& shell) {
     DiscretisationResult result;
     TaskHeader& h = rec.header;
     const double newTact = round_to_cents(tact);
@@ -147,7 +147,7 @@ DiscretisationResult CalcDiscrete(TaskRecord& rec, double tact, double scalingCo
 }
 
 int threshold_in_tacts(const TaskRecord& rec, double value) {
-    return MyRoundTo(rec.header.roundingType, rec.header.tact, value);
+    return round_to_steps(rec.header.roundingType, rec.header.tact, value);
 }
 
 void store_thresholds(TaskRecord& rec, const std::vector<double>& chosenValues) {

@@ -23,15 +23,15 @@ struct DiscretisationResult {
     std::vector<ThresholdCandidate> candidates;
 };
 
-// `CalcDiscrete`, after `CalcBounds`, with the values typed for the tact (> 0) and the scaling
-// coefficient. Sets `roundingType`; takes the tact and the coefficient rounded to two decimals (a tact
-// that differs from the stored one by 0.0001 or more drops the stored thresholds); sets `boundLower` and
+// The discretisation (`CalcDiscrete`), after `compute_bounds`, with the values typed for the tact (> 0) and
+// the scaling coefficient. Sets `roundingType`; takes the tact and the coefficient rounded to two decimals (a
+// tact that differs from the stored one by 0.0001 or more drops the stored thresholds); sets `boundLower` and
 // `boundUpper` from the top-level paths, `maxPhaseStates`, `levelTact`, the subgraph time levels and
 // the counts of references and covered elements; lists the candidate thresholds. Refuses, focusing the
 // tact, when the phase-state estimate passes 20000; the levels, counts and candidates are then not
 // computed. Throws std::invalid_argument for a tact that rounds to 0 or less.
-DiscretisationResult CalcDiscrete(TaskRecord& rec, double tact, double scalingCoef, int roundingType,
-                                  const ShellTables& shell);
+DiscretisationResult discretise(TaskRecord& rec, double tact, double scalingCoef, int roundingType,
+                                const ShellTables& shell);
 
 // A chosen threshold value in whole tacts (the task's rounding type and tact).
 int threshold_in_tacts(const TaskRecord& rec, double value);

@@ -69,8 +69,8 @@ VariantColumns variant_columns(const TaskRecord& rec) {
     return rec.header.hasUnavailableResources == 1 ? kVariantColumnsWithResources : kVariantColumnsPlain;
 }
 
-GridTransferResult SaveToRec1(TaskRecord& rec, int chainIndex, const CellTable& grid,
-                              const ShellTables& shell) {
+GridTransferResult store_operations(TaskRecord& rec, int chainIndex, const CellTable& grid,
+                                    const ShellTables& shell) {
     check_chain_index(rec, chainIndex);
     ChainRec& chain = rec.chains[chainIndex];
     if (chain.opCount < 1 || chain.opCount > kMaxOperationsPerChain)
@@ -102,8 +102,8 @@ GridTransferResult SaveToRec1(TaskRecord& rec, int chainIndex, const CellTable& 
     return {};
 }
 
-GridTransferResult SaveToRec(TaskRecord& rec, int chainIndex, int opIndex, const CellTable& grid,
-                             const ShellTables& shell, char separator) {
+GridTransferResult store_variants(TaskRecord& rec, int chainIndex, int opIndex, const CellTable& grid,
+                                  const ShellTables& shell, char separator) {
     check_chain_index(rec, chainIndex);
     ChainRec& chain = rec.chains[chainIndex];
     if (opIndex < 0 || opIndex >= static_cast<int>(chain.operations.size()))
@@ -137,7 +137,7 @@ GridTransferResult SaveToRec(TaskRecord& rec, int chainIndex, int opIndex, const
     return {};
 }
 
-VariantGridView LoadFromRec(const TaskRecord& rec, int chainIndex, int opIndex, char separator) {
+VariantGridView load_variant_grid(const TaskRecord& rec, int chainIndex, int opIndex, char separator) {
     check_chain_index(rec, chainIndex);
     const ChainRec& chain = rec.chains[chainIndex];
     if (opIndex < 0 || opIndex >= static_cast<int>(chain.operations.size()))

@@ -36,25 +36,25 @@ inline constexpr VariantColumns kVariantColumnsPlain{1, -1, -1, 2, 3};
 inline constexpr VariantColumns kVariantColumnsWithResources{1, 2, 3, 4, 5};
 VariantColumns variant_columns(const TaskRecord& rec);
 
-// `SaveToRec1`: the operations of chain `chainIndex` (0-based) from the operation grid, one row per
+// (`SaveToRec1`) The operations of chain `chainIndex` (0-based) from the operation grid, one row per
 // operation of the chain's `opCount`. Every row needs a non-blank name and a whole number of variants
 // from 1 to 20; the first bad row refuses and leaves the record unchanged. On success the chain's
 // operations are resized to `opCount` (operations kept keep their variants) and get the names (cut to
 // 100 characters) and variant counts. Throws std::invalid_argument for a chain index or an `opCount`
 // out of range.
-GridTransferResult SaveToRec1(TaskRecord& rec, int chainIndex, const CellTable& grid,
-                              const ShellTables& shell);
+GridTransferResult store_operations(TaskRecord& rec, int chainIndex, const CellTable& grid,
+                                    const ShellTables& shell);
 
-// `SaveToRec`: the variants of one operation from the variant grid, one row per variant of the
+// (`SaveToRec`) The variants of one operation from the variant grid, one row per variant of the
 // operation's `variantCount`; the variant array is first resized to that count. Rows are stored in
 // turn: essence trimmed and cut to 40 characters, numbers read with `separator`. An empty time or cost
 // cell stores kUnsetValue, an empty category cell 0, any non-blank no-suspend cell 1. An empty essence
 // refuses; so does a non-empty cell that is not a number (then restoreSelectors is set). Rows stored
 // before the refused row stay stored; the refused row itself is not stored.
-GridTransferResult SaveToRec(TaskRecord& rec, int chainIndex, int opIndex, const CellTable& grid,
-                             const ShellTables& shell, char separator);
+GridTransferResult store_variants(TaskRecord& rec, int chainIndex, int opIndex, const CellTable& grid,
+                                  const ShellTables& shell, char separator);
 
-// What `LoadFromRec` shows for one operation: the chain name above the grid, the operation name in the
+// What `load_variant_grid` shows for one operation: the chain name above the grid, the operation name in the
 // name box and the grid rows.
 struct VariantGridView {
     std::string chainName;
@@ -62,11 +62,11 @@ struct VariantGridView {
     CellTable rows;
 };
 
-// `LoadFromRec`: one row per variant of the operation's `variantCount`: number from 1, essence, with
+// (`LoadFromRec`) One row per variant of the operation's `variantCount`: number from 1, essence, with
 // unavailable resources the category (empty unless in 1..resourceCategoryCount) and "*" for
 // `noSuspend` >= 1, then time and cost as shortest decimal text (empty when unset). When the operation
 // has no variants stored yet, or a single variant with an empty essence, the grid is one empty row
 // numbered "1".
-VariantGridView LoadFromRec(const TaskRecord& rec, int chainIndex, int opIndex, char separator);
+VariantGridView load_variant_grid(const TaskRecord& rec, int chainIndex, int opIndex, char separator);
 
 } // namespace zep

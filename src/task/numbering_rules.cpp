@@ -125,7 +125,7 @@ std::optional<NumberingViolation> check_numbering_rules(TaskRecord& rec) {
     return std::nullopt;
 }
 
-bool fVer(const TaskRecord& rec, const std::vector<int>& candidate) {
+bool has_numbering_shape(const TaskRecord& rec, const std::vector<int>& candidate) {
     const int ordinary = rec.ordinaryChainCount();
     int minA = INT_MAX, maxA = INT_MIN, maxB = INT_MIN;
     bool hasA = false, hasB = false;
@@ -166,13 +166,13 @@ void put_numbering(TaskRecord& rec, const std::vector<int>& numbering) {
 
 } // namespace
 
-NumberingVerdict pVer(TaskRecord& rec, const std::vector<int>& candidate) {
+NumberingVerdict check_numbering_candidate(TaskRecord& rec, const std::vector<int>& candidate) {
     if (rec.header.decompositionMode != 1)
         throw std::invalid_argument("a numbering of subgraphs needs decomposition");
     put_numbering(rec, candidate);
     if (check_numbering_rules(rec))
         return {true, false};
-    Decomp1(rec);
+    extract_subgraphs(rec);
     return {false, conversion_needed(rec)};
 }
 
@@ -180,7 +180,7 @@ bool apply_numbering(TaskRecord& rec, const std::vector<int>& numbering) {
     put_numbering(rec, numbering);
     if (check_numbering_rules(rec))
         return false;
-    Decomp1(rec);
+    extract_subgraphs(rec);
     return true;
 }
 

@@ -43,23 +43,23 @@ std::optional<NumberingViolation> check_numbering_rules(TaskRecord& rec);
 // a chain after the other has entered it.
 bool crossing_chains(const TaskRecord& rec, int x, int y);
 
-// `fVer`: the shape of a candidate. With group A the nested chains hanging from an ordinary chain and
+// The shape of a candidate (`fVer`). With group A the nested chains hanging from an ordinary chain and
 // group B the others: when both are present the smallest number in A is the largest in B or one more;
 // every number from 1 to the largest used is used. A candidate of zeros only (no subgraph) has the
 // shape.
-bool fVer(const TaskRecord& rec, const std::vector<int>& candidate);
+bool has_numbering_shape(const TaskRecord& rec, const std::vector<int>& candidate);
 
 struct NumberingVerdict {
     bool invalid = false;
     bool needsConversion = false; // valid, but operations would have to be made critical
 };
 
-// `pVer` (decomposition on): puts the candidate into the chains' `subgraphNo` and the working subgraph
-// count, checks the rules and, when they hold, decomposes (`Decomp1`) and tests whether operations
-// would have to be made critical; the subgraphs that test marks are made critical. The record reflects
-// the candidate afterwards. Throws std::invalid_argument when decomposition is off or the candidate has
-// the wrong length.
-NumberingVerdict pVer(TaskRecord& rec, const std::vector<int>& candidate);
+// The check of a candidate (`pVer`; decomposition on): puts the candidate into the chains' `subgraphNo` and
+// the working subgraph count, checks the rules and, when they hold, decomposes (`extract_subgraphs`) and
+// tests whether operations would have to be made critical; the subgraphs that test marks are made critical.
+// The record reflects the candidate afterwards. Throws std::invalid_argument when decomposition is off or the
+// candidate has the wrong length.
+NumberingVerdict check_numbering_candidate(TaskRecord& rec, const std::vector<int>& candidate);
 
 // Puts a numbering into the chains and the working subgraph count and, when it is valid, fixes the
 // spans and decomposes afresh; returns false (record holding the numbering, not decomposed) when a rule

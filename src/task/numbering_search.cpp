@@ -17,7 +17,7 @@ void clear_numbering(TaskRecord& rec) {
         rec.chains[ordinary + i].subgraphNo = 0;
     rec.workingSubgraphCount = 0;
     rec.subgraphSpans.clear();
-    Decomp1(rec);
+    extract_subgraphs(rec);
 }
 
 } // namespace
@@ -56,7 +56,7 @@ std::string numbering_failure_message(const TaskRecord& rec, const ShellTables& 
     return shell.text(496) + ". " + shell.text(329) + ".";
 }
 
-NumberingSearchResult SearchNumbering(TaskRecord& rec, const ShellTables& shell) {
+NumberingSearchResult search_numbering(TaskRecord& rec, const ShellTables& shell) {
     if (rec.header.decompositionMode != 1)
         throw std::invalid_argument("the numbering of subgraphs needs decomposition");
     check_graph_shape(rec);

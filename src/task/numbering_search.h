@@ -3,9 +3,9 @@
 //
 // The candidates are enumerated with nested chain 1 in the outermost loop and the last nested chain in
 // the innermost, each chain's number running downward from its upper limit to its lower limit. Every
-// candidate of the right shape (`fVer`) is checked (`pVer`); the first valid one that needs no
-// conversion of operations is accepted; failing that, the last valid one that needs conversion is the
-// fallback; failing that, the search fails.
+// candidate of the right shape (`has_numbering_shape`) is checked (`check_numbering_candidate`); the first
+// valid one that needs no conversion of operations is accepted; failing that, the last valid one that needs
+// conversion is the fallback; failing that, the search fails.
 //
 // The search (pruned_numbering_search.h) walks the same order but leaves out every branch in which no
 // candidate of the right shape can be valid, and, while it looks for one to accept, every branch in
@@ -48,16 +48,16 @@ struct NumberingSearchResult {
     Outcome outcome = Outcome::Failed;
     std::vector<int> numbering; // per nested chain; all zeros when the search failed
     std::string message;        // the failure message, built from shell texts
-    std::int64_t checked = 0;   // candidates that went through `pVer`
+    std::int64_t checked = 0;   // candidates that went through `check_numbering_candidate`
     std::int64_t explored = 0;  // numbers tried for single chains, cut or not (the work of the search)
 };
 
-// `SearchNumbering` (decomposition on, nested chains present). The record ends on the numbering found:
-// the accepted one as its check left it; the fallback put into the chains and decomposed afresh (the
-// conversion then makes the operations critical); after a failure no subgraph at all. Throws
+// The numbering search (`SearchNumbering`; decomposition on, nested chains present). The record ends on the
+// numbering found: the accepted one as its check left it; the fallback put into the chains and decomposed
+// afresh (the conversion then makes the operations critical); after a failure no subgraph at all. Throws
 // std::invalid_argument when decomposition is off, there is no nested chain or the graph is not
 // consistent.
-NumberingSearchResult SearchNumbering(TaskRecord& rec, const ShellTables& shell);
+NumberingSearchResult search_numbering(TaskRecord& rec, const ShellTables& shell);
 
 // The message of a failed search: with fewer admissible subgraphs than nested chains (and than 100),
 // text 489 with the admissible count and a pointer to step 2 of 8 where it is entered; otherwise text

@@ -55,7 +55,7 @@ PathLayout unroll_layout(int node, int ownCount, const std::function<bool(int)>&
     return layout;
 }
 
-void UnrollPaths(TaskRecord& rec) {
+void unroll_paths(TaskRecord& rec) {
     check_graph_shape(rec);
     const int n = rec.workingChainCount;
     const int ordinary = rec.ordinaryChainCount();

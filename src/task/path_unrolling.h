@@ -42,11 +42,11 @@ struct PathLayout {
 PathLayout unroll_layout(int node, int ownCount, const std::function<bool(int)>& isNested,
                          const std::function<NestLink(int)>& link, int maxSteps);
 
-// `UnrollPaths`: `chainPaths` with their elements (count = the operation's variantCount), `sourceOps`,
-// `topPathCount` (also the last entry of `chainsPerSubgraph`) and `discretisedIsCost`. A nested chain
-// placed in a subgraph (decomposition on, `subgraphNo` > 0) gets an empty path. Without decomposition
-// the record is left with no subgraph at all (working count 0, no spans, members or subgraph paths). Throws
-// std::invalid_argument for a graph that check_graph_shape refuses.
-void UnrollPaths(TaskRecord& rec);
+// The unrolled paths (`UnrollPaths`): `chainPaths` with their elements (count = the operation's
+// variantCount), `sourceOps`, `topPathCount` (also the last entry of `chainsPerSubgraph`) and
+// `discretisedIsCost`. A nested chain placed in a subgraph (decomposition on, `subgraphNo` > 0) gets an empty
+// path. Without decomposition the record is left with no subgraph at all (working count 0, no spans, members
+// or subgraph paths). Throws std::invalid_argument for a graph that check_graph_shape refuses.
+void unroll_paths(TaskRecord& rec);
 
 } // namespace zep

@@ -36,14 +36,16 @@ struct PartialSpan {
 };
 
 // The enumeration in its order, every branch cut as soon as the numbers given so far break a rule
-// that no later number can mend. Each cut is a necessary condition of `fVer` and `pVer` on the whole
-// candidate, so the candidates that reach the check are the valid ones, in enumeration order.
+// that no later number can mend. Each cut is a necessary condition of `has_numbering_shape` and
+// `check_numbering_candidate` on the whole candidate, so the candidates that reach the check are the valid
+// ones, in enumeration order.
 //
 // A number is judged against the chains numbered before it: the chains it hangs on, the chains it may
 // not share a number with, the base chain and span of its subgraph (a span only grows as members join,
 // so an outside chain inside it or exactly at it stays refused) and the spans it would block, and the
-// shape `fVer` asks for. After each number every later chain must still have a number that passes the same
-// judgement, and the numbers that pass must still allow the shape; otherwise the branch is given up.
+// shape `has_numbering_shape` asks for. After each number every later chain must still have a number that
+// passes the same judgement, and the numbers that pass must still allow the shape; otherwise the branch is
+// given up.
 //
 // Every refusal names the chains whose numbers cause it. When no number of a chain survives and the
 // chain just above it is not among the causes, trying that chain's other numbers cannot help: the
@@ -120,10 +122,10 @@ public:
         std::vector<int> all(n_);
         for (int i = 0; i < n_; ++i)
             all[i] = i;
-        walk(all, true, true);
+        walk(all, WalkScope::WholeGraph, WalkDirection::FromUpperLimits);
         // Nothing accepted: unless no valid candidate turned up at all, walk back for the fallback.
         if (!found_ && (sawNeedingConversion_ || cutForConversion_))
-            walk(all, true, false);
+            walk(all, WalkScope::WholeGraph, WalkDirection::FromLowerLimits);
         out.accepted = found_ && forward_;
         out.fallback = found_ && !forward_;
         if (found_)
@@ -134,10 +136,17 @@ public:
     }
 
 private:
-    void walk(const std::vector<int>& order, bool whole, bool forward) {
+    // What a walk numbers: the whole graph (the candidates are checked and the fallback kept), or one
+    // chain's ancestry taken alone (only whether it can be numbered at all).
+    enum class WalkScope { WholeGraph, Ancestry };
+    // The order in which each chain's numbers are tried: from the upper limit down (the search proper),
+    // or from the lower limit up (the walk back for the fallback).
+    enum class WalkDirection { FromUpperLimits, FromLowerLimits };
+
+    void walk(const std::vector<int>& order, WalkScope scope, WalkDirection direction) {
         order_ = order;
-        whole_ = whole;
-        forward_ = forward;
+        whole_ = scope == WalkScope::WholeGraph;
+        forward_ = direction == WalkDirection::FromUpperLimits;
         found_ = false;
         std::fill(given_.begin(), given_.end(), 0);
         prefixWhy_.assign(order_.size() + 1, 0);
@@ -171,7 +180,7 @@ private:
             });
             if (covered)
                 continue;
-            walk(ancestry, false, true);
+            walk(ancestry, WalkScope::Ancestry, WalkDirection::FromUpperLimits);
             if (!found_)
                 return false;
             checked.push_back(ancestry);
@@ -244,10 +253,10 @@ private:
     }
 
     void leaf() {
-        if (!fVer(rec_, x_))
+        if (!has_numbering_shape(rec_, x_))
             return;
         ++checked_;
-        const NumberingVerdict verdict = pVer(rec_, x_);
+        const NumberingVerdict verdict = check_numbering_candidate(rec_, x_);
         if (verdict.invalid)
             return;
         if (!forward_ || !verdict.needsConversion)
@@ -429,8 +438,8 @@ private:
     }
 
     // Every chain after order_[k] still has a number in its range that fits the numbers given, and,
-    // over the whole graph, the numbers that fit can still give the candidate the shape `fVer` asks
-    // for: the smallest number of group A at most one above the largest of group B, and every gap below
+    // over the whole graph, the numbers that fit can still give the candidate the shape `has_numbering_shape`
+    // asks for: the smallest number of group A at most one above the largest of group B, and every gap below
     // the largest number used filled by a chain of its own. (What fits now is all that can fit later:
     // more numbers only add refusals.)
     bool later_chains_fit(int k, Reason& why) {

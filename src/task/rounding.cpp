@@ -27,7 +27,7 @@ double round_half_even(double q) {
     return r;
 }
 
-int MyRoundTo(int type, double step, double value) {
+int round_to_steps(int type, double step, double value) {
     const double q = value / step;
     const double r = round_half_even(q);
     switch (type) {

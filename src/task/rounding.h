@@ -12,8 +12,8 @@ inline constexpr int kRoundByMaximum = 2; // up, a value within 1e-8 above an in
 // environment says.
 double round_half_even(double q);
 
-// `MyRoundTo`: the number of steps in `value` rounded by `type`; 0 for any other type. A quotient
+// (`MyRoundTo`) The number of steps in `value` rounded by `type`; 0 for any other type. A quotient
 // outside the 32-bit range saturates at its end instead of overflowing.
-int MyRoundTo(int type, double step, double value);
+int round_to_steps(int type, double step, double value);
 
 } // namespace zep

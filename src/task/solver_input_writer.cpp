@@ -74,7 +74,7 @@ public:
                 for (const VariantRec& v : rec_.chains[e.chain - 1].operations[e.op - 1].variants)
                     encode_variant_out(
                         w_, v.time * sc, v.cost * sc,
-                        MyRoundTo(rec_.header.roundingType, divisor, byCost ? v.cost : v.time));
+                        round_to_steps(rec_.header.roundingType, divisor, byCost ? v.cost : v.time));
             } else if (e.op < 0) {
                 for (int k = 0; k < e.count; ++k)
                     encode_empty_variant_out(w_);

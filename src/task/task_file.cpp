@@ -256,7 +256,7 @@ TaskRecord decode_task_file(std::span<const std::uint8_t> data, const std::strin
     return rec;
 }
 
-void ReadFile(TaskRecord& rec, const Workspace& ws, std::string_view code) {
+void read_task_file(TaskRecord& rec, const Workspace& ws, std::string_view code) {
     const std::filesystem::path path = task_file_path(ws, code);
     std::vector<std::uint8_t> data = read_whole_file(path);
     rec = decode_task_file(data, path.string());

@@ -39,8 +39,8 @@ std::vector<std::uint8_t> encode_task_file(const TaskRecord& rec);
 // of which only the subgraphs' memberCount is known.
 TaskRecord decode_task_file(std::span<const std::uint8_t> data, const std::string& source);
 
-// `ReadFile`: the record of Data/zep_<code>.dat. The record is replaced only when the whole file
+// (`ReadFile`) The record of Data/zep_<code>.dat. The record is replaced only when the whole file
 // reads; on any error it stays as it was. Throws FileAccessError and FileFormatError.
-void ReadFile(TaskRecord& rec, const Workspace& ws, std::string_view code);
+void read_task_file(TaskRecord& rec, const Workspace& ws, std::string_view code);
 
 } // namespace zep

@@ -4,14 +4,10 @@
 #include "task/solver_input.h"
 #include "task/task_file.h"
 
-#include <stdexcept>
-
 namespace zep {
 
-void WriteFile(TaskRecord& rec, const Workspace& ws, OpenMode mode, RegisterStore& reg,
+void save_task(TaskRecord& rec, const Workspace& ws, EntryMode mode, RegisterStore& reg,
                std::string_view shellFileName) {
-    if (mode != OpenMode::First && mode != OpenMode::Second && mode != OpenMode::Third)
-        throw std::invalid_argument("a task is saved only in open mode 1, 2 or 3");
     rec.header.chainCount = rec.workingChainCount;
     rec.header.nestedChainCount = rec.workingNestedChainCount;
 
@@ -22,7 +18,7 @@ void WriteFile(TaskRecord& rec, const Workspace& ws, OpenMode mode, RegisterStor
     write_file_atomically(solver_input_path(ws, code), solverImage);
 
     const std::string& name = rec.header.taskName;
-    if (mode == OpenMode::Third) {
+    if (mode == EntryMode::CorrectTask) {
         if (!reg.update_after_correction(code, name))
             reg.add(code, name);
     } else if (!reg.add(code, name)) {

@@ -1,7 +1,7 @@
 #pragma once
-// `WriteFile`: the last step of the task entry wizard writes both task data files and registers the
-// task.
-#include "shell/session_state.h"
+// Saving a task (`WriteFile`): the last step of the task entry wizard writes both task data files and
+// registers the task.
+#include "shell/open_mode.h"
 #include "shell/task_register.h"
 #include "shell/workspace.h"
 #include "task/task_record.h"
@@ -17,7 +17,7 @@ namespace zep {
 // or a text outside Windows-1251 (TextEncodingError) leaves the files and the register untouched. The
 // register never holds a code twice: a new task whose code is already registered updates that entry, and
 // a corrected task that lost its entry is added again. `shellFileName` is the language shell file in use.
-void WriteFile(TaskRecord& rec, const Workspace& ws, OpenMode mode, RegisterStore& reg,
+void save_task(TaskRecord& rec, const Workspace& ws, EntryMode mode, RegisterStore& reg,
                std::string_view shellFileName);
 
 } // namespace zep

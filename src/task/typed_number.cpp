@@ -52,14 +52,4 @@ std::optional<double> parse_typed_real(std::string_view text, char separator) {
     return value;
 }
 
-bool CheakStrConvToReal(std::string_view text, char32_t key, char separator) {
-    bool digit = key >= U'0' && key <= U'9';
-    bool isSeparator = key == static_cast<char32_t>(static_cast<unsigned char>(separator));
-    if (!digit && !isSeparator)
-        return true;
-    if (isSeparator && (text.empty() || text.find(separator) != std::string_view::npos))
-        return true;
-    return false;
-}
-
 } // namespace zep

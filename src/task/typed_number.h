@@ -18,10 +18,4 @@ std::optional<int> parse_typed_integer(std::string_view text);
 // an empty text, infinities and NaN included.
 std::optional<double> parse_typed_real(std::string_view text, char separator);
 
-// `CheakStrConvToReal`: the key filter of the decimal boxes (tact, scaling coefficient, cost
-// threshold). True when the key typed into a box holding `text` is rejected: anything but a digit or
-// the separator, a second separator, and a separator typed into an empty box. Backspace never reaches
-// the filter.
-bool CheakStrConvToReal(std::string_view text, char32_t key, char separator);
-
 } // namespace zep

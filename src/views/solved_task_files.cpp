@@ -26,7 +26,7 @@ std::string views_warning(const ShellTables& shell) {
 TaskRecord read_task_for_view(const Workspace& ws, std::string_view code, const ShellTables& shell) {
     TaskRecord rec;
     try {
-        ReadFile(rec, ws, code);
+        read_task_file(rec, ws, code);
     } catch (const std::exception& e) {
         throw ViewFilesError(views_warning(shell), e.what());
     }

@@ -2,7 +2,6 @@
 
 #include "common/cp1251.h"
 #include "common/errors.h"
-#include "task/typed_number.h"
 
 namespace zep {
 namespace {
@@ -76,6 +75,16 @@ void remove_last_character(std::string& text) {
 
 } // namespace
 
+bool rejects_decimal_key(std::string_view text, char32_t key, char separator) {
+    bool digit = is_digit(key);
+    bool isSeparator = key == static_cast<char32_t>(static_cast<unsigned char>(separator));
+    if (!digit && !isSeparator)
+        return true;
+    if (isSeparator && (text.empty() || text.find(separator) != std::string_view::npos))
+        return true;
+    return false;
+}
+
 int box_max_length(WizardBox box) {
     return rule_of(box).maxLength;
 }
@@ -99,7 +108,7 @@ std::optional<char32_t> filter_box_key(WizardBox box, std::string_view text, cha
     case Filter::Digits:
         return is_digit(key) ? std::optional<char32_t>(key) : std::nullopt;
     case Filter::Decimal:
-        return CheakStrConvToReal(text, key, separator) ? std::nullopt : std::optional<char32_t>(key);
+        return rejects_decimal_key(text, key, separator) ? std::nullopt : std::optional<char32_t>(key);
     }
     return std::nullopt;
 }

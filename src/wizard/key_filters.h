@@ -30,6 +30,12 @@ enum class WizardBox {
     ReductionCoef,         // txt_kup, step 8
 };
 
+// The key filter (`CheakStrConvToReal`) of the decimal boxes (tact, scaling coefficient, cost
+// threshold). True when the key typed into a box holding `text` is rejected: anything but a digit or
+// the separator, a second separator, and a separator typed into an empty box. Backspace never reaches
+// the filter.
+bool rejects_decimal_key(std::string_view text, char32_t key, char separator);
+
 // Characters the box holds at most.
 int box_max_length(WizardBox box);
 
@@ -38,7 +44,7 @@ bool box_marks_chain_counts_edited(WizardBox box);
 
 // The key as the box takes it, or nullopt when its filter drops it. The code box takes Latin letters
 // (shown in upper case), digits, ".", "-" and "_"; the digit boxes digits; the decimal boxes what
-// `CheakStrConvToReal` accepts with `separator`; the name box any character Windows-1251 has (the task
+// `rejects_decimal_key` accepts with `separator`; the name box any character Windows-1251 has (the task
 // files hold their texts in it). Backspace always passes. The length limit is not applied here (see
 // type_into_box).
 std::optional<char32_t> filter_box_key(WizardBox box, std::string_view text, char32_t key, char separator);

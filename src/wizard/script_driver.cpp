@@ -161,7 +161,7 @@ private:
     void fill_code() {
         WizardInputs& in = w_.inputs();
         if (s_.code) {
-            if (w_.open_mode() == OpenMode::Third) {
+            if (w_.entry_mode() == EntryMode::CorrectTask) {
                 if (upper_ascii(*s_.code) != in.code)
                     fail("code", "a task being corrected keeps its code " + in.code);
             } else {

@@ -61,7 +61,7 @@ StepOutcome Wizard::show_operations_of_chain(int chainIndex) {
     if (step_ != WizardStep::Operations || chainIndex < 0 ||
         chainIndex >= static_cast<int>(rec_.chains.size()))
         return stay({"StringGrid2"});
-    GridTransferResult saved = SaveToRec1(rec_, opStepChain_, in_.operations, ctx_.shell);
+    GridTransferResult saved = store_operations(rec_, opStepChain_, in_.operations, ctx_.shell);
     if (!saved.ok)
         return refuse(saved.message, {"StringGrid2", saved.focusRow});
     show_operations_grid(chainIndex);
@@ -74,7 +74,7 @@ void Wizard::show_chain_grid_from_record() {
     prepare_chain_grid();
 }
 
-StepOutcome Wizard::Check_22() {
+StepOutcome Wizard::check_chains_step() {
     if (has_resources())
         store_resource_intervals();
     if (has_nested_chains())

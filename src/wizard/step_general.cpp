@@ -108,8 +108,8 @@ void Wizard::reset_general_boxes() {
     rec_.workingNestedChainCount = 0;
 }
 
-StepOutcome Wizard::Check_1() {
-    if (mode_ == OpenMode::Third)
+StepOutcome Wizard::check_code_step() {
+    if (mode_ == EntryMode::CorrectTask)
         in_.code = rec_.header.taskCode; // the code box is disabled: the task keeps its code
     in_.automaticNumbering = rec_.header.subgraphNumbering == 1;
     in_.hasResources = rec_.header.hasUnavailableResources == 1;
@@ -118,12 +118,12 @@ StepOutcome Wizard::Check_1() {
         return refuse(compose(ctx_.shell, Text{239}, "."), {"txtShifr"});
     if (trim_blanks(in_.name).empty())
         return refuse(compose(ctx_.shell, Text{44}, "."), {"txtName"});
-    if (mode_ != OpenMode::Third && ctx_.taskRegister && ctx_.taskRegister->get().find(in_.code))
+    if (mode_ != EntryMode::CorrectTask && ctx_.taskRegister && ctx_.taskRegister->get().find(in_.code))
         return refuse(compose(ctx_.shell, Text{453}, "."), {"txtShifr"});
 
     rec_.header.taskCode = in_.code;
     rec_.header.taskName = utf8_prefix(in_.name, kTaskNameCapacity);
-    if (mode_ == OpenMode::Third || (mode_ == OpenMode::Second && importDone_)) {
+    if (mode_ == EntryMode::CorrectTask || (mode_ == EntryMode::ImportTask && importDone_)) {
         fill_general_boxes_from_record();
     } else if (!generalStepEntered_) {
         // A new task starts empty. Passing step 1 again later keeps what the later steps hold: going
@@ -138,7 +138,7 @@ StepOutcome Wizard::Check_1() {
     return enter(WizardStep::General, {"txtNch"});
 }
 
-StepOutcome Wizard::Check_2() {
+StepOutcome Wizard::check_general_step() {
     std::vector<WizardMessage> notes;
 
     auto chains = box_count(in_.chainCount);

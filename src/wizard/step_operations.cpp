@@ -8,15 +8,15 @@
 
 namespace zep {
 
-StepOutcome Wizard::Check_223() {
+StepOutcome Wizard::check_operations_step() {
     std::vector<WizardMessage> notes;
     const TaskHeader& h = rec_.header;
     const bool decomposition = h.decompositionMode == 1;
 
     if (decomposition && h.subgraphNumbering == 0) {
-        Decomp1(rec_);
+        extract_subgraphs(rec_);
     } else if (decomposition && has_nested_chains() && rec_.workingChainCount > 1) {
-        NumberingSearchResult found = SearchNumbering(rec_, ctx_.shell);
+        NumberingSearchResult found = search_numbering(rec_, ctx_.shell);
         if (found.outcome == NumberingSearchResult::Outcome::Failed)
             return refuse(found.message, {"StringGrid2"});
     }
@@ -25,7 +25,7 @@ StepOutcome Wizard::Check_223() {
     // empty operations step 3 gave it, and is refused here with that chain on screen.
     for (int c = 0; c < static_cast<int>(rec_.chains.size()); ++c) {
         show_operations_grid(c);
-        GridTransferResult saved = SaveToRec1(rec_, c, in_.operations, ctx_.shell);
+        GridTransferResult saved = store_operations(rec_, c, in_.operations, ctx_.shell);
         if (!saved.ok)
             return refuse(saved.message, {"StringGrid2", saved.focusRow});
     }
@@ -33,7 +33,7 @@ StepOutcome Wizard::Check_223() {
     for (ChainRec& chain : rec_.chains)
         for (OperationRec& op : chain.operations)
             op.criticalMark = 0;
-    convertedCount_ = ConvertToCritical(rec_);
+    convertedCount_ = convert_shared_operations(rec_);
     if (convertedCount_ > 0)
         notes.push_back({MessageKind::Information, conversion_notice(ctx_.shell, convertedCount_)});
 

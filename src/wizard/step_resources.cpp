@@ -60,7 +60,7 @@ void Wizard::prepare_interval_grid(const std::vector<int>& counts) {
     }
 }
 
-StepOutcome Wizard::Check_2a() {
+StepOutcome Wizard::check_interval_counts_step() {
     const CellTable& grid = in_.intervalCounts;
     for (int r = 0; r < static_cast<int>(grid.size()); ++r) {
         const std::string& text = cell(grid, r, 1);
@@ -80,7 +80,7 @@ StepOutcome Wizard::Check_2a() {
     return enter(WizardStep::Intervals, {"Grid2b"});
 }
 
-StepOutcome Wizard::Check_2b() {
+StepOutcome Wizard::check_intervals_step() {
     const CellTable& grid = in_.intervals;
     const std::vector<int> counts = interval_counts(in_.intervalCounts);
     auto category_of = [&](int r) { return parse_typed_integer(cell(grid, r, 0)); };

@@ -26,7 +26,7 @@ std::optional<int> box_integer(const std::string& text) {
 
 } // namespace
 
-StepOutcome Wizard::Check_5() {
+StepOutcome Wizard::check_rounding_step() {
     // A box whose text is not a number counts as empty: the decimal filter lets nothing else in.
     auto tact = parse_typed_real(in_.tact, ctx_.separator);
     if (!tact)
@@ -39,7 +39,7 @@ StepOutcome Wizard::Check_5() {
     if (*coef >= 99.99999 || *coef < 0.00999)
         return refuse(compose(ctx_.shell, Text{238}, " (< 0,01 ", Text{163}, " >= 100)."), {"txtKoe"});
 
-    DiscretisationResult d = CalcDiscrete(rec_, *tact, *coef, in_.roundingType, ctx_.shell);
+    DiscretisationResult d = discretise(rec_, *tact, *coef, in_.roundingType, ctx_.shell);
     if (!d.outcome.ok)
         return refuse(d.outcome.message, {"txtDelta"});
     in_.candidates.clear();
@@ -57,7 +57,7 @@ StepOutcome Wizard::Check_5() {
     return enter(WizardStep::Thresholds, {second_level_mode() ? "txt_C" : "clFazu"});
 }
 
-StepOutcome Wizard::Check_6() {
+StepOutcome Wizard::check_thresholds_step() {
     TaskHeader& h = rec_.header;
     h.subgraphCount = h.decompositionMode == 1 ? rec_.workingSubgraphCount : 0;
     if (has_resources())
@@ -147,7 +147,7 @@ StepOutcome Wizard::finish() {
     if (!has_resources())
         rec_.resourceIntervals.clear();
     try {
-        WriteFile(rec_, ctx_.workspace, mode_, *ctx_.taskRegister, ctx_.shellFileName);
+        save_task(rec_, ctx_.workspace, mode_, *ctx_.taskRegister, ctx_.shellFileName);
     } catch (const TextEncodingError& e) {
         // A text pasted past the key filters holds a character the files cannot: nothing was written.
         return refuse(e.what(), {"btnNext"});

@@ -60,7 +60,7 @@ std::optional<Dominance> dominated_variant(const std::vector<VariantRec>& v) {
 void Wizard::show_variants_grid(int chainIndex, int opIndex) {
     varStepChain_ = chainIndex;
     varStepOperation_ = opIndex;
-    VariantGridView view = LoadFromRec(rec_, chainIndex, opIndex, ctx_.separator);
+    VariantGridView view = load_variant_grid(rec_, chainIndex, opIndex, ctx_.separator);
     in_.variants = std::move(view.rows);
     shownChainName_ = std::move(view.chainName);
     shownOperationName_ = std::move(view.operationName);
@@ -72,7 +72,7 @@ StepOutcome Wizard::show_variants_of(int chainIndex, int opIndex) {
     if (step_ != WizardStep::Variants || !exists)
         return stay({variant_grid_name()});
     GridTransferResult saved =
-        SaveToRec(rec_, varStepChain_, varStepOperation_, in_.variants, ctx_.shell, ctx_.separator);
+        store_variants(rec_, varStepChain_, varStepOperation_, in_.variants, ctx_.shell, ctx_.separator);
     if (!saved.ok)
         return refuse(saved.message, {variant_grid_name(), saved.focusRow});
     show_variants_grid(chainIndex, opIndex);
@@ -86,7 +86,7 @@ StepOutcome Wizard::refuse_at_variant(std::string message, int chainIndex, int o
     return refuse(std::move(message), {variant_grid_name(), row});
 }
 
-StepOutcome Wizard::Check_3() {
+StepOutcome Wizard::check_variants_step() {
     const bool resources = has_resources();
     const int categories = rec_.header.resourceCategoryCount;
 
@@ -140,13 +140,13 @@ StepOutcome Wizard::Check_3() {
         }
     }
 
-    PrepOutcome decomposed = Decomp2(rec_, ctx_.shell);
+    PrepOutcome decomposed = bound_subgraphs(rec_, ctx_.shell);
     if (!decomposed.ok) {
         const int c = decomposed.chainNo > 0 ? decomposed.chainNo - 1 : varStepChain_;
         const int o = decomposed.opNo > 0 ? decomposed.opNo - 1 : varStepOperation_;
         return refuse_at_variant(decomposed.message, c, o, -1);
     }
-    UnrollPaths(rec_);
+    unroll_paths(rec_);
     rec_.boundsValid = false;
     build_review_table();
     return enter(WizardStep::Review, {resources ? "Grid_a" : "Grid"});
@@ -182,9 +182,9 @@ void Wizard::build_review_table() {
     }
 }
 
-StepOutcome Wizard::Check_4() {
+StepOutcome Wizard::check_review_step() {
     if (!rec_.boundsValid) {
-        PrepOutcome bounded = CalcBounds(rec_, ctx_.shell);
+        PrepOutcome bounded = compute_bounds(rec_, ctx_.shell);
         if (!bounded.ok)
             return refuse(bounded.message, {has_resources() ? "Grid_a" : "Grid"});
     }

@@ -57,22 +57,22 @@ std::vector<std::string> time_unit_list(const ShellTables& shell) {
     return trimmed_texts(shell, {114, 468});
 }
 
-Wizard::Wizard(WizardContext ctx, OpenMode mode, std::string currentTaskCode)
+Wizard::Wizard(WizardContext ctx, EntryMode mode, std::string currentTaskCode)
     : ctx_(std::move(ctx)), mode_(mode) {
     // Everything starts empty at its default: the record, the flags and the radio choices.
-    if (mode_ == OpenMode::Second) {
+    if (mode_ == EntryMode::ImportTask) {
         importList_.push_back("none");
         if (ctx_.taskRegister)
             for (const RegisterEntry& e : ctx_.taskRegister->get().entries)
                 importList_.push_back(utf8_prefix("[" + e.code + "] - " + e.name, kImportItemLength));
         importLabel_ = ctx_.shell.text(224);
     }
-    if (mode_ == OpenMode::Third) {
+    if (mode_ == EntryMode::CorrectTask) {
         if (currentTaskCode.empty()) {
             closed_ = true;
             return;
         }
-        ReadFile(rec_, ctx_.workspace, currentTaskCode);
+        read_task_file(rec_, ctx_.workspace, currentTaskCode);
         in_.code = rec_.header.taskCode;
         in_.name = rec_.header.taskName;
         fill_general_boxes_from_record();
@@ -106,7 +106,7 @@ std::string Wizard::phase_states_text() const {
 }
 
 std::string Wizard::step_title() const {
-    const std::string base = ctx_.shell.text(mode_ == OpenMode::Third ? 181 : 53);
+    const std::string base = ctx_.shell.text(mode_ == EntryMode::CorrectTask ? 181 : 53);
     if (step_ == WizardStep::Summary)
         return base;
     return base + " (" + ctx_.shell.text(485) + step_label(step_) + ctx_.shell.text(159) + " 8)";
@@ -148,34 +148,34 @@ StepOutcome Wizard::next() {
         return stay({});
     switch (step_) {
     case WizardStep::Code:
-        return Check_1();
+        return check_code_step();
     case WizardStep::General:
-        return Check_2();
+        return check_general_step();
     case WizardStep::IntervalCounts:
-        return Check_2a();
+        return check_interval_counts_step();
     case WizardStep::Intervals:
-        return Check_2b();
+        return check_intervals_step();
     case WizardStep::Chains:
-        return Check_22();
+        return check_chains_step();
     case WizardStep::Operations: {
-        GridTransferResult saved = SaveToRec1(rec_, opStepChain_, in_.operations, ctx_.shell);
+        GridTransferResult saved = store_operations(rec_, opStepChain_, in_.operations, ctx_.shell);
         if (!saved.ok)
             return refuse(saved.message, {"StringGrid2", saved.focusRow});
-        return Check_223();
+        return check_operations_step();
     }
     case WizardStep::Variants: {
         GridTransferResult saved =
-            SaveToRec(rec_, varStepChain_, varStepOperation_, in_.variants, ctx_.shell, ctx_.separator);
+            store_variants(rec_, varStepChain_, varStepOperation_, in_.variants, ctx_.shell, ctx_.separator);
         if (!saved.ok)
             return refuse(saved.message, {variant_grid_name(), saved.focusRow});
-        return Check_3();
+        return check_variants_step();
     }
     case WizardStep::Review:
-        return Check_4();
+        return check_review_step();
     case WizardStep::Rounding:
-        return Check_5();
+        return check_rounding_step();
     case WizardStep::Thresholds:
-        return Check_6();
+        return check_thresholds_step();
     case WizardStep::Summary:
         return finish();
     }
@@ -190,7 +190,7 @@ StepOutcome Wizard::prev() {
         return stay({});
     case WizardStep::General:
         prevEnabled_ = false;
-        return enter(WizardStep::Code, {mode_ == OpenMode::Third ? "txtName" : "txtShifr"});
+        return enter(WizardStep::Code, {mode_ == EntryMode::CorrectTask ? "txtName" : "txtShifr"});
     case WizardStep::IntervalCounts:
         return enter(WizardStep::General, {"txtNch"});
     case WizardStep::Intervals:

@@ -7,7 +7,7 @@
 //
 // The window owns one Wizard, copies its controls into `inputs()` before calling an operation and shows
 // the inputs, state and outcome afterwards. Nothing here touches a window.
-#include "shell/session_state.h" // OpenMode
+#include "shell/open_mode.h"
 #include "shell/shell_file.h"
 #include "shell/task_register.h"
 #include "shell/workspace.h"
@@ -97,14 +97,14 @@ struct ImportOutcome {
 
 class Wizard {
 public:
-    // `FormCreate`. In open mode 3 the task `currentTaskCode` is read (ReadFile; its errors propagate);
+    // `FormCreate`. In open mode 3 the task `currentTaskCode` is read (read_task_file; its errors propagate);
     // an empty code closes the wizard at once (closed() is true).
-    Wizard(WizardContext ctx, OpenMode mode, std::string currentTaskCode = {});
+    Wizard(WizardContext ctx, EntryMode mode, std::string currentTaskCode = {});
 
     WizardInputs& inputs() { return in_; }
     const WizardInputs& inputs() const { return in_; }
     const TaskRecord& record() const { return rec_; }
-    OpenMode open_mode() const { return mode_; }
+    EntryMode entry_mode() const { return mode_; }
     const WizardContext& context() const { return ctx_; }
 
     // ---- Wizard state ---------------------------------------------------------------------------------
@@ -149,10 +149,10 @@ public:
 
     // ---- Step 4 / step 5: moving between chains and operations -----------------------------------------
     // The chain selector of step 4 (and Shift+Up / Shift+Down): stores the chain shown with
-    // `SaveToRec1` and, when that passes, shows chain `chainIndex`. A refusal keeps the chain.
+    // `store_operations` and, when that passes, shows chain `chainIndex`. A refusal keeps the chain.
     StepOutcome show_operations_of_chain(int chainIndex);
-    // The selectors of step 5 (and Ctrl/Shift + arrows): stores the operation shown with `SaveToRec` and,
-    // when that passes, shows operation `opIndex` of chain `chainIndex` with `LoadFromRec`.
+    // The selectors of step 5 (and Ctrl/Shift + arrows): stores the operation shown with `store_variants`
+    // and, when that passes, shows operation `opIndex` of chain `chainIndex` with `load_variant_grid`.
     StepOutcome show_variants_of(int chainIndex, int opIndex);
     const std::string& shown_chain_name() const { return shownChainName_; }         // M_2233 / above the grid
     const std::string& shown_operation_name() const { return shownOperationName_; } // Col_1_1
@@ -179,16 +179,16 @@ public:
 
 private:
     // Step checks; each returns the outcome of Next on its step.
-    StepOutcome Check_1();
-    StepOutcome Check_2();
-    StepOutcome Check_2a();
-    StepOutcome Check_2b();
-    StepOutcome Check_22();
-    StepOutcome Check_223();
-    StepOutcome Check_3();
-    StepOutcome Check_4();
-    StepOutcome Check_5();
-    StepOutcome Check_6();
+    StepOutcome check_code_step();
+    StepOutcome check_general_step();
+    StepOutcome check_interval_counts_step();
+    StepOutcome check_intervals_step();
+    StepOutcome check_chains_step();
+    StepOutcome check_operations_step();
+    StepOutcome check_variants_step();
+    StepOutcome check_review_step();
+    StepOutcome check_rounding_step();
+    StepOutcome check_thresholds_step();
     StepOutcome finish();
 
     // Helpers shared by the steps (wizard.cpp).
@@ -229,7 +229,7 @@ private:
     void build_summary();
 
     WizardContext ctx_;
-    OpenMode mode_;
+    EntryMode mode_;
     WizardInputs in_;
     TaskRecord rec_;
 
@@ -238,7 +238,7 @@ private:
     bool prevEnabled_ = false;
     bool chainCountsEdited_ = false;
     bool importDone_ = false;
-    bool generalStepEntered_ = false; // step 2 has been entered once (see Check_1)
+    bool generalStepEntered_ = false; // step 2 has been entered once (see check_code_step)
     int opStepChain_ = 0;
     int varStepChain_ = 0;
     int varStepOperation_ = 0;

@@ -32,7 +32,7 @@ ImportOutcome Wizard::import_task_file(int item) {
         return {false, "there is no task " + std::to_string(item) + " in the task register"};
     const RegisterEntry& entry = ctx_.taskRegister->get().entries[item - 1];
     try {
-        ReadFile(rec_, ctx_.workspace, entry.code);
+        read_task_file(rec_, ctx_.workspace, entry.code);
     } catch (const std::exception& e) {
         return {false, e.what()};
     }

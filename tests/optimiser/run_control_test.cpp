@@ -52,7 +52,7 @@ SolverInput small_task() {
 
 struct Lines : RunListener {
     std::vector<std::string> all;
-    void report_line(int line, const std::string& text) override {
+    void report_line(ReportLine, const std::string& text) override {
         if (!text.empty())
             all.push_back(text);
     }

@@ -25,7 +25,9 @@ struct Recorder : RunReporter {
     std::vector<std::pair<int, std::string>> lines;
     std::vector<std::string> errors;
     int cycles = 0;
-    void report_line(int line, const std::string& text) override { lines.emplace_back(line, text); }
+    void report_line(ReportLine line, const std::string& text) override {
+        lines.emplace_back(static_cast<int>(line), text);
+    }
     void error_line(const std::string& text) override { errors.push_back(text); }
     void cycle_progress(const RunPosition&, std::int32_t) override { ++cycles; }
 };

@@ -20,7 +20,7 @@ TEST(ShellSource, QuotedValuesKeepTheirBlanksAndEntriesLandInPlace) {
     test::TempDir dir;
     auto a = write(dir, "a.txt", "# comment\nname = rus - Русский\ntext 0 = \" и \"\ntext 2 =  Ввод  \n");
     auto b = write(dir, "b.txt", "label 1 = ОКР\nextra 1 = note\nlist 1.0 = item\ntext 1 = \"x \"\n");
-    ShellSource s = compile_shell_sources({a, b}, "rus", false);
+    ShellSource s = compile_shell_sources({a, b}, "rus", ShellCompleteness::Partial);
     EXPECT_EQ(s.displayName, "rus - Русский");
     ASSERT_EQ(s.tables.texts.size(), 3u);
     EXPECT_EQ(s.tables.texts[0], " и ");
@@ -41,7 +41,7 @@ TEST(ShellSource, EveryProblemIsReportedWithFileAndLine) {
                    "extra 0 = x\n"                     // line 6: not a Russian shell
                    "bogus 3 = y\n");                   // line 7
     try {
-        compile_shell_sources({f}, "eng", true);
+        compile_shell_sources({f}, "eng", ShellCompleteness::Complete);
         FAIL();
     } catch (const ShellSourceError& e) {
         std::string m = e.what();
@@ -54,5 +54,5 @@ TEST(ShellSource, EveryProblemIsReportedWithFileAndLine) {
 TEST(ShellSource, DisplayNameMustBeginWithTheExtension) {
     test::TempDir dir;
     auto f = write(dir, "n.txt", "name = English\ntext 0 = x\n");
-    EXPECT_THROW(compile_shell_sources({f}, "eng", false), ShellSourceError);
+    EXPECT_THROW(compile_shell_sources({f}, "eng", ShellCompleteness::Partial), ShellSourceError);
 }

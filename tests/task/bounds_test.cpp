@@ -12,13 +12,13 @@ namespace {
 
 using test::make_graph;
 
-TEST(CalcBounds, LongestPathGivesTheTimesAndOwnCostsAddUp) {
+TEST(compute_bounds, LongestPathGivesTheTimesAndOwnCostsAddUp) {
     TaskRecord rec = make_graph({3}, {{1, 1, 2, 1, 2}});
     for (int k = 1; k <= 3; ++k)
         test::set_variants(rec, 1, k, {{1.0 * k, 10}, {2.0 * k, 5}});
     test::set_variants(rec, 2, 1, {{1, 4}, {3, 2}});
-    UnrollPaths(rec);
-    ASSERT_TRUE(CalcBounds(rec, test::numbered_texts()).ok);
+    unroll_paths(rec);
+    ASSERT_TRUE(compute_bounds(rec, test::numbered_texts()).ok);
 
     // Chain 1: times 1+2+3 .. 2+4+6, costs 15 .. 30. Chain 2 takes over operations 1 and 3 of chain 1:
     // their times count, their costs do not (their first-variant costs go to the base cost).
@@ -35,11 +35,11 @@ TEST(CalcBounds, LongestPathGivesTheTimesAndOwnCostsAddUp) {
     EXPECT_EQ(rec.chainPaths[1].elements[0].count, 2);
 }
 
-TEST(CalcBounds, RefusesAPathWhoseMinimalTimeRunsAway) {
+TEST(compute_bounds, RefusesAPathWhoseMinimalTimeRunsAway) {
     TaskRecord rec = make_graph({2, 3});
     test::set_variants(rec, 2, 2, {{1e15, 1}});
-    UnrollPaths(rec);
-    const PrepOutcome out = CalcBounds(rec, test::numbered_texts());
+    unroll_paths(rec);
+    const PrepOutcome out = compute_bounds(rec, test::numbered_texts());
     EXPECT_FALSE(out.ok);
     EXPECT_EQ(out.message, "t273 2 t31 2.");
     EXPECT_FALSE(rec.boundsValid);
@@ -83,14 +83,14 @@ TaskRecord with_resources(const std::vector<ResourceInterval>& intervals,
             op.variants.push_back({"v", 1, noSuspend, t, c});
         op.variantCount = static_cast<int>(op.variants.size());
     }
-    UnrollPaths(rec);
+    unroll_paths(rec);
     return rec;
 }
 
-TEST(CalcBounds, GrossTimesRunFromBothPossibleStartMoments) {
+TEST(compute_bounds, GrossTimesRunFromBothPossibleStartMoments) {
     TaskRecord rec =
         with_resources({{0, 4, 0, 0}, {10, -1, 0, 0}}, {{{2, 30, 0}, {3, 10, 0}}, {{1, 5, 1}, {2, 1, 0}}});
-    ASSERT_TRUE(CalcBounds(rec, test::numbered_texts()).ok);
+    ASSERT_TRUE(compute_bounds(rec, test::numbered_texts()).ok);
     // Operation 1 ends at 2 or 3. Operation 2 from 2: 1 or 2; from 3 the suspendable variant must wait
     // for 10 to finish its last unit: it ends at 11.
     EXPECT_DOUBLE_EQ(rec.graphTimeMin, 3);
@@ -100,7 +100,7 @@ TEST(CalcBounds, GrossTimesRunFromBothPossibleStartMoments) {
     EXPECT_DOUBLE_EQ(rec.graphCostMax, 30 + 5);
 }
 
-TEST(CalcBounds, OperationThatNoIntervalCanHoldIsReported) {
+TEST(compute_bounds, OperationThatNoIntervalCanHoldIsReported) {
     struct Case {
         std::vector<ResourceInterval> intervals;
         std::vector<std::vector<std::tuple<double, double, int>>> ops;
@@ -113,13 +113,13 @@ TEST(CalcBounds, OperationThatNoIntervalCanHoldIsReported) {
     };
     for (const Case& c : cases) {
         TaskRecord rec = with_resources(c.intervals, c.ops);
-        const PrepOutcome out = CalcBounds(rec, test::numbered_texts());
+        const PrepOutcome out = compute_bounds(rec, test::numbered_texts());
         EXPECT_FALSE(out.ok);
         EXPECT_EQ(out.message, c.message);
     }
     // A long enough later interval lets the same operation through.
     TaskRecord later = with_resources({{0, 10, 0, 0}, {20, 35, 0, 0}}, {{{12, 1, 1}}});
-    ASSERT_TRUE(CalcBounds(later, test::numbered_texts()).ok);
+    ASSERT_TRUE(compute_bounds(later, test::numbered_texts()).ok);
     EXPECT_DOUBLE_EQ(later.graphTimeMin, 32);
 }
 

@@ -33,18 +33,18 @@ TEST(ModBase, BestVariantComesFirstAndTheFirstOfEqualOnesWins) {
         TaskRecord rec = make_graph({1});
         rec.header.criticalConversionMode = c.mode;
         test::set_variants(rec, 1, 1, c.variants);
-        modBase(rec, 1, 1);
+        move_best_variant_first(rec, 1, 1);
         EXPECT_EQ(times(rec.chains[0].operations[0]), c.timesAfter);
     }
     // Before the variants are entered there is nothing to compare.
     TaskRecord empty = make_graph({1});
     empty.chains[0].operations[0].variants.clear();
     empty.chains[0].operations[0].variantCount = 3;
-    modBase(empty, 1, 1);
+    move_best_variant_first(empty, 1, 1);
     EXPECT_TRUE(empty.chains[0].operations[0].variants.empty());
 }
 
-TEST(ConvertToCritical, SharedOperationsOutsideTheBranchPointsKeepTheirBestVariant) {
+TEST(convert_shared_operations, SharedOperationsOutsideTheBranchPointsKeepTheirBestVariant) {
     // Chains 2 and 3 leave chain 1 at operations 2 and 3 and enter it at 4 and 3: only operation 3
     // of chain 1 belongs to no other path.
     TaskRecord rec = make_graph({5}, {{1, 1, 2, 1, 4}, {1, 1, 3, 1, 3}});
@@ -53,7 +53,7 @@ TEST(ConvertToCritical, SharedOperationsOutsideTheBranchPointsKeepTheirBestVaria
     EXPECT_TRUE(conversion_needed(rec));
     EXPECT_EQ(rec.chains[0].operations[0].variantCount, 2); // testing changes nothing
 
-    const int converted = ConvertToCritical(rec);
+    const int converted = convert_shared_operations(rec);
     EXPECT_EQ(converted, 4);
     for (int k : {0, 1, 3, 4}) {
         const OperationRec& op = rec.chains[0].operations[k];
@@ -65,10 +65,10 @@ TEST(ConvertToCritical, SharedOperationsOutsideTheBranchPointsKeepTheirBestVaria
     EXPECT_EQ(rec.chains[0].operations[2].variantCount, 2);
     EXPECT_EQ(rec.chains[1].operations[0].variantCount, 2);
     EXPECT_FALSE(conversion_needed(rec));
-    EXPECT_EQ(ConvertToCritical(rec), 0);
+    EXPECT_EQ(convert_shared_operations(rec), 0);
 }
 
-TEST(ConvertToCritical, SharedSubgraphBecomesCriticalWithAllItsOperations) {
+TEST(convert_shared_operations, SharedSubgraphBecomesCriticalWithAllItsOperations) {
     // Subgraph 1 (chain 2) spans operations 2-3 of chain 1; chain 3 stays in the top level and leaves
     // chain 1 at operation 4, so everything before it, the subgraph included, is shared.
     TaskRecord rec = make_graph({4}, {{1, 1, 2, 1, 3, 1}, {1, 1, 4, 1, 4, 0}});
@@ -76,10 +76,10 @@ TEST(ConvertToCritical, SharedSubgraphBecomesCriticalWithAllItsOperations) {
     rec.header.decompositionMode = 1;
     rec.workingSubgraphCount = 1;
     ASSERT_FALSE(check_numbering_rules(rec).has_value());
-    Decomp1(rec);
+    extract_subgraphs(rec);
     ASSERT_EQ(rec.subgraphSummaries[0].critical, 0);
 
-    EXPECT_EQ(ConvertToCritical(rec), 4); // chain 1 operations 1 to 3, chain 2 operation 1
+    EXPECT_EQ(convert_shared_operations(rec), 4); // chain 1 operations 1 to 3, chain 2 operation 1
     EXPECT_EQ(rec.subgraphSummaries[0].critical, 1);
     EXPECT_EQ(rec.subgraphSummaries[0].levelCount, 1);
     EXPECT_EQ(rec.chains[0].operations[3].variantCount, 2);

@@ -16,12 +16,12 @@ using test::make_graph;
 
 // Unrolled and bounded, ready for the rounding step.
 TaskRecord bounded(TaskRecord rec) {
-    UnrollPaths(rec);
-    EXPECT_TRUE(CalcBounds(rec, test::numbered_texts()).ok);
+    unroll_paths(rec);
+    EXPECT_TRUE(compute_bounds(rec, test::numbered_texts()).ok);
     return rec;
 }
 
-TEST(CalcDiscrete, PhaseStateEstimateOfExactly20000IsAccepted) {
+TEST(discretise, PhaseStateEstimateOfExactly20000IsAccepted) {
     struct Case {
         int elements;      // operations of the single chain
         double upperTacts; // the chain's maximal time, tact 1
@@ -37,7 +37,7 @@ TEST(CalcDiscrete, PhaseStateEstimateOfExactly20000IsAccepted) {
         TaskRecord rec = make_graph({c.elements});
         test::set_variants(rec, 1, 1, {{c.upperTacts - (c.elements - 1), 1}});
         rec = bounded(rec);
-        const DiscretisationResult r = CalcDiscrete(rec, 1, 1, 0, test::numbered_texts());
+        const DiscretisationResult r = discretise(rec, 1, 1, 0, test::numbered_texts());
         EXPECT_EQ(r.outcome.ok, c.ok) << c.elements << " " << c.upperTacts;
         EXPECT_EQ(rec.header.maxPhaseStates, c.estimate);
         if (!c.ok) {
@@ -48,7 +48,7 @@ TEST(CalcDiscrete, PhaseStateEstimateOfExactly20000IsAccepted) {
     }
 }
 
-TEST(CalcDiscrete, CandidatesRunFromTheLowerToTheUpperBoundByTacts) {
+TEST(discretise, CandidatesRunFromTheLowerToTheUpperBoundByTacts) {
     TaskRecord rec = make_graph({1});
     test::set_variants(rec, 1, 1, {{10, 5}, {20, 1}});
     rec = bounded(rec);
@@ -56,7 +56,7 @@ TEST(CalcDiscrete, CandidatesRunFromTheLowerToTheUpperBoundByTacts) {
     rec.thresholds = {3};
     rec.header.thresholdCount = 1;
 
-    DiscretisationResult r = CalcDiscrete(rec, 5, 1, 0, test::numbered_texts());
+    DiscretisationResult r = discretise(rec, 5, 1, 0, test::numbered_texts());
     ASSERT_TRUE(r.outcome.ok);
     EXPECT_FALSE(r.thresholdsDropped);
     ASSERT_EQ(r.candidates.size(), 3u);
@@ -69,33 +69,33 @@ TEST(CalcDiscrete, CandidatesRunFromTheLowerToTheUpperBoundByTacts) {
     EXPECT_EQ(rec.header.boundUpper, 20);
 
     // Another tact drops what was chosen.
-    r = CalcDiscrete(rec, 2, 1, 0, test::numbered_texts());
+    r = discretise(rec, 2, 1, 0, test::numbered_texts());
     EXPECT_TRUE(r.thresholdsDropped);
     EXPECT_TRUE(rec.thresholds.empty());
     EXPECT_EQ(rec.header.thresholdCount, 0);
     EXPECT_EQ(r.candidates.size(), 6u);
 }
 
-TEST(CalcDiscrete, TactAndCoefficientAreTakenToTwoDecimals) {
+TEST(discretise, TactAndCoefficientAreTakenToTwoDecimals) {
     TaskRecord rec = bounded(make_graph({1}));
-    ASSERT_TRUE(CalcDiscrete(rec, 0.125, 0.375, 0, test::numbered_texts()).outcome.ok);
+    ASSERT_TRUE(discretise(rec, 0.125, 0.375, 0, test::numbered_texts()).outcome.ok);
     EXPECT_EQ(rec.header.tact, 0.12);
     EXPECT_EQ(rec.header.scalingCoef, 0.38);
-    EXPECT_THROW(CalcDiscrete(rec, 0.004, 1, 0, test::numbered_texts()), std::invalid_argument);
+    EXPECT_THROW(discretise(rec, 0.004, 1, 0, test::numbered_texts()), std::invalid_argument);
 }
 
-TEST(CalcDiscrete, SubgraphKeepsOnlyItsDistinctTimeLevels) {
+TEST(discretise, SubgraphKeepsOnlyItsDistinctTimeLevels) {
     // Chain 2 (subgraph 1) bypasses operation 2 of chain 1 in 2 or 4 time units.
     TaskRecord rec = make_graph({3}, {{1, 1, 2, 1, 2, 1}});
     test::set_variants(rec, 2, 1, {{2, 5}, {4, 3}});
     rec.header.decompositionMode = 1;
     rec.workingSubgraphCount = 1;
     ASSERT_FALSE(check_numbering_rules(rec).has_value());
-    Decomp1(rec);
-    ASSERT_TRUE(Decomp2(rec, test::numbered_texts()).ok);
+    extract_subgraphs(rec);
+    ASSERT_TRUE(bound_subgraphs(rec, test::numbered_texts()).ok);
     rec = bounded(rec);
 
-    ASSERT_TRUE(CalcDiscrete(rec, 1, 1, 0, test::numbered_texts()).outcome.ok);
+    ASSERT_TRUE(discretise(rec, 1, 1, 0, test::numbered_texts()).outcome.ok);
     // Five steps from 2 to 4 round to 2, 2, 3, 4, 4.
     EXPECT_EQ(rec.timeLevels[0], (std::vector<int>{2, 3, 4}));
     EXPECT_EQ(rec.subgraphSummaries[0].levelCount, 3);
@@ -104,15 +104,15 @@ TEST(CalcDiscrete, SubgraphKeepsOnlyItsDistinctTimeLevels) {
 
     // With a single variant the subgraph is critical: one level, its minimal time.
     test::set_variants(rec, 2, 1, {{3, 5}});
-    Decomp1(rec);
-    ASSERT_TRUE(Decomp2(rec, test::numbered_texts()).ok);
+    extract_subgraphs(rec);
+    ASSERT_TRUE(bound_subgraphs(rec, test::numbered_texts()).ok);
     rec = bounded(rec);
-    ASSERT_TRUE(CalcDiscrete(rec, 1, 1, 0, test::numbered_texts()).outcome.ok);
+    ASSERT_TRUE(discretise(rec, 1, 1, 0, test::numbered_texts()).outcome.ok);
     EXPECT_EQ(rec.timeLevels[0], (std::vector<int>{3}));
     EXPECT_EQ(rec.chainPaths[0].elements[1].count, 1);
 }
 
-TEST(CalcDiscrete, LevelTactFollowsTheCostWhenTheCostIsDiscretised) {
+TEST(discretise, LevelTactFollowsTheCostWhenTheCostIsDiscretised) {
     struct Case {
         double time, cost;
         double levelTact;
@@ -127,7 +127,7 @@ TEST(CalcDiscrete, LevelTactFollowsTheCostWhenTheCostIsDiscretised) {
         test::set_variants(rec, 1, 1, {{c.time, c.cost}});
         rec = bounded(rec);
         ASSERT_EQ(rec.discretisedIsCost, 1);
-        ASSERT_TRUE(CalcDiscrete(rec, 1, 1, 0, test::numbered_texts()).outcome.ok);
+        ASSERT_TRUE(discretise(rec, 1, 1, 0, test::numbered_texts()).outcome.ok);
         EXPECT_EQ(rec.levelTact, c.levelTact);
         EXPECT_EQ(rec.header.boundUpper, c.cost); // the cost is the discretised parameter
     }

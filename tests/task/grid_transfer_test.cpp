@@ -15,7 +15,7 @@ TaskRecord two_chain_record(int opCount) {
     return rec;
 }
 
-TEST(SaveToRec1, RefusesTheFirstBadRowWithItsMessage) {
+TEST(store_operations, RefusesTheFirstBadRowWithItsMessage) {
     const ShellTables shell = test::numbered_texts();
     const std::string tail = " t20 2 t162 2. t329.";
     struct Case {
@@ -33,7 +33,7 @@ TEST(SaveToRec1, RefusesTheFirstBadRowWithItsMessage) {
     };
     for (const auto& c : cases) {
         TaskRecord rec = two_chain_record(2);
-        GridTransferResult r = SaveToRec1(rec, 1, c.grid, shell);
+        GridTransferResult r = store_operations(rec, 1, c.grid, shell);
         EXPECT_FALSE(r.ok) << c.what;
         EXPECT_EQ(r.message, c.message) << c.what;
         EXPECT_EQ(r.focusRow, c.row) << c.what;
@@ -41,7 +41,7 @@ TEST(SaveToRec1, RefusesTheFirstBadRowWithItsMessage) {
     }
 }
 
-TEST(SaveToRec1, StoresNamesAndCountsAndKeepsTheVariantsOfKeptOperations) {
+TEST(store_operations, StoresNamesAndCountsAndKeepsTheVariantsOfKeptOperations) {
     TaskRecord rec = two_chain_record(3);
     rec.chains[1].operations.resize(4);
     rec.chains[1].operations[0].variants.resize(2);
@@ -49,7 +49,7 @@ TEST(SaveToRec1, StoresNamesAndCountsAndKeepsTheVariantsOfKeptOperations) {
     const std::string longName(120, 'x');
     CellTable grid = {{"1", " Dig ", "2"}, {"2", longName, " 20 "}, {"3", "Пуск", "1"}};
 
-    GridTransferResult r = SaveToRec1(rec, 1, grid, test::numbered_texts());
+    GridTransferResult r = store_operations(rec, 1, grid, test::numbered_texts());
 
     ASSERT_TRUE(r.ok) << r.message;
     const auto& ops = rec.chains[1].operations;
@@ -62,10 +62,10 @@ TEST(SaveToRec1, StoresNamesAndCountsAndKeepsTheVariantsOfKeptOperations) {
     EXPECT_EQ(ops[2].name, "Пуск");
 }
 
-TEST(SaveToRec1, RefusesAChainWithoutAnOperationCount) {
+TEST(store_operations, RefusesAChainWithoutAnOperationCount) {
     TaskRecord rec = two_chain_record(kOpCountUnset);
-    EXPECT_THROW(SaveToRec1(rec, 1, {}, test::numbered_texts()), std::invalid_argument);
-    EXPECT_THROW(SaveToRec1(rec, 2, {}, test::numbered_texts()), std::invalid_argument);
+    EXPECT_THROW(store_operations(rec, 1, {}, test::numbered_texts()), std::invalid_argument);
+    EXPECT_THROW(store_operations(rec, 2, {}, test::numbered_texts()), std::invalid_argument);
 }
 
 TaskRecord one_operation_record(int variantCount, bool withResources) {
@@ -81,11 +81,11 @@ TaskRecord one_operation_record(int variantCount, bool withResources) {
     return rec;
 }
 
-TEST(SaveToRec, StoresRowsWithTheUserSeparatorAndEmptyCellsAsUnset) {
+TEST(store_variants, StoresRowsWithTheUserSeparatorAndEmptyCellsAsUnset) {
     TaskRecord rec = one_operation_record(2, false);
     CellTable grid = {{"1", "  by hand  ", "2,5", "100"}, {"2", std::string(50, 'e'), "", "1E2"}};
 
-    GridTransferResult r = SaveToRec(rec, 0, 1, grid, test::numbered_texts(), ',');
+    GridTransferResult r = store_variants(rec, 0, 1, grid, test::numbered_texts(), ',');
 
     ASSERT_TRUE(r.ok) << r.message;
     const auto& v = rec.chains[0].operations[1].variants;
@@ -98,11 +98,11 @@ TEST(SaveToRec, StoresRowsWithTheUserSeparatorAndEmptyCellsAsUnset) {
     EXPECT_EQ(v[1].cost, 100.0);
 }
 
-TEST(SaveToRec, ReadsCategoryAndNoSuspendColumnsWithResources) {
+TEST(store_variants, ReadsCategoryAndNoSuspendColumnsWithResources) {
     TaskRecord rec = one_operation_record(2, true);
     CellTable grid = {{"1", "a", "2", "*", "3", "4"}, {"2", "b", "", "", "5", ""}};
 
-    ASSERT_TRUE(SaveToRec(rec, 0, 1, grid, test::numbered_texts(), '.').ok);
+    ASSERT_TRUE(store_variants(rec, 0, 1, grid, test::numbered_texts(), '.').ok);
 
     const auto& v = rec.chains[0].operations[1].variants;
     EXPECT_EQ(v[0].resourceCategory, 2);
@@ -113,7 +113,7 @@ TEST(SaveToRec, ReadsCategoryAndNoSuspendColumnsWithResources) {
     EXPECT_TRUE(is_unset_value(v[1].cost));
 }
 
-TEST(SaveToRec, RefusalsKeepEarlierRowsAndNameTheVariant) {
+TEST(store_variants, RefusalsKeepEarlierRowsAndNameTheVariant) {
     const ShellTables shell = test::numbered_texts();
     struct Case {
         const char* what;
@@ -133,7 +133,7 @@ TEST(SaveToRec, RefusalsKeepEarlierRowsAndNameTheVariant) {
                                             ? std::vector<std::string>{"", "ok", "1", "", "7", "8"}
                                             : std::vector<std::string>{"", "ok", "7", "8"};
         CellTable grid = {good, good, c.badRow, good};
-        GridTransferResult r = SaveToRec(rec, 0, 1, grid, shell, ',');
+        GridTransferResult r = store_variants(rec, 0, 1, grid, shell, ',');
         EXPECT_FALSE(r.ok) << c.what;
         EXPECT_EQ(r.message, c.message) << c.what;
         EXPECT_EQ(r.focusRow, 2) << c.what;
@@ -146,12 +146,12 @@ TEST(SaveToRec, RefusalsKeepEarlierRowsAndNameTheVariant) {
     }
 }
 
-TEST(LoadFromRec, ShowsVariantsAsStoredAndBackAgain) {
+TEST(load_variant_grid, ShowsVariantsAsStoredAndBackAgain) {
     TaskRecord rec = one_operation_record(3, true);
     auto& ops = rec.chains[0].operations[1];
     ops.variants = {{"a", 1, 1, 2.5, 10}, {"b", 3, 0, kUnsetValue, 0.1}, {"c", 0, 2, 1e-5, kUnsetValue}};
 
-    VariantGridView view = LoadFromRec(rec, 0, 1, ',');
+    VariantGridView view = load_variant_grid(rec, 0, 1, ',');
 
     EXPECT_EQ(view.chainName, "Main");
     EXPECT_EQ(view.operationName, "Lay");
@@ -162,7 +162,7 @@ TEST(LoadFromRec, ShowsVariantsAsStoredAndBackAgain) {
 
     // What the grid shows stores back to the same variants, except the category it could not show.
     TaskRecord again = rec;
-    ASSERT_TRUE(SaveToRec(again, 0, 1, view.rows, test::numbered_texts(), ',').ok);
+    ASSERT_TRUE(store_variants(again, 0, 1, view.rows, test::numbered_texts(), ',').ok);
     const auto& v = again.chains[0].operations[1].variants;
     EXPECT_EQ(v[0].time, 2.5);
     EXPECT_EQ(v[0].noSuspend, 1);
@@ -172,12 +172,12 @@ TEST(LoadFromRec, ShowsVariantsAsStoredAndBackAgain) {
     EXPECT_EQ(v[2].time, 1e-5);
 }
 
-TEST(LoadFromRec, ResetsToOneEmptyRowWhenNothingIsStored) {
+TEST(load_variant_grid, ResetsToOneEmptyRowWhenNothingIsStored) {
     for (int variantCount : {1, 3}) {
         TaskRecord rec = one_operation_record(variantCount, false);
         if (variantCount == 1)
             rec.chains[0].operations[1].variants.resize(1); // a single variant without essence
-        VariantGridView view = LoadFromRec(rec, 0, 1, '.');
+        VariantGridView view = load_variant_grid(rec, 0, 1, '.');
         EXPECT_EQ(view.rows, (CellTable{{"1", "", "", ""}})) << variantCount;
     }
 }

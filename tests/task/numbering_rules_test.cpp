@@ -28,7 +28,8 @@ TEST(FVer, ShapeOfACandidate) {
         {&siblings, {0, 2}, false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(fVer(*c.rec, c.candidate), c.shape) << c.candidate[0] << "," << c.candidate[1];
+        EXPECT_EQ(has_numbering_shape(*c.rec, c.candidate), c.shape)
+            << c.candidate[0] << "," << c.candidate[1];
 }
 
 TEST(PVer, EachRuleRefusesItsNumbering) {
@@ -60,7 +61,7 @@ TEST(PVer, EachRuleRefusesItsNumbering) {
     for (const Case& c : cases) {
         TaskRecord rec = make_graph(c.ordinary, c.nested);
         rec.header.decompositionMode = 1;
-        const NumberingVerdict verdict = pVer(rec, c.candidate);
+        const NumberingVerdict verdict = check_numbering_candidate(rec, c.candidate);
         EXPECT_EQ(verdict.invalid, c.broken.has_value()) << c.nested.size() << " " << c.candidate[0];
         const auto violation = check_numbering_rules(rec);
         EXPECT_EQ(violation ? std::optional(violation->rule) : std::nullopt, c.broken);
@@ -72,12 +73,12 @@ TEST(PVer, ValidNumberingThatSharesOperationsNeedsConversion) {
     // and the subgraph are shared with that chain's path.
     TaskRecord rec = make_graph({4}, {{1, 1, 2, 1, 3}, {1, 1, 4, 1, 4}});
     rec.header.decompositionMode = 1;
-    NumberingVerdict verdict = pVer(rec, {1, 0});
+    NumberingVerdict verdict = check_numbering_candidate(rec, {1, 0});
     EXPECT_FALSE(verdict.invalid);
     EXPECT_FALSE(verdict.needsConversion); // single variants everywhere
 
     test::set_variants(rec, 2, 1, {{1, 2}, {2, 1}});
-    verdict = pVer(rec, {1, 0});
+    verdict = check_numbering_candidate(rec, {1, 0});
     EXPECT_FALSE(verdict.invalid);
     EXPECT_TRUE(verdict.needsConversion);
     EXPECT_EQ(rec.subgraphSummaries[0].critical, 1); // the test leaves the shared subgraph critical

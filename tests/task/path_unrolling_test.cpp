@@ -14,9 +14,9 @@ using test::make_graph;
 using test::Nested;
 using Ops = std::vector<std::pair<int, int>>;
 
-TEST(UnrollPaths, NestedChainTakesOverItsParentsOperationsAroundItsOwn) {
+TEST(unroll_paths, NestedChainTakesOverItsParentsOperationsAroundItsOwn) {
     TaskRecord rec = make_graph({5}, {{2, 1, 2, 1, 4}});
-    UnrollPaths(rec);
+    unroll_paths(rec);
 
     const PathInfo& ordinary = rec.chainPaths[0];
     EXPECT_EQ(chain_ops(ordinary), (Ops{{1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}}));
@@ -32,12 +32,12 @@ TEST(UnrollPaths, NestedChainTakesOverItsParentsOperationsAroundItsOwn) {
     EXPECT_EQ(rec.chainsPerSubgraph, (std::vector<int>{2}));
 }
 
-TEST(UnrollPaths, ChainsNestedOnNestedChainsTakeOverTheWholeAncestry) {
+TEST(unroll_paths, ChainsNestedOnNestedChainsTakeOverTheWholeAncestry) {
     // Chain 3 runs from chain 1 into chain 2; chain 4 hangs on chain 3; chain 5 leaves chain 4 and
     // enters chain 2 at its end.
     TaskRecord rec = make_graph({5, 4}, {{3, 1, 3, 2, 2}, {2, 3, 2, 3, 3}, {1, 4, 2, 2, 4}});
     test::set_variants(rec, 2, 3, {{1, 1}, {2, 2}, {3, 3}});
-    UnrollPaths(rec);
+    unroll_paths(rec);
 
     EXPECT_EQ(chain_ops(rec.chainPaths[2]), (Ops{{1, 1}, {1, 2}, {3, 1}, {3, 2}, {3, 3}, {2, 3}, {2, 4}}));
     EXPECT_EQ(chain_ops(rec.chainPaths[3]), (Ops{{1, 1}, {1, 2}, {3, 1}, {4, 1}, {4, 2}, {2, 3}, {2, 4}}));
@@ -51,7 +51,7 @@ TEST(UnrollPaths, ChainsNestedOnNestedChainsTakeOverTheWholeAncestry) {
     EXPECT_EQ(rec.topPathCount, 5);
 }
 
-TEST(UnrollPaths, TopLevelPathsDecideWhetherTheCostIsDiscretised) {
+TEST(unroll_paths, TopLevelPathsDecideWhetherTheCostIsDiscretised) {
     struct Case {
         int minimised, decomposition, subgraphNo;
         int topPaths, discretisedIsCost;
@@ -67,7 +67,7 @@ TEST(UnrollPaths, TopLevelPathsDecideWhetherTheCostIsDiscretised) {
         rec.header.minimisedParam = c.minimised;
         rec.header.decompositionMode = c.decomposition;
         rec.workingSubgraphCount = c.decomposition ? c.subgraphNo : 0;
-        UnrollPaths(rec);
+        unroll_paths(rec);
         EXPECT_EQ(rec.topPathCount, c.topPaths);
         EXPECT_EQ(rec.chainsPerSubgraph.back(), c.topPaths);
         EXPECT_EQ(rec.discretisedIsCost, c.discretisedIsCost);
@@ -75,31 +75,31 @@ TEST(UnrollPaths, TopLevelPathsDecideWhetherTheCostIsDiscretised) {
     }
 }
 
-TEST(UnrollPaths, WithoutDecompositionNoSubgraphIsLeftOver) {
+TEST(unroll_paths, WithoutDecompositionNoSubgraphIsLeftOver) {
     // Decomposition was switched off after a numbering had made subgraph 1.
     TaskRecord rec = make_graph({3}, {{1, 1, 2, 1, 2, 1}});
     rec.workingSubgraphCount = 1;
     rec.subgraphSpans = {{1, 2, 2}};
     rec.subgraphPaths = {{PathInfo{}, PathInfo{}}};
     rec.chainsPerSubgraph = {2, 1};
-    UnrollPaths(rec);
+    unroll_paths(rec);
     EXPECT_EQ(rec.workingSubgraphCount, 0);
     EXPECT_TRUE(rec.subgraphPaths.empty());
     EXPECT_TRUE(rec.subgraphSpans.empty());
     EXPECT_EQ(rec.chainsPerSubgraph, (std::vector<int>{2}));
 }
 
-TEST(UnrollPaths, RefusesGraphsItCannotWalk) {
+TEST(unroll_paths, RefusesGraphsItCannotWalk) {
     TaskRecord later = make_graph({3}, {{1, 1, 1, 1, 2}, {1, 1, 1, 1, 2}});
     later.chains[1].fromChain = 3; // hangs on a chain below it
-    EXPECT_THROW(UnrollPaths(later), std::invalid_argument);
+    EXPECT_THROW(unroll_paths(later), std::invalid_argument);
 
     TaskRecord beyond = make_graph({3}, {{1, 1, 4, 1, 3}});
-    EXPECT_THROW(UnrollPaths(beyond), std::invalid_argument);
+    EXPECT_THROW(unroll_paths(beyond), std::invalid_argument);
 
     TaskRecord miscounted = make_graph({3});
     miscounted.chains[0].operations.pop_back();
-    EXPECT_THROW(UnrollPaths(miscounted), std::invalid_argument);
+    EXPECT_THROW(unroll_paths(miscounted), std::invalid_argument);
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 #pragma once
 // The numbering search written out as the plain enumeration, without any cut: every candidate in
-// order, `fVer` in front of `pVer`, the first valid one that needs no conversion accepted, else the last
-// valid one that needs conversion. The pruned search is held to give the same outcome.
+// order, `has_numbering_shape` in front of `check_numbering_candidate`, the first valid one that needs no
+// conversion accepted, else the last valid one that needs conversion. The pruned search is held to give the
+// same outcome.
 #include "task/numbering_rules.h"
 #include "task/numbering_search.h"
 
@@ -19,10 +20,10 @@ inline NumberingSearchResult plain_numbering_search(TaskRecord& rec) {
 
     std::function<void(int)> enumerate = [&](int d) {
         if (d == n) {
-            if (!fVer(rec, candidate))
+            if (!has_numbering_shape(rec, candidate))
                 return;
             ++result.checked;
-            const NumberingVerdict v = pVer(rec, candidate);
+            const NumberingVerdict v = check_numbering_candidate(rec, candidate);
             if (v.invalid)
                 return;
             if (v.needsConversion)

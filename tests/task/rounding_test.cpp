@@ -7,7 +7,7 @@
 namespace zep {
 namespace {
 
-TEST(MyRoundTo, RoundsByTypeWithItsTolerance) {
+TEST(round_to_steps, RoundsByTypeWithItsTolerance) {
     struct Case {
         int type;
         double step, value;
@@ -18,12 +18,13 @@ TEST(MyRoundTo, RoundsByTypeWithItsTolerance) {
         {2, 1, 3.00001, 4}, {0, 0.1, 0.3, 3},       {7, 1, 5, 0},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(MyRoundTo(c.type, c.step, c.value), c.want) << c.type << " " << c.step << " " << c.value;
+        EXPECT_EQ(round_to_steps(c.type, c.step, c.value), c.want)
+            << c.type << " " << c.step << " " << c.value;
 }
 
-TEST(MyRoundTo, SaturatesInsteadOfOverflowing) {
-    EXPECT_EQ(MyRoundTo(0, 0.01, 1e300), std::numeric_limits<int>::max());
-    EXPECT_EQ(MyRoundTo(0, 0.01, -1e300), std::numeric_limits<int>::min());
+TEST(round_to_steps, SaturatesInsteadOfOverflowing) {
+    EXPECT_EQ(round_to_steps(0, 0.01, 1e300), std::numeric_limits<int>::max());
+    EXPECT_EQ(round_to_steps(0, 0.01, -1e300), std::numeric_limits<int>::min());
 }
 
 } // namespace

@@ -224,12 +224,12 @@ TEST(TaskFile, ReadFileReplacesTheRecordOnlyWhenTheWholeFileReads) {
     write_file_atomically(task_file_path(ws, "BROKEN"), image);
 
     TaskRecord rec;
-    ReadFile(rec, ws, "DEC001");
+    read_task_file(rec, ws, "DEC001");
     EXPECT_EQ(rec.chains, original.chains);
 
-    EXPECT_THROW(ReadFile(rec, ws, "BROKEN"), FileFormatError);
+    EXPECT_THROW(read_task_file(rec, ws, "BROKEN"), FileFormatError);
     EXPECT_EQ(rec.chains, original.chains);
-    EXPECT_THROW(ReadFile(rec, ws, "NOFILE"), FileAccessError);
+    EXPECT_THROW(read_task_file(rec, ws, "NOFILE"), FileAccessError);
 }
 
 TEST(TaskFile, RecordsUnfitForTheFileAreRefusedBeforeWriting) {

@@ -29,15 +29,15 @@ struct SavingFixture : ::testing::Test {
 };
 
 TEST_F(SavingFixture, NewTaskWritesBothFilesAndAddsItsEntry) {
-    for (OpenMode mode : {OpenMode::First, OpenMode::Second}) {
+    for (EntryMode mode : {EntryMode::NewTask, EntryMode::ImportTask}) {
         TaskRecord rec = test::decomposed_task();
-        rec.header.taskCode = mode == OpenMode::First ? "NEW001" : "NEW002";
+        rec.header.taskCode = mode == EntryMode::NewTask ? "NEW001" : "NEW002";
         rec.header.chainCount = 0; // the working counts are what is saved
-        WriteFile(rec, ws, mode, *reg, kShell);
+        save_task(rec, ws, mode, *reg, kShell);
 
         EXPECT_EQ(rec.header.chainCount, 3);
         TaskRecord back;
-        ReadFile(back, ws, rec.header.taskCode);
+        read_task_file(back, ws, rec.header.taskCode);
         EXPECT_EQ(back.chains, rec.chains);
         EXPECT_EQ(read_whole_file(solver_input_path(ws, rec.header.taskCode)),
                   encode_solver_input(rec, kShell));
@@ -53,40 +53,40 @@ TEST_F(SavingFixture, NewTaskWritesBothFilesAndAddsItsEntry) {
 
 TEST_F(SavingFixture, CorrectionUpdatesTheEntryAndNeverAddsASecond) {
     TaskRecord rec = test::decomposed_task();
-    WriteFile(rec, ws, OpenMode::First, *reg, kShell);
+    save_task(rec, ws, EntryMode::NewTask, *reg, kShell);
     reg->hand_over("DEC001");
     reg->take_over("DEC001");
 
     rec.header.taskName = "Renamed";
-    WriteFile(rec, ws, OpenMode::Third, *reg, kShell);
+    save_task(rec, ws, EntryMode::CorrectTask, *reg, kShell);
     TaskRegister onDisk = read_register(ws.register_file());
     ASSERT_EQ(onDisk.entries.size(), 1u);
     EXPECT_EQ(onDisk.entries[0].name, "Renamed");
     EXPECT_EQ(onDisk.entries[0].status, TaskStatus::Entered);
 
     // Saving a "new" task under a registered code does not duplicate the entry either.
-    WriteFile(rec, ws, OpenMode::First, *reg, kShell);
+    save_task(rec, ws, EntryMode::NewTask, *reg, kShell);
     EXPECT_EQ(entries_on_disk(), 1u);
 }
 
 TEST_F(SavingFixture, CorrectedTaskWithoutEntryIsRegisteredAgain) {
     TaskRecord rec = test::resource_task();
-    WriteFile(rec, ws, OpenMode::Third, *reg, kShell);
+    save_task(rec, ws, EntryMode::CorrectTask, *reg, kShell);
     EXPECT_NE(read_register(ws.register_file()).find("RES002"), nullptr);
 }
 
 TEST_F(SavingFixture, UnfitRecordLeavesFilesAndRegisterUntouched) {
     TaskRecord good = test::decomposed_task();
-    WriteFile(good, ws, OpenMode::First, *reg, kShell);
+    save_task(good, ws, EntryMode::NewTask, *reg, kShell);
     const auto before = read_whole_file(task_file_path(ws, "DEC001"));
 
     TaskRecord bad = test::decomposed_task();
     bad.header.taskName = "Changed";
     bad.chains[0].operations[0].variants.clear();
-    EXPECT_THROW(WriteFile(bad, ws, OpenMode::Third, *reg, kShell), std::invalid_argument);
+    EXPECT_THROW(save_task(bad, ws, EntryMode::CorrectTask, *reg, kShell), std::invalid_argument);
     TaskRecord unencodable = test::decomposed_task();
     unencodable.chains[0].name = "漢字";
-    EXPECT_THROW(WriteFile(unencodable, ws, OpenMode::Third, *reg, kShell), TextEncodingError);
+    EXPECT_THROW(save_task(unencodable, ws, EntryMode::CorrectTask, *reg, kShell), TextEncodingError);
 
     EXPECT_EQ(read_whole_file(task_file_path(ws, "DEC001")), before);
     EXPECT_EQ(read_register(ws.register_file()).entries[0].name, good.header.taskName);

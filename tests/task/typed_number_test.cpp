@@ -49,22 +49,5 @@ TEST(TypedNumber, RealsUseOnlyTheUserSeparator) {
         EXPECT_EQ(parse_typed_real(c.text, c.sep), c.want) << '"' << c.text << "\" with " << c.sep;
 }
 
-TEST(TypedNumber, DecimalKeyFilter) {
-    struct Case {
-        const char* text;
-        char32_t key;
-        bool rejected;
-    } cases[] = {
-        {"", U'5', false},   {"12", U'0', false}, {"12", U',', false}, // digits and a first separator
-        {"", U',', true},                                              // separator into an empty box
-        {"1,2", U',', true},                                           // second separator
-        {"1", U'.', true},   {"1", U'a', true},   {"1", U'-', true},   {"1", U'ж', true},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CheakStrConvToReal(c.text, c.key, ','), c.rejected)
-            << '"' << c.text << "\" + key " << int(c.key);
-    EXPECT_FALSE(CheakStrConvToReal("1", U'.', '.'));
-}
-
 } // namespace
 } // namespace zep

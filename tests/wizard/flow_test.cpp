@@ -124,7 +124,7 @@ TEST(Finish, ATextTheFilesCannotHoldRefusesTheFinishAndWritesNothing) {
 TEST(Finish, CorrectionUpdatesTheEntryOfTheTask) {
     WizardFixture f;
     ASSERT_TRUE(f.save(test::kPlainTask).saved);
-    auto w = f.make(OpenMode::Third, "PLAIN1");
+    auto w = f.make(EntryMode::CorrectTask, "PLAIN1");
     ScriptRun run = run_task_script(
         *w, parse_task_script(R"({"name": "Renamed", "tact": 0.5, "thresholds": [8.5, 10]})"));
     ASSERT_TRUE(run.saved) << (run.refusal ? run.refusal->text : run.stopReason);
@@ -132,7 +132,7 @@ TEST(Finish, CorrectionUpdatesTheEntryOfTheTask) {
     ASSERT_EQ(reg.entries.size(), 1u);
     EXPECT_EQ(reg.entries[0].name, "Renamed");
     TaskRecord rec;
-    ReadFile(rec, f.ws, "PLAIN1");
+    read_task_file(rec, f.ws, "PLAIN1");
     EXPECT_EQ(rec.header.taskName, "Renamed");
     EXPECT_EQ(rec.header.tact, 0.5);
     EXPECT_EQ(rec.thresholds, (std::vector<int>{17, 20}));

@@ -58,7 +58,7 @@ TEST(CodeStep, PassingStoresCodeAndNameAndEntersStepTwo) {
 TEST(CodeStep, CorrectionKeepsTheTasksOwnCodeAndGoesBackToTheName) {
     WizardFixture f;
     ASSERT_TRUE(f.save(test::kPlainTask).saved);
-    auto w = f.make(OpenMode::Third, "PLAIN1");
+    auto w = f.make(EntryMode::CorrectTask, "PLAIN1");
     EXPECT_EQ(w->inputs().code, "PLAIN1");
     EXPECT_EQ(w->inputs().chainCount, "2");
     EXPECT_EQ(w->inputs().costUnit, 3); // "t396" is the fourth cost unit
@@ -68,7 +68,7 @@ TEST(CodeStep, CorrectionKeepsTheTasksOwnCodeAndGoesBackToTheName) {
     EXPECT_EQ(w->prev().focus, WizardFocus{"txtName"});
     EXPECT_FALSE(w->prev_enabled());
 
-    EXPECT_TRUE(f.make(OpenMode::Third, "")->closed());
+    EXPECT_TRUE(f.make(EntryMode::CorrectTask, "")->closed());
 }
 
 // Going back to step 1 to change the name must not lose the chains entered later.

@@ -38,6 +38,23 @@ TEST(BoxKeys, EachBoxTakesWhatItsFilterLetsInUpToItsLength) {
         EXPECT_EQ(type_into_box(c.box, "", c.typed, ','), c.shown) << c.shown;
 }
 
+TEST(BoxKeys, DecimalKeyFilter) {
+    struct Case {
+        const char* text;
+        char32_t key;
+        bool rejected;
+    } cases[] = {
+        {"", U'5', false},   {"12", U'0', false}, {"12", U',', false}, // digits and a first separator
+        {"", U',', true},                                              // separator into an empty box
+        {"1,2", U',', true},                                           // second separator
+        {"1", U'.', true},   {"1", U'a', true},   {"1", U'-', true},   {"1", U'ж', true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(rejects_decimal_key(c.text, c.key, ','), c.rejected)
+            << '"' << c.text << "\" + key " << int(c.key);
+    EXPECT_FALSE(rejects_decimal_key("1", U'.', '.'));
+}
+
 TEST(BoxKeys, OnlyTheChainCountBoxesMarkTheCountsEdited) {
     EXPECT_TRUE(box_marks_chain_counts_edited(WizardBox::ChainCount));
     EXPECT_TRUE(box_marks_chain_counts_edited(WizardBox::NestedChainCount));

@@ -144,7 +144,7 @@ TEST(TaskScript, AnOperationMadeCriticalGetsTheVariantTheConversionKeeps) {
     EXPECT_EQ(run.notes[0].step, WizardStep::Operations);
     EXPECT_EQ(run.notes[0].message.text, "t30, t17.");
     TaskRecord rec;
-    ReadFile(rec, f.ws, "CRIT02");
+    read_task_file(rec, f.ws, "CRIT02");
     ASSERT_EQ(rec.chains[0].operations[0].variants.size(), 1u);
     EXPECT_EQ(rec.chains[0].operations[0].variants[0].essence, "fast");
 }

@@ -40,7 +40,7 @@ public:
         return ctx;
     }
 
-    std::unique_ptr<Wizard> make(OpenMode mode = OpenMode::First, const std::string& code = {}) {
+    std::unique_ptr<Wizard> make(EntryMode mode = EntryMode::NewTask, const std::string& code = {}) {
         return std::make_unique<Wizard>(context(), mode, code);
     }
 
@@ -54,7 +54,7 @@ public:
     }
 
     // Enters `json` as a new task to the finish.
-    ScriptRun save(const std::string& json, OpenMode mode = OpenMode::First) {
+    ScriptRun save(const std::string& json, EntryMode mode = EntryMode::NewTask) {
         auto w = make(mode);
         return run_task_script(*w, parse_task_script(json));
     }

@@ -121,7 +121,7 @@ TEST(WorkbookFiles, AWorkbookGivesTheSameFilesAsTheTaskTypedIn) {
     test::TempDir dir;
     for (const auto& c : cases) {
         test::WizardFixture typed;
-        Wizard w(russian(typed), OpenMode::First);
+        Wizard w(russian(typed), EntryMode::NewTask);
         ScriptRun run = run_task_script(
             w, parse_task_script(read_text(kFixtures / (std::string(c.name) + ".task.json"))));
         ASSERT_TRUE(run.saved) << c.name << ": " << (run.refusal ? run.refusal->text : run.stopReason);
@@ -132,7 +132,7 @@ TEST(WorkbookFiles, AWorkbookGivesTheSameFilesAsTheTaskTypedIn) {
              {dir / (std::string(c.name) + ".xlsx"), kFixtures / (std::string(c.name) + ".ods"),
               kFixtures / (std::string(c.name) + ".xls")}) {
             test::WizardFixture imported;
-            Wizard wb(russian(imported), OpenMode::Second);
+            Wizard wb(russian(imported), EntryMode::ImportTask);
             ImportOutcome in = wb.import_workbook(book);
             ASSERT_TRUE(in.ok) << book << ": " << in.message;
             EXPECT_TRUE(wb.import_done());
@@ -156,7 +156,7 @@ TEST(WorkbookFiles, AFailedImportChangesNothing) {
     write_xlsx(dir / "bad.xlsx", sheets);
 
     test::WizardFixture f;
-    Wizard w(russian(f), OpenMode::Second);
+    Wizard w(russian(f), EntryMode::ImportTask);
     ASSERT_TRUE(w.import_workbook(dir / "good.xlsx").ok);
     w.inputs().name = "Kept name";
     ImportOutcome bad = w.import_workbook(dir / "bad.xlsx");
@@ -185,12 +185,12 @@ TEST(TaskFileImport, KeepsTheTaskButNotItsCodeAndName) {
 
     test::WizardFixture f;
     {
-        Wizard w(russian(f), OpenMode::Second);
+        Wizard w(russian(f), EntryMode::ImportTask);
         ASSERT_TRUE(w.import_workbook(dir / "marked.xlsx").ok);
         ScriptRun r = run_task_script(w, TaskScript{});
         ASSERT_TRUE(r.saved) << (r.refusal ? r.refusal->text : r.stopReason);
     }
-    Wizard w(russian(f), OpenMode::Second);
+    Wizard w(russian(f), EntryMode::ImportTask);
     ASSERT_EQ(w.import_list().size(), 2u);
     EXPECT_EQ(w.import_list()[0], "none");
     EXPECT_EQ(w.import_list()[1], "[WBDEC1] - Decomposed, time minimised");

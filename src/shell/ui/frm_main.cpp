@@ -62,16 +62,16 @@ struct CommandDef {
 constexpr int kNoCaption = -1;
 
 constexpr CommandDef kCommands[] = {
-    {"mnuInNewTask", WindowKind::CreateTask, OpenMode::First, false, kNoCaption},
-    {"mnuInNewTaskExportData", WindowKind::CreateTask, OpenMode::Second, false, kNoCaption},
-    {"mnuInEditTask", WindowKind::SelectTask, OpenMode::Third, false, 427},
-    {"mnuOutViewProtocol", WindowKind::ViewProtocol, OpenMode::None, false, kNoCaption},
-    {"Optim", WindowKind::Optimiser, OpenMode::None, false, kNoCaption},
-    {"mnuInViewTask", WindowKind::SelectTask, OpenMode::First, true, 426},
-    {"mnuOutViewSolution", WindowKind::SelectTask, OpenMode::Second, false, 428},
-    {"N101", WindowKind::Help, OpenMode::First, false, kNoCaption},
-    {"N102", WindowKind::Help, OpenMode::Second, false, kNoCaption},
-    {"N103", WindowKind::Help, OpenMode::Third, false, kNoCaption},
+    {"mnuInNewTask", WindowKind::CreateTask, EntryMode::NewTask, false, kNoCaption},
+    {"mnuInNewTaskExportData", WindowKind::CreateTask, EntryMode::ImportTask, false, kNoCaption},
+    {"mnuInEditTask", WindowKind::SelectTask, SelectionPurpose::CorrectTask, false, 427},
+    {"mnuOutViewProtocol", WindowKind::ViewProtocol, OpenMode(), false, kNoCaption},
+    {"Optim", WindowKind::Optimiser, OpenMode(), false, kNoCaption},
+    {"mnuInViewTask", WindowKind::SelectTask, SelectionPurpose::ViewTask, true, 426},
+    {"mnuOutViewSolution", WindowKind::SelectTask, SelectionPurpose::ViewSolution, false, 428},
+    {"N101", WindowKind::Help, HelpPage::AboutSystem, false, kNoCaption},
+    {"N102", WindowKind::Help, HelpPage::AboutObject, false, kNoCaption},
+    {"N103", WindowKind::Help, HelpPage::AboutDevelopers, false, kNoCaption},
 };
 
 const CommandDef* command_def(const QString& command) {
@@ -197,7 +197,7 @@ void TfrmMain::runCommand(const QString& command) {
         return;
     if (def->clearsDerivedTask)
         state_.derivedTask = 0;
-    if (def->mode != OpenMode::None)
+    if (def->mode.is_set())
         state_.openMode = def->mode;
     setEnabled(false);
     QWidget* window = openWindow(def->window);
@@ -269,7 +269,7 @@ bool TfrmMain::startUp() {
     if (!reg.note.empty())
         notifier_.information(this, QString::fromStdString(reg.note));
 
-    state_.openMode = OpenMode::None;
+    state_.openMode = OpenMode();
     state_.decimalSeparator = user_decimal_separator();
     return true;
 }

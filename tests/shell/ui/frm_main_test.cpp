@@ -184,7 +184,7 @@ TEST(TfrmMain, ARegisteredWindowEnablesItsCommandsWhichSetTheOpenModeAndDisableT
 
     h.main->state().derivedTask = 1;
     h.main->action(QStringLiteral("mnuInViewTask"))->trigger();
-    ASSERT_EQ(modesSeen, std::vector<OpenMode>{OpenMode::First});
+    ASSERT_EQ(modesSeen, std::vector<OpenMode>{SelectionPurpose::ViewTask});
     EXPECT_FALSE(h.main->isEnabled());
     EXPECT_EQ(h.main->state().derivedTask, 0);
     EXPECT_EQ(opened->windowTitle().toStdString(), h.main->state().text(426));
@@ -192,7 +192,7 @@ TEST(TfrmMain, ARegisteredWindowEnablesItsCommandsWhichSetTheOpenModeAndDisableT
     h.main->setEnabled(true);
 
     h.main->action(QStringLiteral("mnuOutViewSolution"))->trigger();
-    EXPECT_EQ(modesSeen.back(), OpenMode::Second);
+    EXPECT_EQ(modesSeen.back(), OpenMode(SelectionPurpose::ViewSolution));
     EXPECT_EQ(opened->windowTitle().toStdString(), h.main->state().text(428));
     opened->close();
 }
