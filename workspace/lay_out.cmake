@@ -5,3 +5,7 @@ file(COPY_FILE "${SOURCE}/System/Info." "${TARGET}/System/Info." ONLY_IF_DIFFERE
 if(NOT EXISTS "${TARGET}/System/Protocol.opt")
   file(COPY_FILE "${SOURCE}/System/Protocol.opt" "${TARGET}/System/Protocol.opt")
 endif()
+execute_process(COMMAND "${LAY_OUT_TASKS}" "${SHIPPED}" "${TARGET}" RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(WARNING "the shipped tasks could not be laid out in ${TARGET}: its own register stays as it is")
+endif()
