@@ -30,8 +30,8 @@ bool is_workbook_name(const std::filesystem::path& p) {
 std::string where(WizardStep step, const WizardFocus& focus) {
     std::string s = "step";
     s += step == WizardStep::Summary ? " (summary)" : step_label(step);
-    if (!focus.control.empty()) {
-        s += "(" + focus.control;
+    if (focus.control != WizardControl::None) {
+        s += std::string("(") + control_name(focus.control);
         if (focus.row >= 0)
             s += ", row " + std::to_string(focus.row + 1);
         s += ")";

@@ -60,12 +60,12 @@ void Wizard::show_operations_grid(int chainIndex) {
 StepOutcome Wizard::show_operations_of_chain(int chainIndex) {
     if (step_ != WizardStep::Operations || chainIndex < 0 ||
         chainIndex >= static_cast<int>(rec_.chains.size()))
-        return stay({"StringGrid2"});
+        return stay({WizardControl::OperationGrid});
     GridTransferResult saved = store_operations(rec_, opStepChain_, in_.operations, ctx_.shell);
     if (!saved.ok)
-        return refuse(saved.message, {"StringGrid2", saved.focusRow});
+        return refuse(saved.message, {WizardControl::OperationGrid, saved.focusRow});
     show_operations_grid(chainIndex);
-    StepOutcome out = stay({"StringGrid2"});
+    StepOutcome out = stay({WizardControl::OperationGrid});
     out.moved = true;
     return out;
 }
@@ -83,7 +83,7 @@ StepOutcome Wizard::check_chains_step() {
     const int total = rec_.workingChainCount;
     const int ordinary = rec_.ordinaryChainCount();
     const bool manual = manual_subgraph_numbers();
-    const std::string grid = chain_grid_name();
+    const WizardControl grid = chain_grid();
     const CellTable& g = in_.chains;
     std::vector<ChainGridRow> rows(total);
 
@@ -224,10 +224,10 @@ StepOutcome Wizard::check_chains_step() {
     in_.nestedChainCount = std::to_string(rec_.workingNestedChainCount);
     show_chain_grid_from_record();
     if (removed)
-        return stay({chain_grid_name()}, std::move(notes));
+        return stay({chain_grid()}, std::move(notes));
 
     show_operations_grid(0);
-    return enter(WizardStep::Operations, {"StringGrid2"}, std::move(notes));
+    return enter(WizardStep::Operations, {WizardControl::OperationGrid}, std::move(notes));
 }
 
 } // namespace zep

@@ -115,11 +115,11 @@ StepOutcome Wizard::check_code_step() {
     in_.hasResources = rec_.header.hasUnavailableResources == 1;
 
     if (!is_code_text(in_.code, ctx_.separator))
-        return refuse(compose(ctx_.shell, Text{239}, "."), {"txtShifr"});
+        return refuse(compose(ctx_.shell, Text{239}, "."), {WizardControl::Code});
     if (trim_blanks(in_.name).empty())
-        return refuse(compose(ctx_.shell, Text{44}, "."), {"txtName"});
+        return refuse(compose(ctx_.shell, Text{44}, "."), {WizardControl::Name});
     if (mode_ != EntryMode::CorrectTask && ctx_.taskRegister && ctx_.taskRegister->get().find(in_.code))
-        return refuse(compose(ctx_.shell, Text{453}, "."), {"txtShifr"});
+        return refuse(compose(ctx_.shell, Text{453}, "."), {WizardControl::Code});
 
     rec_.header.taskCode = in_.code;
     rec_.header.taskName = utf8_prefix(in_.name, kTaskNameCapacity);
@@ -135,7 +135,7 @@ StepOutcome Wizard::check_code_step() {
     generalStepEntered_ = true;
     prevEnabled_ = true;
     chainCountsEdited_ = false;
-    return enter(WizardStep::General, {"txtNch"});
+    return enter(WizardStep::General, {WizardControl::ChainCount});
 }
 
 StepOutcome Wizard::check_general_step() {
@@ -143,49 +143,53 @@ StepOutcome Wizard::check_general_step() {
 
     auto chains = box_count(in_.chainCount);
     if (!chains)
-        return refuse(compose(ctx_.shell, Text{232}, "."), {"txtNch"});
+        return refuse(compose(ctx_.shell, Text{232}, "."), {WizardControl::ChainCount});
     if (*chains == 0)
-        return refuse(compose(ctx_.shell, Text{256}, "."), {"txtNch"});
+        return refuse(compose(ctx_.shell, Text{256}, "."), {WizardControl::ChainCount});
     if (*chains > kMaxChains)
-        return refuse(compose(ctx_.shell, Text{412}, " (> 10 ", Text{110}, ")."), {"txtNch"});
+        return refuse(compose(ctx_.shell, Text{412}, " (> 10 ", Text{110}, ")."),
+                      {WizardControl::ChainCount});
     auto nested = box_count(in_.nestedChainCount);
     if (!nested)
-        return refuse(compose(ctx_.shell, Text{501}, "."), {"txtnc2"});
+        return refuse(compose(ctx_.shell, Text{501}, "."), {WizardControl::NestedChainCount});
     if (*nested >= *chains)
-        return refuse(compose(ctx_.shell, Text{414}, "."), {"txtnc2"});
+        return refuse(compose(ctx_.shell, Text{414}, "."), {WizardControl::NestedChainCount});
 
     const bool resources = in_.minimisedParam == 0 && in_.hasResources;
     if (resources) {
         auto categories = box_count(in_.categoryCount);
         if (!categories)
-            return refuse(compose(ctx_.shell, Text{233}, "."), {"txtKat"});
+            return refuse(compose(ctx_.shell, Text{233}, "."), {WizardControl::CategoryCount});
         if (*categories == 0)
-            return refuse(compose(ctx_.shell, Text{258}, "."), {"txtKat"});
+            return refuse(compose(ctx_.shell, Text{258}, "."), {WizardControl::CategoryCount});
         if (*categories > kMaxResourceCategories)
-            return refuse(compose(ctx_.shell, Text{415}, " (> 10 ", Text{110}, ")."), {"txtKat"});
+            return refuse(compose(ctx_.shell, Text{415}, " (> 10 ", Text{110}, ")."),
+                          {WizardControl::CategoryCount});
     }
     int allowed = 0;
     int quantSteps = 0;
     if (!resources && in_.decomposition) {
         auto a = box_count(in_.allowedSubgraphs);
         if (!a)
-            return refuse(compose(ctx_.shell, Text{228}, "."), {"txtDnp"});
+            return refuse(compose(ctx_.shell, Text{228}, "."), {WizardControl::AllowedSubgraphs});
         if (*nested == 0) {
             notes.push_back({MessageKind::Warning, compose(ctx_.shell, Text{340}, ".")});
             in_.decomposition = false;
         } else {
             if (*a == 0)
-                return refuse(compose(ctx_.shell, Text{254}, "."), {"txtDnp"}, notes);
+                return refuse(compose(ctx_.shell, Text{254}, "."), {WizardControl::AllowedSubgraphs}, notes);
             if (*nested<kMaxAllowedSubgraphs&& * a> * nested)
-                return refuse(compose(ctx_.shell, Text{250}, " (= ", *nested, ")."), {"txtDnp"}, notes);
+                return refuse(compose(ctx_.shell, Text{250}, " (= ", *nested, ")."),
+                              {WizardControl::AllowedSubgraphs}, notes);
             if (*nested >= kMaxAllowedSubgraphs && *a > kMaxAllowedSubgraphs)
-                return refuse(compose(ctx_.shell, Text{249}, " (> 100)."), {"txtDnp"}, notes);
+                return refuse(compose(ctx_.shell, Text{249}, " (> 100)."), {WizardControl::AllowedSubgraphs},
+                              notes);
             auto q = box_count(in_.quantSteps);
             if (!q)
-                return refuse(compose(ctx_.shell, Text{225}, "."), {"txtMxns"}, notes);
+                return refuse(compose(ctx_.shell, Text{225}, "."), {WizardControl::QuantSteps}, notes);
             if (*q < kMinQuantSteps || *q > kMaxQuantSteps)
-                return refuse(compose(ctx_.shell, Text{246}, " (< 5 ", Text{163}, " > 20)."), {"txtMxns"},
-                              notes);
+                return refuse(compose(ctx_.shell, Text{246}, " (< 5 ", Text{163}, " > 20)."),
+                              {WizardControl::QuantSteps}, notes);
             allowed = *a;
             quantSteps = *q;
             if (in_.automaticNumbering && *nested > kMaxNestedChainsForAutoNumbering) {
@@ -258,8 +262,8 @@ StepOutcome Wizard::check_general_step() {
     varStepOperation_ = 0;
 
     if (resources)
-        return enter(WizardStep::IntervalCounts, {"Grid2a"}, std::move(notes));
-    return enter(WizardStep::Chains, {chain_grid_name()}, std::move(notes));
+        return enter(WizardStep::IntervalCounts, {WizardControl::IntervalCountGrid}, std::move(notes));
+    return enter(WizardStep::Chains, {chain_grid()}, std::move(notes));
 }
 
 // New chain i < O' takes old ordinary chain i, new chain O' + k old nested chain k; the rest are new

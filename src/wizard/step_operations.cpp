@@ -18,7 +18,7 @@ StepOutcome Wizard::check_operations_step() {
     } else if (decomposition && has_nested_chains() && rec_.workingChainCount > 1) {
         NumberingSearchResult found = search_numbering(rec_, ctx_.shell);
         if (found.outcome == NumberingSearchResult::Outcome::Failed)
-            return refuse(found.message, {"StringGrid2"});
+            return refuse(found.message, {WizardControl::OperationGrid});
     }
 
     // Every chain is stored again from what it holds: a chain never shown on this step still has the
@@ -27,7 +27,7 @@ StepOutcome Wizard::check_operations_step() {
         show_operations_grid(c);
         GridTransferResult saved = store_operations(rec_, c, in_.operations, ctx_.shell);
         if (!saved.ok)
-            return refuse(saved.message, {"StringGrid2", saved.focusRow});
+            return refuse(saved.message, {WizardControl::OperationGrid, saved.focusRow});
     }
 
     for (ChainRec& chain : rec_.chains)
@@ -44,10 +44,10 @@ StepOutcome Wizard::check_operations_step() {
     if (variants > kMaxVariantsInTask)
         return refuse(compose(ctx_.shell, Text{411}, "  (= ", variants, "), ", Text{182}, " (= 64500). ",
                               Text{456}, "."),
-                      {"StringGrid2"}, std::move(notes));
+                      {WizardControl::OperationGrid}, std::move(notes));
 
     show_variants_grid(0, 0);
-    return enter(WizardStep::Variants, {variant_grid_name()}, std::move(notes));
+    return enter(WizardStep::Variants, {variant_grid()}, std::move(notes));
 }
 
 } // namespace zep

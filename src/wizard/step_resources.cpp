@@ -65,19 +65,21 @@ StepOutcome Wizard::check_interval_counts_step() {
     for (int r = 0; r < static_cast<int>(grid.size()); ++r) {
         const std::string& text = cell(grid, r, 1);
         if (blank(text))
-            return refuse(compose(ctx_.shell, Text{313}, ColumnMention{478}, Text{19}, "."), {"Grid2a", r});
+            return refuse(compose(ctx_.shell, Text{313}, ColumnMention{478}, Text{19}, "."),
+                          {WizardControl::IntervalCountGrid, r});
         auto count = parse_typed_integer(text);
         if (!count)
-            return refuse(compose(ctx_.shell, Text{268}, ColumnMention{478}, Text{19}, "."), {"Grid2a", r});
+            return refuse(compose(ctx_.shell, Text{268}, ColumnMention{478}, Text{19}, "."),
+                          {WizardControl::IntervalCountGrid, r});
         if (*count < kMinIntervalsPerCategory || *count > kMaxIntervalsPerCategory)
             return refuse(
                 compose(ctx_.shell, Text{251}, ColumnMention{478}, Text{19}, " (<= 0 ", Text{163}, " > 10)."),
-                {"Grid2a", r});
+                {WizardControl::IntervalCountGrid, r});
     }
     const std::vector<int> counts = interval_counts(grid);
     prepare_interval_grid(counts);
     rec_.header.resourceCategoryCount = static_cast<int>(counts.size());
-    return enter(WizardStep::Intervals, {"Grid2b"});
+    return enter(WizardStep::Intervals, {WizardControl::IntervalGrid});
 }
 
 StepOutcome Wizard::check_intervals_step() {
@@ -87,7 +89,7 @@ StepOutcome Wizard::check_intervals_step() {
     auto real = [this](const std::string& s) { return parse_typed_real(s, ctx_.separator); };
 
     for (int r = 0; r < static_cast<int>(grid.size()); ++r) {
-        const WizardFocus focus{"Grid2b", r};
+        const WizardFocus focus{WizardControl::IntervalGrid, r};
         const std::string& startText = cell(grid, r, 2);
         if (blank(startText))
             return refuse(compose(ctx_.shell, Text{313}, ColumnMention{210}, Text{19}, "."), focus);
@@ -121,7 +123,7 @@ StepOutcome Wizard::check_intervals_step() {
                                   ColumnMention{210}, Text{500}, ")."),
                           focus);
     }
-    return enter(WizardStep::Chains, {chain_grid_name()});
+    return enter(WizardStep::Chains, {chain_grid()});
 }
 
 // The interval counts of Grid2a and the intervals of Grid2b go into the record; an empty end is an

@@ -30,18 +30,19 @@ StepOutcome Wizard::check_rounding_step() {
     // A box whose text is not a number counts as empty: the decimal filter lets nothing else in.
     auto tact = parse_typed_real(in_.tact, ctx_.separator);
     if (!tact)
-        return refuse(compose(ctx_.shell, Text{230}, "."), {"txtDelta"});
+        return refuse(compose(ctx_.shell, Text{230}, "."), {WizardControl::Tact});
     if (*tact < 0.00999)
-        return refuse(compose(ctx_.shell, Text{417}, "."), {"txtDelta"});
+        return refuse(compose(ctx_.shell, Text{417}, "."), {WizardControl::Tact});
     auto coef = parse_typed_real(in_.scalingCoef, ctx_.separator);
     if (!coef)
-        return refuse(compose(ctx_.shell, Text{226}, "."), {"txtKoe"});
+        return refuse(compose(ctx_.shell, Text{226}, "."), {WizardControl::ScalingCoef});
     if (*coef >= 99.99999 || *coef < 0.00999)
-        return refuse(compose(ctx_.shell, Text{238}, " (< 0,01 ", Text{163}, " >= 100)."), {"txtKoe"});
+        return refuse(compose(ctx_.shell, Text{238}, " (< 0,01 ", Text{163}, " >= 100)."),
+                      {WizardControl::ScalingCoef});
 
     DiscretisationResult d = discretise(rec_, *tact, *coef, in_.roundingType, ctx_.shell);
     if (!d.outcome.ok)
-        return refuse(d.outcome.message, {"txtDelta"});
+        return refuse(d.outcome.message, {WizardControl::Tact});
     in_.candidates.clear();
     for (const ThresholdCandidate& c : d.candidates)
         in_.candidates.push_back({number_text(c.value), c.checked});
@@ -54,7 +55,8 @@ StepOutcome Wizard::check_rounding_step() {
     in_.iterations = std::to_string(h.secondLevelIterations);
     in_.reduction = std::to_string(h.iterationReductionCoef);
     in_.costThreshold = number_text(h.costThreshold);
-    return enter(WizardStep::Thresholds, {second_level_mode() ? "txt_C" : "clFazu"});
+    return enter(WizardStep::Thresholds,
+                 {second_level_mode() ? WizardControl::CostThreshold : WizardControl::ThresholdList});
 }
 
 StepOutcome Wizard::check_thresholds_step() {
@@ -66,27 +68,27 @@ StepOutcome Wizard::check_thresholds_step() {
     if (second_level_mode()) {
         auto cost = parse_typed_real(in_.costThreshold, ctx_.separator);
         if (!cost)
-            return refuse(compose(ctx_.shell, Text{229}, "."), {"txt_C"});
+            return refuse(compose(ctx_.shell, Text{229}, "."), {WizardControl::CostThreshold});
         if (*cost <= rec_.graphCostMin - kTolerance)
             return refuse(compose(ctx_.shell, Text{422}, " (< ", number_text(rec_.graphCostMin), ")."),
-                          {"txt_C"});
+                          {WizardControl::CostThreshold});
         if (*cost >= rec_.graphCostMax + kTolerance)
             return refuse(compose(ctx_.shell, Text{410}, " (> ", number_text(rec_.graphCostMax), ")."),
-                          {"txt_C"});
+                          {WizardControl::CostThreshold});
         auto iterations = box_integer(in_.iterations);
         if (!iterations)
-            return refuse(compose(ctx_.shell, Text{231}, "."), {"txt_Nd"});
+            return refuse(compose(ctx_.shell, Text{231}, "."), {WizardControl::SecondLevelIterations});
         if (*iterations < kMinSecondLevelIterations)
-            return refuse(compose(ctx_.shell, Text{418}, " (< 5)."), {"txt_Nd"});
+            return refuse(compose(ctx_.shell, Text{418}, " (< 5)."), {WizardControl::SecondLevelIterations});
         if (*iterations > kMaxSecondLevelIterations)
-            return refuse(compose(ctx_.shell, Text{407}, " (> 20)."), {"txt_Nd"});
+            return refuse(compose(ctx_.shell, Text{407}, " (> 20)."), {WizardControl::SecondLevelIterations});
         auto reduction = box_integer(in_.reduction);
         if (!reduction)
-            return refuse(compose(ctx_.shell, Text{227}, "."), {"txt_kup"});
+            return refuse(compose(ctx_.shell, Text{227}, "."), {WizardControl::ReductionCoef});
         if (*reduction < kMinIterationReductionCoef)
-            return refuse(compose(ctx_.shell, Text{420}, " (< 1)."), {"txt_kup"});
+            return refuse(compose(ctx_.shell, Text{420}, " (< 1)."), {WizardControl::ReductionCoef});
         if (*reduction > kMaxIterationReductionCoef)
-            return refuse(compose(ctx_.shell, Text{408}, " (> 4)."), {"txt_kup"});
+            return refuse(compose(ctx_.shell, Text{408}, " (> 4)."), {WizardControl::ReductionCoef});
         h.secondLevelIterations = *iterations;
         h.iterationReductionCoef = *reduction;
         h.costThreshold = *cost;
@@ -99,13 +101,13 @@ StepOutcome Wizard::check_thresholds_step() {
         const int count = static_cast<int>(chosen.size());
         if (count > kMaxThresholds)
             return refuse(compose(ctx_.shell, Text{413}, " ", count, " (> 10). ", Text{138}, "."),
-                          {"clFazu"});
+                          {WizardControl::ThresholdList});
         if (count == 0)
-            return refuse(compose(ctx_.shell, Text{257}, " 10."), {"clFazu"});
+            return refuse(compose(ctx_.shell, Text{257}, " 10."), {WizardControl::ThresholdList});
         store_thresholds(rec_, chosen);
     }
     build_summary();
-    return enter(WizardStep::Summary, {"btnNext"});
+    return enter(WizardStep::Summary, {WizardControl::NextButton});
 }
 
 void Wizard::build_summary() {
@@ -150,7 +152,7 @@ StepOutcome Wizard::finish() {
         save_task(rec_, ctx_.workspace, mode_, *ctx_.taskRegister, ctx_.shellFileName);
     } catch (const TextEncodingError& e) {
         // A text pasted past the key filters holds a character the files cannot: nothing was written.
-        return refuse(e.what(), {"btnNext"});
+        return refuse(e.what(), {WizardControl::NextButton});
     }
 
     const std::string code = rec_.header.taskCode;

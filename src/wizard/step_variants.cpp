@@ -70,20 +70,20 @@ StepOutcome Wizard::show_variants_of(int chainIndex, int opIndex) {
     const bool exists = chainIndex >= 0 && chainIndex < static_cast<int>(rec_.chains.size()) &&
                         opIndex >= 0 && opIndex < static_cast<int>(rec_.chains[chainIndex].operations.size());
     if (step_ != WizardStep::Variants || !exists)
-        return stay({variant_grid_name()});
+        return stay({variant_grid()});
     GridTransferResult saved =
         store_variants(rec_, varStepChain_, varStepOperation_, in_.variants, ctx_.shell, ctx_.separator);
     if (!saved.ok)
-        return refuse(saved.message, {variant_grid_name(), saved.focusRow});
+        return refuse(saved.message, {variant_grid(), saved.focusRow});
     show_variants_grid(chainIndex, opIndex);
-    StepOutcome out = stay({variant_grid_name()});
+    StepOutcome out = stay({variant_grid()});
     out.moved = true;
     return out;
 }
 
 StepOutcome Wizard::refuse_at_variant(std::string message, int chainIndex, int opIndex, int row) {
     show_variants_grid(chainIndex, opIndex);
-    return refuse(std::move(message), {variant_grid_name(), row});
+    return refuse(std::move(message), {variant_grid(), row});
 }
 
 StepOutcome Wizard::check_variants_step() {
@@ -149,7 +149,8 @@ StepOutcome Wizard::check_variants_step() {
     unroll_paths(rec_);
     rec_.boundsValid = false;
     build_review_table();
-    return enter(WizardStep::Review, {resources ? "Grid_a" : "Grid"});
+    return enter(WizardStep::Review,
+                 {resources ? WizardControl::ResourceReviewGrid : WizardControl::ReviewGrid});
 }
 
 void Wizard::build_review_table() {
@@ -186,9 +187,10 @@ StepOutcome Wizard::check_review_step() {
     if (!rec_.boundsValid) {
         PrepOutcome bounded = compute_bounds(rec_, ctx_.shell);
         if (!bounded.ok)
-            return refuse(bounded.message, {has_resources() ? "Grid_a" : "Grid"});
+            return refuse(bounded.message,
+                          {has_resources() ? WizardControl::ResourceReviewGrid : WizardControl::ReviewGrid});
     }
-    return enter(WizardStep::Rounding, {"txtDelta"});
+    return enter(WizardStep::Rounding, {WizardControl::Tact});
 }
 
 } // namespace zep

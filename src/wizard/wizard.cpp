@@ -89,12 +89,12 @@ bool Wizard::manual_subgraph_numbers() const {
     return rec_.header.decompositionMode == 1 && rec_.header.subgraphNumbering == 0;
 }
 
-const char* Wizard::chain_grid_name() const {
-    return has_nested_chains() ? "StringGrid1_" : "StringGrid1";
+WizardControl Wizard::chain_grid() const {
+    return has_nested_chains() ? WizardControl::NestedChainGrid : WizardControl::ChainGrid;
 }
 
-const char* Wizard::variant_grid_name() const {
-    return has_resources() ? "StringGrid_a" : "StringGrid";
+WizardControl Wizard::variant_grid() const {
+    return has_resources() ? WizardControl::ResourceVariantGrid : WizardControl::VariantGrid;
 }
 
 bool Wizard::second_level_mode() const {
@@ -160,14 +160,14 @@ StepOutcome Wizard::next() {
     case WizardStep::Operations: {
         GridTransferResult saved = store_operations(rec_, opStepChain_, in_.operations, ctx_.shell);
         if (!saved.ok)
-            return refuse(saved.message, {"StringGrid2", saved.focusRow});
+            return refuse(saved.message, {WizardControl::OperationGrid, saved.focusRow});
         return check_operations_step();
     }
     case WizardStep::Variants: {
         GridTransferResult saved =
             store_variants(rec_, varStepChain_, varStepOperation_, in_.variants, ctx_.shell, ctx_.separator);
         if (!saved.ok)
-            return refuse(saved.message, {variant_grid_name(), saved.focusRow});
+            return refuse(saved.message, {variant_grid(), saved.focusRow});
         return check_variants_step();
     }
     case WizardStep::Review:
@@ -190,32 +190,35 @@ StepOutcome Wizard::prev() {
         return stay({});
     case WizardStep::General:
         prevEnabled_ = false;
-        return enter(WizardStep::Code, {mode_ == EntryMode::CorrectTask ? "txtName" : "txtShifr"});
+        return enter(WizardStep::Code,
+                     {mode_ == EntryMode::CorrectTask ? WizardControl::Name : WizardControl::Code});
     case WizardStep::IntervalCounts:
-        return enter(WizardStep::General, {"txtNch"});
+        return enter(WizardStep::General, {WizardControl::ChainCount});
     case WizardStep::Intervals:
-        return enter(WizardStep::IntervalCounts, {"Grid2a"});
+        return enter(WizardStep::IntervalCounts, {WizardControl::IntervalCountGrid});
     case WizardStep::Chains:
         if (has_resources())
-            return enter(WizardStep::Intervals, {"Grid2b"});
-        return enter(WizardStep::General, {"txtNch"});
+            return enter(WizardStep::Intervals, {WizardControl::IntervalGrid});
+        return enter(WizardStep::General, {WizardControl::ChainCount});
     case WizardStep::Operations:
-        return enter(WizardStep::Chains, {chain_grid_name()});
+        return enter(WizardStep::Chains, {chain_grid()});
     case WizardStep::Variants:
         // The conversion into critical operations is done anew when step 4 is passed again.
         for (ChainRec& c : rec_.chains)
             for (OperationRec& op : c.operations)
                 op.criticalMark = 0;
         show_operations_grid(0);
-        return enter(WizardStep::Operations, {"StringGrid2"});
+        return enter(WizardStep::Operations, {WizardControl::OperationGrid});
     case WizardStep::Review:
-        return enter(WizardStep::Variants, {variant_grid_name()});
+        return enter(WizardStep::Variants, {variant_grid()});
     case WizardStep::Rounding:
-        return enter(WizardStep::Review, {has_resources() ? "Grid_a" : "Grid"});
+        return enter(WizardStep::Review,
+                     {has_resources() ? WizardControl::ResourceReviewGrid : WizardControl::ReviewGrid});
     case WizardStep::Thresholds:
-        return enter(WizardStep::Rounding, {"txtDelta"});
+        return enter(WizardStep::Rounding, {WizardControl::Tact});
     case WizardStep::Summary:
-        return enter(WizardStep::Thresholds, {second_level_mode() ? "txt_C" : "clFazu"});
+        return enter(WizardStep::Thresholds,
+                     {second_level_mode() ? WizardControl::CostThreshold : WizardControl::ThresholdList});
     }
     return stay({});
 }

@@ -200,8 +200,8 @@ private:
     bool has_nested_chains() const { return rec_.workingNestedChainCount > 0; }
     bool has_resources() const { return rec_.header.hasUnavailableResources == 1; }
     bool manual_subgraph_numbers() const;
-    const char* chain_grid_name() const;
-    const char* variant_grid_name() const;
+    WizardControl chain_grid() const;
+    WizardControl variant_grid() const;
 
     // Step 1 imports (wizard_imports.cpp).
     void clear_step_grids();

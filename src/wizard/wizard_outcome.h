@@ -38,10 +38,42 @@ struct WizardMessage {
     bool answeredYes = false; // questions only
 };
 
-// The input that gets the focus: the control's name ("txtNch", "Grid2b", ...) and, for a grid, the
-// 0-based data row that is scrolled to the top (-1: the grid as it is).
+// The controls of the wizard that a step can put the focus on. The window maps each to its widget;
+// `zep build` names them in its reports by control_name().
+enum class WizardControl {
+    None,                  // the focus stays where it is
+    Code,                  // txtShifr, step 1
+    Name,                  // txtName, step 1
+    ChainCount,            // txtNch, step 2
+    NestedChainCount,      // txtnc2, step 2
+    CategoryCount,         // txtKat, step 2
+    AllowedSubgraphs,      // txtDnp, step 2
+    QuantSteps,            // txtMxns, step 2
+    IntervalCountGrid,     // Grid2a, step 2a
+    IntervalGrid,          // Grid2b, step 2b
+    ChainGrid,             // StringGrid1, step 3 without nested chains
+    NestedChainGrid,       // StringGrid1_, step 3 with nested chains
+    OperationGrid,         // StringGrid2, step 4
+    VariantGrid,           // StringGrid, step 5 without unavailable resources
+    ResourceVariantGrid,   // StringGrid_a, step 5 with them
+    ReviewGrid,            // Grid, step 6 without unavailable resources
+    ResourceReviewGrid,    // Grid_a, step 6 with them
+    Tact,                  // txtDelta, step 7
+    ScalingCoef,           // txtKoe, step 7
+    ThresholdList,         // clFazu, step 8
+    CostThreshold,         // txt_C, step 8 in the second-level mode
+    SecondLevelIterations, // txt_Nd, step 8 in the second-level mode
+    ReductionCoef,         // txt_kup, step 8 in the second-level mode
+    NextButton,            // btnNext, the summary
+};
+
+// The name of the control in the window ("txtNch", "Grid2b", ...); empty for None.
+const char* control_name(WizardControl control);
+
+// The input that gets the focus and, for a grid, the 0-based data row that is scrolled to the top
+// (-1: the grid as it is).
 struct WizardFocus {
-    std::string control;
+    WizardControl control = WizardControl::None;
     int row = -1;
     bool operator==(const WizardFocus&) const = default;
 };

@@ -47,7 +47,8 @@ Refusal refusal_on_next(Wizard& w) {
     EXPECT_EQ(w.current_step(), WizardStep::Chains);
     if (!o.refusal)
         return {"(passed)", -2};
-    EXPECT_EQ(o.focus.control, w.record().workingNestedChainCount > 0 ? "StringGrid1_" : "StringGrid1");
+    EXPECT_EQ(o.focus.control, w.record().workingNestedChainCount > 0 ? WizardControl::NestedChainGrid
+                                                                      : WizardControl::ChainGrid);
     return {o.refusal->text, o.focus.row};
 }
 

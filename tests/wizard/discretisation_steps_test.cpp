@@ -22,15 +22,15 @@ TEST(RoundingStep, RefusesTactAndCoefficientOutsideTheirLimits) {
     struct Case {
         std::string tact, coef;
         std::string message;
-        std::string focus;
+        WizardControl focus;
     } cases[] = {
-        {"", "1", "t230.", "txtDelta"},
-        {"0,009", "1", "t417.", "txtDelta"},
-        {"1", "", "t226.", "txtKoe"},
-        {"1", "100", "t238 (< 0,01 t163 >= 100).", "txtKoe"},
-        {"1", "0,009", "t238 (< 0,01 t163 >= 100).", "txtKoe"},
-        {"0,01", "99,9", "", ""},
-        {"5", "0,01", "", ""},
+        {"", "1", "t230.", WizardControl::Tact},
+        {"0,009", "1", "t417.", WizardControl::Tact},
+        {"1", "", "t226.", WizardControl::ScalingCoef},
+        {"1", "100", "t238 (< 0,01 t163 >= 100).", WizardControl::ScalingCoef},
+        {"1", "0,009", "t238 (< 0,01 t163 >= 100).", WizardControl::ScalingCoef},
+        {"0,01", "99,9", "", WizardControl::None},
+        {"5", "0,01", "", WizardControl::None},
     };
     for (const auto& c : cases) {
         WizardFixture f;
@@ -55,7 +55,7 @@ TEST(RoundingStep, BoundsTenToTwentyWithTactFiveOfferThreeCandidates) {
     w->inputs().tact = "5";
     StepOutcome o = w->next();
     ASSERT_FALSE(o.refusal) << o.refusal->text;
-    EXPECT_EQ(o.focus, WizardFocus{"clFazu"});
+    EXPECT_EQ(o.focus, WizardFocus{WizardControl::ThresholdList});
     EXPECT_EQ(candidate_texts(*w), (std::vector<std::string>{"10", "15", "20"}));
     EXPECT_EQ(w->record().header.boundLower, 10);
     EXPECT_EQ(w->record().header.boundUpper, 20);
@@ -84,7 +84,7 @@ TEST(RoundingStep, PhaseStatesAbove20000AreRefused) {
     StepOutcome o = w->next();
     ASSERT_TRUE(o.refusal);
     EXPECT_EQ(o.refusal->text, "t416 20002, t345 (20000 t110). t450.");
-    EXPECT_EQ(o.focus, WizardFocus{"txtDelta"});
+    EXPECT_EQ(o.focus, WizardFocus{WizardControl::Tact});
 
     WizardFixture g;
     auto w2 = g.at(WizardStep::Rounding, ten_operations(1998));
@@ -102,7 +102,7 @@ TEST(ThresholdStep, TicksAreCountedAndStoredInTacts) {
     StepOutcome o = w->next();
     ASSERT_TRUE(o.refusal);
     EXPECT_EQ(o.refusal->text, "t257 10.");
-    EXPECT_EQ(o.focus, WizardFocus{"clFazu"});
+    EXPECT_EQ(o.focus, WizardFocus{WizardControl::ThresholdList});
 
     for (auto& c : w->inputs().candidates)
         c.ticked = true;
@@ -159,19 +159,19 @@ TEST(ThresholdStep, SecondLevelParametersWithinTheirLimits) {
     struct Case {
         std::string cost, iterations, reduction;
         std::string message;
-        std::string focus;
+        WizardControl focus;
     } cases[] = {
-        {"", "10", "2", "t229.", "txt_C"},
-        {"18,99", "10", "2", "t422 (< 19).", "txt_C"},
-        {"21,01", "10", "2", "t410 (> 21).", "txt_C"},
-        {"20", "", "2", "t231.", "txt_Nd"},
-        {"20", "4", "2", "t418 (< 5).", "txt_Nd"},
-        {"20", "21", "2", "t407 (> 20).", "txt_Nd"},
-        {"20", "10", "", "t227.", "txt_kup"},
-        {"20", "10", "0", "t420 (< 1).", "txt_kup"},
-        {"20", "10", "5", "t408 (> 4).", "txt_kup"},
-        {"19", "5", "1", "", ""},
-        {"21", "20", "4", "", ""},
+        {"", "10", "2", "t229.", WizardControl::CostThreshold},
+        {"18,99", "10", "2", "t422 (< 19).", WizardControl::CostThreshold},
+        {"21,01", "10", "2", "t410 (> 21).", WizardControl::CostThreshold},
+        {"20", "", "2", "t231.", WizardControl::SecondLevelIterations},
+        {"20", "4", "2", "t418 (< 5).", WizardControl::SecondLevelIterations},
+        {"20", "21", "2", "t407 (> 20).", WizardControl::SecondLevelIterations},
+        {"20", "10", "", "t227.", WizardControl::ReductionCoef},
+        {"20", "10", "0", "t420 (< 1).", WizardControl::ReductionCoef},
+        {"20", "10", "5", "t408 (> 4).", WizardControl::ReductionCoef},
+        {"19", "5", "1", "", WizardControl::None},
+        {"21", "20", "4", "", WizardControl::None},
     };
     for (const auto& c : cases) {
         WizardFixture f;
@@ -190,7 +190,7 @@ TEST(ThresholdStep, SecondLevelParametersWithinTheirLimits) {
             EXPECT_EQ(h.secondLevelIterations, std::stoi(c.iterations));
             EXPECT_EQ(h.iterationReductionCoef, std::stoi(c.reduction));
             EXPECT_TRUE(w->summary().secondLevel);
-            EXPECT_EQ(w->prev().focus, WizardFocus{"txt_C"});
+            EXPECT_EQ(w->prev().focus, WizardFocus{WizardControl::CostThreshold});
             continue;
         }
         ASSERT_TRUE(o.refusal) << c.cost << "/" << c.iterations << "/" << c.reduction;

@@ -23,8 +23,8 @@ TEST(Flow, StepsTwoAAndTwoBOnlyWithResourcesBothWays) {
     auto w = plain.at(WizardStep::Chains, test::kPlainTask);
     std::vector<WizardFocus> focus;
     EXPECT_EQ(walk_back(*w, focus), (std::vector<WizardStep>{WizardStep::General, WizardStep::Code}));
-    EXPECT_EQ(focus[0], WizardFocus{"txtNch"});
-    EXPECT_EQ(focus[1], WizardFocus{"txtShifr"});
+    EXPECT_EQ(focus[0], WizardFocus{WizardControl::ChainCount});
+    EXPECT_EQ(focus[1], WizardFocus{WizardControl::Code});
     EXPECT_FALSE(w->prev_enabled());
 
     WizardFixture res;
@@ -36,9 +36,9 @@ TEST(Flow, StepsTwoAAndTwoBOnlyWithResourcesBothWays) {
     EXPECT_EQ(walk_back(*r, focus),
               (std::vector<WizardStep>{WizardStep::Intervals, WizardStep::IntervalCounts, WizardStep::General,
                                        WizardStep::Code}));
-    EXPECT_EQ(focus[0], WizardFocus{"Grid2b"});
-    EXPECT_EQ(focus[1], WizardFocus{"Grid2a"});
-    EXPECT_EQ(focus[2], WizardFocus{"txtNch"});
+    EXPECT_EQ(focus[0], WizardFocus{WizardControl::IntervalGrid});
+    EXPECT_EQ(focus[1], WizardFocus{WizardControl::IntervalCountGrid});
+    EXPECT_EQ(focus[2], WizardFocus{WizardControl::ChainCount});
 
     // Forward again through the same steps, with their titles.
     for (WizardStep s :
@@ -58,7 +58,7 @@ TEST(Flow, BackFromStepFiveShowsTheFirstChain) {
     ASSERT_TRUE(w->show_variants_of(1, 0).moved);
     StepOutcome o = w->prev();
     EXPECT_EQ(o.step, WizardStep::Operations);
-    EXPECT_EQ(o.focus, WizardFocus{"StringGrid2"});
+    EXPECT_EQ(o.focus, WizardFocus{WizardControl::OperationGrid});
     EXPECT_EQ(w->op_step_chain(), 0);
     EXPECT_EQ(w->shown_chain_name(), "Main");
     EXPECT_EQ(w->inputs().operations, (CellTable{{"1", "Dig", "2"}, {"2", "Build", "1"}}));
@@ -66,7 +66,7 @@ TEST(Flow, BackFromStepFiveShowsTheFirstChain) {
     ASSERT_EQ(w->next().step, WizardStep::Variants);
     o = w->next();
     ASSERT_EQ(o.step, WizardStep::Review);
-    EXPECT_EQ(w->prev().focus, WizardFocus{"StringGrid"});
+    EXPECT_EQ(w->prev().focus, WizardFocus{WizardControl::VariantGrid});
 }
 
 TEST(Flow, CancelWritesNothing) {

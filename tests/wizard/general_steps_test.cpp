@@ -13,16 +13,16 @@ TEST(CodeStep, RefusesWithTheMessageAndFocusOfTheFirstFault) {
         const char* code;
         const char* name;
         const char* message;
-        const char* focus;
+        WizardControl focus;
     } cases[] = {
-        {"", "Name", "t239.", "txtShifr"},
-        {"PLAN1", "Name", "t239.", "txtShifr"}, // five characters
-        {"PLAN012", "Name", "t239.", "txtShifr"},
-        {"PL/N01", "Name", "t239.", "txtShifr"}, // a character the code box never takes
-        {"plan01", "Name", "t239.", "txtShifr"}, // the box shows upper case only
-        {"PLAN01", "", "t44.", "txtName"},
-        {"PLAN01", "   ", "t44.", "txtName"},
-        {"PLAIN1", "Name", "t453.", "txtShifr"}, // registered already
+        {"", "Name", "t239.", WizardControl::Code},
+        {"PLAN1", "Name", "t239.", WizardControl::Code}, // five characters
+        {"PLAN012", "Name", "t239.", WizardControl::Code},
+        {"PL/N01", "Name", "t239.", WizardControl::Code}, // a character the code box never takes
+        {"plan01", "Name", "t239.", WizardControl::Code}, // the box shows upper case only
+        {"PLAN01", "", "t44.", WizardControl::Name},
+        {"PLAN01", "   ", "t44.", WizardControl::Name},
+        {"PLAIN1", "Name", "t453.", WizardControl::Code}, // registered already
     };
     for (const auto& c : cases) {
         auto w = f.make();
@@ -48,7 +48,7 @@ TEST(CodeStep, PassingStoresCodeAndNameAndEntersStepTwo) {
     ASSERT_FALSE(o.refusal) << o.refusal->text;
     EXPECT_TRUE(o.moved);
     EXPECT_EQ(o.step, WizardStep::General);
-    EXPECT_EQ(o.focus, WizardFocus{"txtNch"});
+    EXPECT_EQ(o.focus, WizardFocus{WizardControl::ChainCount});
     EXPECT_EQ(w->record().header.taskCode, "A.-_01");
     EXPECT_EQ(w->record().header.taskName, std::string(70, 'n'));
     EXPECT_TRUE(w->prev_enabled());
@@ -65,7 +65,7 @@ TEST(CodeStep, CorrectionKeepsTheTasksOwnCodeAndGoesBackToTheName) {
     EXPECT_EQ(w->step_title(), "t181 (t485 1 t159 8)");
     StepOutcome o = w->next();
     ASSERT_FALSE(o.refusal) << o.refusal->text;
-    EXPECT_EQ(w->prev().focus, WizardFocus{"txtName"});
+    EXPECT_EQ(w->prev().focus, WizardFocus{WizardControl::Name});
     EXPECT_FALSE(w->prev_enabled());
 
     EXPECT_TRUE(f.make(EntryMode::CorrectTask, "")->closed());
@@ -141,22 +141,22 @@ TEST(GeneralStep, RefusesEachFaultWithItsMessageAndFocus) {
         const char* what;
         GeneralInput in;
         std::string message;
-        std::string focus;
+        WizardControl focus;
     } cases[] = {
-        {"no chain count", noChains, "t232.", "txtNch"},
-        {"chain count 0", zeroChains, "t256.", "txtNch"},
-        {"11 chains", elevenChains, "t412 (> 10 t110).", "txtNch"},
-        {"no nested count", noNested, "t501.", "txtnc2"},
-        {"as many nested chains as chains", allNested, "t414.", "txtnc2"},
-        {"no category count", res(""), "t233.", "txtKat"},
-        {"0 categories", res("0"), "t258.", "txtKat"},
-        {"11 categories", res("11"), "t415 (> 10 t110).", "txtKat"},
-        {"no admissible count", dec("3", "", "5"), "t228.", "txtDnp"},
-        {"0 admissible", dec("3", "0", "5"), "t254.", "txtDnp"},
-        {"more admissible than nested", dec("3", "4", "5"), "t250 (= 3).", "txtDnp"},
-        {"no quantisation steps", dec("3", "3", ""), "t225.", "txtMxns"},
-        {"4 steps", dec("3", "3", "4"), "t246 (< 5 t163 > 20).", "txtMxns"},
-        {"21 steps", dec("3", "3", "21"), "t246 (< 5 t163 > 20).", "txtMxns"},
+        {"no chain count", noChains, "t232.", WizardControl::ChainCount},
+        {"chain count 0", zeroChains, "t256.", WizardControl::ChainCount},
+        {"11 chains", elevenChains, "t412 (> 10 t110).", WizardControl::ChainCount},
+        {"no nested count", noNested, "t501.", WizardControl::NestedChainCount},
+        {"as many nested chains as chains", allNested, "t414.", WizardControl::NestedChainCount},
+        {"no category count", res(""), "t233.", WizardControl::CategoryCount},
+        {"0 categories", res("0"), "t258.", WizardControl::CategoryCount},
+        {"11 categories", res("11"), "t415 (> 10 t110).", WizardControl::CategoryCount},
+        {"no admissible count", dec("3", "", "5"), "t228.", WizardControl::AllowedSubgraphs},
+        {"0 admissible", dec("3", "0", "5"), "t254.", WizardControl::AllowedSubgraphs},
+        {"more admissible than nested", dec("3", "4", "5"), "t250 (= 3).", WizardControl::AllowedSubgraphs},
+        {"no quantisation steps", dec("3", "3", ""), "t225.", WizardControl::QuantSteps},
+        {"4 steps", dec("3", "3", "4"), "t246 (< 5 t163 > 20).", WizardControl::QuantSteps},
+        {"21 steps", dec("3", "3", "21"), "t246 (< 5 t163 > 20).", WizardControl::QuantSteps},
     };
     for (const auto& c : cases) {
         WizardFixture f;
@@ -233,7 +233,7 @@ TEST(GeneralStep, DecompositionWithoutNestedChainsIsTurnedOffWithAWarning) {
     EXPECT_EQ(o.notes[0].text, "t340.");
     EXPECT_FALSE(w->inputs().decomposition);
     EXPECT_EQ(w->record().header.decompositionMode, 0);
-    EXPECT_EQ(o.focus, WizardFocus{"StringGrid1"});
+    EXPECT_EQ(o.focus, WizardFocus{WizardControl::ChainGrid});
 }
 
 TEST(GeneralStep, TheResourceQuestionIsOfferedOnlyWhenTheCostIsMinimised) {

@@ -21,7 +21,7 @@ TEST(OperationsStep, EveryChainIsStoredAgainAndAChainNeverShownIsRefused) {
     StepOutcome o = w->next();
     ASSERT_TRUE(o.refusal);
     EXPECT_EQ(o.refusal->text, "t313 \"t214\" t20 1 t162 1. t329.");
-    EXPECT_EQ(o.focus, (WizardFocus{"StringGrid2", 0}));
+    EXPECT_EQ(o.focus, (WizardFocus{WizardControl::OperationGrid, 0}));
 
     w->inputs().operations = {{"1", "dig", "2"}, {"2", "lay", "1"}};
     o = w->next();

@@ -18,7 +18,7 @@ std::unique_ptr<Wizard> at_counts(WizardFixture& f) {
     w->inputs().categoryCount = "2";
     StepOutcome o = w->next();
     EXPECT_EQ(o.step, WizardStep::IntervalCounts);
-    EXPECT_EQ(o.focus, WizardFocus{"Grid2a"});
+    EXPECT_EQ(o.focus, WizardFocus{WizardControl::IntervalCountGrid});
     return w;
 }
 
@@ -45,7 +45,7 @@ TEST(IntervalCountStep, RefusesTheFirstBadRow) {
         StepOutcome o = w->next();
         ASSERT_TRUE(o.refusal) << c.first << "/" << c.second;
         EXPECT_EQ(o.refusal->text, c.message);
-        EXPECT_EQ(o.focus, (WizardFocus{"Grid2a", c.row}));
+        EXPECT_EQ(o.focus, (WizardFocus{WizardControl::IntervalCountGrid, c.row}));
     }
 }
 
@@ -108,7 +108,7 @@ TEST(IntervalStep, RefusesTheFirstBadInterval) {
         StepOutcome o = w->next();
         ASSERT_TRUE(o.refusal) << c.what;
         EXPECT_EQ(o.refusal->text, c.message) << c.what;
-        EXPECT_EQ(o.focus, (WizardFocus{"Grid2b", c.row})) << c.what;
+        EXPECT_EQ(o.focus, (WizardFocus{WizardControl::IntervalGrid, c.row})) << c.what;
     }
 }
 

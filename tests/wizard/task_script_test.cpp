@@ -111,7 +111,7 @@ TEST(TaskScript, ARefusalStopsTheEntryAndNothingIsWritten) {
     ASSERT_TRUE(run.refusal);
     EXPECT_EQ(run.refusal->text, "t453.");
     EXPECT_EQ(run.step, WizardStep::Code);
-    EXPECT_EQ(run.focus, WizardFocus{"txtShifr"});
+    EXPECT_EQ(run.focus, WizardFocus{WizardControl::Code});
 
     auto w2 = f.make();
     run = run_task_script(*w2, parse_task_script(with(test::kPlainTask, "\"PLAIN1\"", "\"PLAIN2\"")));

@@ -44,7 +44,7 @@ TEST(VariantsStep, DominatedVariantsAreRefusedNamingBothNumbers) {
         }
         ASSERT_TRUE(o.refusal) << c.what;
         EXPECT_EQ(o.refusal->text, c.message) << c.what;
-        EXPECT_EQ(o.focus, (WizardFocus{"StringGrid", c.row})) << c.what;
+        EXPECT_EQ(o.focus, (WizardFocus{WizardControl::VariantGrid, c.row})) << c.what;
     }
 }
 
@@ -72,7 +72,7 @@ TEST(VariantsStep, IncompleteVariantsAreRefusedAtTheirPlace) {
         StepOutcome o = w->next();
         ASSERT_TRUE(o.refusal) << c.what;
         EXPECT_EQ(o.refusal->text, c.message) << c.what;
-        EXPECT_EQ(o.focus, (WizardFocus{"StringGrid", c.row})) << c.what;
+        EXPECT_EQ(o.focus, (WizardFocus{WizardControl::VariantGrid, c.row})) << c.what;
         EXPECT_EQ(w->var_step_operation(), 1) << c.what << ": the operation refused is shown";
         EXPECT_EQ(w->shown_operation_name(), "o2");
     }
@@ -96,7 +96,7 @@ TEST(VariantsStep, ResourceCategoriesMustBeAmongTheCategories) {
         StepOutcome o = w->next();
         ASSERT_TRUE(o.refusal) << category;
         EXPECT_EQ(o.refusal->text, "t240 (<=0 t163 >1), t451 1 t387 1 t162 1. t329.");
-        EXPECT_EQ(o.focus, (WizardFocus{"StringGrid_a", 0}));
+        EXPECT_EQ(o.focus, (WizardFocus{WizardControl::ResourceVariantGrid, 0}));
     }
     WizardFixture f;
     auto w = f.at(WizardStep::Variants, test::kResourceTask);
@@ -112,7 +112,7 @@ TEST(VariantsStep, PassingListsEveryVariantAndLeavesTheBoundsToStepSix) {
     StepOutcome o = w->next();
     ASSERT_FALSE(o.refusal) << o.refusal->text;
     EXPECT_EQ(o.step, WizardStep::Review);
-    EXPECT_EQ(o.focus, WizardFocus{"Grid"});
+    EXPECT_EQ(o.focus, WizardFocus{WizardControl::ReviewGrid});
     EXPECT_EQ(w->review_table(), (CellTable{{"1", "Main", "1", "Dig", "1", "own", "5", "10"},
                                             {"  1", "", "  1", "", "2", "hired", "7", "8"},
                                             {"  1", "", "2", "Build", "1", "fast", "3", "9"},
