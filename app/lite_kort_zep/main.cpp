@@ -1,5 +1,6 @@
 // The desktop program.
 //   lite_kort_zep [--workspace DIR]
+#include "optimiser/ui/frm_optimiser.h"
 #include "shell/ui/frm_main.h"
 #include "shell/ui/frm_sel_lang.h"
 
@@ -12,7 +13,7 @@ namespace {
 // Every window that a command of the main window opens, from the library of its subsystem. A window not
 // registered here leaves its commands disabled.
 void register_windows(zep::TfrmMain& main) {
-    (void)main;
+    main.registerWindow(zep::WindowKind::Optimiser, [](zep::TfrmMain& m) { return zep::TForm1::open(m); });
 }
 
 } // namespace

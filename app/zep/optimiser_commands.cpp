@@ -4,6 +4,7 @@
 
 #include "common/errors.h"
 #include "common/number_text.h"
+#include "optimiser/module_texts.h"
 #include "optimiser/run_control.h"
 #include "optimiser/run_texts.h"
 
@@ -101,7 +102,7 @@ int cmd_solve(const Options& o) {
         std::string code = given["--code"];
         for (char& c : code)
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        if (!std::filesystem::exists(ws.solving() / ("zep_" + code + "_in.dat"))) {
+        if (!task_input_waits(ws, code)) {
             std::cerr << "zep: " << missing_input_message(sh, code) << "\n";
             return 1;
         }
@@ -122,12 +123,10 @@ int cmd_solve(const Options& o) {
     setup.params = *entry.params;
     setup.infoLines = read_info_lines(ws, sh);
     setup.threads = threads;
-    const IterationParams& p = setup.params;
-    std::cout << sh.text(322) << ":\n"
-              << "  " << sh.label(32) << " = " << format_fixed(p.relaxationCoef, 2, separator) << "\n"
-              << "  " << sh.label(15) << " = " << format_fixed(p.stopCriterion, 3, separator) << "\n"
-              << "  " << sh.label(14) << " = " << p.stopCheckSparsity << "\n"
-              << "  " << sh.label(17) << " = " << p.iterationLimit << "\n";
+    const ParameterSummary summary = parameter_summary(sh, setup.params, separator);
+    std::cout << summary.heading << "\n";
+    for (const std::string& line : summary.lines)
+        std::cout << "  " << line << "\n";
     Printer printer;
     int unwritten = 0;
     for (const std::string& code : codes) {

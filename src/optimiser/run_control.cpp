@@ -77,6 +77,11 @@ std::string task_code_of_input(const std::string& fileName) {
     return fileName.substr(4, 6);
 }
 
+bool task_input_waits(const Workspace& ws, const std::string& code) {
+    std::error_code ec;
+    return fs::is_regular_file(ws.solving() / ("zep_" + code + "_in.dat"), ec);
+}
+
 namespace {
 
 bool is_utf8(const std::string& s) {
@@ -200,6 +205,11 @@ SolvedTask solve_input(std::span<const std::uint8_t> bytes, const std::string& s
         void cycle_progress(const RunPosition& at, std::int32_t cycle) override {
             if (to)
                 to->cycle_progress(at, cycle);
+        }
+        bool stop_requested() override { return to && to->stop_requested(); }
+        void work_done(std::int64_t done, std::int64_t total) override {
+            if (to)
+                to->work_done(done, total);
         }
     } forward;
     forward.to = reporter;

@@ -53,6 +53,8 @@ ParameterEntry enter_parameters(const ParameterTexts& typed, char separator, con
 std::vector<std::string> find_task_inputs(const Workspace& ws);
 // Characters 5 to 10 of such a name.
 std::string task_code_of_input(const std::string& fileName);
+// True when Solving/zep_<code>_in.dat exists (the code step of individual mode).
+bool task_input_waits(const Workspace& ws, const std::string& code);
 
 // The three information lines: "? (" + text 507 + " System\info)" and twice "? (" + text 508 + ")",
 // replaced by the 2nd, 4th and 6th lines of System/Info. (or System/Info) when the file exists, trimmed
@@ -88,7 +90,8 @@ struct TaskRunOutcome {
 
 // The work of one task on the bytes of its input file: the run checks, the reading, the optimisation.
 // Never throws for what the bytes hold: a refused task gets the prepared empty solution with the
-// refusal as the first message. The header's timing and information fields are left to the caller.
+// refusal as the first message. Throws RunStopped when the reporter asked to stop. The header's timing and
+// information fields are left to the caller.
 struct SolvedTask {
     Solution solution;
     SolutionShape shape;
@@ -100,7 +103,8 @@ SolvedTask solve_input(std::span<const std::uint8_t> bytes, const std::string& s
 
 // One task: reads Solving/zep_<code>_in.dat, checks it, optimises it and writes
 // Solving/zep_<code>_out.dat, also when the task was refused. Throws FileAccessError when the input
-// cannot be read or the solution cannot be written.
+// cannot be read or the solution cannot be written, and RunStopped when the listener asked to stop:
+// then nothing is written and the input stays where it is.
 TaskRunOutcome run_task(const RunSetup& setup, const std::string& code, RunListener* listener = nullptr);
 
 // The immediate-solve path: the task the wizard has just saved and handed over is solved at once with

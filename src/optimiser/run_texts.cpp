@@ -1,6 +1,7 @@
 #include "optimiser/run_texts.h"
 
 #include "common/number_text.h"
+#include "common/text_join.h"
 
 namespace zep {
 namespace {
@@ -12,78 +13,82 @@ std::string num(std::int64_t v) {
 } // namespace
 
 std::string RunTexts::task_prefix() const {
-    return shell.text(143) + " \"" + code + "\". ";
+    return join_pieces({shell.text(143), " \"", code, "\". "});
 }
 
 std::string RunTexts::refusal_prefix() const {
-    return task_prefix() + shell.text(10) + ". ";
+    return join_pieces({task_prefix(), shell.text(10), ". "});
 }
 
 std::string RunTexts::chain_count_refused(std::int32_t chainCount) const {
-    return refusal_prefix() + shell.text(368) + " " + num(chainCount) + ".";
+    return join_pieces({refusal_prefix(), shell.text(368), " ", num(chainCount), "."});
 }
 
 std::string RunTexts::minimised_param_refused(std::int32_t minimisedParam) const {
-    return refusal_prefix() + shell.text(366) + " " + num(minimisedParam) + ".";
+    return join_pieces({refusal_prefix(), shell.text(366), " ", num(minimisedParam), "."});
 }
 
 std::string RunTexts::scaled_tact_refused(double scaledTact) const {
-    return refusal_prefix() + shell.text(361) + " " + format_fixed(scaledTact, 3, separator) + ".";
+    return join_pieces({refusal_prefix(), shell.text(361), " ", format_fixed(scaledTact, 3, separator), "."});
 }
 
 std::string RunTexts::threshold_count_refused(std::int32_t chainCount, std::int32_t thresholdCount) const {
-    return refusal_prefix() + shell.text(367) + " " + num(chainCount) + " " + shell.text(466) + " " +
-           num(thresholdCount) + ".";
+    return join_pieces({refusal_prefix(), shell.text(367), " ", num(chainCount), " ", shell.text(466), " ",
+                        num(thresholdCount), "."});
 }
 
 std::string RunTexts::relaxation_refused(double relaxationCoef) const {
-    return refusal_prefix() + shell.text(364) + " " + format_fixed(relaxationCoef, 3, separator) +
-           " (< 0,1 " + shell.text(1) + " >= 1,0).";
+    return join_pieces({refusal_prefix(), shell.text(364), " ", format_fixed(relaxationCoef, 3, separator),
+                        " (< 0,1 ", shell.text(1), " >= 1,0)."});
 }
 
 std::string RunTexts::sparsity_refused(std::int32_t stopCheckSparsity) const {
-    return refusal_prefix() + shell.text(362) + " " + num(stopCheckSparsity) + " (< 1).";
+    return join_pieces({refusal_prefix(), shell.text(362), " ", num(stopCheckSparsity), " (< 1)."});
 }
 
 std::string RunTexts::iteration_limit_refused(std::int32_t iterationLimit) const {
-    return refusal_prefix() + shell.text(365) + " " + num(iterationLimit) + " (< 10).";
+    return join_pieces({refusal_prefix(), shell.text(365), " ", num(iterationLimit), " (< 10)."});
 }
 
 std::string RunTexts::stop_criterion_refused(double stopCriterion) const {
-    return refusal_prefix() + shell.text(363) + " " + format_fixed(stopCriterion, 3, separator) +
-           " (< 0,001 " + shell.text(1) + " > 0,1).";
+    return join_pieces({refusal_prefix(), shell.text(363), " ", format_fixed(stopCriterion, 3, separator),
+                        " (< 0,001 ", shell.text(1), " > 0,1)."});
 }
 
 std::string RunTexts::input_refused(const std::string& what) const {
-    return refusal_prefix() + what;
+    return join_pieces({refusal_prefix(), what});
 }
 
 std::string RunTexts::path_failed(std::int32_t k, std::int32_t p, const std::string& prefix,
                                   std::int32_t code) const {
     const int reason = code == 1 ? 369 : code == 2 ? 511 : code == 3 ? 360 : 372;
-    return task_prefix() + shell.text(12) + " " + num(k + 1) + shell.text(88) + ". " + shell.text(170) + " " +
-           num(p + 1) + shell.text(405) + " " + prefix + shell.text(reason) + ".";
+    return join_pieces({task_prefix(), shell.text(12), " ", num(k + 1), shell.text(88), ". ", shell.text(170),
+                        " ", num(p + 1), shell.text(405), " ", prefix, shell.text(reason), "."});
 }
 
 std::string RunTexts::trace_broken(std::int32_t k, std::int32_t p, const std::string& prefix,
                                    std::int32_t option) const {
-    return task_prefix() + shell.text(11) + " " + num(k + 1) + shell.text(89) + " " + num(p + 1) +
-           shell.text(170) + " " + prefix + shell.text(406) + " " + num(option) + ".";
+    return join_pieces({task_prefix(), shell.text(11), " ", num(k + 1), shell.text(89), " ", num(p + 1),
+                        shell.text(170), " ", prefix, shell.text(406), " ", num(option), "."});
 }
 
 std::string RunTexts::no_admissible_variant(std::int32_t element, std::int32_t k) const {
-    return task_prefix() + shell.text(305) + " " + num(element) + shell.text(169) + " " + num(k + 1) +
-           shell.text(88) + ".";
+    return join_pieces({task_prefix(), shell.text(305), " ", num(element), shell.text(169), " ", num(k + 1),
+                        shell.text(88), "."});
 }
 
 std::string RunTexts::second_level_used_up() const {
-    return task_prefix() + shell.text(237) + ". " + shell.text(376) + ".";
+    return join_pieces({task_prefix(), shell.text(237), ". ", shell.text(376), "."});
+}
+
+std::string RunTexts::run_stopped() const {
+    return join_pieces({task_prefix(), shell.text(309), ". ", shell.text(541), "."});
 }
 
 std::string RunTexts::subgraph_prefix(std::int32_t s, std::int32_t subgraphCount) const {
     if (subgraphCount <= 0)
         return {};
-    return num(s + 1) + shell.text(509) + " ";
+    return join_pieces({num(s + 1), shell.text(509), " "});
 }
 
 namespace {
@@ -99,8 +104,8 @@ std::string position_words(const RunTexts& t, const RunPosition& at) {
     else
         tail = " " + sh.text(465) + " " + num(at.subgraph + 1) + sh.text(168) + " " +
                num(at.subgraphCount + 1) + " " + sh.text(158) + ".";
-    return num(at.run + 1) + sh.text(87) + " " + r + " " + sh.text(338) + " " + num(at.path + 1) +
-           sh.text(168) + " " + num(at.paths) + tail;
+    return join_pieces({num(at.run + 1), sh.text(87), " ", r, " ", sh.text(338), " ", num(at.path + 1),
+                        sh.text(168), " ", num(at.paths), tail});
 }
 
 } // namespace
@@ -108,17 +113,17 @@ std::string position_words(const RunTexts& t, const RunPosition& at) {
 std::string report_line1(const RunTexts& t, bool discretisedIsCost, std::int32_t chainCount,
                          std::int32_t thresholdCount) {
     const ShellTables& sh = t.shell;
-    return "1. " + sh.text(130) + ". " + sh.text(discretisedIsCost ? 471 : 470) + " " + num(chainCount) +
-           " " + sh.text(465) + " - " + num(thresholdCount) + ".";
+    return join_pieces({"1. ", sh.text(130), ". ", sh.text(discretisedIsCost ? 471 : 470), " ",
+                        num(chainCount), " ", sh.text(465), " - ", num(thresholdCount), "."});
 }
 
 std::string report_line2(const RunTexts& t, const RunPosition& at, std::int64_t phaseStates) {
-    return "2. " + t.shell.text(131) + " " + num(phaseStates) + ", " + t.shell.text(510) + " " +
-           position_words(t, at);
+    return join_pieces({"2. ", t.shell.text(131), " ", num(phaseStates), ", ", t.shell.text(510), " ",
+                        position_words(t, at)});
 }
 
 std::string report_line3(const RunTexts& t, const RunPosition& at) {
-    return "3. " + t.shell.text(132) + " " + position_words(t, at);
+    return join_pieces({"3. ", t.shell.text(132), " ", position_words(t, at)});
 }
 
 std::string report_line4_graph(const RunTexts& t, std::int32_t k, std::int32_t thresholdCount,
@@ -128,38 +133,63 @@ std::string report_line4_graph(const RunTexts& t, std::int32_t k, std::int32_t t
     const std::string w1 = discretisedIsCost ? sh.text(203) : sh.text(197);
     const std::string w2 = discretisedIsCost ? sh.text(59) : sh.text(103);
     const std::string w3 = discretisedIsCost ? sh.label(10) : sh.label(4);
-    return "4. " + sh.text(134) + " " + num(k + 1) + sh.text(87) + " " + sh.text(159) + " " +
-           num(thresholdCount) + " " + sh.text(39) + " " + num(chainCount) + " " + sh.text(465) + ". " +
-           sh.text(300) + " " + w1 + " - " + format_fixed(total, 2, t.separator) + " " + w2 + " - " +
-           format_fixed(scaledThreshold, 2, t.separator) + " " + w3 + ".";
+    return join_pieces({"4. ",
+                        sh.text(134),
+                        " ",
+                        num(k + 1),
+                        sh.text(87),
+                        " ",
+                        sh.text(159),
+                        " ",
+                        num(thresholdCount),
+                        " ",
+                        sh.text(39),
+                        " ",
+                        num(chainCount),
+                        " ",
+                        sh.text(465),
+                        ". ",
+                        sh.text(300),
+                        " ",
+                        w1,
+                        " - ",
+                        format_fixed(total, 2, t.separator),
+                        " ",
+                        w2,
+                        " - ",
+                        format_fixed(scaledThreshold, 2, t.separator),
+                        " ",
+                        w3,
+                        "."});
 }
 
 std::string report_line4_subgraph(const RunTexts& t, std::int32_t k, std::int32_t runs, std::int32_t s,
                                   std::int32_t subgraphCount) {
     const ShellTables& sh = t.shell;
-    return "4. " + sh.text(134) + " " + num(k + 1) + sh.text(87) + " " + sh.text(159) + " " + num(runs) +
-           " " + sh.text(38) + " " + num(s + 1) + sh.text(168) + " " + num(subgraphCount + 1) + " " +
-           sh.text(158) + "." + sh.text(300);
+    return join_pieces(
+        {"4. ", sh.text(134), " ", num(k + 1), sh.text(87),  " ", sh.text(159),           " ", num(runs),
+         " ",   sh.text(38),  " ", num(s + 1), sh.text(168), " ", num(subgraphCount + 1), " ", sh.text(158),
+         ".",   sh.text(300)});
 }
 
 std::string report_line5(const RunTexts& t, const RunPosition& at) {
-    return "5. " + t.shell.text(133) + " " + position_words(t, at);
+    return join_pieces({"5. ", t.shell.text(133), " ", position_words(t, at)});
 }
 
 std::string report_line6(const RunTexts& t, std::int32_t runs) {
     const ShellTables& sh = t.shell;
-    return "6. " + sh.text(129) + " \"" + t.code + "\", " + sh.text(425) + " " + num(runs) + " " +
-           sh.text(142) + ".";
+    return join_pieces(
+        {"6. ", sh.text(129), " \"", t.code, "\", ", sh.text(425), " ", num(runs), " ", sh.text(142), "."});
 }
 
 std::string start_line(const RunTexts& t, const std::string& time, const std::string& date) {
     const ShellTables& sh = t.shell;
-    return sh.text(219) + " \"" + t.code + "\":  " + time + " (" + sh.text(62) + "), " + date + " (" +
-           sh.text(95) + ").";
+    return join_pieces({sh.text(219), " \"", t.code, "\":  ", time, " (", sh.text(62), "), ", date, " (",
+                        sh.text(95), ")."});
 }
 
 std::string end_line(const RunTexts& t, const std::string& elapsed) {
-    return t.shell.text(105) + " \"" + t.code + "\" - " + elapsed + ".";
+    return join_pieces({t.shell.text(105), " \"", t.code, "\" - ", elapsed, "."});
 }
 
 } // namespace zep

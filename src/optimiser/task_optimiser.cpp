@@ -56,9 +56,54 @@ public:
         r_->cycle_progress(at, i);
     }
 
+    // Once asked for, the stop holds for every run of the task.
+    bool stopping() {
+        if (stopped_ || !r_)
+            return stopped_;
+        std::lock_guard lock(m_);
+        if (r_->stop_requested())
+            stopped_ = true;
+        return stopped_;
+    }
+    bool stopped() const { return stopped_; }
+
+    void set_total(std::int64_t total) { total_ = total; }
+    void advance(std::int64_t paths) {
+        if (!r_ || paths <= 0)
+            return;
+        std::lock_guard lock(m_);
+        done_ = std::min(total_, done_ + paths);
+        r_->work_done(done_, total_);
+    }
+    void finish() {
+        if (!r_)
+            return;
+        std::lock_guard lock(m_);
+        done_ = total_;
+        r_->work_done(done_, total_);
+    }
+
 private:
     RunReporter* r_;
     std::mutex m_;
+    std::atomic<bool> stopped_{false};
+    std::int64_t total_ = 0;
+    std::int64_t done_ = 0;
+};
+
+// Counts the paths of one run as done, the ones left over included when the run ends early.
+class PathsCounted {
+public:
+    PathsCounted(Reports& reports, std::size_t paths) : reports_(reports), left_(paths) {}
+    ~PathsCounted() { reports_.advance(static_cast<std::int64_t>(left_)); }
+    void one_done() {
+        --left_;
+        reports_.advance(1);
+    }
+
+private:
+    Reports& reports_;
+    std::size_t left_;
 };
 
 class LineProgress : public PathProgress {
@@ -87,6 +132,7 @@ public:
     }
 
     TaskOptimisation run() {
+        reports_.set_total(path_work());
         subgraphRuns_.resize(static_cast<std::size_t>(S_));
         for (std::int32_t s = 0; s < S_; ++s)
             solve_subgraph(s);
@@ -94,10 +140,28 @@ public:
             search_second_level();
         else
             solve_thresholds();
+        reports_.finish();
         return std::move(result_);
     }
 
 private:
+    // Path optimisations of the whole task: every level of every subgraph, then every threshold run
+    // (or the largest number of probes) of the whole graph.
+    std::int64_t path_work() const {
+        std::int64_t work = 0;
+        for (std::int32_t s = 0; s < S_; ++s)
+            work += static_cast<std::int64_t>(in_.subgraphs[static_cast<std::size_t>(s)].levelCount) *
+                    static_cast<std::int64_t>(paths_of(s).size());
+        const std::int64_t runs = secondLevel_ ? std::max<std::int64_t>(in_.header.secondLevelIterations, 4)
+                                               : in_.header.thresholdCount;
+        return work + runs * static_cast<std::int64_t>(in_.topPaths.size());
+    }
+
+    void throw_if_stopped() const {
+        if (reports_.stopped())
+            throw RunStopped();
+    }
+
     const std::vector<SolverPath>& paths_of(std::int32_t s) const {
         return s < S_ ? in_.subgraphPaths[static_cast<std::size_t>(s)] : in_.topPaths;
     }
@@ -157,12 +221,16 @@ private:
 
         RunRecord run;
         run.paths.resize(paths.size());
+        PathsCounted counted(reports_, paths.size());
         for (std::size_t p = 0; p < paths.size(); ++p) {
+            if (reports_.stopping())
+                return run;
             at.path = static_cast<std::int32_t>(p);
             reports_.line(ReportLine::PhaseStates, "");
             reports_.line(ReportLine::Initialised, "");
             LineProgress progress(reports_, texts_, at);
             const PathResult& r = solver.solve(problem_of(s, p, T), options_.params, &progress);
+            counted.one_done();
             run.maxPhaseStates = std::max(run.maxPhaseStates, r.phaseStates);
             if (r.converged)
                 run.total += r.optimalValue;
@@ -209,6 +277,7 @@ private:
         const std::int32_t levels = in_.subgraphs[su].levelCount;
         for (std::int32_t k = 0; k < levels; ++k) {
             RunRecord run = run_paths(s, k, in_.timeLevels[su][static_cast<std::size_t>(k)], solver_);
+            throw_if_stopped();
             note_phase_states(run);
             if (!run.traceBroken)
                 fill_level(s, k, run);
@@ -281,6 +350,7 @@ private:
             for (unsigned t = 0; t < threads; ++t)
                 pool.emplace_back(work);
         }
+        throw_if_stopped();
         for (std::size_t k = 0; k < M; ++k) {
             note_phase_states(runs[k]);
             if (runs[k].complete) {
@@ -300,6 +370,7 @@ private:
         std::int32_t status = 0;
         for (std::int32_t k = 0;; ++k) {
             RunRecord probe = run_paths(S_, k, search.current(), solver_);
+            throw_if_stopped();
             note_phase_states(probe);
             const SecondLevelSearch::Decision d = search.after_probe(probe.total, probe.complete);
             if (d.step == SecondLevelSearch::Step::NextProbe) {

@@ -12,6 +12,7 @@
 #include "task/solver_input.h"
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 
 namespace zep {
@@ -35,6 +36,20 @@ public:
     virtual void error_line(const std::string& text) {}
     // After every iteration cycle of the path at `at` (cheap: throttle here).
     virtual void cycle_progress(const RunPosition& at, std::int32_t cycle) {}
+    // Asked before every path. Once it answers true the run ends at that path boundary: the paths under
+    // way finish, no further path starts, and optimise_task throws RunStopped. Answering false changes
+    // nothing in the run.
+    virtual bool stop_requested() { return false; }
+    // The work of the task as path optimisations: `done` of `total`, after every path. A run that ends
+    // early counts its remaining paths as done. In the second-level search `total` counts the largest
+    // number of probes; the last call of a finished task always has done == total.
+    virtual void work_done(std::int64_t done, std::int64_t total) {}
+};
+
+// The run ended at a path boundary because the reporter asked it to; nothing of the task is kept.
+class RunStopped : public std::runtime_error {
+public:
+    RunStopped() : std::runtime_error("the optimisation run was stopped") {}
 };
 
 struct OptimiserOptions {
@@ -56,7 +71,8 @@ struct TaskOptimisation {
     std::int64_t maxPhaseStates = 0;
 };
 
-// Optimises a task whose input passed the run checks and check_solvable (run_checks.h).
+// Optimises a task whose input passed the run checks and check_solvable (run_checks.h). Throws
+// RunStopped when the reporter asked to stop.
 TaskOptimisation optimise_task(const SolverInput& in, const RunTexts& texts, const OptimiserOptions& options,
                                RunReporter* reporter = nullptr);
 

@@ -3,6 +3,7 @@
 // all windows share.
 #include "shell/session_state.h"
 #include "shell/startup.h"
+#include "shell/ui/frm_sel_lang.h"
 #include "shell/ui/notifier.h"
 
 #include <QMainWindow>
@@ -16,7 +17,6 @@ class QMenu;
 
 namespace zep {
 
-class TfrmSelLang;
 class TfrmMain;
 
 // The windows that the main window's commands open. Each lives in the library of its subsystem, which
