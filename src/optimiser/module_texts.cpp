@@ -29,8 +29,8 @@ ModuleCaptions module_captions(const ShellTables& sh) {
     c.running = sh.text(385);
     c.reset = sh.text(505);
     c.exit = sh.text(506);
-    c.stop = sh.text(540);
-    c.stopQuestion = sh.text(542);
+    c.stop = sh.text(527);
+    c.stopQuestion = sh.text(529);
     c.paramHeading = join_pieces({sh.text(45), ":"});
     const std::string w = trimmed(sh.text(0)); // the word joining two bounds
     c.params[0] = join_pieces({sh.text(297), " (>=0,1 ", w, " <1,0)"});

@@ -21,8 +21,8 @@ struct ModuleCaptions {
     std::string running;               // BStart during the run: text 385
     std::string reset;                 // BReset: text 505
     std::string exit;                  // BEnd: text 506
-    std::string stop;                  // BStop: text 540
-    std::string stopQuestion;          // closing during a run: text 542
+    std::string stop;                  // BStop: text 527
+    std::string stopQuestion;          // closing during a run: text 529
     std::string paramHeading;          // LOPRM: text 45 + ":"
     std::array<std::string, 4> params; // LOPT1 to LOPT4: the caption and its range
 };

@@ -82,7 +82,7 @@ std::string RunTexts::second_level_used_up() const {
 }
 
 std::string RunTexts::run_stopped() const {
-    return join_pieces({task_prefix(), shell.text(309), ". ", shell.text(541), "."});
+    return join_pieces({task_prefix(), shell.text(309), ". ", shell.text(528), "."});
 }
 
 std::string RunTexts::subgraph_prefix(std::int32_t s, std::int32_t subgraphCount) const {

@@ -44,7 +44,7 @@ struct RunTexts {
     std::string no_admissible_variant(std::int32_t element, std::int32_t k) const;
     // The second-level search used up its probes.
     std::string second_level_used_up() const;
-    // The run was stopped during this task: task_prefix() + text 309 + ". " + text 541 + ".".
+    // The run was stopped during this task: task_prefix() + text 309 + ". " + text 528 + ".".
     std::string run_stopped() const;
 
     // Message prefix of (sub)graph s when the task has nested subgraphs: (s + 1) + text 509 + " ".

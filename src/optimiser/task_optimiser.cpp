@@ -91,11 +91,15 @@ private:
     std::int64_t done_ = 0;
 };
 
-// Counts the paths of one run as done, the ones left over included when the run ends early.
+// Counts the paths of one run as done, the ones left over included when the run ends early (but not
+// when it was stopped).
 class PathsCounted {
 public:
     PathsCounted(Reports& reports, std::size_t paths) : reports_(reports), left_(paths) {}
-    ~PathsCounted() { reports_.advance(static_cast<std::int64_t>(left_)); }
+    ~PathsCounted() {
+        if (!reports_.stopped())
+            reports_.advance(static_cast<std::int64_t>(left_));
+    }
     void one_done() {
         --left_;
         reports_.advance(1);

@@ -19,7 +19,9 @@ public:
     void task_finished(const std::string& code, const std::string& line) override {
         emit owner_.taskFinished(index_, qs(code), qs(line));
     }
-    void report_line(int line, const std::string& text) override { emit owner_.reportLine(line, qs(text)); }
+    void report_line(ReportLine line, const std::string& text) override {
+        emit owner_.reportLine(static_cast<int>(line), qs(text));
+    }
     void error_line(const std::string& text) override { emit owner_.errorLine(qs(text)); }
     bool stop_requested() override { return owner_.stopRequested(); }
     void work_done(std::int64_t done, std::int64_t total) override { emit owner_.workDone(done, total); }

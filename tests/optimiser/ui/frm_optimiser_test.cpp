@@ -1,0 +1,288 @@
+#include "optimiser/ui/frm_optimiser.h"
+
+#include "optimiser/solution_stamps.h"
+#include "optimiser/solver_input_bytes.h"
+#include "task/sample_tasks.h"
+#include "ui_workspace.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace zep {
+namespace {
+
+using test::child;
+using test::UiWorkspace;
+
+void register_optimiser(TfrmMain& main) {
+    main.registerWindow(WindowKind::Optimiser, [](TfrmMain& m) { return TForm1::open(m); });
+}
+
+// The main window's command, as the user chooses it from the Solving menu.
+TForm1* open_from_menu(UiWorkspace& u) {
+    register_optimiser(*u.main);
+    u.main->updateMenus();
+    QAction* optim = u.main->action(QStringLiteral("Optim"));
+    if (!optim->isEnabled())
+        return nullptr;
+    optim->trigger();
+    return test::open_window<TForm1>();
+}
+
+void click(QWidget* form, const char* button) {
+    auto* b = child<QPushButton>(form, button);
+    ASSERT_NE(b, nullptr) << button;
+    ASSERT_TRUE(b->isVisible()) << button;
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+QString label(QWidget* form, const char* name) {
+    return child<QLabel>(form, name)->text();
+}
+
+std::string hand_over(UiWorkspace& u, const std::string& code) {
+    hand_over_input(u.ws, code, [&] { u.reg().hand_over(code); });
+    return code;
+}
+
+bool wait_run(TForm1* form) {
+    QSignalSpy spy(form, &TForm1::runFinished);
+    return spy.wait(60000);
+}
+
+// What `zep solve` writes for the same input and parameters, in a workspace of its own.
+std::vector<std::uint8_t> zep_solve(const std::filesystem::path& input, const std::string& code,
+                                    const char* lang, const std::string& params = "") {
+    test::TempDir dir;
+    Workspace ws = test::make_ui_workspace(dir.path(), lang);
+    std::filesystem::copy_file(input, ws.solving() / ("zep_" + code + "_in.dat"));
+    const std::string cmd = std::string(ZEP_PROGRAM_DIR) + "/zep solve --workspace '" + ws.root.string() +
+                            "' --lang " + lang + " --code " + code + " " + params + " > /dev/null";
+    EXPECT_EQ(std::system(cmd.c_str()), 0) << cmd;
+    return read_whole_file(ws.solving() / ("zep_" + code + "_out.dat"));
+}
+
+TEST(TForm1, IndividualRunWritesWhatZepSolveWrites) {
+    UiWorkspace u;
+    u.enter(test::decomposed_task());
+    hand_over(u, "DEC001");
+    const auto input = read_whole_file(u.solving("DEC001", "_in.dat"));
+    TForm1* form = open_from_menu(u);
+    ASSERT_NE(form, nullptr);
+    EXPECT_FALSE(u.main->isEnabled());
+    EXPECT_EQ(form->windowTitle().toStdString(), u.state().text(504));
+    QTest::mouseClick(child<QRadioButton>(form, "RB2"), Qt::LeftButton);
+    click(form, "BNext1");
+    auto* code = child<QLineEdit>(form, "MaskEdit1_3");
+    ASSERT_TRUE(code->isVisible());
+    QTest::keyClicks(code, "de-c0019"); // "-" is dropped, letters go upper case, six at most
+    EXPECT_EQ(code->text(), QStringLiteral("DEC001"));
+    click(form, "BNext2");
+    EXPECT_EQ(label(form, "Label1").toStdString(), u.state().text(487) + " - \"DEC001\".");
+    auto* kr = child<QLineEdit>(form, "ME3");
+    kr->clear();
+    QTest::keyClicks(kr, "4,a"); // digits only
+    EXPECT_EQ(kr->text(), QStringLiteral("4"));
+    click(form, "BNext3");
+    EXPECT_EQ(label(form, "LOPT3").toStdString(), u.state().label(14) + " = 4");
+    EXPECT_TRUE(child<QPushButton>(form, "BReset")->isVisible());
+    click(form, "BStart");
+    ASSERT_TRUE(wait_run(form));
+    EXPECT_TRUE(label(form, "Label7").startsWith(QStringLiteral("6. ")));
+    EXPECT_FALSE(label(form, "Label_End").isEmpty());
+    const auto written = read_whole_file(u.solving("DEC001", "_out.dat"));
+    // The register is not touched by the run; the results wait for the load command.
+    EXPECT_EQ(u.reg().get().find("DEC001")->status, TaskStatus::HandedOver);
+    std::filesystem::remove(u.solving("DEC001", "_in.dat"));
+    std::filesystem::path kept = u.dir / "input.dat";
+    write_file_atomically(kept, input);
+    EXPECT_TRUE(testing::same_apart_from_time_stamps(written, zep_solve(kept, "DEC001", "rus", "--kr 4")));
+    form->close();
+    EXPECT_TRUE(u.main->isEnabled());
+}
+
+TEST(TForm1, ImmediateSolveEndsSolvedWithNothingLeftInSolving) {
+    UiWorkspace u("eng");
+    register_optimiser(*u.main);
+    u.enter(test::decomposed_task());
+    hand_over(u, "DEC001"); // what the wizard does before it opens the module
+    u.state().immediateSolve = 1;
+    u.state().immediateSolveCode = "DEC001";
+    u.main->setEnabled(false);
+    QPointer<QWidget> form = u.main->openWindow(WindowKind::Optimiser);
+    ASSERT_TRUE(form);
+    ASSERT_TRUE(test::wait_until([&] { return form.isNull(); }));
+    EXPECT_EQ(u.reg().get().find("DEC001")->status, TaskStatus::Solved);
+    EXPECT_GT(u.reg().get().find("DEC001")->solved, 0);
+    EXPECT_TRUE(std::filesystem::is_empty(u.ws.solving()));
+    EXPECT_TRUE(std::filesystem::exists(u.data("DEC001", "_out.dat")));
+    EXPECT_EQ(u.state().immediateSolve, 0);
+    EXPECT_TRUE(u.main->isEnabled());
+    // Taken over as the file stands on disk: the register file holds the new status too.
+    EXPECT_EQ(read_register(u.ws.register_file()).find("DEC001")->status, TaskStatus::Solved);
+}
+
+// Ten chains of ten operations with twenty variants under ten thresholds: a hundred paths of some
+// twenty thousand phase states each, together several seconds.
+std::vector<std::uint8_t> slow_input() {
+    std::vector<SolverPath> paths;
+    for (int c = 1; c <= 10; ++c) {
+        std::vector<std::vector<VariantOut>> blocks;
+        for (int op = 0; op < 10; ++op) {
+            std::vector<VariantOut> b;
+            for (int v = 0; v < 20; ++v)
+                b.push_back({double(20 + 10 * v), double(400 - 13 * v + op % 7), 20 + 10 * v});
+            blocks.push_back(b);
+        }
+        paths.push_back(testing::chain_path(c, blocks));
+    }
+    return testing::solver_input_bytes(
+        testing::chains_task(paths, {2000, 1900, 1800, 1700, 1600, 1500, 1400, 1300, 1200, 1100}));
+}
+
+TEST(TForm1, BatchRunStaysResponsiveShowsProgressAndStopsWithNothingWritten) {
+    UiWorkspace u;
+    for (const char* code : {"SLOW01", "SLOW02"}) {
+        u.reg().add(code, "slow");
+        write_file_atomically(u.solving(code, "_in.dat"), slow_input());
+        u.reg().hand_over(code);
+    }
+    const auto registerBefore = read_whole_file(u.ws.register_file());
+    TForm1* form = open_from_menu(u);
+    ASSERT_NE(form, nullptr);
+    click(form, "BNext1"); // batch mode is the default
+    click(form, "BNext3");
+    EXPECT_FALSE(child<QPushButton>(form, "BReset")->isVisible());
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    ticker.start(20);
+    click(form, "BStart");
+    EXPECT_TRUE(form->runInProgress());
+    EXPECT_EQ(child<QPushButton>(form, "BStart")->text().toStdString(), u.state().text(385));
+    auto* bar = child<QProgressBar>(form, "ProgressRun");
+    auto* tasks = child<QProgressBar>(form, "ProgressTasks");
+    ASSERT_TRUE(test::wait_until([&] { return bar->value() > 0 && !label(form, "Label4").isEmpty(); }, 5000))
+        << label(form, "Label8").toStdString() << " / " << bar->value();
+    EXPECT_TRUE(form->runInProgress());
+    EXPECT_TRUE(tasks->isVisible());
+    EXPECT_EQ(tasks->maximum(), 2);
+    EXPECT_TRUE(label(form, "Label_Start").contains(QStringLiteral("SLOW01")));
+    const int ticksSoFar = ticks;
+    QTest::qWait(300);
+    EXPECT_GT(ticks, ticksSoFar + 5); // the event loop goes on during the run
+    EXPECT_TRUE(form->runInProgress());
+    EXPECT_FALSE(u.main->isEnabled());
+    click(form, "BStop");
+    ASSERT_TRUE(wait_run(form));
+    EXPECT_FALSE(std::filesystem::exists(u.solving("SLOW01", "_out.dat")));
+    EXPECT_FALSE(std::filesystem::exists(u.solving("SLOW02", "_out.dat")));
+    EXPECT_TRUE(std::filesystem::exists(u.solving("SLOW01", "_in.dat")));
+    EXPECT_EQ(read_whole_file(u.ws.register_file()), registerBefore);
+    const RunTexts texts{u.state().shell, "SLOW01", u.state().decimalSeparator};
+    EXPECT_EQ(label(form, "Label8").toStdString(), texts.run_stopped());
+    EXPECT_EQ(child<QPushButton>(form, "BStart")->text().toStdString(), u.state().text(3));
+}
+
+TEST(TForm1, ClosingDuringARunAsksThenStopsAndCloses) {
+    UiWorkspace u;
+    write_file_atomically(u.solving("SLOW01", "_in.dat"), slow_input());
+    TForm1* form = open_from_menu(u);
+    ASSERT_NE(form, nullptr);
+    QPointer<TForm1> alive = form;
+    click(form, "BNext1");
+    click(form, "BNext3");
+    click(form, "BStart");
+    u.notifier.answer = false;
+    form->close();
+    EXPECT_TRUE(alive && form->isVisible() && form->runInProgress());
+    ASSERT_EQ(u.notifier.messages.size(), 1u);
+    EXPECT_EQ(u.notifier.messages[0].kind, Notifier::Kind::Question);
+    EXPECT_EQ(u.notifier.messages[0].text.toStdString(), u.state().text(529));
+    u.notifier.answer = true;
+    form->close();
+    ASSERT_TRUE(test::wait_until([&] { return alive.isNull(); }));
+    EXPECT_TRUE(u.main->isEnabled());
+    EXPECT_FALSE(std::filesystem::exists(u.solving("SLOW01", "_out.dat")));
+}
+
+TEST(TForm1, ParameterEntryRefusesOutOfRangeValuesWithTheirWarnings) {
+    UiWorkspace u;
+    write_file_atomically(u.solving("SLOW01", "_in.dat"), slow_input());
+    TForm1* form = open_from_menu(u);
+    ASSERT_NE(form, nullptr);
+    click(form, "BNext1");
+    // ЛЧИ stays refused until the last case, so each value that passes shows the next refusal.
+    struct Case {
+        const char* edit;
+        const char* typed;
+        int warning; // -1: none, only the focus returns; 0: the step passes
+    };
+    const Case cases[] = {
+        {"ME4", "9", 421},   {"ME1", "0,3", 248}, {"ME1", ",", -1},  {"ME1", "0,5", 421}, {"ME2", "0,2", 247},
+        {"ME2", "0,1", 421}, {"ME3", "0", 419},   {"ME3", "1", 421}, {"ME4", "10", 0},
+    };
+    const QChar separator = QLatin1Char(u.state().decimalSeparator);
+    for (const Case& c : cases) {
+        u.notifier.messages.clear();
+        auto* edit = child<QLineEdit>(form, c.edit);
+        edit->clear();
+        QTest::keyClicks(edit, QString::fromLatin1(c.typed).replace(QLatin1Char(','), separator));
+        QTest::mouseClick(child<QPushButton>(form, "BNext3"), Qt::LeftButton);
+        const bool passed = !child<QPushButton>(form, "BNext3")->isVisible();
+        EXPECT_EQ(passed, c.warning == 0) << c.edit << " " << c.typed;
+        if (c.warning <= 0) {
+            EXPECT_TRUE(u.notifier.messages.empty()) << c.edit << " " << c.typed;
+            continue;
+        }
+        ASSERT_EQ(u.notifier.messages.size(), 1u) << c.edit << " " << c.typed;
+        EXPECT_EQ(u.notifier.messages[0].text.toStdString(), u.state().text(c.warning) + ".");
+    }
+    EXPECT_EQ(label(form, "LOPT1").toStdString(),
+              u.state().label(32) + " = 0" + u.state().decimalSeparator + "50");
+}
+
+TEST(TForm1, BatchModeWithoutInputsOffersOnlyExit) {
+    UiWorkspace u;
+    register_optimiser(*u.main);
+    u.main->setEnabled(false);
+    auto* form = static_cast<TForm1*>(u.main->openWindow(WindowKind::Optimiser));
+    click(form, "BNext1");
+    EXPECT_EQ(label(form, "Label8").toStdString(), u.state().text(10) + ". " + u.state().text(374) + ".");
+    EXPECT_TRUE(child<QPushButton>(form, "BEnd")->isVisible());
+    EXPECT_FALSE(child<QPushButton>(form, "BNext3")->isVisible());
+    EXPECT_FALSE(child<QPushButton>(form, "BStart")->isVisible());
+    click(form, "BEnd");
+    EXPECT_TRUE(u.main->isEnabled());
+}
+
+TEST(TForm1, ResetAfterARunReturnsToTheCodeWithTheCodeKept) {
+    UiWorkspace u;
+    u.enter(test::decomposed_task());
+    hand_over(u, "DEC001");
+    TForm1* form = open_from_menu(u);
+    ASSERT_NE(form, nullptr);
+    form->RB2Click();
+    click(form, "BNext1");
+    QTest::keyClicks(child<QLineEdit>(form, "MaskEdit1_3"), "DEC001");
+    click(form, "BNext2");
+    click(form, "BNext3");
+    click(form, "BStart");
+    ASSERT_TRUE(wait_run(form));
+    click(form, "BReset");
+    EXPECT_TRUE(child<QLineEdit>(form, "MaskEdit1_3")->isVisible());
+    EXPECT_EQ(child<QLineEdit>(form, "MaskEdit1_3")->text(), QStringLiteral("DEC001"));
+    EXPECT_TRUE(label(form, "Label7").isEmpty());
+    EXPECT_EQ(label(form, "Label1").toStdString(), u.state().text(52) + ":");
+    EXPECT_FALSE(child<QPushButton>(form, "BStart")->isVisible());
+}
+
+} // namespace
+} // namespace zep
