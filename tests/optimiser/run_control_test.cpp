@@ -4,6 +4,7 @@
 #include "common/errors.h"
 #include "optimiser/fake_shell.h"
 #include "optimiser/run_checks.h"
+#include "optimiser/solution_stamps.h"
 #include "optimiser/solver_input_bytes.h"
 #include "test_dir.h"
 
@@ -34,13 +35,13 @@ struct Workplace {
     void put_input(const std::string& code, const std::vector<std::uint8_t>& bytes) const {
         write_file_atomically(ws.solving() / ("zep_" + code + "_in.dat"), bytes);
     }
-    RunSetup setup() const {
+    RunSetup setup(unsigned threads = 1) const {
         RunSetup s;
         s.workspace = ws;
         s.shell = &shell();
         s.separator = ',';
         s.infoLines = {"Org", "Dept", "Person"};
-        s.threads = 1;
+        s.threads = threads;
         return s;
     }
 };
@@ -292,6 +293,64 @@ TEST(HandOver, CopiesTheInputToSolving) {
     EXPECT_EQ(recorded, 1);
     EXPECT_EQ(read_whole_file(w.ws.solving() / "zep_ABC123_in.dat"), (std::vector<std::uint8_t>{4, 5}));
     EXPECT_TRUE(std::filesystem::exists(w.ws.data() / "zep_ABC123_in.dat"));
+}
+
+// ---- Stop and progress ----
+
+// Three chains of two operations, three thresholds: nine path optimisations.
+SolverInput three_chains() {
+    auto ops = [](int chain) {
+        return chain_path(chain, {block({{4, 10, 4}, {2, 30, 2}}), block({{3, 5, 3}, {1, 9, 1}})});
+    };
+    return chains_task({ops(1), ops(2), ops(3)}, {7, 5, 4});
+}
+
+// Stops after `paths` path optimisations and records the progress.
+struct Stopper : RunListener {
+    std::int64_t stopAfter = -1;
+    std::vector<std::pair<std::int64_t, std::int64_t>> progress;
+    bool stop_requested() override {
+        return stopAfter >= 0 && !progress.empty() && progress.back().first >= stopAfter;
+    }
+    void work_done(std::int64_t done, std::int64_t total) override { progress.emplace_back(done, total); }
+};
+
+TEST(RunStop, AStopWritesNothingAndLeavesTheInput) {
+    for (unsigned threads : {1u, 3u}) {
+        Workplace w;
+        w.put_input("STP001", testing::solver_input_bytes(three_chains()));
+        Stopper stopper;
+        stopper.stopAfter = 2;
+        EXPECT_THROW(run_task(w.setup(threads), "STP001", &stopper), RunStopped) << threads;
+        EXPECT_FALSE(std::filesystem::exists((w.ws.solving() / "zep_STP001_out.dat"))) << threads;
+        EXPECT_TRUE(std::filesystem::exists(w.ws.solving() / "zep_STP001_in.dat"));
+        // Paths under way finish; none starts after the stop.
+        ASSERT_FALSE(stopper.progress.empty());
+        EXPECT_LT(stopper.progress.back().first, 9) << threads;
+    }
+}
+
+TEST(RunStop, ProgressCountsEveryPathUpToTheTotal) {
+    Workplace w;
+    w.put_input("STP001", testing::solver_input_bytes(three_chains()));
+    Stopper stopper;
+    run_task(w.setup(1), "STP001", &stopper);
+    ASSERT_FALSE(stopper.progress.empty());
+    for (std::size_t i = 1; i < stopper.progress.size(); ++i)
+        EXPECT_GE(stopper.progress[i].first, stopper.progress[i - 1].first);
+    EXPECT_EQ(stopper.progress.back(), (std::pair<std::int64_t, std::int64_t>{9, 9}));
+    EXPECT_GE(stopper.progress.size(), 9u);
+}
+
+TEST(RunStop, AListenerThatNeverStopsChangesNoByteOfTheSolution) {
+    Workplace w;
+    w.put_input("STP001", testing::solver_input_bytes(three_chains()));
+    run_task(w.setup(1), "STP001", nullptr);
+    auto plain = read_whole_file((w.ws.solving() / "zep_STP001_out.dat"));
+    Stopper never;
+    run_task(w.setup(2), "STP001", &never);
+    auto watched = read_whole_file((w.ws.solving() / "zep_STP001_out.dat"));
+    EXPECT_TRUE(testing::same_apart_from_time_stamps(plain, watched));
 }
 
 } // namespace
