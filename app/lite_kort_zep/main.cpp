@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QScreen>
 
 namespace {
@@ -21,11 +22,15 @@ void register_windows(zep::TfrmMain& main) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lite_KORT_ZEP"));
+    // The desktop entry and the icon that an installation puts in their XDG places.
+    QGuiApplication::setDesktopFileName(QStringLiteral("lite_kort_zep"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("lite_kort_zep")));
 
     QCommandLineParser parser;
     parser.addHelpOption();
     QCommandLineOption workspaceOption(QStringLiteral("workspace"),
-                                       QStringLiteral("Work in DIR instead of the program's folder."),
+                                       QStringLiteral("Work in DIR instead of the program's folder (or, when "
+                                                      "that is read-only, the user's own workspace)."),
                                        QStringLiteral("DIR"));
     parser.addOption(workspaceOption);
     parser.process(app);

@@ -16,8 +16,8 @@ struct Options {
     std::vector<std::string> args; // what follows the subcommand, options removed
 };
 
-// The workspace and the shell of a run: --workspace, else the program folder; --lang EXT, else the
-// locale's language, else the first shell found. Throws with a message for the user.
+// The workspace and the shell of a run: --workspace, else the program folder (or the user's own); --lang EXT,
+// else the locale's language, else the first shell found. Throws with a message for the user.
 Workspace cli_workspace(const Options& o);
 LoadedShell cli_shell(const Options& o, const Workspace& ws);
 

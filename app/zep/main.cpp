@@ -7,7 +7,8 @@
 //                                 solve the tasks waiting in Solving (all of them, or one by its code)
 //   zep hand-over CODE            copy a task's input file to Solving (status 1)
 //   zep take-over CODE            copy a task's solution to Data and clear Solving (status 2)
-// Common options: --workspace DIR (default: the program's folder), --lang EXT (the shell to speak).
+// Common options: --workspace DIR (default: the program's folder, or the user's own workspace when that
+// is read-only), --lang EXT (the shell to speak).
 #include "commands.h"
 
 #include <cstring>

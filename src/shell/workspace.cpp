@@ -4,6 +4,7 @@
 #include "common/errors.h"
 #include "shell/shell_file.h"
 #include "shell/task_register.h"
+#include "shell/user_workspace.h"
 
 #include <algorithm>
 #include <cctype>
@@ -39,7 +40,7 @@ void seed_workspace(const Workspace& ws, const fs::path& shipped) {
 
 Workspace open_workspace(const std::optional<fs::path>& requested, const fs::path& shipped) {
     if (!requested)
-        return Workspace{shipped};
+        return default_workspace(shipped);
     Workspace ws{fs::absolute(*requested)};
     if (!fs::exists(ws.root) || (fs::is_directory(ws.root) && fs::is_empty(ws.root)))
         seed_workspace(ws, shipped);

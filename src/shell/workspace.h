@@ -21,9 +21,10 @@ struct Workspace {
 // The folder of the running executable.
 std::filesystem::path executable_folder();
 
-// The workspace of a run: `--workspace DIR` when given, else the executable's folder. A missing or
-// empty DIR is seeded from `shipped` (the executable's folder): the four folders, the shells,
-// System/Info. and an empty register. An existing, non-empty folder is taken as it is.
+// The workspace of a run: `--workspace DIR` when given, else the executable's folder, or the user's own
+// workspace when the user may not write there (user_workspace.h). A missing or empty DIR is seeded
+// from `shipped` (the executable's folder): the four folders, the shells, System/Info. and an empty
+// register. An existing, non-empty folder is taken as it is.
 Workspace open_workspace(const std::optional<std::filesystem::path>& requested,
                          const std::filesystem::path& shipped);
 
