@@ -2,7 +2,7 @@
 # read-only, and the programs started from bin with XDG_DATA_HOME set: the workspace is the user's own,
 # seeded with the shells and the demo tasks on first start and kept afterwards; --workspace DIR still
 # wins. Run as root, the programs run as the user "nobody", to whom a read-only folder is read-only.
-# Variables: BUILD (the build folder), WORK (a scratch folder).
+# Variables: BUILD (the build folder), WORK (a scratch folder), GUI (whether the desktop program is built).
 cmake_minimum_required(VERSION 3.25)
 if(EXISTS "${WORK}")
   file(CHMOD_RECURSE "${WORK}" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
@@ -17,22 +17,27 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD}" --prefix "${prefix
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "cmake --install failed:\n${out}${err}")
 endif()
-foreach(f bin/zep bin/lite_kort_zep share/applications/lite_kort_zep.desktop
-          share/icons/hicolor/scalable/apps/lite_kort_zep.svg lib/lite_kort_zep/System/Protocol.opt
-          "lib/lite_kort_zep/Shells/Shell (ZEP 2.2).eng" lib/lite_kort_zep/Data/zep_DEMR01_out.dat)
+set(installed bin/zep share/icons/hicolor/scalable/apps/lite_kort_zep.svg lib/lite_kort_zep/System/Protocol.opt
+    "lib/lite_kort_zep/Shells/Shell (ZEP 2.2).eng" lib/lite_kort_zep/Data/zep_DEMR01_out.dat)
+if(GUI)
+  list(APPEND installed bin/lite_kort_zep share/applications/lite_kort_zep.desktop)
+endif()
+foreach(f IN LISTS installed)
   if(NOT EXISTS "${prefix}/${f}")
     message(FATAL_ERROR "${f} was not installed")
   endif()
 endforeach()
-file(READ "${prefix}/share/applications/lite_kort_zep.desktop" entry)
-if(NOT entry MATCHES "\nExec=${prefix}/bin/lite_kort_zep\n" OR NOT entry MATCHES "\nIcon=lite_kort_zep\n")
-  message(FATAL_ERROR "the desktop entry does not start the installed program:\n${entry}")
+if(GUI)
+  file(READ "${prefix}/share/applications/lite_kort_zep.desktop" entry)
+  if(NOT entry MATCHES "\nExec=${prefix}/bin/lite_kort_zep\n" OR NOT entry MATCHES "\nIcon=lite_kort_zep\n")
+    message(FATAL_ERROR "the desktop entry does not start the installed program:\n${entry}")
+  endif()
 endif()
 
 file(CHMOD_RECURSE "${prefix}/lib/lite_kort_zep" FILE_PERMISSIONS OWNER_READ GROUP_READ WORLD_READ
      DIRECTORY_PERMISSIONS OWNER_READ OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-file(CHMOD "${prefix}/lib/lite_kort_zep/zep" "${prefix}/lib/lite_kort_zep/lite_kort_zep"
-     PERMISSIONS OWNER_READ OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+file(GLOB programs "${prefix}/lib/lite_kort_zep/zep" "${prefix}/lib/lite_kort_zep/lite_kort_zep")
+file(CHMOD ${programs} PERMISSIONS OWNER_READ OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 file(MAKE_DIRECTORY "${xdg}" "${other}")
 file(CHMOD "${xdg}" "${other}" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_WRITE
      GROUP_EXECUTE WORLD_READ WORLD_WRITE WORLD_EXECUTE)
@@ -53,9 +58,11 @@ function(run_installed)
   set(out "${out}" PARENT_SCOPE)
 endfunction()
 
-run_installed("${prefix}/bin/lite_kort_zep" --help)
-if(NOT out MATCHES "--workspace")
-  message(FATAL_ERROR "the installed desktop program does not start:\n${out}")
+if(GUI)
+  run_installed("${prefix}/bin/lite_kort_zep" --help)
+  if(NOT out MATCHES "--workspace")
+    message(FATAL_ERROR "the installed desktop program does not start:\n${out}")
+  endif()
 endif()
 
 run_installed("${prefix}/bin/zep" list --lang eng)
