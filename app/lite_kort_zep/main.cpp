@@ -3,6 +3,8 @@
 #include "optimiser/ui/frm_optimiser.h"
 #include "shell/ui/frm_main.h"
 #include "shell/ui/frm_sel_lang.h"
+#include "views/ui/frm_view_solution.h"
+#include "views/ui/frm_view_task.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -15,6 +17,9 @@ namespace {
 // registered here leaves its commands disabled.
 void register_windows(zep::TfrmMain& main) {
     main.registerWindow(zep::WindowKind::Optimiser, [](zep::TfrmMain& m) { return zep::TForm1::open(m); });
+    main.registerWindow(zep::WindowKind::ViewTask, [](zep::TfrmMain& m) { return zep::TfrmViewTask::open(m); });
+    main.registerWindow(zep::WindowKind::ViewSolution,
+                        [](zep::TfrmMain& m) { return zep::TfrmViewSolution::open(m); });
 }
 
 } // namespace

@@ -11,7 +11,8 @@ namespace zep {
 // The time from `start` until `netTime` of work is done, working only inside `intervals` (taken in
 // their stored order; a finish below -0.00001 is an unbounded interval). A variant that may be
 // suspended spreads its work over the intervals; one that may not waits for the first interval that
-// holds its whole net time. None when no interval can finish the work.
+// holds its whole net time. None when no interval can finish the work: the graph bounds then refuse the
+// path, the schedule of a solution gives the operation its "never" duration. The one rule of both.
 std::optional<double> gross_duration(const std::vector<ResourceInterval>& intervals, double start,
                                      double netTime, bool maySuspend);
 

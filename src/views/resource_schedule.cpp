@@ -1,6 +1,6 @@
 #include "views/resource_schedule.h"
 
-#include "views/resource_duration.h"
+#include "task/gross_time.h"
 
 #include <algorithm>
 #include <map>
@@ -53,7 +53,7 @@ double ResourceSchedule::element_duration(const Element& e, double start, bool& 
         unschedulable = true;
         return kUnschedulableDuration;
     }
-    if (auto d = zep::actual_duration((*intervals_)[e.category], start, e.netTime, e.maySuspend))
+    if (auto d = zep::gross_duration((*intervals_)[e.category], start, e.netTime, e.maySuspend))
         return *d;
     unschedulable = true;
     return kUnschedulableDuration;

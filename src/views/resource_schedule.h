@@ -3,7 +3,7 @@
 //
 // Along every chain's unrolled path the first element starts at 0 and each next one when the one
 // before it has ended, an element taking the actual duration of its chosen variant from the moment it
-// starts (actual_duration over the intervals of the variant's resource category). When the
+// starts (gross_duration over the intervals of the variant's resource category). When the
 // task has nested chains, an element of the path's own chain whose operation has a single variant
 // waits for the largest moment at which any other path holding the same operation has it ready: that
 // is where the branches of the graph meet. The moments are settled by repeating the walk until none

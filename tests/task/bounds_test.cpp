@@ -48,6 +48,8 @@ TEST(compute_bounds, RefusesAPathWhoseMinimalTimeRunsAway) {
 TEST(GrossDuration, WorksOnlyInsideTheAvailabilityIntervals) {
     const std::vector<ResourceInterval> three = {{0, 10, 0, 0}, {20, 30, 0, 0}, {40, -1, 0, 0}};
     const std::vector<ResourceInterval> one = {{0, 10, 0, 0}};
+    // Available 0..5, 8..20, from 25 on (the schedule of a solution walks the same rule).
+    const std::vector<ResourceInterval> gaps = {{0, 5, 0, 5}, {8, 20, 8, 20}, {25, -1, 25, -1}};
     struct Case {
         const std::vector<ResourceInterval>* intervals;
         double start, net;
@@ -62,7 +64,13 @@ TEST(GrossDuration, WorksOnlyInsideTheAvailabilityIntervals) {
         {&three, 35, 2, true, 7},          // nothing left before 40
         {&three, 45, 2, true, 2},          // inside the unbounded interval
         {&one, 10, 1, true, std::nullopt}, // every interval over at the start
-        {&one, 5, 6, false, std::nullopt}, {&one, 5, 6, true, std::nullopt},
+        {&one, 5, 6, false, std::nullopt},
+        {&one, 5, 6, true, std::nullopt},
+        {&gaps, 4, 3, false, 7},   // waits for 8..20, which holds it whole
+        {&gaps, 4, 3, true, 6},    // 1 now, 2 more from 8
+        {&gaps, 4, 14, true, 22},  // 1 + 12 + 1 from 25 on
+        {&gaps, 4, 14, false, 35}, // nothing bounded holds 14: waits for the unbounded one at 25
+        {&gaps, 21, 2, true, 6},   // between intervals: waits for 25
     };
     for (const Case& c : cases)
         EXPECT_EQ(gross_duration(*c.intervals, c.start, c.net, c.maySuspend), c.gross)

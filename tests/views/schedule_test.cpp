@@ -1,6 +1,5 @@
 // The schedule of a solved task: start moments, actual durations, slack, totals.
 #include "solved_tasks.h"
-#include "views/resource_duration.h"
 #include "views/schedule.h"
 #include "views/slack_step.h"
 
@@ -89,30 +88,6 @@ TEST(Schedule, ANoChoiceOrADamagedChoiceCountsAsNothing) {
     EXPECT_EQ(s.chains[1].operations[0].variant, 0);
     EXPECT_EQ(s.chains[1].finish, 0);
     EXPECT_THROW(compute_schedule(rec, test::solution_of(rec, choices), 1), std::out_of_range);
-}
-
-TEST(ActualDuration, FollowsTheAvailabilityIntervals) {
-    // Available 0..5, 8..20, from 25 on.
-    const std::vector<ResourceInterval> in = {{0, 5, 0, 5}, {8, 20, 8, 20}, {25, -1, 25, -1}};
-    const struct {
-        double start, net;
-        bool maySuspend;
-        double expected;
-    } cases[] = {
-        {0, 4, false, 4},   // fits at once
-        {4, 3, false, 7},   // waits for 8..20, which holds it whole
-        {4, 3, true, 6},    // 1 day now, 2 more from 8
-        {4, 14, true, 22},  // 1 + 12 + 1 from 25 on
-        {4, 14, false, 35}, // nothing bounded holds 14 days: waits for the unbounded one at 25
-        {30, 5, false, 5},  // inside the unbounded interval
-        {21, 2, true, 6},   // between intervals: waits for 25
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(actual_duration(in, c.start, c.net, c.maySuspend), c.expected)
-            << c.start << " " << c.net << " " << c.maySuspend;
-    // Bounded intervals only, all over or too short: no end.
-    EXPECT_FALSE(actual_duration({{0, 5, 0, 5}}, 6, 1, true));
-    EXPECT_FALSE(actual_duration({{0, 5, 0, 5}, {6, 8, 6, 8}}, 0, 6, false));
 }
 
 // One chain of two operations on category 1 (available 0..5, 8..20): the second starts at 4.

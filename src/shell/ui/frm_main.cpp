@@ -104,7 +104,11 @@ TfrmMain::TfrmMain(Workspace workspace, Notifier& notifier, QWidget* parent)
     endProgram = [] { QTimer::singleShot(0, [] { QCoreApplication::exit(1); }); };
 }
 
-TfrmMain::~TfrmMain() = default;
+// The MDI area reports its children going while the base class closes the window, after the members
+// that updateMenus reads are gone.
+TfrmMain::~TfrmMain() {
+    disconnect(mdi_, nullptr, this, nullptr);
+}
 
 void TfrmMain::buildMenus() {
     for (const MenuItemDef& def : kMenuItems) {

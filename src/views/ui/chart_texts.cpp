@@ -1,0 +1,59 @@
+#include "views/ui/chart_texts.h"
+
+#include "common/number_text.h"
+
+namespace zep {
+namespace {
+
+const char* english(ChartText which) {
+    switch (which) {
+    case ChartText::TableTab:
+        return "Table";
+    case ChartText::GanttTab:
+        return "Gantt chart";
+    case ChartText::TimeCostTab:
+        return "Time and cost";
+    case ChartText::Slack:
+        return "Slack";
+    case ChartText::Critical:
+        return "Critical operation";
+    case ChartText::Unavailable:
+        return "Resource unavailable";
+    case ChartText::Fit:
+        return "Fit";
+    case ChartText::ComputedVariants:
+        return "Computed variants";
+    case ChartText::Start:
+        return "Start";
+    case ChartText::Finish:
+        return "Finish";
+    case ChartText::Chain:
+        return "Chain";
+    case ChartText::Operation:
+        return "Operation";
+    case ChartText::ShownVariant:
+        return "Shown variant";
+    }
+    return "";
+}
+
+} // namespace
+
+QString chart_text(const ShellTables& shell, ChartText which) {
+    const std::string& t = shell.text(static_cast<int>(which));
+    return t.empty() ? QString::fromLatin1(english(which)) : QString::fromStdString(t);
+}
+
+QString chart_number(double value, char separator, int digits) {
+    std::string s = format_fixed(value, digits, separator);
+    // 12,50 -> 12,5; 3,00 -> 3
+    if (s.find(separator) != std::string::npos) {
+        while (!s.empty() && s.back() == '0')
+            s.pop_back();
+        if (!s.empty() && s.back() == separator)
+            s.pop_back();
+    }
+    return QString::fromStdString(s);
+}
+
+} // namespace zep

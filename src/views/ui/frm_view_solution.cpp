@@ -1,0 +1,182 @@
+#include "views/ui/frm_view_solution.h"
+
+#include "views/gantt_model.h"
+#include "views/ui/chart_texts.h"
+#include "views/ui/gantt_chart_view.h"
+#include "views/ui/mdi_child.h"
+#include "views/ui/parameter_list.h"
+#include "views/ui/time_cost_chart_view.h"
+#include "views/ui/titled_grid.h"
+
+#include <QSplitter>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace zep {
+namespace {
+
+// Widths of the column labels `TitleCol10` to `TitleCol21`, in pixels.
+constexpr int kLabelWidths[kSolutionGridColumns] = {64, 180, 80, 85, 78, 74, 160, 100, 120, 100, 95, 85};
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+GanttTexts gantt_texts(const SessionState& st, const TaskRecord& rec) {
+    const ShellTables& t = st.shell;
+    const bool resources = rec.header.hasUnavailableResources == 1;
+    GanttTexts g;
+    g.timeAxis = qs(t.text(64) + " (" + rec.header.timeUnit + ")");
+    g.slack = chart_text(t, ChartText::Slack);
+    g.critical = chart_text(t, ChartText::Critical);
+    g.unavailable = chart_text(t, ChartText::Unavailable);
+    g.chain = chart_text(t, ChartText::Chain);
+    g.operation = chart_text(t, ChartText::Operation);
+    g.variant = qs(t.text(resources ? 281 : 282));
+    g.start = chart_text(t, ChartText::Start);
+    g.finish = chart_text(t, ChartText::Finish);
+    g.duration = qs(t.text(resources ? 462 : 64));
+    g.cost = qs(t.text(434));
+    g.separator = st.decimalSeparator;
+    return g;
+}
+
+} // namespace
+
+TfrmViewSolution* TfrmViewSolution::open(TfrmMain& main) {
+    SessionState& st = main.state();
+    st.currentSolutionTab = 0;
+    try {
+        SolvedTaskFiles files = read_solved_task(st.workspace, st.currentTaskCode, st.shell);
+        auto* view = new TfrmViewSolution(main, std::move(files));
+        show_as_mdi_child(main, view);
+        return view;
+    } catch (const ViewFilesError& e) {
+        main.notifier().warning(&main, QString::fromUtf8(e.what()));
+        return nullptr;
+    }
+}
+
+TfrmViewSolution::TfrmViewSolution(TfrmMain& main, SolvedTaskFiles files,
+                                   std::vector<std::shared_ptr<const TimeCostSource>> sources)
+    : main_(main), files_(std::move(files)), sources_(std::move(sources)) {
+    setObjectName(QStringLiteral("TfrmViewSolution"));
+    buildWindow();
+    buildTimeCostChart();
+    showVariant(0);
+    setWindowTitle(qs(content_.caption));
+}
+
+// The tab bar outlives the members (children go last) and reports its tabs going while they do.
+TfrmViewSolution::~TfrmViewSolution() {
+    tabs_->blockSignals(true);
+}
+
+void TfrmViewSolution::buildWindow() {
+    const ShellTables& t = main_.state().shell;
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    auto* split = new QSplitter(Qt::Vertical, this);
+    layout->addWidget(split);
+
+    // The two parameter lists share the top band, so that the pages below keep most of the height.
+    auto* lists = new QSplitter(Qt::Horizontal, split);
+    varList_ = new ParameterList(QStringLiteral("VarList"), lists);
+    varList_->setTitles(qs(t.text(319)), qs(t.text(148)));
+    varList1_ = new ParameterList(QStringLiteral("VarList_1"), lists);
+    varList1_->setTitles(qs(t.text(316)), qs(t.text(148)));
+    lists->setSizes({640, 460});
+
+    auto* tabArea = new QWidget(split);
+    auto* tabLayout = new QVBoxLayout(tabArea);
+    tabLayout->setContentsMargins(0, 0, 0, 0);
+    tabLayout->setSpacing(0);
+    pages_ = new QTabWidget(tabArea);
+    pages_->setObjectName(QStringLiteral("SolutionPages"));
+    tabLayout->addWidget(pages_, 1);
+    tabs_ = new QTabBar(tabArea);
+    tabs_->setObjectName(QStringLiteral("TabControl"));
+    tabs_->setShape(QTabBar::RoundedSouth);
+    tabs_->setExpanding(false);
+    tabLayout->addWidget(tabs_);
+
+    table_ = new TitledGrid(QStringLiteral("TitleSolution"), QStringLiteral("sgSolution"));
+    const std::vector<std::string> labels =
+        solution_view(files_.task, files_.solution, 0, t, main_.state().decimalSeparator).columnLabels;
+    std::vector<GridColumn> columns;
+    for (int c = 0; c < kSolutionGridColumns; ++c)
+        columns.push_back({QStringLiteral("TitleCol%1").arg(10 + c), qs(labels[c]), kLabelWidths[c]});
+    table_->setColumns(columns);
+    pages_->addTab(table_, chart_text(t, ChartText::TableTab));
+
+    auto* ganttPage = new QWidget;
+    auto* ganttLayout = new QVBoxLayout(ganttPage);
+    ganttLayout->setContentsMargins(0, 2, 0, 0);
+    fit_ = new QToolButton(ganttPage);
+    fit_->setObjectName(QStringLiteral("btnFit"));
+    fit_->setText(chart_text(t, ChartText::Fit));
+    ganttLayout->addWidget(fit_, 0, Qt::AlignLeft);
+    gantt_ = new GanttChartView(ganttPage);
+    ganttLayout->addWidget(gantt_, 1);
+    connect(fit_, &QToolButton::clicked, gantt_, &GanttChartView::zoomToFit);
+    pages_->addTab(ganttPage, chart_text(t, ChartText::GanttTab));
+
+    timeCost_ = new TimeCostChartView;
+    pages_->addTab(timeCost_, chart_text(t, ChartText::TimeCostTab));
+
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 3);
+    split->setSizes({200, 560});
+
+    const int runs = static_cast<int>(files_.solution.status.size());
+    for (int run = 0; run < runs; ++run)
+        tabs_->addTab(qs(t.text(33) + " " + std::to_string(run + 1)));
+    tabs_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    tabs_->setMinimumHeight(tabs_->sizeHint().height());
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { TabControlChange(index); });
+}
+
+void TfrmViewSolution::buildTimeCostChart() {
+    const SessionState& st = main_.state();
+    const TimeCostAxes axes = time_cost_axes(files_.task, st.shell);
+    TimeCostPicture picture;
+    picture.xTitle = qs(axes.x);
+    picture.yTitle = qs(axes.y);
+    picture.series = time_cost_series(sources_, files_.task, files_.solution, st.shell);
+    picture.shownVariant = chart_text(st.shell, ChartText::ShownVariant);
+    picture.separator = st.decimalSeparator;
+    timeCost_->setPicture(std::move(picture));
+}
+
+void TfrmViewSolution::TabControlChange(int index) {
+    if (index < 0 || index >= static_cast<int>(files_.solution.status.size()))
+        return;
+    main_.state().currentSolutionTab = index;
+    showVariant(index);
+}
+
+void TfrmViewSolution::showVariant(int run) {
+    const SessionState& st = main_.state();
+    shown_ = run;
+    content_ = solution_view(files_.task, files_.solution, run, st.shell, st.decimalSeparator);
+    varList_->setRows(content_.taskRows);
+    varList1_->setRows(content_.variantRows);
+    table_->setRows(content_.grid);
+    if (content_.schedule)
+        gantt_->setChart(gantt_chart(files_.task, *content_.schedule), gantt_texts(st, files_.task));
+    else
+        gantt_->clear();
+    timeCost_->setShown(run + 1);
+    if (tabs_->currentIndex() != run) {
+        const QSignalBlocker block(tabs_);
+        tabs_->setCurrentIndex(run);
+    }
+}
+
+void TfrmViewSolution::printView() {}
+
+void TfrmViewSolution::exportView() {}
+
+} // namespace zep

@@ -1,0 +1,121 @@
+#include "views/ui/frm_view_task.h"
+
+#include "views/derived_task.h"
+#include "views/solved_task_files.h"
+#include "views/ui/mdi_child.h"
+#include "views/ui/parameter_list.h"
+#include "views/ui/titled_grid.h"
+
+#include <QSplitter>
+#include <QVBoxLayout>
+
+namespace zep {
+namespace {
+
+// Widths of the column labels, in pixels: `TitleCol1` to `TitleCol9`, the eleven of `Title2`, the four
+// of `Title1`. An empty mark label is narrowed to 1 pixel.
+constexpr int kTableWidths[] = {64, 200, 74, 200, 70, 190, 100, 100, 150};
+constexpr int kGrid2Widths[] = {64, 160, 74, 150, 70, 140, 78, 100, 100, 100, 150};
+constexpr int kGrid1Widths[] = {90, 90, 130, 130};
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+template <std::size_t N>
+std::vector<GridColumn> columns_of(const QString& prefix, int first, const std::vector<std::string>& captions,
+                                   const int (&widths)[N]) {
+    std::vector<GridColumn> columns;
+    for (std::size_t c = 0; c < N && c < captions.size(); ++c) {
+        const bool emptyMark = c + 1 == N && captions[c].empty() && N != std::size(kGrid1Widths);
+        columns.push_back({prefix + QString::number(first + static_cast<int>(c)), qs(captions[c]),
+                           emptyMark ? 1 : widths[c]});
+    }
+    return columns;
+}
+
+} // namespace
+
+TfrmViewTask* TfrmViewTask::open(TfrmMain& main) {
+    SessionState& st = main.state();
+    TaskRecord task;
+    try {
+        task = read_task_for_view(st.workspace, st.currentTaskCode, st.shell);
+    } catch (const ViewFilesError&) {
+        return nullptr; // a task file that is missing closes the view without a message
+    }
+    std::optional<Solution> solution;
+    int variant = 0;
+    if (st.derivedTask == 1) {
+        try {
+            solution = read_solved_task(st.workspace, st.currentTaskCode, st.shell).solution;
+        } catch (const ViewFilesError& e) {
+            main.notifier().warning(&main, QString::fromUtf8(e.what()));
+            return nullptr;
+        }
+        variant = st.currentSolutionTab + 1;
+    }
+    auto* view = new TfrmViewTask(main, std::move(task), std::move(solution), variant);
+    show_as_mdi_child(main, view);
+    if (variant > 0)
+        view->exportView();
+    return view;
+}
+
+TfrmViewTask::TfrmViewTask(TfrmMain& main, TaskRecord task, std::optional<Solution> solution,
+                           int derivedVariant)
+    : main_(main), task_(std::move(task)), solution_(std::move(solution)), derivedVariant_(derivedVariant) {
+    setObjectName(QStringLiteral("TfrmViewTask"));
+    const SessionState& st = main_.state();
+    std::string code, name;
+    if (derivedVariant_ > 0) {
+        code = derived_task_code(task_.header.taskCode);
+        name = derived_task_name(task_.header.taskCode, derivedVariant_, task_.header.taskName);
+    }
+    content_ = task_view(task_, st.shell, st.decimalSeparator, code, name);
+    buildWindow();
+    setWindowTitle(qs(content_.caption));
+}
+
+void TfrmViewTask::buildWindow() {
+    const ShellTables& t = main_.state().shell;
+    const bool resources = task_.header.hasUnavailableResources == 1;
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    auto* split = new QSplitter(Qt::Vertical, this);
+    layout->addWidget(split);
+
+    varList_ = new ParameterList(QStringLiteral("VarList"), split);
+    varList_->setTitles(qs(t.text(319)), qs(t.text(148)));
+    varList_->setRows(content_.taskRows);
+
+    if (!resources) {
+        operations_ = new TitledGrid(QStringLiteral("Title"), QStringLiteral("Table"));
+        operations_->setObjectName(QStringLiteral("Panel"));
+        operations_->setColumns(
+            columns_of(QStringLiteral("TitleCol"), 1, content_.columnLabels, kTableWidths));
+        operations_->setRows(content_.operations);
+        split->addWidget(operations_);
+        split->setSizes({260, 500});
+        return;
+    }
+    auto* panel = new QSplitter(Qt::Vertical);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    intervals_ = new TitledGrid(QStringLiteral("Title1"), QStringLiteral("Grid1"));
+    intervals_->setColumns(columns_of(QStringLiteral("Title1Col"), 1, content_.intervalLabels, kGrid1Widths));
+    intervals_->setRows(content_.intervals);
+    operations_ = new TitledGrid(QStringLiteral("Title2"), QStringLiteral("Grid2"));
+    operations_->setColumns(columns_of(QStringLiteral("Title2Col"), 1, content_.columnLabels, kGrid2Widths));
+    operations_->setRows(content_.operations);
+    panel->addWidget(intervals_);
+    panel->addWidget(operations_);
+    panel->setSizes({150, 350});
+    split->addWidget(panel);
+    split->setSizes({230, 530});
+}
+
+void TfrmViewTask::printView() {}
+
+void TfrmViewTask::exportView() {}
+
+} // namespace zep

@@ -1,0 +1,168 @@
+// Screenshots of the view windows (not a test): PROGRAM --out DIR --lang rus|eng saves one PNG per
+// window state into DIR. The tasks are entered and solved in a temporary workspace.
+#include "common/atomic_file.h"
+#include "ten_chains.h"
+#include "test_dir.h"
+#include "view_workspace.h"
+#include "views/ui/frm_view_solution.h"
+#include "views/ui/frm_view_task.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <iostream>
+
+using namespace zep;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string read_text(const fs::path& file) {
+    const std::vector<std::uint8_t> bytes = read_whole_file(file);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+std::string replaced(std::string text, const std::vector<std::pair<std::string, std::string>>& swaps) {
+    for (const auto& [from, to] : swaps)
+        if (auto at = text.find(from); at != std::string::npos)
+            text.replace(at, from.size(), to);
+        else
+            throw std::runtime_error("\"" + from + "\" is not in the sample");
+    return text;
+}
+
+void settle() {
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+class Shooter {
+public:
+    Shooter(TfrmMain& main, QString out) : main_(main), out_(std::move(out)) {}
+
+    void save(QWidget* w, const QString& name) {
+        settle();
+        const QString file = out_ + QLatin1Char('/') + name + QStringLiteral(".png");
+        if (!w->grab().save(file))
+            std::cerr << "cannot save " << file.toStdString() << "\n";
+    }
+
+    template <typename View> View* open(WindowKind kind, const std::string& code) {
+        main_.state().currentTaskCode = code;
+        auto* view = dynamic_cast<View*>(main_.openWindow(kind));
+        if (view)
+            view->parentWidget()->showMaximized();
+        settle();
+        return view;
+    }
+
+    void closeAll() {
+        main_.mdiArea()->closeAllSubWindows();
+        settle();
+    }
+
+    TfrmMain& main_;
+    QString out_;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lite_KORT_ZEP"));
+    QCommandLineParser parser;
+    QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("folder"), QStringLiteral("DIR"));
+    QCommandLineOption langOption(QStringLiteral("lang"), QStringLiteral("rus or eng"),
+                                  QStringLiteral("EXT"));
+    parser.addOption(outOption);
+    parser.addOption(langOption);
+    parser.process(app);
+    const QString out = parser.value(outOption).isEmpty() ? QStringLiteral(".") : parser.value(outOption);
+    const std::string lang =
+        parser.value(langOption).isEmpty() ? "rus" : parser.value(langOption).toStdString();
+    fs::create_directories(out.toStdString());
+
+    // The sample tasks speak Russian units: they are entered with the Russian shell, then the shell of
+    // the pictures takes its place.
+    test::TempDir dir;
+    Workspace ws = test::make_ui_workspace(dir.path(), "rus");
+    const std::string plain = test::enter_and_solve(ws, "plain");
+    const std::string decomposed = test::enter_and_solve(ws, "decomposed");
+    const std::string resources = test::enter_and_solve(ws, "resources");
+    const fs::path tenScript = dir / "ten.task.json";
+    const std::string ten = test::ten_chains_script();
+    write_file_atomically(tenScript,
+                          std::span(reinterpret_cast<const std::uint8_t*>(ten.data()), ten.size()));
+    const std::string tenCode = test::enter_task(ws, tenScript);
+    test::solve_task(ws, tenCode);
+    // The sample with resources, its availability cut into shorter intervals: gaps within the schedule.
+    std::string gaps =
+        replaced(read_text(test::kWorkbookFixtures / "resources.task.json"),
+                 {{"WBRES1", "WBRES2"},
+                  {"[ [0, 10], [12, null] ], [ [0, 100] ]", "[ [0, 2], [3, null] ], [ [0, 4], [5.5, 40] ]"},
+                  {"\"thresholds\": [7, 7.5]", "\"thresholds\": [8, 9]"}});
+    const fs::path gapsScript = dir / "gaps.task.json";
+    write_file_atomically(gapsScript,
+                          std::span(reinterpret_cast<const std::uint8_t*>(gaps.data()), gaps.size()));
+    const std::string gapsCode = test::enter_task(ws, gapsScript);
+    test::solve_task(ws, gapsCode);
+    if (lang != "rus") {
+        fs::remove(ws.shells() / shell_file_name("rus"));
+        fs::copy_file(test::kShipped / "Shells" / shell_file_name(lang), ws.shells() / shell_file_name(lang));
+    }
+
+    RecordingNotifier notifier;
+    TfrmMain main(ws, notifier);
+    main.endProgram = [] {};
+    main.registerWindow(WindowKind::ViewTask, [](TfrmMain& m) { return TfrmViewTask::open(m); });
+    main.registerWindow(WindowKind::ViewSolution, [](TfrmMain& m) { return TfrmViewSolution::open(m); });
+    if (!main.startUp())
+        return 1;
+    main.setGeometry(0, 0, 1280, 800);
+    main.show();
+    settle();
+    Shooter shoot(main, out);
+
+    for (const auto& [code, name] :
+         {std::pair{plain, "plain"}, {decomposed, "decomposed"}, {resources, "resources"}}) {
+        if (auto* v = shoot.open<TfrmViewSolution>(WindowKind::ViewSolution, code)) {
+            shoot.save(&main, QStringLiteral("solution_view_%1").arg(QString::fromLatin1(name)));
+            v->tabControl()->setCurrentIndex(v->tabControl()->count() - 1);
+            shoot.save(&main, QStringLiteral("solution_view_%1_last_variant").arg(QString::fromLatin1(name)));
+        }
+        shoot.closeAll();
+        main.state().derivedTask = 0;
+        if (shoot.open<TfrmViewTask>(WindowKind::ViewTask, code))
+            shoot.save(&main, QStringLiteral("task_view_%1").arg(QString::fromLatin1(name)));
+        shoot.closeAll();
+    }
+    if (auto* v = shoot.open<TfrmViewSolution>(WindowKind::ViewSolution, gapsCode)) {
+        v->pages()->setCurrentIndex(1);
+        shoot.save(&main, QStringLiteral("gantt_resources"));
+        v->pages()->setCurrentIndex(2);
+        shoot.save(&main, QStringLiteral("time_cost_resources"));
+    }
+    shoot.closeAll();
+    if (auto* v = shoot.open<TfrmViewSolution>(WindowKind::ViewSolution, tenCode)) {
+        shoot.save(&main, QStringLiteral("solution_view_ten_chains"));
+        v->pages()->setCurrentIndex(1);
+        shoot.save(&main, QStringLiteral("gantt_ten_chains"));
+        v->pages()->setCurrentIndex(2);
+        shoot.save(&main, QStringLiteral("time_cost_ten_chains"));
+    }
+    shoot.closeAll();
+    if (auto* v = shoot.open<TfrmViewSolution>(WindowKind::ViewSolution, decomposed)) {
+        v->pages()->setCurrentIndex(2);
+        shoot.save(&main, QStringLiteral("time_cost_decomposed"));
+        v->pages()->setCurrentIndex(1);
+        shoot.save(&main, QStringLiteral("gantt_decomposed"));
+    }
+    shoot.closeAll();
+    for (const auto& m : notifier.messages)
+        std::cerr << "message: " << m.text.toStdString() << "\n";
+    return 0;
+}
