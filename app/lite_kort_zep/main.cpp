@@ -17,7 +17,8 @@ namespace {
 // registered here leaves its commands disabled.
 void register_windows(zep::TfrmMain& main) {
     main.registerWindow(zep::WindowKind::Optimiser, [](zep::TfrmMain& m) { return zep::TForm1::open(m); });
-    main.registerWindow(zep::WindowKind::ViewTask, [](zep::TfrmMain& m) { return zep::TfrmViewTask::open(m); });
+    main.registerWindow(zep::WindowKind::ViewTask,
+                        [](zep::TfrmMain& m) { return zep::TfrmViewTask::open(m); });
     main.registerWindow(zep::WindowKind::ViewSolution,
                         [](zep::TfrmMain& m) { return zep::TfrmViewSolution::open(m); });
 }

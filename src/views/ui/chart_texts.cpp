@@ -2,6 +2,8 @@
 
 #include "common/number_text.h"
 
+#include <cmath>
+
 namespace zep {
 namespace {
 
@@ -42,6 +44,14 @@ const char* english(ChartText which) {
 QString chart_text(const ShellTables& shell, ChartText which) {
     const std::string& t = shell.text(static_cast<int>(which));
     return t.empty() ? QString::fromLatin1(english(which)) : QString::fromStdString(t);
+}
+
+double axis_step(double least) {
+    const double power = std::pow(10.0, std::floor(std::log10(least)));
+    for (double m : {1.0, 2.0, 2.5, 5.0})
+        if (m * power >= least)
+            return m * power;
+    return 10 * power;
 }
 
 QString chart_number(double value, char separator, int digits) {

@@ -8,22 +8,26 @@
 namespace zep {
 
 enum class ChartText {
-    TableTab = 527,
-    GanttTab = 528,
-    TimeCostTab = 529,
-    Slack = 530,
-    Critical = 531,
-    Unavailable = 532,
-    Fit = 533,
-    ComputedVariants = 534,
-    Start = 535,
-    Finish = 536,
-    Chain = 537,
-    Operation = 538,
-    ShownVariant = 539,
+    TableTab = 530,
+    GanttTab = 531,
+    TimeCostTab = 532,
+    Slack = 533,
+    Critical = 534,
+    Unavailable = 535,
+    Fit = 536,
+    ComputedVariants = 537,
+    Start = 538,
+    Finish = 539,
+    Chain = 540,
+    Operation = 541,
+    ShownVariant = 542,
 };
 
 QString chart_text(const ShellTables& shell, ChartText which);
+
+// The step of a chart axis: the smallest of 1, 2, 2.5, 5 or 10 times a power of ten that is at least
+// `least` (a positive number of axis units).
+double axis_step(double least);
 
 // A number as the charts show it: at most `digits` decimals, the user's separator.
 QString chart_number(double value, char separator, int digits = 2);

@@ -73,5 +73,4 @@ private:
     TimeCostChartView* timeCost_ = nullptr;
 };
 
-
 } // namespace zep

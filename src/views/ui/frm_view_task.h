@@ -50,5 +50,4 @@ private:
     TitledGrid* intervals_ = nullptr;
 };
 
-
 } // namespace zep

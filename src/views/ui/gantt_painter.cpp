@@ -14,16 +14,9 @@ const QColor kSlack(150, 200, 150);
 const QColor kUnavailable(200, 200, 200);
 const QColor kHeading(236, 240, 246);
 
-// A step of the time axis of at least `minPixels`: 1, 2, 2.5 or 5 times a power of ten.
+// A step of the time axis of at least `minPixels`.
 double tick_step(double scale, double minPixels) {
-    if (scale <= 0)
-        return 1;
-    const double raw = minPixels / scale;
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double m : {1.0, 2.0, 2.5, 5.0, 10.0})
-        if (m * power >= raw)
-            return m * power;
-    return 10 * power;
+    return scale > 0 ? axis_step(minPixels / scale) : 1;
 }
 
 } // namespace

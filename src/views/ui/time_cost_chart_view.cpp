@@ -30,12 +30,7 @@ Range padded(double lo, double hi) {
 }
 
 double nice_step(double span, int wanted) {
-    const double raw = span / std::max(1, wanted);
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double m : {1.0, 2.0, 2.5, 5.0, 10.0})
-        if (m * power >= raw)
-            return m * power;
-    return 10 * power;
+    return axis_step(span / std::max(1, wanted));
 }
 
 } // namespace

@@ -47,8 +47,7 @@ struct Harness {
         main->show();
     }
 
-    template <typename View>
-    View* open(WindowKind kind, const std::string& code) {
+    template <typename View> View* open(WindowKind kind, const std::string& code) {
         main->state().currentTaskCode = code;
         return dynamic_cast<View*>(main->openWindow(kind));
     }

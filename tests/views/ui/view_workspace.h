@@ -4,11 +4,11 @@
 // the default parameters and their solutions stored in Data; and tasks built by hand with a solution
 // given as it stands.
 #include "common/atomic_file.h"
-#include "ui_workspace.h"
 #include "common/number_text.h"
 #include "optimiser/run_control.h"
 #include "shell/startup.h"
 #include "task/task_file.h"
+#include "ui_workspace.h"
 #include "views/solved_task_files.h"
 #include "wizard/script_driver.h"
 
@@ -42,7 +42,7 @@ inline std::string enter_task(const Workspace& ws, const std::filesystem::path& 
     ctx.separator = user_decimal_separator();
     ctx.workspace = ws;
     ctx.taskRegister = &*opened.store;
-    Wizard w(ctx, OpenMode::First);
+    Wizard w(ctx, EntryMode::NewTask);
     const ScriptRun run = run_task_script(w, parsed);
     if (!run.saved)
         throw std::runtime_error("the task of " + script.string() +
