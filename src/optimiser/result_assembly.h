@@ -19,11 +19,12 @@ struct PathRecord {
 };
 
 struct RunRecord {
-    std::vector<PathRecord> paths; // one per path of the (sub)graph, in order
-    double total = 0;              // sum of the paths' optimal values less the base cost
-    bool complete = false;         // every path converged and traced without a break
-    bool failed = false;           // a path ended with an iteration code (the level is infeasible)
-    bool traceBroken = false;      // a trace ended with code 1
+    std::vector<PathRecord> paths;   // one per path of the (sub)graph, in order
+    double total = 0;                // sum of the paths' optimal values less the base cost
+    bool complete = false;           // every path converged and traced without a break
+    bool failed = false;             // a path ended with an iteration code (the level is infeasible)
+    bool traceBroken = false;        // a trace ended with code 1
+    bool choseUnusableLevel = false; // the whole graph kept within T only through an unusable level
     std::int64_t maxPhaseStates = 0;
 };
 

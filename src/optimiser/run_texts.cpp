@@ -85,6 +85,10 @@ std::string RunTexts::run_stopped() const {
     return join_pieces({task_prefix(), shell.text(309), ". ", shell.text(528), "."});
 }
 
+std::string RunTexts::second_level_no_threshold() const {
+    return task_prefix() + shell.text(530) + ".";
+}
+
 std::string RunTexts::subgraph_prefix(std::int32_t s, std::int32_t subgraphCount) const {
     if (subgraphCount <= 0)
         return {};

@@ -46,6 +46,9 @@ struct RunTexts {
     std::string second_level_used_up() const;
     // The run was stopped during this task: task_prefix() + text 309 + ". " + text 528 + ".".
     std::string run_stopped() const;
+    // The second-level search found no time threshold, up to the graph's longest time, whose cost keeps
+    // within the cost threshold.
+    std::string second_level_no_threshold() const;
 
     // Message prefix of (sub)graph s when the task has nested subgraphs: (s + 1) + text 509 + " ".
     std::string subgraph_prefix(std::int32_t s, std::int32_t subgraphCount) const;

@@ -138,6 +138,7 @@ public:
     TaskOptimisation run() {
         reports_.set_total(path_work());
         subgraphRuns_.resize(static_cast<std::size_t>(S_));
+        unusableLevels_.resize(static_cast<std::size_t>(S_));
         for (std::int32_t s = 0; s < S_; ++s)
             solve_subgraph(s);
         if (secondLevel_)
@@ -267,8 +268,38 @@ private:
             }
             reports_.line(ReportLine::PathDone, report_line5(texts_, at));
         }
+        if (s == S_) {
+            const std::int32_t p = first_path_choosing_unusable_level(s, run);
+            if (p >= 0) {
+                // The run keeps within T only through a level that has no plan behind it.
+                run.choseUnusableLevel = true;
+                message(k, texts_.path_failed(k, p, prefix,
+                                              static_cast<std::int32_t>(PathCode::ExceedsUpperBound)));
+                return run;
+            }
+        }
         run.complete = true;
         return run;
+    }
+
+    // The first path of (sub)graph s whose trace in `run` chose an unusable level of a subgraph; -1 when
+    // none did.
+    std::int32_t first_path_choosing_unusable_level(std::int32_t s, const RunRecord& run) const {
+        const auto& paths = paths_of(s);
+        for (std::size_t p = 0; p < paths.size() && p < run.paths.size(); ++p) {
+            const auto& trace = run.paths[p].trace;
+            for (std::size_t e = 0; e < trace.size() && e < paths[p].elements.size(); ++e) {
+                const PathElement& el = paths[p].elements[e];
+                if (el.op >= 0 || subgraph_index_of(el.op) >= S_)
+                    continue;
+                const auto& unusable = unusableLevels_[subgraph_index_of(el.op)];
+                const std::int32_t level = trace[e].variant;
+                if (level >= 1 && static_cast<std::size_t>(level) <= unusable.size() &&
+                    unusable[static_cast<std::size_t>(level - 1)])
+                    return static_cast<std::int32_t>(p);
+            }
+        }
+        return -1;
     }
 
     void note_phase_states(const RunRecord& run) {
@@ -285,6 +316,9 @@ private:
             note_phase_states(run);
             if (!run.traceBroken)
                 fill_level(s, k, run);
+            // A level has no plan behind it when its run failed, or when it stands on such a level of an
+            // inner subgraph; choosing it cannot keep within a threshold.
+            unusableLevels_[su].push_back(!run.complete || first_path_choosing_unusable_level(s, run) >= 0);
             subgraphRuns_[su].push_back(std::move(run));
         }
     }
@@ -386,8 +420,14 @@ private:
                 status = 1;
                 result = std::move(probe);
             } else if (d.step == SecondLevelSearch::Step::ResultPreviousProbe) {
-                status = 1;
-                result = std::move(previous);
+                // Reached without a feasible probe from the fourth on (the walk up to T1): the previous
+                // probe then exceeds the cost threshold too, or there is none.
+                if (previous.complete && search.feasible(previous.total)) {
+                    status = 1;
+                    result = std::move(previous);
+                } else {
+                    message(0, texts_.second_level_no_threshold());
+                }
             } else {
                 status = -1;
                 message(0, texts_.second_level_used_up());
@@ -396,7 +436,7 @@ private:
             break;
         }
         result_.runsPerformed = search.probes();
-        if (!result_.solution.status.empty()) {
+        if (!result_.solution.status.empty() && status != 0) {
             result_.solution.status[0] = status;
             assemble_run(in_, subgraphRuns_, result, 0, result_.solution);
         }
@@ -411,6 +451,7 @@ private:
     bool secondLevel_;
     PathSolver solver_;
     std::vector<std::vector<RunRecord>> subgraphRuns_;
+    std::vector<std::vector<bool>> unusableLevels_; // per subgraph and level
     TaskOptimisation result_;
 };
 

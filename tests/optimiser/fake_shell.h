@@ -6,9 +6,12 @@
 
 namespace zep::testing {
 
+// The required texts and those the program added after them.
+inline constexpr int kNamedTexts = 540;
+
 inline ShellTables naming_shell() {
     ShellTables t;
-    for (int n = 0; n < kRequiredTexts; ++n)
+    for (int n = 0; n < kNamedTexts; ++n)
         t.texts.push_back("T" + std::to_string(n));
     for (int k = 0; k < kRequiredLabels; ++k)
         t.labels.push_back("L" + std::to_string(k));

@@ -28,6 +28,7 @@ std::vector<std::string> every_message(const ShellTables& sh) {
         t.trace_broken(0, 1, t.subgraph_prefix(1, 2), 3),
         t.no_admissible_variant(4, 1),
         t.second_level_used_up(),
+        t.second_level_no_threshold(),
         t.run_stopped(),
         report_line1(t, true, 3, 2),
         report_line1(t, false, 3, 2),

@@ -168,6 +168,26 @@ TEST(TaskOptimiser, AnInfeasibleSubgraphLevelCostsTenToTheEighth) {
     }
 }
 
+TEST(TaskOptimiser, ARunThatKeepsWithinItsThresholdOnlyThroughAnInfeasibleLevelFails) {
+    SolverInput in = bypass_task();
+    in.timeLevels = {{7, 2}}; // level 2 fails: chain 2 needs at least 3 tacts; it keeps 0 tacts as read
+    in.thresholds = {12, 5};  // 5 tacts leave no room for level 1 (1 + 7 + 2)
+    Recorder rec;
+    TaskOptimisation r = optimise(in, 1, &rec);
+    const Solution& s = r.solution;
+    // Run 1 as before; run 2 chose the failed level and fails as a path that cannot keep within T.
+    EXPECT_EQ(s.status, (std::vector<std::int32_t>{1, 0}));
+    EXPECT_EQ(s.variantChoice[0], (std::vector<std::vector<std::int32_t>>{{1, 1, 1}, {1, 1}}));
+    EXPECT_EQ(s.graphTimes[0], 2 + 7 + 2);
+    EXPECT_EQ(s.message[0], "");
+    const std::string expected = "T143 \"ABC123\". T12 2T88. T170 1T405 2T509 T372.";
+    EXPECT_EQ(s.message[1], expected);
+    ASSERT_FALSE(rec.errors.empty());
+    EXPECT_EQ(rec.errors.back(), expected);
+    EXPECT_EQ(s.variantChoice[1], (std::vector<std::vector<std::int32_t>>{{0, 0, 0}, {0, 0}}));
+    EXPECT_EQ(s.graphTimes[1], 0);
+}
+
 TEST(TaskOptimiser, ThresholdRunsSideBySideGiveWhatOneAfterAnotherGives) {
     std::mt19937 rng(5);
     testing::RandomPathOptions o;
@@ -218,6 +238,40 @@ TEST(TaskOptimiser, TheSecondLevelSearchFindsTheShortestTimeWithinTheCostThresho
     EXPECT_EQ(r.solution.variantChoice[0], (std::vector<std::vector<std::int32_t>>{{2}, {2}}));
     EXPECT_EQ(r.solution.graphTimes[0], 6);
     EXPECT_GT(r.runsPerformed, 3);
+}
+
+// Two chains whose cheapest choice costs 9: the search walks up to T1 = 10 when the cost threshold is
+// below that, and has no feasible probe to report.
+TEST(TaskOptimiser, TheSecondLevelSearchWithoutAFeasibleProbeFailsAndSaysWhy) {
+    struct Case {
+        const char* name;
+        int lowest;
+        int step;
+    };
+    const Case cases[] = {
+        {"the fourth probe at T1 leaves no previous probe", 3, 1},
+        {"the walk up to T1 keeps only infeasible probes", 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SolverInput in = chains_task({chain_path(1, {block({{10, 5, 10}, {6, 9, 6}, {3, 20, 3}})}),
+                                      chain_path(2, {block({{9, 4, 9}, {5, 10, 5}, {2, 30, 2}})})},
+                                     {c.lowest, 10});
+        in.header.minimisedParam = 1;
+        in.header.thresholdCount = 1;
+        in.header.thresholdStep = c.step;
+        in.header.secondLevelIterations = 20;
+        in.header.scaledCostThreshold = 8;
+        Recorder rec;
+        TaskOptimisation r = optimise(in, 1, &rec);
+        EXPECT_EQ(r.solution.status, (std::vector<std::int32_t>{0}));
+        EXPECT_EQ(r.solution.message[0], "T143 \"ABC123\". T530.");
+        ASSERT_FALSE(rec.errors.empty());
+        EXPECT_EQ(rec.errors.back(), r.solution.message[0]);
+        EXPECT_EQ(r.solution.variantChoice[0], (std::vector<std::vector<std::int32_t>>{{0}, {0}}));
+        EXPECT_EQ(r.solution.cycleCounts[0], (std::vector<std::int32_t>{0, 0}));
+        EXPECT_GT(r.runsPerformed, 3);
+    }
 }
 
 TEST(TaskOptimiser, ASingleTimeMinimisedPathMinimisesTimeUnderTheCostInTacts) {
