@@ -86,7 +86,7 @@ std::string RunTexts::run_stopped() const {
 }
 
 std::string RunTexts::second_level_no_threshold() const {
-    return task_prefix() + shell.text(530) + ".";
+    return task_prefix() + shell.text(543) + ".";
 }
 
 std::string RunTexts::subgraph_prefix(std::int32_t s, std::int32_t subgraphCount) const {

@@ -265,7 +265,7 @@ TEST(TaskOptimiser, TheSecondLevelSearchWithoutAFeasibleProbeFailsAndSaysWhy) {
         Recorder rec;
         TaskOptimisation r = optimise(in, 1, &rec);
         EXPECT_EQ(r.solution.status, (std::vector<std::int32_t>{0}));
-        EXPECT_EQ(r.solution.message[0], "T143 \"ABC123\". T530.");
+        EXPECT_EQ(r.solution.message[0], "T143 \"ABC123\". T543.");
         ASSERT_FALSE(rec.errors.empty());
         EXPECT_EQ(rec.errors.back(), r.solution.message[0]);
         EXPECT_EQ(r.solution.variantChoice[0], (std::vector<std::vector<std::int32_t>>{{0}, {0}}));
