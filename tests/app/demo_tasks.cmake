@@ -1,6 +1,8 @@
 # The demo tasks of the shipped workspace read as a new user meets them: every one is registered, the
-# solved ones show their solution and every one shows its input data, in the language of its code.
-# Variables: ZEP (the program), SHIPPED (the shipped workspace), TASKS and SOLVED (codes, comma separated).
+# solved ones show their solution and every one shows its input data, in the language of its code; the
+# entered ones, handed over, solved and taken over in a copy of the workspace, give a solution too.
+# Variables: ZEP (the program), SHIPPED (the shipped workspace), TASKS and SOLVED (codes, comma
+# separated), WORK (a scratch folder).
 cmake_minimum_required(VERSION 3.25)
 string(REPLACE "," ";" TASKS "${TASKS}")
 string(REPLACE "," ";" SOLVED "${SOLVED}")
@@ -10,7 +12,7 @@ function(zep_run code)
   if(code MATCHES "DEMR")
     set(lang rus)
   endif()
-  execute_process(COMMAND ${ZEP} ${ARGN} --workspace "${SHIPPED}" --lang ${lang}
+  execute_process(COMMAND ${ZEP} ${ARGN} --workspace "${workspace}" --lang ${lang}
                   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "zep ${ARGN}: exit ${rc}\n${out}${err}")
@@ -18,6 +20,7 @@ function(zep_run code)
   set(out "${out}" PARENT_SCOPE)
 endfunction()
 
+set(workspace "${SHIPPED}")
 zep_run(DEME01 list)
 set(list "${out}")
 foreach(code IN LISTS TASKS)
@@ -36,6 +39,21 @@ foreach(code IN LISTS TASKS)
     zep_run(${code} show ${code} --json)
     if(NOT out MATCHES "\"status\": 1")
       message(FATAL_ERROR "${code} has no solution to show:\n${out}")
+    endif()
+  endif()
+endforeach()
+
+file(REMOVE_RECURSE "${WORK}")
+file(COPY "${SHIPPED}/" DESTINATION "${WORK}")
+set(workspace "${WORK}")
+foreach(code IN LISTS TASKS)
+  if(NOT code IN_LIST SOLVED)
+    zep_run(${code} hand-over ${code})
+    zep_run(${code} solve --code ${code})
+    zep_run(${code} take-over ${code})
+    zep_run(${code} show ${code} --json)
+    if(NOT out MATCHES "\"status\": 1")
+      message(FATAL_ERROR "${code}, solved as a user solves it, gives no solution:\n${out}")
     endif()
   endif()
 endforeach()
