@@ -6,6 +6,7 @@ ZEP_PACKAGES=(
   qt6-base-dev libgl-dev
   libxlsxwriter-dev liborcus-dev libixion-dev libboost-dev libfreexl-dev libjpeg-dev
   libgtest-dev libbenchmark-dev clang clang-format-14
+  coinor-libcbc-dev
   xvfb xauth poppler-utils fonts-dejavu-core
 )
 
