@@ -6,9 +6,9 @@
 // ends at the event where the operation it enters ends. Events that these rules name twice are one.
 //
 // Every variant carries the discretised parameter in whole tacts exactly as the solver input holds it
-// (rounded to steps by the task's rounding type and tact, on the unscaled value), and both parameters at their
-// real values in the task's own units. The task file already holds the variants after the critical
-// conversion, so the network offers the choices the optimiser offers.
+// (rounded to steps by the task's rounding type and tact, on the unscaled value), and both parameters
+// at their real values in the task's own units. The task file already holds the variants after the
+// critical conversion, so the network offers the choices the optimiser offers.
 #include "task/task_record.h"
 
 #include <stdexcept>
