@@ -3,6 +3,8 @@
 #include "optimiser/ui/frm_optimiser.h"
 #include "shell/ui/frm_main.h"
 #include "shell/ui/frm_sel_lang.h"
+#include "shell/ui/frm_select_task.h"
+#include "shell/ui/frm_view_protocol.h"
 #include "views/ui/frm_view_solution.h"
 #include "views/ui/frm_view_task.h"
 
@@ -16,6 +18,10 @@ namespace {
 // Every window that a command of the main window opens, from the library of its subsystem. A window not
 // registered here leaves its commands disabled.
 void register_windows(zep::TfrmMain& main) {
+    main.registerWindow(zep::WindowKind::SelectTask,
+                        [](zep::TfrmMain& m) { return zep::TfrmSelectTask::open(m); });
+    main.registerWindow(zep::WindowKind::ViewProtocol,
+                        [](zep::TfrmMain& m) { return zep::TfrmViewProtocol::open(m); });
     main.registerWindow(zep::WindowKind::Optimiser, [](zep::TfrmMain& m) { return zep::TForm1::open(m); });
     main.registerWindow(zep::WindowKind::ViewTask,
                         [](zep::TfrmMain& m) { return zep::TfrmViewTask::open(m); });

@@ -28,6 +28,7 @@ int cmd_list(const Options& o);
 int cmd_solve(const Options& o);
 int cmd_hand_over(const Options& o);
 int cmd_take_over(const Options& o);
+int cmd_delete(const Options& o);
 
 // The task entry wizard without its window (build_command.cpp).
 int cmd_build(const Options& o);

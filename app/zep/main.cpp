@@ -7,6 +7,7 @@
 //                                 solve the tasks waiting in Solving (all of them, or one by its code)
 //   zep hand-over CODE            copy a task's input file to Solving (status 1)
 //   zep take-over CODE            copy a task's solution to Data and clear Solving (status 2)
+//   zep delete CODE               delete a task: every file of it and its register entry
 // Common options: --workspace DIR (default: the program's folder, or the user's own workspace when that
 // is read-only), --lang EXT (the shell to speak).
 #include "commands.h"
@@ -33,6 +34,7 @@ const char* kUsage =
     "              --okr 0.9 --ko 0.005 --kr 5 --lchi 3000, --threads N (0: one per core)\n"
     "  hand-over CODE   copy the task's input file to Solving and set status 1\n"
     "  take-over CODE   copy the task's solution to Data, clear Solving, set status 2\n"
+    "  delete CODE      delete every file of the task and its register entry (not a demo task)\n"
     "  (dump also prints a solution file zep_XXXXXX_out.dat, its task beside it)\n";
 
 } // namespace
@@ -42,7 +44,7 @@ int main(int argc, char** argv) {
     const std::map<std::string, int (*)(const Options&)> commands = {
         {"build", cmd_build},         {"dump", cmd_dump},           {"list", cmd_list},
         {"shell", cmd_shell},         {"show", cmd_show},           {"solve", cmd_solve},
-        {"hand-over", cmd_hand_over}, {"take-over", cmd_take_over},
+        {"hand-over", cmd_hand_over}, {"take-over", cmd_take_over}, {"delete", cmd_delete},
     };
     if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
         std::cout << kUsage;

@@ -1,5 +1,5 @@
-// zep solve, zep hand-over, zep take-over: the optimisation module's run and the protocol window's
-// unload and load commands, without windows.
+// zep solve, zep hand-over, zep take-over, zep delete: the optimisation module's run and the protocol
+// window's unload, load and delete commands, without windows.
 #include "commands.h"
 
 #include "common/errors.h"
@@ -7,6 +7,7 @@
 #include "optimiser/module_texts.h"
 #include "optimiser/run_control.h"
 #include "optimiser/run_texts.h"
+#include "shell/register_views.h"
 
 #include <chrono>
 #include <iostream>
@@ -174,6 +175,27 @@ int cmd_hand_over(const Options& o) {
 }
 int cmd_take_over(const Options& o) {
     return register_move(o, true);
+}
+
+int cmd_delete(const Options& o) {
+    if (o.args.size() != 1) {
+        std::cerr << "usage: zep delete CODE [--workspace DIR]\n";
+        return 2;
+    }
+    const std::string code = o.args[0];
+    if (is_demo_task(code)) {
+        std::cerr << "zep: \"" << code << "\" is a demo task; demo tasks cannot be deleted\n";
+        return 1;
+    }
+    Workspace ws = cli_workspace(o);
+    RegisterStore store = RegisterStore::open(ws.register_file());
+    if (!store.get().find(code)) {
+        std::cerr << "zep: the task register has no task \"" << code << "\"; nothing was done\n";
+        return 1;
+    }
+    delete_task(ws, code, [&] { store.remove(code); });
+    std::cout << "deleted: " << code << "\n";
+    return 0;
 }
 
 } // namespace zep::cli

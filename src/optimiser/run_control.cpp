@@ -273,26 +273,4 @@ TaskRunOutcome solve_immediately(RunSetup setup, const std::string& code, RunLis
     return outcome;
 }
 
-bool take_over_solution(const Workspace& ws, const std::string& code, const std::function<void()>& record) {
-    const fs::path solution = ws.solving() / ("zep_" + code + "_out.dat");
-    std::error_code ec;
-    if (!fs::is_regular_file(solution, ec))
-        return false;
-    write_file_atomically(ws.data() / ("zep_" + code + "_out.dat"), read_whole_file(solution));
-    record();
-    fs::remove(ws.solving() / ("zep_" + code + "_in.dat"), ec);
-    fs::remove(solution, ec);
-    return true;
-}
-
-bool hand_over_input(const Workspace& ws, const std::string& code, const std::function<void()>& record) {
-    const fs::path input = ws.data() / ("zep_" + code + "_in.dat");
-    std::error_code ec;
-    if (!fs::is_regular_file(input, ec))
-        return false;
-    write_file_atomically(ws.solving() / ("zep_" + code + "_in.dat"), read_whole_file(input));
-    record();
-    return true;
-}
-
 } // namespace zep

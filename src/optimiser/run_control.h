@@ -9,6 +9,7 @@
 #include "optimiser/run_texts.h"
 #include "optimiser/task_optimiser.h"
 #include "shell/shell_file.h"
+#include "shell/task_files.h"
 #include "shell/workspace.h"
 
 #include <array>
@@ -112,15 +113,5 @@ TaskRunOutcome run_task(const RunSetup& setup, const std::string& code, RunListe
 // `recordSolved` setting status 2 and the solved date) when it was written.
 TaskRunOutcome solve_immediately(RunSetup setup, const std::string& code, RunListener* listener,
                                  const std::function<void()>& recordSolved);
-
-// ---- Taking the results over ----------------------------------------------------------------------
-// After an immediate solve, and the protocol window's load command: copies Solving/zep_<code>_out.dat
-// to Data, calls `record` (status 2, solved now) and deletes both Solving files of the task. Returns
-// false, doing nothing, when there is no solution file.
-bool take_over_solution(const Workspace& ws, const std::string& code, const std::function<void()>& record);
-
-// The protocol window's unload command: copies Data/zep_<code>_in.dat to Solving and calls `record`
-// (status 1, unloaded now). False, doing nothing, when the input file does not exist.
-bool hand_over_input(const Workspace& ws, const std::string& code, const std::function<void()>& record);
 
 } // namespace zep

@@ -2,6 +2,7 @@
 
 #include "optimiser/ui/run_thread.h"
 #include "shell/ui/frm_main.h"
+#include "shell/ui/window_placement.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -12,7 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -63,10 +63,7 @@ template <class W> W* named(W* w, const char* name) {
 TForm1* TForm1::open(TfrmMain& main) {
     auto* form = new TForm1(main);
     form->setAttribute(Qt::WA_DeleteOnClose);
-    form->adjustSize();
-    const QRect frame = main.frameGeometry();
-    form->move(frame.center() - QPoint(form->width() / 2, form->height() / 2));
-    form->show();
+    show_centred_on(form, main);
     return form;
 }
 

@@ -1,4 +1,6 @@
 #include "optimiser/ui/frm_optimiser.h"
+#include "shell/ui/frm_select_task.h"
+#include "shell/ui/frm_view_protocol.h"
 
 #include "optimiser/solution_stamps.h"
 #include "optimiser/solver_input_bytes.h"
@@ -6,8 +8,10 @@
 #include "ui_workspace.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -282,6 +286,58 @@ TEST(TForm1, ResetAfterARunReturnsToTheCodeWithTheCodeKept) {
     EXPECT_TRUE(label(form, "Label7").isEmpty());
     EXPECT_EQ(label(form, "Label1").toStdString(), u.state().text(52) + ":");
     EXPECT_FALSE(child<QPushButton>(form, "BStart")->isVisible());
+}
+
+// The road of a task inside the program: unloaded in the protocol window, solved in batch mode, loaded
+// back, then offered for the solution view.
+TEST(TForm1, ATaskUnloadedInTheProtocolIsSolvedInBatchAndLoadedBack) {
+    UiWorkspace u;
+    register_optimiser(*u.main);
+    u.main->registerWindow(WindowKind::ViewProtocol, [](TfrmMain& m) { return TfrmViewProtocol::open(m); });
+    u.main->registerWindow(WindowKind::SelectTask, [](TfrmMain& m) { return TfrmSelectTask::open(m); });
+    u.enter(test::decomposed_task());
+    TaskRecord other = test::decomposed_task();
+    other.header.taskCode = "DEC002";
+    u.enter(other);
+
+    u.main->action(QStringLiteral("mnuOutViewProtocol"))->trigger();
+    auto* protocol = test::open_window<TfrmViewProtocol>();
+    ASSERT_NE(protocol, nullptr);
+    click(protocol, "btnCreateInData");
+    protocol->close();
+    ASSERT_TRUE(u.main->isEnabled());
+
+    u.main->updateMenus();
+    ASSERT_TRUE(u.main->action(QStringLiteral("Optim"))->isEnabled());
+    u.main->action(QStringLiteral("Optim"))->trigger();
+    auto* form = test::open_window<TForm1>();
+    ASSERT_NE(form, nullptr);
+    click(form, "BNext1");
+    click(form, "BNext3");
+    click(form, "BStart");
+    ASSERT_TRUE(wait_run(form));
+    EXPECT_FALSE(std::filesystem::exists(u.solving("DEC002", "_out.dat"))); // never handed over
+    const auto written = read_whole_file(u.solving("DEC001", "_out.dat"));
+    EXPECT_TRUE(testing::same_apart_from_time_stamps(
+        written, zep_solve(u.data("DEC001", "_in.dat"), "DEC001", "rus")));
+    form->close();
+
+    u.main->action(QStringLiteral("mnuOutViewProtocol"))->trigger();
+    protocol = test::open_window<TfrmViewProtocol>();
+    ASSERT_NE(protocol, nullptr);
+    ASSERT_EQ(child<QComboBox>(protocol, "TaskList")->currentIndex(), 0);
+    click(protocol, "btnLoadOutData");
+    protocol->close();
+    EXPECT_EQ(read_whole_file(u.data("DEC001", "_out.dat")), written);
+    EXPECT_TRUE(std::filesystem::is_empty(u.ws.solving()));
+    EXPECT_EQ(u.reg().get().find("DEC001")->status, TaskStatus::Solved);
+
+    u.main->action(QStringLiteral("mnuOutViewSolution"))->trigger();
+    auto* select = test::open_window<TfrmSelectTask>();
+    ASSERT_NE(select, nullptr);
+    auto* lb = child<QListWidget>(select, "lbTask");
+    ASSERT_EQ(lb->count(), 1);
+    EXPECT_TRUE(lb->item(0)->text().startsWith(QStringLiteral("[DEC001] ")));
 }
 
 } // namespace
