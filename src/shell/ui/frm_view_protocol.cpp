@@ -172,32 +172,32 @@ void TfrmViewProtocol::btnDeleteTaskClick() {
     fillTaskList(selection_after_delete(position, remaining));
 }
 
-void TfrmViewProtocol::btnCreateInDataClick() {
+// Unload and load: the files of the selected task move, the register follows, the task shows again.
+void TfrmViewProtocol::moveSelectedTask(bool load) {
     const RegisterEntry* e = selectedEntry();
     if (!e)
         return;
     const std::string code = e->code;
+    const Workspace& ws = main_.state().workspace;
     try {
-        hand_over_input(main_.state().workspace, code,
-                        [&] { changeRegister([&](RegisterStore& r) { return r.hand_over(code); }); });
+        if (load)
+            take_over_solution(ws, code,
+                               [&] { changeRegister([&](RegisterStore& r) { return r.take_over(code); }); });
+        else
+            hand_over_input(ws, code,
+                            [&] { changeRegister([&](RegisterStore& r) { return r.hand_over(code); }); });
     } catch (const std::exception& ex) {
         reportError(ex);
     }
     TaskListChange();
 }
 
+void TfrmViewProtocol::btnCreateInDataClick() {
+    moveSelectedTask(false);
+}
+
 void TfrmViewProtocol::btnLoadOutDataClick() {
-    const RegisterEntry* e = selectedEntry();
-    if (!e)
-        return;
-    const std::string code = e->code;
-    try {
-        take_over_solution(main_.state().workspace, code,
-                           [&] { changeRegister([&](RegisterStore& r) { return r.take_over(code); }); });
-    } catch (const std::exception& ex) {
-        reportError(ex);
-    }
-    TaskListChange();
+    moveSelectedTask(true);
 }
 
 void TfrmViewProtocol::closeEvent(QCloseEvent* event) {

@@ -39,6 +39,7 @@ private:
     // Every change of the register goes through here: the change is applied and the file written.
     bool changeRegister(const std::function<bool(RegisterStore&)>& change);
     void reportError(const std::exception& e);
+    void moveSelectedTask(bool load);
 
     TfrmMain& main_;
     QComboBox* TaskList_;
