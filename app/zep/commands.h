@@ -36,4 +36,8 @@ int cmd_build(const Options& o);
 // The solution view or the task view as text or JSON (show_command.cpp).
 int cmd_show(const Options& o);
 
+// The exact optimum beside the optimiser's answer, and the exact time-cost curve (exact_commands.cpp).
+int cmd_exact(const Options& o);
+int cmd_frontier(const Options& o);
+
 } // namespace zep::cli

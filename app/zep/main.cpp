@@ -28,6 +28,10 @@ const char* kUsage =
     "              (zep_XXXXXX.dat) or a solver input file (zep_XXXXXX_in.dat) as JSON\n"
     "  list        print the task register\n"
     "  shell       print the language shell this run speaks (--lang EXT, else the locale's)\n"
+    "  exact CODE  the exact optimum of every computed variant beside the optimiser's answer:\n"
+    "              --variant N, --time-limit S (the MIP's, default 10), --json\n"
+    "  frontier CODE   the exact time-cost curve with the computed variants beside it;\n"
+    "              --time-limit S, --json\n"
     "  show CODE   the solution view of a solved task: parameters, variant and schedule;\n"
     "              --variant N (default 1), --json; show --task CODE: the task view\n"
     "  solve       solve every task waiting in Solving, or one: --code CODE; parameters\n"
@@ -45,6 +49,7 @@ int main(int argc, char** argv) {
         {"build", cmd_build},         {"dump", cmd_dump},           {"list", cmd_list},
         {"shell", cmd_shell},         {"show", cmd_show},           {"solve", cmd_solve},
         {"hand-over", cmd_hand_over}, {"take-over", cmd_take_over}, {"delete", cmd_delete},
+        {"exact", cmd_exact},         {"frontier", cmd_frontier},
     };
     if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
         std::cout << kUsage;
