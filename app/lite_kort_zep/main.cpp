@@ -5,6 +5,7 @@
 #include "shell/ui/frm_sel_lang.h"
 #include "shell/ui/frm_select_task.h"
 #include "shell/ui/frm_view_protocol.h"
+#include "views/ui/frm_help.h"
 #include "views/ui/frm_view_solution.h"
 #include "views/ui/frm_view_task.h"
 
@@ -27,6 +28,7 @@ void register_windows(zep::TfrmMain& main) {
                         [](zep::TfrmMain& m) { return zep::TfrmViewTask::open(m); });
     main.registerWindow(zep::WindowKind::ViewSolution,
                         [](zep::TfrmMain& m) { return zep::TfrmViewSolution::open(m); });
+    main.registerWindow(zep::WindowKind::Help, [](zep::TfrmMain& m) { return zep::TfrmHelp::open(m); });
 }
 
 } // namespace

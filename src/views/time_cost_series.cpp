@@ -31,7 +31,7 @@ TimeCostAxes time_cost_axes(const TaskRecord& rec, const ShellTables& t) {
 std::vector<ChartSeries> ComputedVariantsSource::series(const TaskRecord& rec, const Solution& solution,
                                                         const ShellTables& t) const {
     const bool time = time_minimised(rec);
-    ChartSeries results{t.text(534), SeriesStyle::JoinedPoints, {}};
+    ChartSeries results{t.text(kComputedVariantsText), SeriesStyle::JoinedPoints, {}};
     ChartSeries thresholds{time ? t.text(152) : t.text(150), SeriesStyle::Markers, {}};
     const int runs = static_cast<int>(solution.status.size());
     for (int run = 0; run < runs; ++run) {

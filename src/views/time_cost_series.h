@@ -32,6 +32,9 @@ struct ChartSeries {
     std::vector<ChartPoint> points;
 };
 
+// The shell text that names the computed variants' series.
+inline constexpr int kComputedVariantsText = 537;
+
 struct TimeCostAxes {
     std::string x; // the bounded parameter with its unit
     std::string y; // the minimised parameter with its unit

@@ -2,6 +2,7 @@
 // Captions of the solution view's charts, from the shell (a shell made before the charts existed lacks
 // them: then the English caption stands).
 #include "shell/shell_file.h"
+#include "views/time_cost_series.h"
 
 #include <QString>
 
@@ -15,7 +16,7 @@ enum class ChartText {
     Critical = 534,
     Unavailable = 535,
     Fit = 536,
-    ComputedVariants = 537,
+    ComputedVariants = kComputedVariantsText,
     Start = 538,
     Finish = 539,
     Chain = 540,

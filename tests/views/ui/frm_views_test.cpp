@@ -195,6 +195,15 @@ TEST(SolutionView, SwitchingTheVariantTabRebuildsTheListsTheGridAndBothCharts) {
         EXPECT_EQ(drawn.bars[i].variant, chart.bars[i].variant);
     }
     EXPECT_EQ(view->timeCost()->picture().shown, 2);
+    // Cost minimised: the variants' graph times against their costs, and their time thresholds.
+    const auto& series = view->timeCost()->picture().series;
+    ASSERT_EQ(series.size(), 2u);
+    EXPECT_EQ(series[0].name, st.text(kComputedVariantsText));
+    EXPECT_EQ(series[1].name, st.text(150));
+    ASSERT_EQ(series[0].points.size(), 2u);
+    EXPECT_EQ(series[0].points[1],
+              (ChartPoint{expected.schedule->graphTime, expected.schedule->totalCost, 2}));
+    EXPECT_EQ(series[1].points[1].x, f.task.thresholds[1] * f.task.header.tact);
 }
 
 TEST(SolutionView, GanttBarsStartAndLastAsTheScheduleSays) {

@@ -4,6 +4,7 @@
 #include "ten_chains.h"
 #include "test_dir.h"
 #include "view_workspace.h"
+#include "views/ui/frm_help.h"
 #include "views/ui/frm_view_solution.h"
 #include "views/ui/frm_view_task.h"
 
@@ -120,6 +121,7 @@ int main(int argc, char** argv) {
     main.endProgram = [] {};
     main.registerWindow(WindowKind::ViewTask, [](TfrmMain& m) { return TfrmViewTask::open(m); });
     main.registerWindow(WindowKind::ViewSolution, [](TfrmMain& m) { return TfrmViewSolution::open(m); });
+    main.registerWindow(WindowKind::Help, [](TfrmMain& m) { return TfrmHelp::open(m); });
     if (!main.startUp())
         return 1;
     main.setGeometry(0, 0, 1280, 800);
@@ -162,6 +164,15 @@ int main(int argc, char** argv) {
         shoot.save(&main, QStringLiteral("gantt_decomposed"));
     }
     shoot.closeAll();
+    for (const auto& [page, name] : {std::pair{HelpPage::AboutSystem, "help_about_system"},
+                                     {HelpPage::AboutObject, "help_about_object"},
+                                     {HelpPage::AboutDevelopers, "help_about_developers"}}) {
+        main.state().openMode = page;
+        QWidget* help = main.openWindow(WindowKind::Help);
+        shoot.save(help, QString::fromLatin1(name));
+        help->close();
+        settle();
+    }
     for (const auto& m : notifier.messages)
         std::cerr << "message: " << m.text.toStdString() << "\n";
     return 0;
