@@ -21,7 +21,7 @@ namespace {
 
 // The steps share the top of the window; the report lines, the progress and the buttons lie below.
 constexpr int kWindowWidth = 780;
-constexpr int kStepsHeight = 196;
+constexpr int kStepsHeight = 220;
 constexpr int kCentreX = kWindowWidth / 2;
 // Where the parameter block stands while it is entered, and where its summary goes after the step.
 constexpr int kParamX = 64;
@@ -255,7 +255,7 @@ void TForm1::setUp() {
         next->adjustSize();
     }
     centre_on(BNext1_, kCentreX, 146);
-    centre_on(BNext3_, kCentreX, kParamTop + kParamStep * 4 + 4);
+    centre_on(BNext3_, kCentreX, kParamTop + kParamStep * 4 + 10);
     setLabel(Label1_, captions_.codePrompt);
     set_colour(Label1_, nullptr);
     place(Label1_, 128, 90);

@@ -55,7 +55,7 @@ TfrmViewProtocol::TfrmViewProtocol(TfrmMain& main) : QWidget(nullptr), main_(mai
     TaskList_ = new QComboBox(this);
     TaskList_->setObjectName(QStringLiteral("TaskList"));
     TaskList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    TaskList_->setMinimumContentsLength(40);
+    TaskList_->setMinimumContentsLength(30);
     btnDeleteTask_ = button(this, "btnDeleteTask");
     ValueList_ = new QTableWidget(0, 2, this);
     ValueList_->setObjectName(QStringLiteral("ValueList"));
@@ -83,7 +83,7 @@ TfrmViewProtocol::TfrmViewProtocol(TfrmMain& main) : QWidget(nullptr), main_(mai
     bottom->addStretch();
     bottom->addWidget(btnClose_);
     layout->addLayout(bottom);
-    setMinimumSize(700, 330);
+    setMinimumSize(760, 340);
 
     connect(TaskList_, &QComboBox::currentIndexChanged, this, [this] { TaskListChange(); });
     connect(btnDeleteTask_, &QPushButton::clicked, this, [this] { btnDeleteTaskClick(); });

@@ -2,8 +2,8 @@
 #include "shell/ui/frm_select_task.h"
 #include "shell/ui/frm_view_protocol.h"
 
+#include "optimiser/slow_task.h"
 #include "optimiser/solution_stamps.h"
-#include "optimiser/solver_input_bytes.h"
 #include "task/sample_tasks.h"
 #include "ui_workspace.h"
 
@@ -133,29 +133,11 @@ TEST(TForm1, ImmediateSolveEndsSolvedWithNothingLeftInSolving) {
     EXPECT_EQ(read_register(u.ws.register_file()).find("DEC001")->status, TaskStatus::Solved);
 }
 
-// Ten chains of ten operations with twenty variants under ten thresholds: a hundred paths of some
-// twenty thousand phase states each, together several seconds.
-std::vector<std::uint8_t> slow_input() {
-    std::vector<SolverPath> paths;
-    for (int c = 1; c <= 10; ++c) {
-        std::vector<std::vector<VariantOut>> blocks;
-        for (int op = 0; op < 10; ++op) {
-            std::vector<VariantOut> b;
-            for (int v = 0; v < 20; ++v)
-                b.push_back({double(20 + 10 * v), double(400 - 13 * v + op % 7), 20 + 10 * v});
-            blocks.push_back(b);
-        }
-        paths.push_back(testing::chain_path(c, blocks));
-    }
-    return testing::solver_input_bytes(
-        testing::chains_task(paths, {2000, 1900, 1800, 1700, 1600, 1500, 1400, 1300, 1200, 1100}));
-}
-
 TEST(TForm1, BatchRunStaysResponsiveShowsProgressAndStopsWithNothingWritten) {
     UiWorkspace u;
     for (const char* code : {"SLOW01", "SLOW02"}) {
         u.reg().add(code, "slow");
-        write_file_atomically(u.solving(code, "_in.dat"), slow_input());
+        write_file_atomically(u.solving(code, "_in.dat"), testing::slow_input());
         u.reg().hand_over(code);
     }
     const auto registerBefore = read_whole_file(u.ws.register_file());
@@ -197,7 +179,7 @@ TEST(TForm1, BatchRunStaysResponsiveShowsProgressAndStopsWithNothingWritten) {
 
 TEST(TForm1, ClosingDuringARunAsksThenStopsAndCloses) {
     UiWorkspace u;
-    write_file_atomically(u.solving("SLOW01", "_in.dat"), slow_input());
+    write_file_atomically(u.solving("SLOW01", "_in.dat"), testing::slow_input());
     TForm1* form = open_from_menu(u);
     ASSERT_NE(form, nullptr);
     QPointer<TForm1> alive = form;
@@ -219,7 +201,7 @@ TEST(TForm1, ClosingDuringARunAsksThenStopsAndCloses) {
 
 TEST(TForm1, ParameterEntryRefusesOutOfRangeValuesWithTheirWarnings) {
     UiWorkspace u;
-    write_file_atomically(u.solving("SLOW01", "_in.dat"), slow_input());
+    write_file_atomically(u.solving("SLOW01", "_in.dat"), testing::slow_input());
     TForm1* form = open_from_menu(u);
     ASSERT_NE(form, nullptr);
     click(form, "BNext1");

@@ -1,0 +1,108 @@
+// Screenshots of the optimisation module's window (not a test): PROGRAM --out DIR --lang rus|eng saves
+// one PNG per state into DIR, among them the window in the middle of a batch run.
+#include "optimiser/slow_task.h"
+#include "optimiser/ui/frm_optimiser.h"
+#include "task/sample_tasks.h"
+#include "ui_workspace.h"
+
+#include <QCommandLineParser>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <iostream>
+
+using namespace zep;
+
+namespace {
+
+void save(QWidget* w, const QString& dir, const char* name) {
+    QTest::qWait(50);
+    const QString file = dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
+    if (!w->grab().save(file))
+        std::cerr << "cannot save " << file.toStdString() << "\n";
+}
+
+void click(QWidget* form, const char* button) {
+    QTest::mouseClick(test::child<QPushButton>(form, button), Qt::LeftButton);
+}
+
+TForm1* open_module(test::UiWorkspace& u) {
+    u.main->setEnabled(false);
+    return static_cast<TForm1*>(u.main->openWindow(WindowKind::Optimiser));
+}
+
+void register_module(test::UiWorkspace& u) {
+    u.main->registerWindow(WindowKind::Optimiser, [](TfrmMain& m) { return TForm1::open(m); });
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lite_KORT_ZEP"));
+    QCommandLineParser parser;
+    QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("folder"), QStringLiteral("DIR"));
+    QCommandLineOption langOption(QStringLiteral("lang"), QStringLiteral("rus or eng"),
+                                  QStringLiteral("EXT"));
+    parser.addOption(outOption);
+    parser.addOption(langOption);
+    parser.process(app);
+    const QString out = parser.value(outOption);
+    const std::string lang = parser.isSet(langOption) ? parser.value(langOption).toStdString() : "rus";
+    std::filesystem::create_directories(out.toStdString());
+
+    {
+        test::UiWorkspace u(lang.c_str());
+        register_module(u);
+        u.enter(test::decomposed_task());
+        hand_over_input(u.ws, "DEC001", [&] { u.reg().hand_over("DEC001"); });
+        TForm1* form = open_module(u);
+        save(form, out, "TForm1-1-mode");
+        form->RB2Click();
+        click(form, "BNext1");
+        QTest::keyClicks(test::child<QLineEdit>(form, "MaskEdit1_3"), "dec001");
+        save(form, out, "TForm1-2-code");
+        click(form, "BNext2");
+        save(form, out, "TForm1-3-parameters");
+        click(form, "BNext3");
+        save(form, out, "TForm1-4-ready");
+        QSignalSpy finished(form, &TForm1::runFinished);
+        click(form, "BStart");
+        finished.wait(60000);
+        save(form, out, "TForm1-5-solved");
+        form->close();
+    }
+    {
+        test::UiWorkspace u(lang.c_str());
+        register_module(u);
+        for (const char* code : {"SLOW01", "SLOW02", "SLOW03"})
+            write_file_atomically(u.solving(code, "_in.dat"), testing::slow_input());
+        TForm1* form = open_module(u);
+        click(form, "BNext1");
+        click(form, "BNext3");
+        click(form, "BStart");
+        auto* start = test::child<QLabel>(form, "Label_Start");
+        test::wait_until(
+            [&] {
+                return start->text().contains(QStringLiteral("SLOW02")) &&
+                       !test::child<QLabel>(form, "Label6")->text().isEmpty();
+            },
+            60000);
+        save(form, out, "TForm1-6-batch-running");
+        click(form, "BStop");
+        QSignalSpy finished(form, &TForm1::runFinished);
+        finished.wait(60000);
+        save(form, out, "TForm1-7-batch-stopped");
+        form->close();
+    }
+    {
+        test::UiWorkspace u(lang.c_str());
+        register_module(u);
+        TForm1* form = open_module(u);
+        click(form, "BNext1");
+        save(form, out, "TForm1-8-no-inputs");
+        form->close();
+    }
+    return 0;
+}
