@@ -2,26 +2,18 @@
 // one PNG per state into DIR, among them the window in the middle of a batch run.
 #include "optimiser/slow_task.h"
 #include "optimiser/ui/frm_optimiser.h"
+#include "screenshot_args.h"
 #include "task/sample_tasks.h"
 #include "ui_workspace.h"
 
-#include <QCommandLineParser>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <iostream>
 
 using namespace zep;
 
 namespace {
-
-void save(QWidget* w, const QString& dir, const char* name) {
-    QTest::qWait(50);
-    const QString file = dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
-    if (!w->grab().save(file))
-        std::cerr << "cannot save " << file.toStdString() << "\n";
-}
 
 void click(QWidget* form, const char* button) {
     QTest::mouseClick(test::child<QPushButton>(form, button), Qt::LeftButton);
@@ -36,21 +28,9 @@ void register_module(test::UiWorkspace& u) {
     u.main->registerWindow(WindowKind::Optimiser, [](TfrmMain& m) { return TForm1::open(m); });
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lite_KORT_ZEP"));
-    QCommandLineParser parser;
-    QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("folder"), QStringLiteral("DIR"));
-    QCommandLineOption langOption(QStringLiteral("lang"), QStringLiteral("rus or eng"),
-                                  QStringLiteral("EXT"));
-    parser.addOption(outOption);
-    parser.addOption(langOption);
-    parser.process(app);
-    const QString out = parser.value(outOption);
-    const std::string lang = parser.isSet(langOption) ? parser.value(langOption).toStdString() : "rus";
-    std::filesystem::create_directories(out.toStdString());
+int take_screenshots(const test::ScreenshotArgs& args) {
+    const QString& out = args.out;
+    const std::string& lang = args.lang;
 
     {
         test::UiWorkspace u(lang.c_str());
@@ -58,19 +38,19 @@ int main(int argc, char** argv) {
         u.enter(test::decomposed_task());
         hand_over_input(u.ws, "DEC001", [&] { u.reg().hand_over("DEC001"); });
         TForm1* form = open_module(u);
-        save(form, out, "TForm1-1-mode");
+        test::save_shot(form, out, "TForm1-1-mode");
         form->RB2Click();
         click(form, "BNext1");
         QTest::keyClicks(test::child<QLineEdit>(form, "MaskEdit1_3"), "dec001");
-        save(form, out, "TForm1-2-code");
+        test::save_shot(form, out, "TForm1-2-code");
         click(form, "BNext2");
-        save(form, out, "TForm1-3-parameters");
+        test::save_shot(form, out, "TForm1-3-parameters");
         click(form, "BNext3");
-        save(form, out, "TForm1-4-ready");
+        test::save_shot(form, out, "TForm1-4-ready");
         QSignalSpy finished(form, &TForm1::runFinished);
         click(form, "BStart");
         finished.wait(60000);
-        save(form, out, "TForm1-5-solved");
+        test::save_shot(form, out, "TForm1-5-solved");
         form->close();
     }
     {
@@ -89,11 +69,11 @@ int main(int argc, char** argv) {
                        !test::child<QLabel>(form, "Label6")->text().isEmpty();
             },
             60000);
-        save(form, out, "TForm1-6-batch-running");
+        test::save_shot(form, out, "TForm1-6-batch-running");
         click(form, "BStop");
         QSignalSpy finished(form, &TForm1::runFinished);
         finished.wait(60000);
-        save(form, out, "TForm1-7-batch-stopped");
+        test::save_shot(form, out, "TForm1-7-batch-stopped");
         form->close();
     }
     {
@@ -101,8 +81,14 @@ int main(int argc, char** argv) {
         register_module(u);
         TForm1* form = open_module(u);
         click(form, "BNext1");
-        save(form, out, "TForm1-8-no-inputs");
+        test::save_shot(form, out, "TForm1-8-no-inputs");
         form->close();
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return test::run_screenshots(argc, argv, take_screenshots);
 }

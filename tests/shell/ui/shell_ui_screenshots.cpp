@@ -1,5 +1,6 @@
 // Screenshots of the protocol window and the task selection dialog (not a test): PROGRAM --out DIR
 // --lang rus|eng saves one PNG per state into DIR.
+#include "screenshot_args.h"
 #include "shell/task_files.h"
 #include "shell/ui/frm_select_task.h"
 #include "shell/ui/frm_view_protocol.h"
@@ -7,19 +8,10 @@
 #include "ui_workspace.h"
 
 #include <QComboBox>
-#include <QCommandLineParser>
-#include <iostream>
 
 using namespace zep;
 
 namespace {
-
-void save(QWidget* w, const QString& dir, const char* name) {
-    QTest::qWait(50);
-    const QString file = dir + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
-    if (!w->grab().save(file))
-        std::cerr << "cannot save " << file.toStdString() << "\n";
-}
 
 // Four tasks at every stage of their road: entered, handed over, results waiting, solved.
 void fill(test::UiWorkspace& u, bool russian) {
@@ -42,21 +34,9 @@ void fill(test::UiWorkspace& u, bool russian) {
     take_over_solution(u.ws, "DEMR03", [&] { u.reg().take_over("DEMR03"); });
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lite_KORT_ZEP"));
-    QCommandLineParser parser;
-    QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("folder"), QStringLiteral("DIR"));
-    QCommandLineOption langOption(QStringLiteral("lang"), QStringLiteral("rus or eng"),
-                                  QStringLiteral("EXT"));
-    parser.addOption(outOption);
-    parser.addOption(langOption);
-    parser.process(app);
-    const QString out = parser.value(outOption);
-    const std::string lang = parser.isSet(langOption) ? parser.value(langOption).toStdString() : "rus";
-    std::filesystem::create_directories(out.toStdString());
+int take_screenshots(const test::ScreenshotArgs& args) {
+    const QString& out = args.out;
+    const std::string& lang = args.lang;
 
     {
         test::UiWorkspace u(lang.c_str());
@@ -68,10 +48,10 @@ int main(int argc, char** argv) {
                                "TfrmViewProtocol-3-results-waiting", "TfrmViewProtocol-4-solved-demo"};
         for (int i = 0; i < 4; ++i) {
             list->setCurrentIndex(i);
-            save(protocol, out, shots[i]);
+            test::save_shot(protocol, out, shots[i]);
         }
         list->showPopup();
-        save(protocol, out, "TfrmViewProtocol-5-list");
+        test::save_shot(protocol, out, "TfrmViewProtocol-5-list");
         list->hidePopup();
         protocol->close();
 
@@ -89,7 +69,7 @@ int main(int argc, char** argv) {
             u.main->setEnabled(false);
             auto* dialog = TfrmSelectTask::open(*u.main);
             dialog->setWindowTitle(QString::fromStdString(u.state().text(s.caption)));
-            save(dialog, out, s.name);
+            test::save_shot(dialog, out, s.name);
             dialog->close();
         }
     }
@@ -97,12 +77,18 @@ int main(int argc, char** argv) {
         test::UiWorkspace u(lang.c_str());
         u.main->setEnabled(false);
         auto* protocol = TfrmViewProtocol::open(*u.main);
-        save(protocol, out, "TfrmViewProtocol-6-empty");
+        test::save_shot(protocol, out, "TfrmViewProtocol-6-empty");
         protocol->close();
         u.state().openMode = SelectionPurpose::ViewSolution;
         auto* dialog = TfrmSelectTask::open(*u.main);
-        save(dialog, out, "TfrmSelectTask-4-empty");
+        test::save_shot(dialog, out, "TfrmSelectTask-4-empty");
         dialog->close();
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return test::run_screenshots(argc, argv, take_screenshots);
 }

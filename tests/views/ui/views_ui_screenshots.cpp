@@ -1,6 +1,7 @@
 // Screenshots of the view windows (not a test): PROGRAM --out DIR --lang rus|eng saves one PNG per
 // window state into DIR. The tasks are entered and solved in a temporary workspace.
 #include "common/atomic_file.h"
+#include "screenshot_args.h"
 #include "ten_chains.h"
 #include "test_dir.h"
 #include "view_workspace.h"
@@ -9,7 +10,6 @@
 #include "views/ui/frm_view_task.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabBar>
@@ -70,22 +70,9 @@ public:
     QString out_;
 };
 
-} // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lite_KORT_ZEP"));
-    QCommandLineParser parser;
-    QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("folder"), QStringLiteral("DIR"));
-    QCommandLineOption langOption(QStringLiteral("lang"), QStringLiteral("rus or eng"),
-                                  QStringLiteral("EXT"));
-    parser.addOption(outOption);
-    parser.addOption(langOption);
-    parser.process(app);
-    const QString out = parser.value(outOption).isEmpty() ? QStringLiteral(".") : parser.value(outOption);
-    const std::string lang =
-        parser.value(langOption).isEmpty() ? "rus" : parser.value(langOption).toStdString();
-    fs::create_directories(out.toStdString());
+int take_screenshots(const test::ScreenshotArgs& args) {
+    const QString& out = args.out;
+    const std::string& lang = args.lang;
 
     // The sample tasks speak Russian units: they are entered with the Russian shell, then the shell of
     // the pictures takes its place.
@@ -176,4 +163,10 @@ int main(int argc, char** argv) {
     for (const auto& m : notifier.messages)
         std::cerr << "message: " << m.text.toStdString() << "\n";
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    return test::run_screenshots(argc, argv, take_screenshots);
 }
