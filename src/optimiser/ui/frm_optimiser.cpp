@@ -22,6 +22,8 @@ namespace {
 // The steps share the top of the window; the report lines, the progress and the buttons lie below.
 constexpr int kWindowWidth = 780;
 constexpr int kStepsHeight = 220;
+// Once the parameters are accepted only their summary stays at the top.
+constexpr int kSummaryStepsHeight = 100;
 constexpr int kCentreX = kWindowWidth / 2;
 // Where the parameter block stands while it is entered, and where its summary goes after the step.
 constexpr int kParamX = 64;
@@ -113,6 +115,7 @@ void TForm1::buildControls() {
     auto* steps = new QWidget(this);
     steps->setObjectName(QStringLiteral("Steps"));
     steps->setFixedSize(kWindowWidth, kStepsHeight);
+    steps_ = steps;
 
     Label0_ = named(new QLabel(steps), "Label0");
     Label0_1_ = named(new QLabel(steps), "Label0_1");
@@ -202,6 +205,12 @@ void TForm1::buildControls() {
     connect(BStop_, &QPushButton::clicked, this, [this] { BStopClick(); });
     connect(BEnd_, &QPushButton::clicked, this, [this] { BEndClick(); });
     setFixedWidth(kWindowWidth);
+}
+
+void TForm1::setStepsHeight(int height) {
+    steps_->setFixedHeight(height);
+    layout()->activate();
+    adjustSize();
 }
 
 QLabel* TForm1::reportLabel(int line) const {
@@ -403,6 +412,7 @@ void TForm1::BNext3Click() {
         set_colour(LOPT_[i], "#0000ff");
         LOPT_[i]->move(kSummaryX, kSummaryTop + kSummaryStep * i);
     }
+    setStepsHeight(kSummaryStepsHeight);
     BStart_->show();
     BEnd_->show();
     BReset_->setVisible(!batch_);
@@ -413,6 +423,7 @@ void TForm1::BResetClick() {
     if (runActive_)
         return;
     const SessionState& st = main_.state();
+    setStepsHeight(kStepsHeight);
     setLabel(Label1_, captions_.codePrompt);
     set_colour(Label1_, nullptr);
     place(Label1_, 128, 90);

@@ -76,6 +76,7 @@ private:
     void runEnded(bool stopped);
     void takeOverImmediateSolve();
     void setLabel(QLabel* label, const std::string& text);
+    void setStepsHeight(int height);
     QLabel* reportLabel(int line) const;
 
     TfrmMain& main_;
@@ -91,6 +92,7 @@ private:
     std::array<std::string, 3> infoLines_;
     RunThread* run_ = nullptr;
 
+    QWidget* steps_;
     QLabel* Label0_;
     QLabel* Label0_1_;
     QLabel* Label0_2_;
