@@ -109,7 +109,12 @@ TForm1::TForm1(TfrmMain& main) : QWidget(nullptr), main_(main) {
     connect(run_, &RunThread::finished, this, [this](bool stopped) { runEnded(stopped); });
 }
 
-TForm1::~TForm1() = default;
+// A run still going when the window goes (the program ends) is stopped at its next path boundary and
+// waited for while the window can still take its last reports.
+TForm1::~TForm1() {
+    run_->requestStop();
+    delete run_;
+}
 
 void TForm1::buildControls() {
     auto* steps = new QWidget(this);

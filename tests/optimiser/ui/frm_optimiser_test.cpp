@@ -199,6 +199,20 @@ TEST(TForm1, ClosingDuringARunAsksThenStopsAndCloses) {
     EXPECT_FALSE(std::filesystem::exists(u.solving("SLOW01", "_out.dat")));
 }
 
+TEST(TForm1, AWindowDestroyedDuringARunStopsItFirst) {
+    UiWorkspace u;
+    write_file_atomically(u.solving("SLOW01", "_in.dat"), testing::slow_input());
+    TForm1* form = open_from_menu(u);
+    ASSERT_NE(form, nullptr);
+    click(form, "BNext1");
+    click(form, "BNext3");
+    click(form, "BStart");
+    ASSERT_TRUE(test::wait_until([&] { return child<QProgressBar>(form, "ProgressRun")->value() > 0; }));
+    delete form; // the program ends with the run going
+    QTest::qWait(20);
+    EXPECT_FALSE(std::filesystem::exists(u.solving("SLOW01", "_out.dat")));
+}
+
 TEST(TForm1, ParameterEntryRefusesOutOfRangeValuesWithTheirWarnings) {
     UiWorkspace u;
     write_file_atomically(u.solving("SLOW01", "_in.dat"), testing::slow_input());
