@@ -90,7 +90,9 @@ void TfrmSelectTask::btnOKClick() {
     if (main_.hasWindow(target)) {
         if (!handedOver_)
             main_.setEnabled(true);
-        main_.openWindow(target);
+        // A wizard that did not open cannot enable the main window again: this dialog does.
+        if (!main_.openWindow(target))
+            handedOver_ = false;
     }
     close();
 }

@@ -177,15 +177,23 @@ TEST(TForm1, BatchRunStaysResponsiveShowsProgressAndStopsWithNothingWritten) {
     EXPECT_EQ(child<QPushButton>(form, "BStart")->text().toStdString(), u.state().text(3));
 }
 
-TEST(TForm1, ClosingDuringARunAsksThenStopsAndCloses) {
-    UiWorkspace u;
+// A batch run of one slow task, started from the menu with the default parameters.
+TForm1* start_slow_batch(UiWorkspace& u) {
     write_file_atomically(u.solving("SLOW01", "_in.dat"), testing::slow_input());
     TForm1* form = open_from_menu(u);
-    ASSERT_NE(form, nullptr);
-    QPointer<TForm1> alive = form;
+    if (!form)
+        return nullptr;
     click(form, "BNext1");
     click(form, "BNext3");
     click(form, "BStart");
+    return form;
+}
+
+TEST(TForm1, ClosingDuringARunAsksThenStopsAndCloses) {
+    UiWorkspace u;
+    TForm1* form = start_slow_batch(u);
+    ASSERT_NE(form, nullptr);
+    QPointer<TForm1> alive = form;
     u.notifier.answer = false;
     form->close();
     EXPECT_TRUE(alive && form->isVisible() && form->runInProgress());
@@ -201,12 +209,8 @@ TEST(TForm1, ClosingDuringARunAsksThenStopsAndCloses) {
 
 TEST(TForm1, AWindowDestroyedDuringARunStopsItFirst) {
     UiWorkspace u;
-    write_file_atomically(u.solving("SLOW01", "_in.dat"), testing::slow_input());
-    TForm1* form = open_from_menu(u);
+    TForm1* form = start_slow_batch(u);
     ASSERT_NE(form, nullptr);
-    click(form, "BNext1");
-    click(form, "BNext3");
-    click(form, "BStart");
     ASSERT_TRUE(test::wait_until([&] { return child<QProgressBar>(form, "ProgressRun")->value() > 0; }));
     delete form; // the program ends with the run going
     QTest::qWait(20);

@@ -27,7 +27,7 @@ void register_windows(UiWorkspace& u, Opened& opened) {
             opened.kinds.push_back(kind);
             opened.codes.push_back(m.state().currentTaskCode);
             opened.mainEnabled.push_back(m.isEnabled());
-            return nullptr;
+            return new QWidget; // a top-level window, gone with the workspace
         });
 }
 
