@@ -8,6 +8,7 @@
 #include "views/ui/frm_help.h"
 #include "views/ui/frm_view_solution.h"
 #include "views/ui/frm_view_task.h"
+#include "wizard/ui/create_task_window.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -19,6 +20,7 @@ namespace {
 // Every window that a command of the main window opens, from the library of its subsystem. A window not
 // registered here leaves its commands disabled.
 void register_windows(zep::TfrmMain& main) {
+    main.registerWindow(zep::WindowKind::CreateTask, zep::open_create_task_window);
     main.registerWindow(zep::WindowKind::SelectTask,
                         [](zep::TfrmMain& m) { return zep::TfrmSelectTask::open(m); });
     main.registerWindow(zep::WindowKind::ViewProtocol,
