@@ -314,24 +314,6 @@ private:
         return true;
     }
 
-    // An operation the wizard made critical keeps one variant: the user enters the one the conversion
-    // keeps (the fastest, or the cheapest with conversion by costs; the first of equal ones).
-    std::vector<const ScriptVariant*> variants_to_type(const ScriptOperation& op, int rows) const {
-        std::vector<const ScriptVariant*> out;
-        if (rows == 1 && op.variants.size() > 1) {
-            const bool byTime = w_.record().header.criticalConversionMode == 1;
-            const ScriptVariant* best = &op.variants[0];
-            for (const ScriptVariant& v : op.variants)
-                if ((byTime ? v.time.value : v.cost.value) < (byTime ? best->time.value : best->cost.value))
-                    best = &v;
-            out.push_back(best);
-            return out;
-        }
-        for (const ScriptVariant& v : op.variants)
-            out.push_back(&v);
-        return out;
-    }
-
     bool fill_variants() {
         if (!s_.chains)
             return true;
@@ -351,7 +333,8 @@ private:
                 CellTable& rows = w_.inputs().variants;
                 rows.clear();
                 int r = 0;
-                for (const ScriptVariant* v : variants_to_type(op, chain.operations[o].variantCount)) {
+                for (const ScriptVariant* v : variants_to_type(op, chain.operations[o].variantCount,
+                                                               w_.record().header.criticalConversionMode)) {
                     std::vector<std::string> row(col.cost + 1);
                     row[0] = std::to_string(++r);
                     row[col.essence] = cell(grid, col.essence, {}, v->essence, v->path + ".essence");
@@ -434,6 +417,22 @@ private:
 };
 
 } // namespace
+
+std::vector<const ScriptVariant*> variants_to_type(const ScriptOperation& op, int rows, int conversionMode) {
+    std::vector<const ScriptVariant*> out;
+    if (rows == 1 && op.variants.size() > 1) {
+        const bool byTime = conversionMode != 2;
+        const ScriptVariant* best = &op.variants[0];
+        for (const ScriptVariant& v : op.variants)
+            if ((byTime ? v.time.value : v.cost.value) < (byTime ? best->time.value : best->cost.value))
+                best = &v;
+        out.push_back(best);
+        return out;
+    }
+    for (const ScriptVariant& v : op.variants)
+        out.push_back(&v);
+    return out;
+}
 
 ScriptRun run_task_script(Wizard& w, const TaskScript& script, std::optional<WizardStep> stopAt) {
     return Driver(w, script, stopAt).run();

@@ -29,6 +29,11 @@ struct ScriptRun {
 // when the script gives what the controls cannot take: a key the box's filter drops, a text longer than its
 // cell, a unit that is not in the unit list, a threshold that is not among the candidates (the message names
 // them), or a choice the step does not offer.
+// The variants of `op` a user types into a variant grid of `rows` rows: all of them, or, when the wizard
+// made the operation critical (one row left of several variants), the one the conversion keeps: the
+// fastest, or the cheapest with conversion by costs (`conversionMode` 2); the first of equal ones.
+std::vector<const ScriptVariant*> variants_to_type(const ScriptOperation& op, int rows, int conversionMode);
+
 ScriptRun run_task_script(Wizard& w, const TaskScript& script,
                           std::optional<WizardStep> stopAt = std::nullopt);
 

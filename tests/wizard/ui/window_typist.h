@@ -1,7 +1,7 @@
 #pragma once
 // Types a task description into the wizard window as a user does: key clicks into the boxes and grid
 // cells, mouse clicks on the choices, the selectors' keys between chains and operations, and Next.
-#include "wizard/task_script.h"
+#include "wizard/script_driver.h"
 #include "wizard/ui/frm_create_task.h"
 #include "wizard/ui/wizard_widgets.h"
 
@@ -241,7 +241,8 @@ private:
                 if (o > 0)
                     QTest::keyClick(grid, Qt::Key_Down, Qt::ControlModifier);
                 int r = 0;
-                for (const ScriptVariant* v : kept_variants(chain.operations[o], grid->rowCount())) {
+                for (const ScriptVariant* v :
+                     variants_to_type(chain.operations[o], grid->rowCount(), s_.conversion.value_or(1))) {
                     type_cell(grid, r, 1, q(v->essence));
                     if (resources) {
                         if (v->category)
@@ -257,23 +258,6 @@ private:
                 }
             }
         }
-    }
-
-    // An operation the wizard made critical shows one row: the user types the variant it keeps.
-    std::vector<const ScriptVariant*> kept_variants(const ScriptOperation& op, int rows) const {
-        std::vector<const ScriptVariant*> out;
-        if (rows == 1 && op.variants.size() > 1) {
-            const bool byTime = s_.conversion.value_or(1) == 1;
-            const ScriptVariant* best = &op.variants[0];
-            for (const ScriptVariant& v : op.variants)
-                if ((byTime ? v.time.value : v.cost.value) < (byTime ? best->time.value : best->cost.value))
-                    best = &v;
-            out.push_back(best);
-            return out;
-        }
-        for (const ScriptVariant& v : op.variants)
-            out.push_back(&v);
-        return out;
     }
 
     void fill_thresholds() {

@@ -74,7 +74,7 @@ public:
 
     // The task and solver input files of `code` are the same in both workspaces.
     void expect_same_files(const std::filesystem::path& other, const std::string& code) {
-        for (const std::string name : {"zep_" + code + ".dat", "zep_" + code + "_in.dat"}) {
+        for (const std::string& name : {"zep_" + code + ".dat", "zep_" + code + "_in.dat"}) {
             const auto mine = file_bytes(ws.data() / name);
             EXPECT_FALSE(mine.empty()) << name << " was not written";
             EXPECT_EQ(mine, file_bytes(other / "Data" / name)) << name << " differs from zep build's";
