@@ -93,6 +93,22 @@ public:
         return false;
     }
 
+    // Fills every step up to `target` and leaves it filled without pressing Next.
+    bool run_to(WizardStep target) {
+        for (int presses = 0; presses < 40; ++presses) {
+            const WizardStep step = w_.model().current_step();
+            fill(step);
+            if (step == target)
+                return true;
+            QTest::mouseClick(control<QPushButton>(&w_, "btnNext"), Qt::LeftButton);
+            if (w_.model().current_step() == step) {
+                stuckOn = step;
+                return false;
+            }
+        }
+        return false;
+    }
+
     WizardStep stuckOn = WizardStep::Code;
 
 private:

@@ -22,6 +22,10 @@ inline std::vector<std::uint8_t> file_bytes(const std::filesystem::path& p) {
     return std::filesystem::exists(p) ? read_whole_file(p) : std::vector<std::uint8_t>{};
 }
 
+inline void write_text(const std::filesystem::path& p, std::string_view text) {
+    write_file_atomically(p, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
 inline std::filesystem::path fixture(const std::string& name) {
     return std::filesystem::path(ZEP_SOURCE_DIR) / "tests/fixtures/workbooks" / name;
 }

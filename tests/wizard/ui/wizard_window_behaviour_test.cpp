@@ -1,0 +1,266 @@
+// What a user meets on the way: refusals and the focus they move, Prev and Next keeping what was
+// typed, the key filters, Cancel, the main window while the wizard is open, correction.
+#include "window_typist.h"
+#include "wizard_window_harness.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTest>
+
+using namespace zep;
+using namespace zep::test;
+
+namespace {
+
+const char* kPlain = R"({ "code": "PLAIN1", "name": "Plain", "minimise": "cost", "costUnit": "рубли", "timeUnit": "дни",
+  "chains": [
+    { "name": "Main", "operations": [
+        { "name": "Dig", "variants": [ { "essence": "own", "time": 5, "cost": 10 }, { "essence": "hired", "time": 7, "cost": 8 } ] },
+        { "name": "Build", "variants": [ { "essence": "fast", "time": 3, "cost": 9 } ] } ] },
+    { "name": "Side", "operations": [
+        { "name": "Paint", "variants": [ { "essence": "a", "time": 4, "cost": 2 } ] } ] } ],
+  "tact": 1, "scaling": 1, "thresholds": [9, 10] })";
+
+// A new wizard with the plain task typed up to `step` (filled there, Next not pressed).
+TfrmCreateTask* typed_up_to(WizardWindowHarness& h, WizardStep step, const TaskScript& script) {
+    TfrmCreateTask* w = h.open();
+    EXPECT_NE(w, nullptr);
+    WindowTypist typist(*w, script, ',');
+    EXPECT_TRUE(typist.run_to(step)) << h.warnings();
+    return w;
+}
+
+QString cell(QWidget* w, const char* grid, int row, int column) {
+    QTableWidgetItem* it = control<QTableWidget>(w, grid)->item(row, column);
+    return it ? it->text() : QString();
+}
+
+void press_next(QWidget* w) {
+    click(w, "btnNext");
+}
+
+void press_prev(QWidget* w) {
+    click(w, "btnPrev");
+}
+
+} // namespace
+
+TEST(WizardWindow, RefusalsShowTheMessageAndFocusTheInput) {
+    WizardWindowHarness h;
+    const TaskScript script = parse_task_script(kPlain);
+    TfrmCreateTask* w = typed_up_to(h, WizardStep::Code, script);
+    type_box(w, "txtShifr", "ABC");
+    press_next(w);
+    ASSERT_EQ(h.notifier.messages.size(), 1u);
+    EXPECT_EQ(h.notifier.messages[0].kind, Notifier::Kind::Warning);
+    EXPECT_EQ(h.notifier.messages[0].text, h.main->state().shell.text(239) + std::string("."));
+    EXPECT_EQ(w->focusWidget(), control<QWidget>(w, "txtShifr"));
+    EXPECT_EQ(w->model().current_step(), WizardStep::Code);
+
+    // A grid refusal selects the row it names.
+    h.notifier.messages.clear();
+    type_box(w, "txtShifr", "PLAIN1");
+    WindowTypist(*w, script, ',').run_to(WizardStep::Chains);
+    type_cell(control<EntryGrid>(w, "StringGrid1"), 1, 1, "x");
+    control<EntryGrid>(w, "StringGrid1")->item(1, 1)->setText(QString());
+    press_next(w);
+    ASSERT_EQ(h.notifier.messages.size(), 1u);
+    EXPECT_EQ(h.notifier.messages[0].text.toStdString(), h.main->state().shell.text(220) + " 2.");
+    auto* grid = control<EntryGrid>(w, "StringGrid1");
+    EXPECT_EQ(w->focusWidget(), grid);
+    EXPECT_EQ(grid->currentRow(), 1);
+}
+
+TEST(WizardWindow, AVariantRefusalShowsTheOperationItNames) {
+    WizardWindowHarness h;
+    TaskScript script = parse_task_script(kPlain);
+    // Chain 2's only operation gets a second variant slower and costlier than its first.
+    (*script.chains)[1].operations[0].variants.push_back({"worse", {"5", 5}, {"3", 3}});
+    TfrmCreateTask* w = typed_up_to(h, WizardStep::Variants, script);
+    press_next(w);
+    ASSERT_FALSE(h.notifier.messages.empty());
+    EXPECT_EQ(w->model().current_step(), WizardStep::Variants);
+    EXPECT_EQ(control<QComboBox>(w, "cb_M_2")->currentText(), QStringLiteral("2"));
+    EXPECT_EQ(control<QComboBox>(w, "cb_M_3")->currentText(), QStringLiteral("1"));
+    EXPECT_EQ(control<QLineEdit>(w, "Col_1_1")->text(), QStringLiteral("Paint"));
+    EXPECT_EQ(cell(w, "StringGrid", 1, 1), QStringLiteral("worse"));
+    EXPECT_EQ(w->focusWidget(), control<QWidget>(w, "StringGrid"));
+}
+
+TEST(WizardWindow, PrevThenNextKeepsWhatWasTyped) {
+    WizardWindowHarness h;
+    const TaskScript script = parse_task_script(kPlain);
+    TfrmCreateTask* w = typed_up_to(h, WizardStep::Variants, script);
+    press_prev(w); // to step 4: the first chain's operations
+    EXPECT_EQ(w->model().current_step(), WizardStep::Operations);
+    EXPECT_EQ(cell(w, "StringGrid2", 1, 1), QStringLiteral("Build"));
+    press_prev(w); // to step 3
+    EXPECT_EQ(cell(w, "StringGrid1", 1, 1), QStringLiteral("Side"));
+    press_prev(w); // to step 2
+    EXPECT_EQ(control<QLineEdit>(w, "txtNch")->text(), QStringLiteral("2"));
+    EXPECT_EQ(control<QComboBox>(w, "UnitOfMeasurement_0")->currentText(), QStringLiteral("рубли"));
+    press_next(w);
+    press_next(w);
+    press_next(w);
+    ASSERT_EQ(w->model().current_step(), WizardStep::Variants) << h.warnings();
+    EXPECT_EQ(cell(w, "StringGrid", 1, 1), QStringLiteral("hired"));
+    EXPECT_EQ(cell(w, "StringGrid", 1, 3), QStringLiteral("8"));
+    QTest::keyClick(control<QWidget>(w, "StringGrid"), Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(cell(w, "StringGrid", 0, 1), QStringLiteral("a"));
+    EXPECT_TRUE(h.notifier.messages.empty()) << h.warnings();
+}
+
+TEST(WizardWindow, BoxesDropWhatTheirFiltersRefuse) {
+    WizardWindowHarness h;
+    TfrmCreateTask* w = h.open();
+    struct Case {
+        const char* box;
+        QString typed, shown;
+    } cases[] = {
+        {"txtShifr", QStringLiteral("ab/1.-_xyz"), QStringLiteral("AB1.-_")},
+        {"txtName", QStringLiteral("Имя задачи"), QStringLiteral("Имя задачи")},
+    };
+    for (const Case& c : cases) {
+        type_box(w, c.box, c.typed);
+        EXPECT_EQ(control<QLineEdit>(w, c.box)->text(), c.shown) << c.box;
+    }
+    type_box(w, "txtShifr", "PLAIN1");
+    press_next(w);
+    struct Step2Case {
+        const char* box;
+        QString typed, shown;
+    } step2[] = {
+        {"txtNch", QStringLiteral("1a2-3"), QStringLiteral("123")},
+        {"txtnc2", QStringLiteral("x0"), QStringLiteral("0")},
+    };
+    for (const Step2Case& c : step2) {
+        type_box(w, c.box, c.typed);
+        EXPECT_EQ(control<QLineEdit>(w, c.box)->text(), c.shown) << c.box;
+    }
+    EXPECT_TRUE(w->model().chain_counts_edited());
+    // Backspace passes.
+    QTest::keyClick(control<QWidget>(w, "txtNch"), Qt::Key_Backspace);
+    EXPECT_EQ(control<QLineEdit>(w, "txtNch")->text(), QStringLiteral("12"));
+}
+
+TEST(WizardWindow, DecimalBoxesTakeOneSeparatorAfterADigit) {
+    WizardWindowHarness h;
+    const TaskScript script = parse_task_script(kPlain);
+    TfrmCreateTask* w = typed_up_to(h, WizardStep::Rounding, script);
+    type_box(w, "txtDelta", ",1,,5x");
+    EXPECT_EQ(control<QLineEdit>(w, "txtDelta")->text(), QStringLiteral("1,5"));
+    type_box(w, "txtKoe", "12345");
+    EXPECT_EQ(control<QLineEdit>(w, "txtKoe")->text(), QStringLiteral("1234"));
+    EXPECT_EQ(control<QLabel>(w, "Decimal5")->text(), QStringLiteral(","));
+}
+
+TEST(WizardWindow, GridCellsKeepTheirLimitsAndPassTheEditingKeysWhenFull) {
+    WizardWindowHarness h;
+    const TaskScript script = parse_task_script(kPlain);
+    TfrmCreateTask* w = typed_up_to(h, WizardStep::Chains, script);
+    auto* grid = control<EntryGrid>(w, "StringGrid1");
+    type_cell(grid, 0, 2, "1234");
+    EXPECT_EQ(cell(w, "StringGrid1", 0, 2), QStringLiteral("123"));
+
+    // In the full cell: a character is dropped, backspace, copy, cut and paste pass.
+    grid->setCurrentCell(0, 2);
+    QTest::keyClick(grid, Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->model()->index(0, 2)));
+    ASSERT_NE(editor, nullptr);
+    editor->end(false);
+    QTest::keyClick(editor, '7');
+    EXPECT_EQ(editor->text(), QStringLiteral("123"));
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    EXPECT_EQ(editor->text(), QStringLiteral("12"));
+    QTest::keyClick(editor, '9');
+    EXPECT_EQ(editor->text(), QStringLiteral("129"));
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("129"));
+    QTest::keyClick(editor, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(editor->text(), QString());
+    QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(editor->text(), QStringLiteral("129"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(cell(w, "StringGrid1", 0, 2), QStringLiteral("129"));
+    // The row number column takes nothing.
+    grid->setCurrentCell(0, 0);
+    QTest::keyClick(grid, '5');
+    EXPECT_EQ(grid->indexWidget(grid->model()->index(0, 0)), nullptr);
+    EXPECT_EQ(cell(w, "StringGrid1", 0, 0), QStringLiteral("1"));
+}
+
+TEST(WizardWindow, TheNoSuspendMarkTogglesWithTheSpaceBarOnly) {
+    WizardWindowHarness h;
+    TaskScript script = parse_task_script(R"({ "code": "RES001", "name": "R", "costUnit": "рубли", "timeUnit": "дни",
+      "resources": [ [ [0, 10] ] ],
+      "chains": [ { "name": "M", "operations": [ { "name": "o", "variants": [ { "essence": "a", "time": 1, "cost": 1, "category": 1 } ] } ] } ] })");
+    TfrmCreateTask* w = typed_up_to(h, WizardStep::Variants, script);
+    auto* grid = control<EntryGrid>(w, "StringGrid_a");
+    grid->setFocus();
+    grid->setCurrentCell(0, 3);
+    QTest::keyClick(grid, 'x');
+    EXPECT_EQ(cell(w, "StringGrid_a", 0, 3), QString());
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_EQ(cell(w, "StringGrid_a", 0, 3), QStringLiteral("*"));
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_EQ(cell(w, "StringGrid_a", 0, 3), QString());
+}
+
+TEST(WizardWindow, CancelWritesNothingAndGivesTheMainWindowBack) {
+    WizardWindowHarness h;
+    const auto registerBefore = file_bytes(h.ws.register_file());
+    const TaskScript script = parse_task_script(kPlain);
+    TfrmCreateTask* w = typed_up_to(h, WizardStep::Summary, script);
+    EXPECT_FALSE(h.main->isEnabled());
+    EXPECT_TRUE(w->isEnabled());
+    click(w, "btnClose");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(WizardWindowHarness::window(), nullptr);
+    EXPECT_TRUE(h.main->isEnabled());
+    EXPECT_TRUE(std::filesystem::is_empty(h.ws.data()));
+    EXPECT_EQ(file_bytes(h.ws.register_file()), registerBefore);
+    EXPECT_TRUE(h.main->state().taskRegister->get().entries.empty());
+}
+
+TEST(WizardWindow, FrameCloseWritesNothingEither) {
+    WizardWindowHarness h;
+    const TaskScript script = parse_task_script(kPlain);
+    TfrmCreateTask* w = typed_up_to(h, WizardStep::Thresholds, script);
+    w->close();
+    EXPECT_TRUE(h.main->isEnabled());
+    EXPECT_TRUE(std::filesystem::is_empty(h.ws.data()));
+}
+
+TEST(WizardWindow, CorrectionThroughTheCodeBoxUpdatesTheEntry) {
+    WizardWindowHarness h;
+    h.main->registerWindow(WindowKind::SelectTask, open_correction_code_box);
+    {
+        TfrmCreateTask* w = h.open();
+        const TaskScript script = parse_task_script(kPlain);
+        ASSERT_TRUE(WindowTypist(*w, script, ',').run()) << h.warnings();
+    }
+    h.main->action(QStringLiteral("mnuInEditTask"))->trigger();
+    QWidget* box = nullptr;
+    for (QWidget* t : QApplication::topLevelWidgets())
+        if (t->objectName() == QLatin1String("correctionCodeBox") && t->isVisible())
+            box = t;
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(h.main->isEnabled());
+    type_box(box, "txtCorrectCode", "nosuch");
+    click(box, "btnOK");
+    ASSERT_EQ(h.notifier.messages.size(), 1u);
+    type_box(box, "txtCorrectCode", "plain1");
+    click(box, "btnOK");
+    TfrmCreateTask* w = WizardWindowHarness::window();
+    ASSERT_NE(w, nullptr);
+    EXPECT_FALSE(control<QWidget>(w, "txtShifr")->isEnabled());
+    EXPECT_EQ(control<QLineEdit>(w, "txtName")->text(), QStringLiteral("Plain"));
+    type_box(w, "txtName", "Renamed");
+    TaskScript nothing;
+    ASSERT_TRUE(WindowTypist(*w, nothing, ',').run()) << h.warnings();
+    const auto& entries = h.main->state().taskRegister->get().entries;
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].name, "Renamed");
+    EXPECT_TRUE(h.main->isEnabled());
+}
