@@ -201,8 +201,11 @@ StepOutcome Wizard::prev() {
             return enter(WizardStep::Intervals, {WizardControl::IntervalGrid});
         return enter(WizardStep::General, {WizardControl::ChainCount});
     case WizardStep::Operations:
+        // What the grid shows of the chain is kept as far as it stores; the step checks it again.
+        store_operations(rec_, opStepChain_, in_.operations, ctx_.shell);
         return enter(WizardStep::Chains, {chain_grid()});
     case WizardStep::Variants:
+        store_variants(rec_, varStepChain_, varStepOperation_, in_.variants, ctx_.shell, ctx_.separator);
         // The conversion into critical operations is done anew when step 4 is passed again.
         for (ChainRec& c : rec_.chains)
             for (OperationRec& op : c.operations)

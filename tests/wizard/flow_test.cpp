@@ -69,6 +69,23 @@ TEST(Flow, BackFromStepFiveShowsTheFirstChain) {
     EXPECT_EQ(w->prev().focus, WizardFocus{WizardControl::VariantGrid});
 }
 
+// Prev never loses what the grid shows: the operation (or the chain's operations) on screen is kept in the
+// record and shown again when its step comes back.
+TEST(Flow, BackKeepsWhatTheShownGridHolds) {
+    WizardFixture f;
+    auto w = f.at(WizardStep::Variants, test::kPlainTask);
+    ASSERT_TRUE(w->show_variants_of(1, 0).moved);
+    w->inputs().variants = {{"1", "edited", "4", "3"}};
+    w->prev();
+    w->inputs().operations[1][1] = "Rebuild";
+    w->prev();
+    ASSERT_EQ(w->next().step, WizardStep::Operations);
+    EXPECT_EQ(w->inputs().operations, (CellTable{{"1", "Dig", "2"}, {"2", "Rebuild", "1"}}));
+    ASSERT_EQ(w->next().step, WizardStep::Variants);
+    ASSERT_TRUE(w->show_variants_of(1, 0).moved);
+    EXPECT_EQ(w->inputs().variants, (CellTable{{"1", "edited", "4", "3"}}));
+}
+
 TEST(Flow, CancelWritesNothing) {
     WizardFixture f;
     auto w = f.at(WizardStep::Summary, test::kPlainTask);

@@ -6,6 +6,7 @@
 #include "wizard/ui/wizard_widgets.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -63,6 +64,7 @@ inline void type_cell(EntryGrid* grid, int row, int column, const QString& text)
                                << ", current " << grid->currentRow() << "," << grid->currentColumn() << ")";
     type_text(editor, text.mid(1));
     QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the delegate commits Return after the key
 }
 
 inline void click(QWidget* window, const char* name) {

@@ -12,7 +12,8 @@ using namespace zep::test;
 
 namespace {
 
-const char* kPlain = R"({ "code": "PLAIN1", "name": "Plain", "minimise": "cost", "costUnit": "рубли", "timeUnit": "дни",
+const char* kPlain =
+    R"({ "code": "PLAIN1", "name": "Plain", "minimise": "cost", "costUnit": "рубли", "timeUnit": "дни",
   "chains": [
     { "name": "Main", "operations": [
         { "name": "Dig", "variants": [ { "essence": "own", "time": 5, "cost": 10 }, { "essence": "hired", "time": 7, "cost": 8 } ] },
@@ -53,7 +54,7 @@ TEST(WizardWindow, RefusalsShowTheMessageAndFocusTheInput) {
     press_next(w);
     ASSERT_EQ(h.notifier.messages.size(), 1u);
     EXPECT_EQ(h.notifier.messages[0].kind, Notifier::Kind::Warning);
-    EXPECT_EQ(h.notifier.messages[0].text, h.main->state().shell.text(239) + std::string("."));
+    EXPECT_EQ(h.notifier.messages[0].text.toStdString(), h.main->state().shell.text(239) + ".");
     EXPECT_EQ(w->focusWidget(), control<QWidget>(w, "txtShifr"));
     EXPECT_EQ(w->model().current_step(), WizardStep::Code);
 
@@ -75,7 +76,11 @@ TEST(WizardWindow, AVariantRefusalShowsTheOperationItNames) {
     WizardWindowHarness h;
     TaskScript script = parse_task_script(kPlain);
     // Chain 2's only operation gets a second variant slower and costlier than its first.
-    (*script.chains)[1].operations[0].variants.push_back({"worse", {"5", 5}, {"3", 3}});
+    ScriptVariant worse;
+    worse.essence = "worse";
+    worse.time = {"5", 5};
+    worse.cost = {"3", 3};
+    (*script.chains)[1].operations[0].variants.push_back(worse);
     TfrmCreateTask* w = typed_up_to(h, WizardStep::Variants, script);
     press_next(w);
     ASSERT_FALSE(h.notifier.messages.empty());
@@ -182,6 +187,7 @@ TEST(WizardWindow, GridCellsKeepTheirLimitsAndPassTheEditingKeysWhenFull) {
     QTest::keyClick(editor, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(editor->text(), QStringLiteral("129"));
     QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the delegate commits Return after the key
     EXPECT_EQ(cell(w, "StringGrid1", 0, 2), QStringLiteral("129"));
     // The row number column takes nothing.
     grid->setCurrentCell(0, 0);
@@ -192,7 +198,8 @@ TEST(WizardWindow, GridCellsKeepTheirLimitsAndPassTheEditingKeysWhenFull) {
 
 TEST(WizardWindow, TheNoSuspendMarkTogglesWithTheSpaceBarOnly) {
     WizardWindowHarness h;
-    TaskScript script = parse_task_script(R"({ "code": "RES001", "name": "R", "costUnit": "рубли", "timeUnit": "дни",
+    TaskScript script =
+        parse_task_script(R"({ "code": "RES001", "name": "R", "costUnit": "рубли", "timeUnit": "дни",
       "resources": [ [ [0, 10] ] ],
       "chains": [ { "name": "M", "operations": [ { "name": "o", "variants": [ { "essence": "a", "time": 1, "cost": 1, "category": 1 } ] } ] } ] })");
     TfrmCreateTask* w = typed_up_to(h, WizardStep::Variants, script);
