@@ -3,6 +3,8 @@
 #include "window_typist.h"
 #include "wizard_window_harness.h"
 
+#include "shell/ui/frm_select_task.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QTest>
@@ -239,35 +241,35 @@ TEST(WizardWindow, FrameCloseWritesNothingEither) {
     EXPECT_TRUE(std::filesystem::is_empty(h.ws.data()));
 }
 
-TEST(WizardWindow, CorrectionThroughTheCodeBoxUpdatesTheEntry) {
+TEST(WizardWindow, CorrectionFromTheSelectionDialogUpdatesTheEntry) {
     WizardWindowHarness h;
-    h.main->registerWindow(WindowKind::SelectTask, open_correction_code_box);
+    h.main->registerWindow(WindowKind::SelectTask, [](TfrmMain& m) { return TfrmSelectTask::open(m); });
     {
         TfrmCreateTask* w = h.open();
         const TaskScript script = parse_task_script(kPlain);
         ASSERT_TRUE(WindowTypist(*w, script, ',').run()) << h.warnings();
     }
+    const auto inputBefore = file_bytes(h.ws.data() / "zep_PLAIN1_in.dat");
     h.main->action(QStringLiteral("mnuInEditTask"))->trigger();
-    QWidget* box = nullptr;
+    QWidget* dialog = nullptr;
     for (QWidget* t : QApplication::topLevelWidgets())
-        if (t->objectName() == QLatin1String("correctionCodeBox") && t->isVisible())
-            box = t;
-    ASSERT_NE(box, nullptr);
-    EXPECT_FALSE(h.main->isEnabled());
-    type_box(box, "txtCorrectCode", "nosuch");
-    click(box, "btnOK");
-    ASSERT_EQ(h.notifier.messages.size(), 1u);
-    type_box(box, "txtCorrectCode", "plain1");
-    click(box, "btnOK");
+        if (qobject_cast<TfrmSelectTask*>(t) && t->isVisible())
+            dialog = t;
+    ASSERT_NE(dialog, nullptr);
+    control<QListWidget>(dialog, "lbTask")->setCurrentRow(0);
+    click(dialog, "btnOK");
     TfrmCreateTask* w = WizardWindowHarness::window();
     ASSERT_NE(w, nullptr);
+    EXPECT_FALSE(h.main->isEnabled());
     EXPECT_FALSE(control<QWidget>(w, "txtShifr")->isEnabled());
     EXPECT_EQ(control<QLineEdit>(w, "txtName")->text(), QStringLiteral("Plain"));
+    EXPECT_EQ(w->focusWidget(), control<QWidget>(w, "txtName"));
     type_box(w, "txtName", "Renamed");
-    TaskScript nothing;
+    const TaskScript nothing;
     ASSERT_TRUE(WindowTypist(*w, nothing, ',').run()) << h.warnings();
     const auto& entries = h.main->state().taskRegister->get().entries;
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].name, "Renamed");
+    EXPECT_EQ(file_bytes(h.ws.data() / "zep_PLAIN1_in.dat"), inputBefore);
     EXPECT_TRUE(h.main->isEnabled());
 }
