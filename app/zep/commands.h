@@ -36,6 +36,28 @@ int cmd_build(const Options& o);
 // The solution view or the task view as text or JSON (show_command.cpp).
 int cmd_show(const Options& o);
 
+// What the view commands take: CODE, then (print, export) the output file, --variant N (default 1),
+// --task for the task view, and where the command has them --json and --derived.
+struct ViewArgs {
+    std::string code;
+    std::string output;
+    bool task = false;
+    bool json = false;
+    bool derived = false;
+    int variant = 1;
+};
+struct ViewArgsAllowed {
+    bool json = false;
+    bool derived = false;
+    bool output = false;
+};
+std::optional<ViewArgs> parse_view_args(const std::vector<std::string>& args, ViewArgsAllowed allowed);
+
+#ifdef ZEP_WITH_PRINT
+// The printout of the solution or task view as a PDF file (print_command.cpp, with the desktop program).
+int cmd_print(const Options& o);
+#endif
+
 // The exact optimum beside the optimiser's answer, and the exact time-cost curve (exact_commands.cpp).
 int cmd_exact(const Options& o);
 int cmd_frontier(const Options& o);

@@ -8,6 +8,7 @@
 //   zep hand-over CODE            copy a task's input file to Solving (status 1)
 //   zep take-over CODE            copy a task's solution to Data and clear Solving (status 2)
 //   zep delete CODE               delete a task: every file of it and its register entry
+//   zep print CODE OUT.pdf [--variant N] [--task]   the printout of a view as a PDF file
 // Common options: --workspace DIR (default: the program's folder, or the user's own workspace when that
 // is read-only), --lang EXT (the shell to speak).
 #include "commands.h"
@@ -39,6 +40,8 @@ const char* kUsage =
     "  hand-over CODE   copy the task's input file to Solving and set status 1\n"
     "  take-over CODE   copy the task's solution to Data, clear Solving, set status 2\n"
     "  delete CODE      delete every file of the task and its register entry (not a demo task)\n"
+    "  print CODE OUT.pdf   the printout of the solution view as a PDF file, with the Gantt\n"
+    "              chart; --variant N (default 1); print --task: the task view\n"
     "  (dump also prints a solution file zep_XXXXXX_out.dat, its task beside it)\n";
 
 } // namespace
@@ -50,6 +53,9 @@ int main(int argc, char** argv) {
         {"shell", cmd_shell},         {"show", cmd_show},           {"solve", cmd_solve},
         {"hand-over", cmd_hand_over}, {"take-over", cmd_take_over}, {"delete", cmd_delete},
         {"exact", cmd_exact},         {"frontier", cmd_frontier},
+#ifdef ZEP_WITH_PRINT
+        {"print", cmd_print},
+#endif
     };
     if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
         std::cout << kUsage;

@@ -143,38 +143,7 @@ void json_schedule(JsonWriter& w, const Schedule& s) {
     w.end_array().end_object();
 }
 
-struct ShowArgs {
-    std::string code;
-    bool task = false;
-    bool json = false;
-    int variant = 1;
-};
-
-std::optional<ShowArgs> parse_show_args(const std::vector<std::string>& args) {
-    ShowArgs s;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--json") {
-            s.json = true;
-        } else if (a == "--task") {
-            s.task = true;
-        } else if (a == "--variant" && i + 1 < args.size()) {
-            const std::string& n = args[++i];
-            if (n.empty() || n.size() > 4 || !std::all_of(n.begin(), n.end(), ::isdigit))
-                return std::nullopt;
-            s.variant = std::stoi(n);
-        } else if (s.code.empty() && !a.starts_with("--")) {
-            s.code = a;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (s.code.empty())
-        return std::nullopt;
-    return s;
-}
-
-int show_task(const ShowArgs& a, const TaskRecord& rec, const ShellTables& shell, char sep) {
+int show_task(const ViewArgs& a, const TaskRecord& rec, const ShellTables& shell, char sep) {
     const TaskViewContent v = task_view(rec, shell, sep);
     if (a.json) {
         JsonWriter w;
@@ -198,7 +167,7 @@ int show_task(const ShowArgs& a, const TaskRecord& rec, const ShellTables& shell
     return 0;
 }
 
-int show_solution(const ShowArgs& a, const SolvedTaskFiles& f, const ShellTables& shell, char sep) {
+int show_solution(const ViewArgs& a, const SolvedTaskFiles& f, const ShellTables& shell, char sep) {
     const int runs = static_cast<int>(f.solution.status.size());
     if (a.variant < 1 || a.variant > runs) {
         std::cerr << "zep show: the task has computation variants 1 to " << runs << "\n";
@@ -235,8 +204,36 @@ int show_solution(const ShowArgs& a, const SolvedTaskFiles& f, const ShellTables
 
 } // namespace
 
+std::optional<ViewArgs> parse_view_args(const std::vector<std::string>& args, ViewArgsAllowed allowed) {
+    ViewArgs s;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--json" && allowed.json) {
+            s.json = true;
+        } else if (a == "--derived" && allowed.derived) {
+            s.derived = true;
+        } else if (a == "--task") {
+            s.task = true;
+        } else if (a == "--variant" && i + 1 < args.size()) {
+            const std::string& n = args[++i];
+            if (n.empty() || n.size() > 4 || !std::all_of(n.begin(), n.end(), ::isdigit))
+                return std::nullopt;
+            s.variant = std::stoi(n);
+        } else if (s.code.empty() && !a.starts_with("--")) {
+            s.code = a;
+        } else if (allowed.output && s.output.empty() && !a.starts_with("--")) {
+            s.output = a;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (s.code.empty() || (allowed.output && s.output.empty()))
+        return std::nullopt;
+    return s;
+}
+
 int cmd_show(const Options& o) {
-    const std::optional<ShowArgs> a = parse_show_args(o.args);
+    const std::optional<ViewArgs> a = parse_view_args(o.args, {.json = true});
     if (!a) {
         std::cerr << kShowUsage;
         return 2;

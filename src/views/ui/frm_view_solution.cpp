@@ -5,6 +5,7 @@
 #include "views/ui/gantt_chart_view.h"
 #include "views/ui/mdi_child.h"
 #include "views/ui/parameter_list.h"
+#include "views/ui/print_preview.h"
 #include "views/ui/time_cost_chart_view.h"
 #include "views/ui/titled_grid.h"
 
@@ -22,25 +23,6 @@ constexpr int kLabelWidths[kSolutionGridColumns] = {64, 180, 80, 85, 78, 74, 160
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-GanttTexts gantt_texts(const SessionState& st, const TaskRecord& rec) {
-    const ShellTables& t = st.shell;
-    const bool resources = rec.header.hasUnavailableResources == 1;
-    GanttTexts g;
-    g.timeAxis = qs(t.text(64) + " (" + rec.header.timeUnit + ")");
-    g.slack = chart_text(t, ChartText::Slack);
-    g.critical = chart_text(t, ChartText::Critical);
-    g.unavailable = chart_text(t, ChartText::Unavailable);
-    g.chain = chart_text(t, ChartText::Chain);
-    g.operation = chart_text(t, ChartText::Operation);
-    g.variant = qs(t.text(resources ? 281 : 282));
-    g.start = chart_text(t, ChartText::Start);
-    g.finish = chart_text(t, ChartText::Finish);
-    g.duration = qs(t.text(resources ? 462 : 64));
-    g.cost = qs(t.text(434));
-    g.separator = st.decimalSeparator;
-    return g;
 }
 
 } // namespace
@@ -165,7 +147,8 @@ void TfrmViewSolution::showVariant(int run) {
     varList1_->setRows(content_.variantRows);
     table_->setRows(content_.grid);
     if (content_.schedule)
-        gantt_->setChart(gantt_chart(files_.task, *content_.schedule), gantt_texts(st, files_.task));
+        gantt_->setChart(gantt_chart(files_.task, *content_.schedule),
+                         gantt_texts(st.shell, files_.task, st.decimalSeparator));
     else
         gantt_->clear();
     timeCost_->setShown(run + 1);
@@ -175,7 +158,11 @@ void TfrmViewSolution::showVariant(int run) {
     }
 }
 
-void TfrmViewSolution::printView() {}
+void TfrmViewSolution::printView() {
+    const SessionState& st = main_.state();
+    open_print_preview(solution_printout(files_.task, content_, shown_ + 1, st.shell, st.decimalSeparator),
+                       QStringLiteral("zep_%1.pdf").arg(qs(files_.task.header.taskCode)), this);
+}
 
 void TfrmViewSolution::exportView() {}
 

@@ -4,6 +4,7 @@
 #include "views/solved_task_files.h"
 #include "views/ui/mdi_child.h"
 #include "views/ui/parameter_list.h"
+#include "views/ui/print_preview.h"
 #include "views/ui/titled_grid.h"
 
 #include <QSplitter>
@@ -114,7 +115,14 @@ void TfrmViewTask::buildWindow() {
     split->setSizes({230, 530});
 }
 
-void TfrmViewTask::printView() {}
+// From the menu the task is printed as itself, never as a derived task.
+void TfrmViewTask::printView() {
+    SessionState& st = main_.state();
+    st.derivedTask = 0;
+    const TaskViewContent own = task_view(task_, st.shell, st.decimalSeparator);
+    open_print_preview(task_printout(task_, own, st.shell),
+                       QStringLiteral("zep_%1.pdf").arg(qs(task_.header.taskCode)), this);
+}
 
 void TfrmViewTask::exportView() {}
 

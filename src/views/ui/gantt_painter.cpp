@@ -21,6 +21,25 @@ double tick_step(double scale, double minPixels) {
 
 } // namespace
 
+GanttTexts gantt_texts(const ShellTables& t, const TaskRecord& rec, char separator) {
+    const bool resources = rec.header.hasUnavailableResources == 1;
+    auto qs = [](const std::string& s) { return QString::fromStdString(s); };
+    GanttTexts g;
+    g.timeAxis = qs(t.text(64) + " (" + rec.header.timeUnit + ")");
+    g.slack = chart_text(t, ChartText::Slack);
+    g.critical = chart_text(t, ChartText::Critical);
+    g.unavailable = chart_text(t, ChartText::Unavailable);
+    g.chain = chart_text(t, ChartText::Chain);
+    g.operation = chart_text(t, ChartText::Operation);
+    g.variant = qs(t.text(resources ? 281 : 282));
+    g.start = chart_text(t, ChartText::Start);
+    g.finish = chart_text(t, ChartText::Finish);
+    g.duration = qs(t.text(resources ? 462 : 64));
+    g.cost = qs(t.text(434));
+    g.separator = separator;
+    return g;
+}
+
 GanttPainter::GanttPainter(const GanttChart& chart, GanttTexts texts)
     : chart_(chart), texts_(std::move(texts)) {
     int chain = 0;

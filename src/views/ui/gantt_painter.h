@@ -3,6 +3,7 @@
 // operation names on the left, a time axis on top, one row per operation grouped under its chain's
 // heading row, the bar from the start to the finish (critical operations in their own colour), the
 // slack as a lighter bar after it, and the periods without the operation's resource shaded in its row.
+#include "shell/shell_file.h"
 #include "views/gantt_model.h"
 
 #include <QRectF>
@@ -26,6 +27,9 @@ struct GanttTexts {
     QString cost;
     char separator = ',';
 };
+
+// The chart's texts from the shell, for a task.
+GanttTexts gantt_texts(const ShellTables& shell, const TaskRecord& rec, char separator);
 
 class GanttPainter {
 public:
