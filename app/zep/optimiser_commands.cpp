@@ -33,7 +33,7 @@ public:
         if (now - last_ < std::chrono::milliseconds(250))
             return;
         last_ = now;
-        std::cout << "4. " << cycle << "\n" << std::flush;
+        std::cout << report_line4_cycles(cycle) << "\n" << std::flush;
     }
 
 private:

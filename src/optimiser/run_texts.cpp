@@ -176,6 +176,10 @@ std::string report_line4_subgraph(const RunTexts& t, std::int32_t k, std::int32_
          ".",   sh.text(300)});
 }
 
+std::string report_line4_cycles(std::int32_t cycle) {
+    return "4. " + num(cycle);
+}
+
 std::string report_line5(const RunTexts& t, const RunPosition& at) {
     return join_pieces({"5. ", t.shell.text(133), " ", position_words(t, at)});
 }

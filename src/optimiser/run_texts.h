@@ -74,6 +74,8 @@ std::string report_line4_graph(const RunTexts& t, std::int32_t k, std::int32_t t
                                double scaledThreshold);
 std::string report_line4_subgraph(const RunTexts& t, std::int32_t k, std::int32_t runs, std::int32_t s,
                                   std::int32_t subgraphCount);
+// Line 4 while the cycles of a path go on: "4. " + the cycle count (shown at most a few times a second).
+std::string report_line4_cycles(std::int32_t cycle);
 std::string report_line5(const RunTexts& t, const RunPosition& at);
 std::string report_line6(const RunTexts& t, std::int32_t runs);
 

@@ -1,6 +1,7 @@
 #include "optimiser/ui/run_thread.h"
 
 #include <QThread>
+#include <chrono>
 
 namespace zep {
 namespace {
@@ -23,6 +24,14 @@ public:
         emit owner_.reportLine(static_cast<int>(line), qs(text));
     }
     void error_line(const std::string& text) override { emit owner_.errorLine(qs(text)); }
+    // The cycle count goes to line 4 at most four times a second.
+    void cycle_progress(const RunPosition&, std::int32_t cycle) override {
+        const auto now = std::chrono::steady_clock::now();
+        if (now - lastCycle_ < std::chrono::milliseconds(250))
+            return;
+        lastCycle_ = now;
+        emit owner_.reportLine(static_cast<int>(ReportLine::RunTotal), qs(report_line4_cycles(cycle)));
+    }
     bool stop_requested() override { return owner_.stopRequested(); }
     void work_done(std::int64_t done, std::int64_t total) override { emit owner_.workDone(done, total); }
 
@@ -30,6 +39,7 @@ private:
     RunThread& owner_;
     int index_;
     int count_;
+    std::chrono::steady_clock::time_point lastCycle_ = std::chrono::steady_clock::now();
 };
 
 } // namespace
