@@ -104,6 +104,19 @@ TEST(TfrmViewProtocol, DeleteRemovesEveryFileAndSelectsTheRightNeighbour) {
     EXPECT_EQ(std::filesystem::file_size(u.ws.register_file()), 48u);
 }
 
+// A task whose task file is gone could otherwise never leave the register.
+TEST(TfrmViewProtocol, ATaskWhoseFilesAreGoneCanStillBeDeleted) {
+    UiWorkspace u;
+    u.enter(task("AAA001", "x"));
+    std::filesystem::remove(u.data("AAA001", ".dat"));
+    TfrmViewProtocol* w = open_protocol(u);
+    ASSERT_NE(w, nullptr);
+    u.notifier.answer = true;
+    w->btnDeleteTaskClick();
+    EXPECT_TRUE(u.reg().get().entries.empty());
+    EXPECT_FALSE(std::filesystem::exists(u.data("AAA001", "_in.dat")));
+}
+
 TEST(TfrmViewProtocol, ADemoTaskCannotBeDeleted) {
     UiWorkspace u;
     u.enter(task("DEMR07", "Demo"));
