@@ -45,6 +45,11 @@ void set_colour(QLabel* label, const char* colour) {
     label->setStyleSheet(colour ? QStringLiteral("color: %1;").arg(QLatin1String(colour)) : QString());
 }
 
+void set_visible(std::initializer_list<QWidget*> widgets, bool visible) {
+    for (QWidget* w : widgets)
+        w->setVisible(visible);
+}
+
 void place(QWidget* w, int x, int y) {
     w->adjustSize();
     w->move(x, y);
@@ -294,16 +299,10 @@ void TForm1::setUp() {
 
     batch_ = true;
     RB1_->setChecked(true);
-    for (QWidget* w :
-         {static_cast<QWidget*>(MaskEdit1_3_), static_cast<QWidget*>(Label1_), static_cast<QWidget*>(BStart_),
-          static_cast<QWidget*>(BReset_), static_cast<QWidget*>(BEnd_), static_cast<QWidget*>(BStop_),
-          static_cast<QWidget*>(BNext2_), static_cast<QWidget*>(BNext3_), static_cast<QWidget*>(ProgressRun_),
-          static_cast<QWidget*>(ProgressTasks_)})
-        w->hide();
-    for (QWidget* w :
-         {static_cast<QWidget*>(Label0_), static_cast<QWidget*>(Label0_1_), static_cast<QWidget*>(Label0_2_),
-          static_cast<QWidget*>(RB1_), static_cast<QWidget*>(RB2_), static_cast<QWidget*>(BNext1_)})
-        w->show();
+    set_visible({MaskEdit1_3_, Label1_, BStart_, BReset_, BEnd_, BStop_, BNext2_, BNext3_, ProgressRun_,
+                 ProgressTasks_},
+                false);
+    set_visible({Label0_, Label0_1_, Label0_2_, RB1_, RB2_, BNext1_}, true);
 }
 
 // Each edit stands right of its own caption.
@@ -345,10 +344,7 @@ void TForm1::RB2Click() {
 }
 
 void TForm1::BNext1Click() {
-    for (QWidget* w :
-         {static_cast<QWidget*>(BNext1_), static_cast<QWidget*>(Label0_), static_cast<QWidget*>(Label0_1_),
-          static_cast<QWidget*>(Label0_2_), static_cast<QWidget*>(RB1_), static_cast<QWidget*>(RB2_)})
-        w->hide();
+    set_visible({BNext1_, Label0_, Label0_1_, Label0_2_, RB1_, RB2_}, false);
     if (!batch_) {
         taskFileList_.clear();
         MaskEdit1_3_->show();
@@ -448,10 +444,7 @@ void TForm1::BResetClick() {
     set_colour(LOPRM_, nullptr);
     centre_on(LOPRM_, kCentreX, 44);
     placeParameterEdits();
-    for (QWidget* w :
-         {static_cast<QWidget*>(BStart_), static_cast<QWidget*>(BReset_), static_cast<QWidget*>(BEnd_),
-          static_cast<QWidget*>(ProgressRun_), static_cast<QWidget*>(ProgressTasks_)})
-        w->hide();
+    set_visible({BStart_, BReset_, BEnd_, ProgressRun_, ProgressTasks_}, false);
     BStart_->setText(qs(captions_.start));
 }
 
