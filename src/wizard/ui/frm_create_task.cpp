@@ -26,6 +26,13 @@ TfrmCreateTask::TfrmCreateTask(WizardContext ctx, EntryMode mode, const std::str
     model_ = std::make_unique<Wizard>(std::move(ctx), mode, currentTaskCode);
 
     auto* layout = new QVBoxLayout(this);
+    stepTitle_ = new QLabel(this);
+    stepTitle_->setObjectName(QStringLiteral("lblStepTitle"));
+    QFont titleFont = stepTitle_->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
+    stepTitle_->setFont(titleFont);
+    layout->addWidget(stepTitle_);
     stack_ = new QStackedWidget(this);
     layout->addWidget(stack_, 1);
     stack_->addWidget(build_code_panel());
@@ -94,6 +101,20 @@ QWidget* TfrmCreateTask::panel(const char* name, QWidget* content, bool withHead
     }
     layout->addWidget(content, 1);
     return page;
+}
+
+QWidget* TfrmCreateTask::separator_box(const char* name, QWidget* parent) {
+    auto* box = new QWidget(parent);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* caption = new QLabel(box);
+    auto* value = new QLabel(box);
+    value->setObjectName(QLatin1String(name));
+    row->addWidget(caption);
+    row->addWidget(value);
+    separatorCaptions_.push_back(caption);
+    separatorLabels_.push_back(value);
+    return box;
 }
 
 void TfrmCreateTask::register_control(WizardControl control, QWidget* widget) {
@@ -273,6 +294,7 @@ void TfrmCreateTask::show_model() {
     if (QWidget* p = panel_of(model_->current_step()))
         stack_->setCurrentWidget(p);
     setWindowTitle(qt_text(model_->step_title()));
+    stepTitle_->setText(windowTitle());
     btnPrev_->setEnabled(model_->prev_enabled());
     btnNext_->setText(qt_text(model_->next_caption()));
 
@@ -288,7 +310,7 @@ void TfrmCreateTask::show_model() {
         header.nestedChains = QString::number(rec.workingNestedChainCount);
     }
     for (TaskHeaderPanel* h : headers_)
-        h->set_values(header);
+        h->set_values(header, generalPassed_);
 
     show_code_step();
     show_general_step();

@@ -74,6 +74,8 @@ private:
     QWidget* build_summary_panel();
     QWidget* panel(const char* name, QWidget* content, bool withHeader);
     QWidget* bounds_box(const QString& suffix, QWidget* parent);
+    // The decimal separator `name` (Decimal3, Decimal5, ...) after its caption.
+    QWidget* separator_box(const char* name, QWidget* parent);
     void apply_static_captions();
 
     // The two directions between the controls and the model.
@@ -110,7 +112,8 @@ private:
     QString workbookName_;
     std::map<WizardControl, QWidget*> controls_;
     std::vector<TaskHeaderPanel*> headers_;
-    std::vector<QLabel*> separatorLabels_;
+    std::vector<QLabel*> separatorLabels_, separatorCaptions_;
+    QLabel* stepTitle_ = nullptr;
     std::vector<std::array<QLabel*, 3>> timeBounds_, costBounds_; // caption, minimum, maximum
 
     QStackedWidget* stack_ = nullptr;
@@ -180,7 +183,9 @@ private:
     QLabel *Label44_ = nullptr, *Label45_ = nullptr, *Label23_ = nullptr;
     QListWidget* clFazu_ = nullptr;
     QPushButton* Resflg_ = nullptr;
-    QLabel *Label75_ = nullptr, *Label77_ = nullptr, *Label78_ = nullptr, *Decimal6_ = nullptr;
+    QWidget* thresholdPart_ = nullptr;
+    QLabel *Label75_ = nullptr, *Label77_ = nullptr, *Label78_ = nullptr;
+    QWidget* Decimal6_ = nullptr;
     FilteredBox *txt_C_ = nullptr, *txt_Nd_ = nullptr, *txt_kup_ = nullptr;
 
     // Summary.

@@ -47,9 +47,9 @@ void TfrmCreateTask::apply_static_captions() {
     lblName_->setText(text(213) + QStringLiteral(":"));
     pnlExport_->setTitle(text(55));
     Label18_->setText(text(144) + QStringLiteral(":"));
-    btnExport_->setText(text(77));
-    StaticText1_->setText(text(78) + QStringLiteral(":"));
-    Button1_->setText(QStringLiteral("*.xlsx, *.ods, *.xls ..."));
+    btnExport_->setText(text(547));
+    StaticText1_->setText(text(558));
+    Button1_->setText(text(548) + QStringLiteral(" (*.xlsx, *.ods, *.xls)"));
     Label_ex1_->setText(text(78) + QStringLiteral(":"));
 
     gbMinimised_->setTitle(text(204));
@@ -59,13 +59,13 @@ void TfrmCreateTask::apply_static_captions() {
     lblnc2_->setText(text(49) + QStringLiteral(":"));
     lblCostUnit_->setText(text(124) + QStringLiteral(":"));
     lblTimeUnit_->setText(text(123) + QStringLiteral(":"));
-    Label83_->setText(text(351) + QStringLiteral(":"));
+    Label83_->setText(text(557));
     vnr1_->setText(text(495));
     vnr2_->setText(text(272));
     L_Kat_->setText(text(50) + QStringLiteral(" (>0 ") + orWord + QStringLiteral(" <=100):"));
     GroupBox1_->setTitle(text(391));
-    Reg_0_->setText(text(272));
-    Reg_1_->setText(text(355));
+    Reg_0_->setText(text(555));
+    Reg_1_->setText(text(556));
     GroupBox5_->setTitle(text(156));
     Reg1_0_->setText(text(397));
     Reg1_1_->setText(text(14) + QStringLiteral(" (") + text(119) + QStringLiteral(" <=10)"));
@@ -83,14 +83,14 @@ void TfrmCreateTask::apply_static_captions() {
         chainColumns + QStringList{text(275), text(176), text(280), text(178), text(280)});
     Label33_->set_caption(text(160));
     for (QGroupBox* g : {gbPlace_, gbPlace__})
-        g->setTitle(text(516));
+        g->setTitle(text(550));
     for (QRadioButton* b : {RB1_, RB1__})
-        b->setText(label(22));
+        b->setText(text(551));
     for (QRadioButton* b : {RB2_, RB2__})
-        b->setText(label(23));
+        b->setText(text(552));
     gbConversion_->setTitle(text(390));
-    Reg2_1_->setText(text(64));
-    Reg2_2_->setText(text(434));
+    Reg2_1_->setText(text(553));
+    Reg2_2_->setText(text(554));
 
     lblChain223_->setText(text(217) + QStringLiteral(":"));
     StringGrid2_->setHorizontalHeaderLabels({text(517), text(214), text(473) + QStringLiteral(" (<=20)")});
@@ -104,6 +104,8 @@ void TfrmCreateTask::apply_static_captions() {
         p->operationKeys->setText(key_hint("Ctrl", text(327), text(325)));
     }
     varA_.spaceKey->setText(QStringLiteral("<SpaceBar> - ") + text(455));
+    for (QLabel* l : separatorCaptions_)
+        l->setText(text(544) + QStringLiteral(":"));
     for (QLabel* l : separatorLabels_) {
         l->setText(sep);
         l->setFrameShape(QFrame::Box);
@@ -138,7 +140,9 @@ void TfrmCreateTask::apply_static_captions() {
     if (auto* facts = qobject_cast<QGroupBox*>(summaryLines_["prkoe"].caption->parentWidget()))
         facts->setTitle(text(319));
     if (auto* order = findChild<QGroupBox*>(QStringLiteral("gbOrder")))
-        order->setTitle(text(384));
+        order->setTitle(text(549));
+    Order1_->setText(text(545));
+    Order2_->setText(text(546));
     lblOrder1_->set_caption(QStringLiteral("(") + text(15) + QStringLiteral(")"));
     lblOrder2_->set_caption(QStringLiteral("(") + text(402) + QStringLiteral(")"));
     for (TaskHeaderPanel* h : headers_)
@@ -157,7 +161,10 @@ void TfrmCreateTask::show_grids() {
     Grid2a_->set_cells(in.intervalCounts);
     Grid2b_->set_cells(in.intervals);
     (nested ? StringGrid1__ : StringGrid1_)->set_cells(in.chains);
-    StringGrid1__->setColumnHidden(3, !manual);
+    if (StringGrid1__->isColumnHidden(3) == manual) {
+        StringGrid1__->setColumnHidden(3, !manual);
+        StringGrid1__->fit_columns();
+    }
     Label33_->setVisible(manual);
     for (QRadioButton* b : {RB1_, RB1__})
         b->setChecked(in.opChangeAtStart);
@@ -256,7 +263,8 @@ void TfrmCreateTask::show_captions() {
     Label75_->setText(qt_text(c.costThreshold));
 
     const bool second = model_->second_level_mode();
-    for (QWidget* w : std::initializer_list<QWidget*>{clFazu_, Label44_, Label45_, Label23_, Resflg_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{thresholdPart_, clFazu_, Label44_, Label45_, Label23_, Resflg_})
         w->setVisible(!second);
     for (QWidget* w :
          std::initializer_list<QWidget*>{Label75_, Label77_, Label78_, txt_C_, txt_Nd_, txt_kup_, Decimal6_})

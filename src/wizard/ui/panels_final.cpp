@@ -81,12 +81,9 @@ QWidget* TfrmCreateTask::build_rounding_panel() {
     lblKoe_ = new QLabel(content);
     txtKoe_ = decimal_box(WizardBox::ScalingCoef, separator_, 6, content);
     register_control(WizardControl::ScalingCoef, txtKoe_);
-    auto* decimal = new QLabel(content);
-    decimal->setObjectName(QStringLiteral("Decimal5"));
-    separatorLabels_.push_back(decimal);
     grid->addWidget(Label30_, 0, 0);
     grid->addWidget(txtDelta_, 0, 1);
-    grid->addWidget(decimal, 0, 2, 2, 1);
+    grid->addWidget(separator_box("Decimal5", content), 0, 2, 2, 1, Qt::AlignVCenter);
     grid->addWidget(lblKoe_, 1, 0);
     grid->addWidget(txtKoe_, 1, 1);
     grid->setColumnStretch(0, 1);
@@ -125,16 +122,22 @@ QWidget* TfrmCreateTask::build_threshold_panel() {
     Label23_->setWordWrap(true);
     Resflg_ = new QPushButton(content);
     Resflg_->setObjectName(QStringLiteral("Resflg"));
-    layout->addWidget(Label44_);
-    layout->addWidget(Label45_);
+    // The threshold list and the second-level boxes take turns in the same place.
+    auto* thresholds = new QWidget(content);
+    auto* thresholdLayout = new QVBoxLayout(thresholds);
+    thresholdLayout->setContentsMargins(0, 0, 0, 0);
+    thresholdLayout->addWidget(Label44_);
+    thresholdLayout->addWidget(Label45_);
     auto* list = new QHBoxLayout;
-    list->addWidget(clFazu_, 1);
+    clFazu_->setMaximumWidth(clFazu_->fontMetrics().horizontalAdvance(QString(24, QLatin1Char('0'))));
+    list->addWidget(clFazu_);
     auto* side = new QVBoxLayout;
-    side->addWidget(Resflg_);
+    side->addWidget(Resflg_, 0, Qt::AlignLeft);
     side->addWidget(Label23_);
     side->addStretch(1);
     list->addLayout(side, 1);
-    layout->addLayout(list, 1);
+    thresholdLayout->addLayout(list, 1);
+    layout->addWidget(thresholds, 1);
 
     auto* second = new QGridLayout;
     Label75_ = new QLabel(content);
@@ -149,9 +152,7 @@ QWidget* TfrmCreateTask::build_threshold_panel() {
     register_control(WizardControl::CostThreshold, txt_C_);
     register_control(WizardControl::SecondLevelIterations, txt_Nd_);
     register_control(WizardControl::ReductionCoef, txt_kup_);
-    Decimal6_ = new QLabel(content);
-    Decimal6_->setObjectName(QStringLiteral("Decimal6"));
-    separatorLabels_.push_back(Decimal6_);
+    Decimal6_ = separator_box("Decimal6", content);
     second->addWidget(Label75_, 0, 0);
     second->addWidget(txt_C_, 0, 1);
     second->addWidget(Decimal6_, 0, 2);
@@ -162,6 +163,7 @@ QWidget* TfrmCreateTask::build_threshold_panel() {
     second->setColumnStretch(3, 1);
     layout->addLayout(second);
     layout->addStretch(0);
+    thresholdPart_ = thresholds;
     connect(Resflg_, &QPushButton::clicked, this, [this] { ResflgClick(); });
     return panel("gbWindow_6", content, true);
 }

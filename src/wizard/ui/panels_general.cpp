@@ -88,7 +88,7 @@ QWidget* TfrmCreateTask::build_code_panel() {
     grid->addWidget(StaticText1_, 1, 1);
     grid->addWidget(staticTask_, 1, 2, 1, 2);
     grid->addWidget(RB_2_, 2, 0);
-    grid->addWidget(Button1_, 2, 1);
+    grid->addWidget(Button1_, 2, 1, 1, 3, Qt::AlignLeft);
     grid->addWidget(Label_ex1_, 3, 1);
     grid->addWidget(Label_ex2_, 3, 2, 1, 2);
     grid->setColumnStretch(4, 1);

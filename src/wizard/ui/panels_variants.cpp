@@ -42,6 +42,7 @@ QWidget* TfrmCreateTask::build_variant_panel(bool resources) {
     chooser->addWidget(p.operation, 1, 1);
     chooser->addWidget(p.nameCaption, 1, 2);
     chooser->addWidget(p.operationName, 1, 3);
+    chooser->addWidget(separator_box(resources ? "Decimal3a" : "Decimal3", content), 0, 4, Qt::AlignRight);
     chooser->setColumnStretch(3, 1);
     layout->addLayout(chooser);
 
@@ -62,10 +63,6 @@ QWidget* TfrmCreateTask::build_variant_panel(bool resources) {
         hints->addWidget(p.spaceKey);
     }
     keys->addLayout(hints, 1);
-    auto* decimal = new QLabel(content);
-    decimal->setObjectName(resources ? QStringLiteral("Decimal3a") : QStringLiteral("Decimal3"));
-    separatorLabels_.push_back(decimal);
-    keys->addWidget(decimal, 0, Qt::AlignTop);
     layout->addLayout(keys);
 
     connect(p.chain, &QComboBox::activated, this, [this](int c) { variant_place_chosen(c, 0); });

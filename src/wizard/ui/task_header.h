@@ -18,11 +18,13 @@ public:
     TaskHeaderPanel(const QString& panelSuffix, QWidget* parent = nullptr);
     // Captions in the order of the values.
     void set_captions(const QStringList& captions);
-    void set_values(const HeaderValues& values);
+    // The parameters' line is shown once step 2 has been passed.
+    void set_values(const HeaderValues& values, bool parametersShown);
 
 private:
     std::vector<QLabel*> captions_;
     std::vector<QLabel*> values_;
+    std::vector<QWidget*> rows_;
 };
 
 } // namespace zep

@@ -155,8 +155,15 @@ EntryGrid::EntryGrid(std::optional<WizardGrid> grid, int firstEditableColumn, QS
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setStretchLastSection(false);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     setItemDelegate(new CellDelegate(this));
+    // A column grows with what is typed into it.
+    connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* it) {
+        const int wanted = fontMetrics().horizontalAdvance(it->text()) + 16;
+        if (wanted > columnWidth(it->column()))
+            setColumnWidth(it->column(), wanted);
+    });
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -237,9 +244,15 @@ void EntryGrid::focus_row(int row) {
 
 void EntryGrid::fit_columns() {
     resizeColumnsToContents();
-    const int minWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000"));
-    for (int c = 1; c < columnCount(); ++c)
-        setColumnWidth(c, std::max(columnWidth(c), minWidth));
+    // Columns of names and descriptions get room for a sensible text from the start.
+    const int textWidth = fontMetrics().horizontalAdvance(QString(32, QLatin1Char('n')));
+    const int numberWidth = fontMetrics().horizontalAdvance(QStringLiteral("00000000"));
+    for (int c = 1; c < columnCount(); ++c) {
+        const auto limit = grid_ ? grid_column_limit(*grid_, c, context_of(0)) : std::nullopt;
+        const bool text = limit && *limit >= 40;
+        const int header = horizontalHeader()->sectionSizeHint(c);
+        setColumnWidth(c, std::max({columnWidth(c), header, text ? textWidth : numberWidth}));
+    }
 }
 
 void EntryGrid::keyPressEvent(QKeyEvent* event) {
@@ -281,6 +294,7 @@ ReviewGrid::ReviewGrid(QWidget* parent) : QTableWidget(parent) {
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setStretchLastSection(true);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setWordWrap(false);
