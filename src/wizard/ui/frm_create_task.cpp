@@ -51,7 +51,7 @@ TfrmCreateTask::TfrmCreateTask(WizardContext ctx, EntryMode mode, const std::str
     stack_->addWidget(build_summary_panel());
     build_buttons();
     apply_static_captions();
-    resize(1120, 720);
+    resize(1220, 740);
 
     show_model();
     apply_focus({mode == EntryMode::CorrectTask ? WizardControl::Name : WizardControl::Code});

@@ -185,7 +185,8 @@ void TfrmCreateTask::show_grids() {
     (resources ? varA_ : var_).grid->set_cells(variants);
 
     const WizardCaptions c = model_->captions();
-    QStringList review = {text(217), text(215), text(218), text(214), text(33), text(439)};
+    // The number columns under the short words chain, operation, variant: the table fits the window.
+    QStringList review = {label(1), text(215), label(2), text(214), label(3), text(439)};
     if (resources)
         review << text(172) << QStringLiteral("*");
     review << qt_text(c.variantTime) << qt_text(c.variantCost);

@@ -95,6 +95,11 @@ QWidget* TfrmCreateTask::build_code_panel() {
     layout->addWidget(pnlExport_);
     layout->addStretch(1);
 
+    // Tab in reading order: each source with its own controls.
+    QWidget::setTabOrder(RB_1_, cbExport_);
+    QWidget::setTabOrder(cbExport_, btnExport_);
+    QWidget::setTabOrder(btnExport_, RB_2_);
+    QWidget::setTabOrder(RB_2_, Button1_);
     for (const std::string& item : model_->import_list())
         cbExport_->addItem(qt_text(item));
     auto* sources = new QButtonGroup(pnlExport_);
