@@ -53,6 +53,9 @@ struct ViewArgsAllowed {
 };
 std::optional<ViewArgs> parse_view_args(const std::vector<std::string>& args, ViewArgsAllowed allowed);
 
+// The spreadsheet export of the solution or task view as an .xlsx workbook (export_command.cpp).
+int cmd_export(const Options& o);
+
 #ifdef ZEP_WITH_PRINT
 // The printout of the solution or task view as a PDF file (print_command.cpp, with the desktop program).
 int cmd_print(const Options& o);

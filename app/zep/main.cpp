@@ -9,6 +9,7 @@
 //   zep take-over CODE            copy a task's solution to Data and clear Solving (status 2)
 //   zep delete CODE               delete a task: every file of it and its register entry
 //   zep print CODE OUT.pdf [--variant N] [--task]   the printout of a view as a PDF file
+//   zep export CODE OUT.xlsx [--variant N] [--task] [--derived]   a view as a workbook
 // Common options: --workspace DIR (default: the program's folder, or the user's own workspace when that
 // is read-only), --lang EXT (the shell to speak).
 #include "commands.h"
@@ -42,6 +43,9 @@ const char* kUsage =
     "  delete CODE      delete every file of the task and its register entry (not a demo task)\n"
     "  print CODE OUT.pdf   the printout of the solution view as a PDF file, with the Gantt\n"
     "              chart; --variant N (default 1); print --task: the task view\n"
+    "  export CODE OUT.xlsx   the solution view as a workbook; --variant N (default 1);\n"
+    "              export --task: the task's input data in the layout the import reads;\n"
+    "              --derived: the task derived from the variant, its chosen variants marked\n"
     "  (dump also prints a solution file zep_XXXXXX_out.dat, its task beside it)\n";
 
 } // namespace
@@ -52,7 +56,7 @@ int main(int argc, char** argv) {
         {"build", cmd_build},         {"dump", cmd_dump},           {"list", cmd_list},
         {"shell", cmd_shell},         {"show", cmd_show},           {"solve", cmd_solve},
         {"hand-over", cmd_hand_over}, {"take-over", cmd_take_over}, {"delete", cmd_delete},
-        {"exact", cmd_exact},         {"frontier", cmd_frontier},
+        {"exact", cmd_exact},         {"frontier", cmd_frontier},   {"export", cmd_export},
 #ifdef ZEP_WITH_PRINT
         {"print", cmd_print},
 #endif

@@ -35,6 +35,8 @@ const char* english(ChartText which) {
         return "Operation";
     case ChartText::ShownVariant:
         return "Shown variant";
+    case ChartText::ExportWritten:
+        return "The workbook is written to the file";
     }
     return "";
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Captions of the solution view's charts, from the shell (a shell made before the charts existed lacks
-// them: then the English caption stands).
+// Captions of the solution view's charts and the export's note, from the shell (a shell made before the
+// charts existed lacks them: then the English caption stands).
 #include "shell/shell_file.h"
 #include "views/time_cost_series.h"
 
@@ -22,6 +22,7 @@ enum class ChartText {
     Chain = 540,
     Operation = 541,
     ShownVariant = 542,
+    ExportWritten = 544,
 };
 
 QString chart_text(const ShellTables& shell, ChartText which);

@@ -2,12 +2,14 @@
 
 #include "views/gantt_model.h"
 #include "views/ui/chart_texts.h"
+#include "views/ui/frm_view_task.h"
 #include "views/ui/gantt_chart_view.h"
 #include "views/ui/mdi_child.h"
 #include "views/ui/parameter_list.h"
 #include "views/ui/print_preview.h"
 #include "views/ui/time_cost_chart_view.h"
 #include "views/ui/titled_grid.h"
+#include "views/ui/workbook_export.h"
 
 #include <QSplitter>
 #include <QTabBar>
@@ -164,6 +166,18 @@ void TfrmViewSolution::printView() {
                        QStringLiteral("zep_%1.pdf").arg(qs(files_.task.header.taskCode)), this);
 }
 
-void TfrmViewSolution::exportView() {}
+// The solution sheet of the shown variant, then, when the user wants it, the task derived from it.
+void TfrmViewSolution::exportView() {
+    SessionState& st = main_.state();
+    const bool time = files_.task.header.minimisedParam == 1;
+    const std::string question = st.text(524) + " " + std::to_string(shown_ + 1) + " " +
+                                 st.text(time ? 523 : 522) + " " + st.text(525) + "?";
+    st.derivedTask = main_.notifier().question(this, qs(question)) ? 1 : 0;
+    if (!export_workbook(main_, this, solution_workbook(content_),
+                         QStringLiteral("zep_%1.xlsx").arg(qs(files_.task.header.taskCode)), dialogs_))
+        return;
+    if (st.derivedTask == 1)
+        TfrmViewTask::open(main_, dialogs_);
+}
 
 } // namespace zep

@@ -6,6 +6,7 @@
 #include "views/solution_view.h"
 #include "views/solved_task_files.h"
 #include "views/time_cost_series.h"
+#include "views/ui/export_dialogs.h"
 
 #include <QWidget>
 #include <memory>
@@ -38,6 +39,8 @@ public:
     void printView() override;
     void exportView() override;
 
+    void setExportDialogs(ExportDialogs dialogs) { dialogs_ = std::move(dialogs); }
+
     // Tab change: the shown variant becomes the current solution tab.
     void TabControlChange(int index);
 
@@ -62,6 +65,7 @@ private:
     std::vector<std::shared_ptr<const TimeCostSource>> sources_;
     SolutionViewContent content_;
     int shown_ = 0;
+    ExportDialogs dialogs_ = desktop_export_dialogs();
 
     ParameterList* varList_ = nullptr;
     ParameterList* varList1_ = nullptr;

@@ -6,9 +6,11 @@
 #include "views/ui/parameter_list.h"
 #include "views/ui/print_preview.h"
 #include "views/ui/titled_grid.h"
+#include "views/ui/workbook_export.h"
 
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zep {
 namespace {
@@ -37,7 +39,7 @@ std::vector<GridColumn> columns_of(const QString& prefix, int first, const std::
 
 } // namespace
 
-TfrmViewTask* TfrmViewTask::open(TfrmMain& main) {
+TfrmViewTask* TfrmViewTask::open(TfrmMain& main, ExportDialogs dialogs) {
     SessionState& st = main.state();
     TaskRecord task;
     try {
@@ -54,12 +56,14 @@ TfrmViewTask* TfrmViewTask::open(TfrmMain& main) {
             main.notifier().warning(&main, QString::fromUtf8(e.what()));
             return nullptr;
         }
-        variant = st.currentSolutionTab + 1;
+        const int runs = static_cast<int>(solution->status.size());
+        variant = std::clamp(st.currentSolutionTab + 1, 1, std::max(1, runs));
     }
     auto* view = new TfrmViewTask(main, std::move(task), std::move(solution), variant);
+    view->setExportDialogs(std::move(dialogs));
     show_as_mdi_child(main, view);
     if (variant > 0)
-        view->exportView();
+        view->exportShown();
     return view;
 }
 
@@ -124,6 +128,23 @@ void TfrmViewTask::printView() {
                        QStringLiteral("zep_%1.pdf").arg(qs(task_.header.taskCode)), this);
 }
 
-void TfrmViewTask::exportView() {}
+void TfrmViewTask::exportView() {
+    SessionState& st = main_.state();
+    st.derivedTask = 0;
+    const TaskViewContent own = task_view(task_, st.shell, st.decimalSeparator);
+    export_workbook(main_, this, task_workbook(task_, own, st.shell, st.decimalSeparator),
+                    QStringLiteral("zep_%1.xlsx").arg(qs(task_.header.taskCode)), dialogs_);
+}
+
+bool TfrmViewTask::exportShown() {
+    const SessionState& st = main_.state();
+    if (!derived() || !solution_)
+        return export_workbook(main_, this, task_workbook(task_, content_, st.shell, st.decimalSeparator),
+                               QStringLiteral("zep_%1.xlsx").arg(qs(task_.header.taskCode)), dialogs_);
+    const auto marks = derived_marks(task_, solution_->variantChoice.at(derivedVariant_ - 1));
+    return export_workbook(main_, this, task_workbook(task_, content_, st.shell, st.decimalSeparator, &marks),
+                           QStringLiteral("zep_%1.xlsx").arg(qs(derived_task_code(task_.header.taskCode))),
+                           dialogs_);
+}
 
 } // namespace zep

@@ -7,6 +7,7 @@
 #include "shell/ui/frm_main.h"
 #include "task/task_record.h"
 #include "views/task_view.h"
+#include "views/ui/export_dialogs.h"
 
 #include <QWidget>
 #include <optional>
@@ -21,14 +22,20 @@ class TfrmViewTask : public QWidget, public OutputView {
 public:
     // The view of the current task code as an MDI child; nullptr when the task file is missing or does
     // not read (no message), or, in derived mode, after the warning when the solution does not read.
-    static TfrmViewTask* open(TfrmMain& main);
+    // A derived view exports at once through `dialogs`.
+    static TfrmViewTask* open(TfrmMain& main, ExportDialogs dialogs = desktop_export_dialogs());
 
     // `derivedVariant` (from 1) names the solution variant of a derived task; 0: the task itself.
     TfrmViewTask(TfrmMain& main, TaskRecord task, std::optional<Solution> solution = std::nullopt,
                  int derivedVariant = 0);
 
     void printView() override;
+    // From the menu: the task itself, the derived-task flag cleared.
     void exportView() override;
+    // The workbook of what the view shows: in derived mode the derived task with its marks.
+    bool exportShown();
+    void setExportDialogs(ExportDialogs dialogs) { dialogs_ = std::move(dialogs); }
+    bool derived() const { return derivedVariant_ > 0; }
 
     ParameterList* varList() const { return varList_; }
     // `Table` without unavailable resources, else `Grid2`; `Grid1` (the intervals) or nullptr.
@@ -48,6 +55,7 @@ private:
     ParameterList* varList_ = nullptr;
     TitledGrid* operations_ = nullptr;
     TitledGrid* intervals_ = nullptr;
+    ExportDialogs dialogs_ = desktop_export_dialogs();
 };
 
 } // namespace zep
