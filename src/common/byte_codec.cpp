@@ -35,7 +35,11 @@ ByteReader::ByteReader(std::span<const std::uint8_t> data, std::string source)
     : data_(data), source_(std::move(source)) {}
 
 void ByteReader::fail(const std::string& what) const {
-    throw FileFormatError(source_ + ": " + what + " (at byte " + std::to_string(pos_) + ")");
+    fail_at(pos_, what);
+}
+
+void ByteReader::fail_at(std::size_t offset, const std::string& what) const {
+    throw FileFormatError(source_ + ": " + what + " (at byte " + std::to_string(offset) + ")");
 }
 
 void ByteReader::need(std::size_t n, const char* what) {

@@ -54,6 +54,8 @@ public:
 
     // Throws FileFormatError: "<source>: <what> (at byte <offset>)".
     [[noreturn]] void fail(const std::string& what) const;
+    // The same for what was found at an earlier `offset`.
+    [[noreturn]] void fail_at(std::size_t offset, const std::string& what) const;
 
 private:
     void need(std::size_t n, const char* what);

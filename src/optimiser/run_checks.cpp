@@ -17,25 +17,8 @@ SolverInputHead read_solver_input_head(std::span<const std::uint8_t> data) {
     if (data.size() < SolverHeaderImage::size)
         return head;
     using I = SolverHeaderImage;
-    auto at = [&](std::size_t offset) {
-        ByteReader r(data.subspan(offset), "");
-        return r;
-    };
-    SolverHeader h;
-    h.chainCount = at(I::chainCount).i32();
-    h.nestedChainCount = at(I::nestedChainCount).i32();
-    h.minimisedParam = at(I::minimisedParam).i32();
-    h.roundingType = at(I::roundingType).i32();
-    h.scaledTact = at(I::scaledTact).f64();
-    h.scaledLevelTact = at(I::scaledLevelTact).f64();
-    h.thresholdCount = at(I::thresholdCount).i32();
-    h.secondLevelIterations = at(I::secondLevelIterations).i32();
-    h.thresholdStep = at(I::thresholdStep).i32();
-    h.scaledCostThreshold = at(I::scaledCostThreshold).f64();
-    h.scaledBaseCostTotal = at(I::scaledBaseCostTotal).f64();
-    h.hasUnavailableResources = at(I::hasUnavailableResources).i32();
-    h.resourceCategoryCount = at(I::resourceCategoryCount).i32();
-    h.subgraphCount = at(I::subgraphCount).i32();
+    ByteReader headerBytes(data, "");
+    const SolverHeader h = read_record<SolverHeaderImage>(headerBytes);
     head.header = h;
 
     if (h.chainCount < 0 || h.chainCount > kLayoutLimit ||

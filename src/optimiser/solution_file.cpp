@@ -4,6 +4,7 @@
 #include "common/byte_codec.h"
 #include "common/cp1251.h"
 #include "common/errors.h"
+#include "common/record_fields.h"
 
 #include <stdexcept>
 
@@ -86,42 +87,47 @@ void check_shape(const Solution& s, const SolutionShape& shape) {
     }
 }
 
+// Sections 1 to 6, whose sizes the solution's own vectors give (checked against the shape first).
+template <typename F, typename S> void body_fields(F& f, S& s, bool hasUnavailableResources) {
+    for (auto& v : s.status)
+        f.i32(v);
+    for (auto& m : s.message)
+        f.text(m, kSolutionMessageCapacity);
+    for (auto& run : s.cycleCounts)
+        for (auto& v : run)
+            f.i32(v);
+    for (auto& run : s.variantChoice)
+        for (auto& chain : run)
+            for (auto& v : chain)
+                f.i32(v);
+    if (!hasUnavailableResources) {
+        for (auto& run : s.chainTimes)
+            for (auto& v : run)
+                f.f64(v);
+        for (auto& v : s.graphTimes)
+            f.f64(v);
+    }
+}
+
+// The texts as they are written: cut to their capacity, a character the code page lacks as "?".
+Solution with_fitted_texts(Solution s) {
+    for (std::string& line : s.header.infoLines)
+        line = fit_single_byte_text(line, kInfoLineCapacity);
+    s.header.elapsed = fit_single_byte_text(s.header.elapsed, kElapsedCapacity);
+    for (std::string& m : s.message)
+        m = fit_single_byte_text(m, kSolutionMessageCapacity);
+    return s;
+}
+
 } // namespace
 
 std::vector<std::uint8_t> encode_solution(const Solution& s, const SolutionShape& shape) {
     check_shape(s, shape);
+    const Solution fitted = with_fitted_texts(s);
     ByteWriter w;
-    const SolutionHeader& h = s.header;
-    for (const std::string& line : h.infoLines)
-        w.text(fit_single_byte_text(line, kInfoLineCapacity), kInfoLineCapacity);
-    w.text(fit_single_byte_text(h.elapsed, kElapsedCapacity), kElapsedCapacity);
-    w.i32(h.stopCheckSparsity);
-    w.i32(h.iterationLimit);
-    w.zeros(4);
-    w.f64(h.endTime);
-    w.f64(h.endDate);
-    w.f64(h.relaxationCoef);
-    w.f64(h.stopCriterion);
-    w.i32(h.runsPerformed);
-    w.i32(h.maxPhaseStates);
-    for (std::int32_t v : s.status)
-        w.i32(v);
-    for (const std::string& m : s.message)
-        w.text(fit_single_byte_text(m, kSolutionMessageCapacity), kSolutionMessageCapacity);
-    for (const auto& run : s.cycleCounts)
-        for (std::int32_t v : run)
-            w.i32(v);
-    for (const auto& run : s.variantChoice)
-        for (const auto& chain : run)
-            for (std::int32_t v : chain)
-                w.i32(v);
-    if (!shape.hasUnavailableResources) {
-        for (const auto& run : s.chainTimes)
-            for (double v : run)
-                w.f64(v);
-        for (double v : s.graphTimes)
-            w.f64(v);
-    }
+    write_record<SolutionHeaderImage>(w, fitted.header);
+    FieldWriter f(w);
+    body_fields(f, fitted, shape.hasUnavailableResources);
     return w.take();
 }
 
@@ -137,37 +143,9 @@ Solution decode_solution(std::span<const std::uint8_t> data, const SolutionShape
         r.fail("the file holds " + std::to_string(data.size()) + " bytes where its task needs " +
                std::to_string(shape.file_size()));
     Solution s = empty_solution(shape);
-    SolutionHeader& h = s.header;
-    for (std::string& line : h.infoLines)
-        line = r.text(kInfoLineCapacity);
-    h.elapsed = r.text(kElapsedCapacity);
-    h.stopCheckSparsity = r.i32();
-    h.iterationLimit = r.i32();
-    r.skip(4);
-    h.endTime = r.f64();
-    h.endDate = r.f64();
-    h.relaxationCoef = r.f64();
-    h.stopCriterion = r.f64();
-    h.runsPerformed = r.i32();
-    h.maxPhaseStates = r.i32();
-    for (std::int32_t& v : s.status)
-        v = r.i32();
-    for (std::string& m : s.message)
-        m = r.text(kSolutionMessageCapacity);
-    for (auto& run : s.cycleCounts)
-        for (std::int32_t& v : run)
-            v = r.i32();
-    for (auto& run : s.variantChoice)
-        for (auto& chain : run)
-            for (std::int32_t& v : chain)
-                v = r.i32();
-    if (!shape.hasUnavailableResources) {
-        for (auto& run : s.chainTimes)
-            for (double& v : run)
-                v = r.f64();
-        for (double& v : s.graphTimes)
-            v = r.f64();
-    }
+    s.header = read_record<SolutionHeaderImage>(r);
+    FieldReader f(r);
+    body_fields(f, s, shape.hasUnavailableResources);
     return s;
 }
 

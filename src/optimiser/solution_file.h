@@ -12,6 +12,8 @@
 //
 // The file carries no counts of its own: M, NC, the opCounts and whether the task has unavailable
 // resources come from the task (SolutionShape).
+#include "common/record_fields.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -20,12 +22,6 @@
 
 namespace zep {
 
-struct SolutionHeaderImage {
-    static constexpr std::size_t infoLine1 = 0, infoLine2 = 41, infoLine3 = 82, elapsed = 123,
-                                 stopCheckSparsity = 164, iterationLimit = 168, padding = 172, endTime = 176,
-                                 endDate = 184, relaxationCoef = 192, stopCriterion = 200,
-                                 runsPerformed = 208, maxPhaseStates = 212, size = 216;
-};
 inline constexpr std::size_t kInfoLineCapacity = 40;
 inline constexpr std::size_t kElapsedCapacity = 40;
 inline constexpr std::size_t kSolutionMessageCapacity = 254;
@@ -41,6 +37,27 @@ struct SolutionHeader {
     double stopCriterion = 0;           // КО
     std::int32_t runsPerformed = 0;     // M, the probes of a second-level search, or 0 when refused
     std::int32_t maxPhaseStates = 0;    // largest L of any path; 0 when refused
+};
+
+// The header's layout (see common/record_fields.h).
+struct SolutionHeaderImage {
+    using Record = SolutionHeader;
+    static constexpr std::size_t size = 216;
+    template <typename F, typename H> static void fields(F& f, H& h) {
+        f.text(0, h.infoLines[0], kInfoLineCapacity);
+        f.text(41, h.infoLines[1], kInfoLineCapacity);
+        f.text(82, h.infoLines[2], kInfoLineCapacity);
+        f.text(123, h.elapsed, kElapsedCapacity);
+        f.i32(164, h.stopCheckSparsity);
+        f.i32(168, h.iterationLimit);
+        f.f64(176, h.endTime);
+        f.f64(184, h.endDate);
+        f.f64(192, h.relaxationCoef);
+        f.f64(200, h.stopCriterion);
+        f.i32(208, h.runsPerformed);
+        f.i32(212, h.maxPhaseStates);
+        f.end(size);
+    }
 };
 
 // The counts the layout follows, all from the task.

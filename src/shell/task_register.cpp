@@ -5,6 +5,7 @@
 #include "common/cp1251.h"
 #include "common/date_time.h"
 #include "common/errors.h"
+#include "common/record_fields.h"
 
 #include <algorithm>
 
@@ -73,20 +74,8 @@ std::vector<std::uint8_t> encode_register(const TaskRegister& reg) {
     out.text_bytes(kRegisterVersion, 8);    // 31..39
     out.raw(reg.header.afterVersion);       // 40..43
     out.i32(static_cast<std::int32_t>(reg.entries.size()));
-    for (const RegisterEntry& e : reg.entries) {
-        const std::size_t start = out.size();
-        out.text(e.code, kTaskCodeCapacity);          // 0..6
-        out.text(e.name, kTaskNameCapacity);          // 7..77
-        out.zeros(2);                                 // 78..79
-        out.i32(static_cast<std::int32_t>(e.status)); // 80
-        out.zeros(4);                                 // 84..87
-        out.f64(e.created);                           // 88
-        out.f64(e.modified);                          // 96
-        out.f64(e.unloaded);                          // 104
-        out.f64(e.solved);                            // 112
-        if (out.size() - start != kRegisterEntrySize)
-            throw std::logic_error("register entry image has the wrong size");
-    }
+    for (const RegisterEntry& e : reg.entries)
+        write_record<RegisterEntryImage>(out, e);
     return out.take();
 }
 
@@ -119,19 +108,13 @@ TaskRegister decode_register(std::span<const std::uint8_t> data, const std::stri
                 std::to_string(in.remaining()) + " bytes of entries");
     reg.entries.reserve(static_cast<std::size_t>(n));
     for (std::int32_t i = 0; i < n; ++i) {
-        RegisterEntry e;
-        e.code = in.text(kTaskCodeCapacity);
-        e.name = in.text(kTaskNameCapacity);
-        in.skip(2);
-        std::int32_t status = in.i32();
+        const std::size_t start = in.offset();
+        RegisterEntry e = read_record<RegisterEntryImage>(in);
+        const auto status = static_cast<std::int32_t>(e.status);
         if (status < 0 || status > 2)
-            in.fail("entry " + std::to_string(i + 1) + " has the unknown status " + std::to_string(status));
-        e.status = static_cast<TaskStatus>(status);
-        in.skip(4);
-        e.created = in.f64();
-        e.modified = in.f64();
-        e.unloaded = in.f64();
-        e.solved = in.f64();
+            in.fail_at(start + RegisterEntryImage::statusEnd, "entry " + std::to_string(i + 1) +
+                                                                  " has the unknown status " +
+                                                                  std::to_string(status));
         reg.entries.push_back(std::move(e));
     }
     return reg;

@@ -39,6 +39,22 @@ struct RegisterEntry {
     double solved = 0;   // results taken over
 };
 
+struct RegisterEntryImage {
+    using Record = RegisterEntry;
+    static constexpr std::size_t size = kRegisterEntrySize;
+    static constexpr std::size_t statusEnd = 84; // where a wrong status is reported
+    template <typename F, typename E> static void fields(F& f, E& e) {
+        f.text(0, e.code, kTaskCodeCapacity);
+        f.text(7, e.name, kTaskNameCapacity);
+        f.i32(80, e.status);
+        f.f64(88, e.created);
+        f.f64(96, e.modified);
+        f.f64(104, e.unloaded);
+        f.f64(112, e.solved);
+        f.end(size);
+    }
+};
+
 // The header bytes that carry no field (28..30 and 40..43) are written back as they were read.
 struct RegisterHeader {
     std::array<std::uint8_t, 3> afterSignature{};

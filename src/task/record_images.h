@@ -1,103 +1,137 @@
 #pragma once
 // The file images of the task record's fixed records, shared by the task file and the solver input
-// file: every record is described once here by its field offsets and size, with one encoder and one
-// decoder each. Padding is written as zeros and skipped when read.
-#include "common/byte_codec.h"
+// file. Each layout lists its fields once, with their offsets and types; write_record and read_record
+// (common/record_fields.h) derive the encoder and the decoder from it. Padding is written as zeros and
+// skipped when read.
+#include "common/record_fields.h"
 #include "task/task_record.h"
 
 #include <cstddef>
 
 namespace zep {
 
-// Field offsets (bytes from the start of the image) and the size of each image.
 struct TaskHeaderImage {
-    static constexpr std::size_t taskCode = 0, taskName = 7, minimisedParam = 80, chainCount = 84,
-                                 nestedChainCount = 88, timeUnit = 92, costUnit = 113, boundUpper = 136,
-                                 boundLower = 144, roundingType = 152, tact = 160, scalingCoef = 168,
-                                 thresholdCount = 176, secondLevelIterations = 180,
-                                 iterationReductionCoef = 184, costThreshold = 192,
-                                 hasUnavailableResources = 200, resourceCategoryCount = 204,
-                                 decompositionMode = 208, allowedSubgraphCount = 212, maxQuantSteps = 216,
-                                 subgraphNumbering = 220, criticalConversionMode = 224, subgraphCount = 228,
-                                 maxPhaseStates = 232, size = 240;
+    using Record = TaskHeader;
+    static constexpr std::size_t size = 240;
+    template <typename F, typename H> static void fields(F& f, H& h) {
+        f.text(0, h.taskCode, kTaskCodeCapacity);
+        f.text(7, h.taskName, kTaskNameCapacity);
+        f.i32(80, h.minimisedParam);
+        f.i32(84, h.chainCount);
+        f.i32(88, h.nestedChainCount);
+        f.text(92, h.timeUnit, kUnitCapacity);
+        f.text(113, h.costUnit, kUnitCapacity);
+        f.f64(136, h.boundUpper);
+        f.f64(144, h.boundLower);
+        f.i32(152, h.roundingType);
+        f.f64(160, h.tact);
+        f.f64(168, h.scalingCoef);
+        f.i32(176, h.thresholdCount);
+        f.i32(180, h.secondLevelIterations);
+        f.i32(184, h.iterationReductionCoef);
+        f.f64(192, h.costThreshold);
+        f.i32(200, h.hasUnavailableResources);
+        f.i32(204, h.resourceCategoryCount);
+        f.i32(208, h.decompositionMode);
+        f.i32(212, h.allowedSubgraphCount);
+        f.i32(216, h.maxQuantSteps);
+        f.i32(220, h.subgraphNumbering);
+        f.i32(224, h.criticalConversionMode);
+        f.i32(228, h.subgraphCount);
+        f.i32(232, h.maxPhaseStates);
+        f.end(size);
+    }
 };
-struct ChainRecImage {
-    static constexpr std::size_t name = 0, opCount = 104, subgraphNo = 108, fromChain = 112, fromOp = 116,
-                                 toChain = 120, toOp = 124, size = 128;
-};
-struct OperationRecImage {
-    static constexpr std::size_t name = 0, variantCount = 104, size = 108;
-};
-struct VariantRecImage {
-    static constexpr std::size_t essence = 0, resourceCategory = 44, noSuspend = 48, time = 56, cost = 64,
-                                 size = 72;
-};
-struct PathInfoImage {
-    static constexpr std::size_t elementCount = 0, prefixLength = 4, suffixLength = 8, size = 12;
-};
-struct PathElementImage {
-    static constexpr std::size_t chain = 0, op = 4, count = 8, size = 12;
-};
-struct ResourceIntervalImage {
-    static constexpr std::size_t start = 0, finish = 8, startTacts = 16, finishTacts = 20, size = 24;
-};
-struct VariantMarkImage {
-    static constexpr std::size_t variantIndex = 0, markCode = 4, size = 8;
-};
-
-// Writes one fixed record: `at` pads with zeros up to a field's offset and refuses to go back, `end`
-// pads to the record's size, so an encoder that writes a field at the wrong place fails loudly.
-class ImageWriter {
-public:
-    explicit ImageWriter(ByteWriter& w) : w_(w), base_(w.size()) {}
-    ByteWriter& at(std::size_t offset);
-    void end(std::size_t size) { at(size); }
-
-private:
-    ByteWriter& w_;
-    std::size_t base_;
-};
-
-// Reads one fixed record: `at` skips to a field's offset, `end` to the end of the record.
-class ImageReader {
-public:
-    explicit ImageReader(ByteReader& r) : r_(r), base_(r.offset()) {}
-    ByteReader& at(std::size_t offset);
-    void end(std::size_t size) { at(size); }
-
-private:
-    ByteReader& r_;
-    std::size_t base_;
-};
-
-void encode_header(ByteWriter& w, const TaskHeader& h);
-TaskHeader decode_header(ByteReader& r);
 
 // The chain's fields only; its operations are written in their own section.
-void encode_chain(ByteWriter& w, const ChainRec& c);
-ChainRec decode_chain(ByteReader& r);
+struct ChainRecImage {
+    using Record = ChainRec;
+    static constexpr std::size_t size = 128;
+    template <typename F, typename C> static void fields(F& f, C& c) {
+        f.text(0, c.name, kChainNameCapacity);
+        f.i32(104, c.opCount);
+        f.i32(108, c.subgraphNo);
+        f.i32(112, c.fromChain);
+        f.i32(116, c.fromOp);
+        f.i32(120, c.toChain);
+        f.i32(124, c.toOp);
+        f.end(size);
+    }
+};
 
 // The operation's fields only; its variants are written in their own section.
-void encode_operation(ByteWriter& w, const OperationRec& op);
-OperationRec decode_operation(ByteReader& r);
+struct OperationRecImage {
+    using Record = OperationRec;
+    static constexpr std::size_t size = 108;
+    template <typename F, typename O> static void fields(F& f, O& op) {
+        f.text(0, op.name, kOperationNameCapacity);
+        f.i32(104, op.variantCount);
+        f.end(size);
+    }
+};
 
-void encode_variant(ByteWriter& w, const VariantRec& v);
-VariantRec decode_variant(ByteReader& r);
+struct VariantRecImage {
+    using Record = VariantRec;
+    static constexpr std::size_t size = 72;
+    template <typename F, typename V> static void fields(F& f, V& v) {
+        f.text(0, v.essence, kEssenceCapacity);
+        f.i32(44, v.resourceCategory);
+        f.i32(48, v.noSuspend);
+        f.f64(56, v.time);
+        f.f64(64, v.cost);
+        f.end(size);
+    }
+};
 
 // The path's counts; its elements are written in their own section.
-void encode_path_info(ByteWriter& w, int elementCount, int prefixLength, int suffixLength);
 struct PathInfoCounts {
     int elementCount = 0, prefixLength = 0, suffixLength = 0;
 };
-PathInfoCounts decode_path_info(ByteReader& r);
+struct PathInfoImage {
+    using Record = PathInfoCounts;
+    static constexpr std::size_t size = 12;
+    template <typename F, typename P> static void fields(F& f, P& p) {
+        f.i32(0, p.elementCount);
+        f.i32(4, p.prefixLength);
+        f.i32(8, p.suffixLength);
+        f.end(size);
+    }
+};
+inline PathInfoCounts path_info_counts(const PathInfo& p) {
+    return {p.elementCount(), p.prefixLength, p.suffixLength};
+}
 
-void encode_element(ByteWriter& w, const PathElement& e);
-PathElement decode_element(ByteReader& r);
+struct PathElementImage {
+    using Record = PathElement;
+    static constexpr std::size_t size = 12;
+    template <typename F, typename E> static void fields(F& f, E& e) {
+        f.i32(0, e.chain);
+        f.i32(4, e.op);
+        f.i32(8, e.count);
+        f.end(size);
+    }
+};
 
-void encode_interval(ByteWriter& w, const ResourceInterval& i);
-ResourceInterval decode_interval(ByteReader& r);
+struct ResourceIntervalImage {
+    using Record = ResourceInterval;
+    static constexpr std::size_t size = 24;
+    template <typename F, typename I> static void fields(F& f, I& i) {
+        f.f64(0, i.start);
+        f.f64(8, i.finish);
+        f.i32(16, i.startTacts);
+        f.i32(20, i.finishTacts);
+        f.end(size);
+    }
+};
 
-void encode_mark(ByteWriter& w, const VariantMark& m);
-VariantMark decode_mark(ByteReader& r);
+struct VariantMarkImage {
+    using Record = VariantMark;
+    static constexpr std::size_t size = 8;
+    template <typename F, typename M> static void fields(F& f, M& m) {
+        f.i32(0, m.variantIndex);
+        f.i32(4, m.markCode);
+        f.end(size);
+    }
+};
 
 } // namespace zep

@@ -19,6 +19,7 @@
 // A top-level path is the path of a chain whose elementCount is above 0, in chain order. A variant
 // block holds `count` VariantOut records: the variants of a real operation, empty records for a
 // subgraph reference, one empty record for a covered element.
+#include "common/record_fields.h"
 #include "task/task_record.h"
 
 #include <cstdint>
@@ -29,23 +30,6 @@
 
 namespace zep {
 
-// Record sizes and field offsets of the solver-only records.
-struct SolverHeaderImage {
-    static constexpr std::size_t chainCount = 0, nestedChainCount = 4, minimisedParam = 8, roundingType = 12,
-                                 scaledTact = 16, scaledLevelTact = 24, thresholdCount = 32,
-                                 secondLevelIterations = 36, thresholdStep = 40, scaledCostThreshold = 48,
-                                 scaledBaseCostTotal = 56, hasUnavailableResources = 64,
-                                 resourceCategoryCount = 68, subgraphCount = 72, size = 80;
-};
-struct VariantOutImage {
-    static constexpr std::size_t time = 0, cost = 8, discretised = 16, size = 24;
-};
-struct SubgraphSolverRecImage {
-    static constexpr std::size_t costBase = 0, levelCount = 8, refCount = 12, size = 16;
-};
-struct SubgraphRefImage {
-    static constexpr std::size_t owner = 0, pathIndex = 4, elementIndex = 8, size = 12;
-};
 inline constexpr std::size_t kSolverShellNameCapacity = 24;
 
 struct SolverHeader {
@@ -90,6 +74,59 @@ struct VariantResource {
     int resourceCategory = 0;
     int noSuspend = 0;
     bool operator==(const VariantResource&) const = default;
+};
+
+// The layouts of the solver-only records (see common/record_fields.h).
+struct SolverHeaderImage {
+    using Record = SolverHeader;
+    static constexpr std::size_t size = 80;
+    template <typename F, typename H> static void fields(F& f, H& h) {
+        f.i32(0, h.chainCount);
+        f.i32(4, h.nestedChainCount);
+        f.i32(8, h.minimisedParam);
+        f.i32(12, h.roundingType);
+        f.f64(16, h.scaledTact);
+        f.f64(24, h.scaledLevelTact);
+        f.i32(32, h.thresholdCount);
+        f.i32(36, h.secondLevelIterations);
+        f.i32(40, h.thresholdStep);
+        f.f64(48, h.scaledCostThreshold);
+        f.f64(56, h.scaledBaseCostTotal);
+        f.i32(64, h.hasUnavailableResources);
+        f.i32(68, h.resourceCategoryCount);
+        f.i32(72, h.subgraphCount);
+        f.end(size);
+    }
+};
+struct VariantOutImage {
+    using Record = VariantOut;
+    static constexpr std::size_t size = 24;
+    template <typename F, typename V> static void fields(F& f, V& v) {
+        f.f64(0, v.time);
+        f.f64(8, v.cost);
+        f.i32(16, v.discretised);
+        f.end(size);
+    }
+};
+struct SubgraphSolverRecImage {
+    using Record = SubgraphSolverRec;
+    static constexpr std::size_t size = 16;
+    template <typename F, typename S> static void fields(F& f, S& s) {
+        f.f64(0, s.costBase);
+        f.i32(8, s.levelCount);
+        f.i32(12, s.refCount);
+        f.end(size);
+    }
+};
+struct SubgraphRefImage {
+    using Record = SubgraphRef;
+    static constexpr std::size_t size = 12;
+    template <typename F, typename R> static void fields(F& f, R& r) {
+        f.i32(0, r.owner);
+        f.i32(4, r.pathIndex);
+        f.i32(8, r.elementIndex);
+        f.end(size);
+    }
 };
 
 // A path as the solver sees it: its elements, and per element its variant block (count records).

@@ -10,68 +10,13 @@ std::string num(int v) {
     return std::to_string(v);
 }
 
-VariantOut decode_variant_out(ByteReader& r) {
-    using I = VariantOutImage;
-    ImageReader img(r);
-    VariantOut v;
-    v.time = img.at(I::time).f64();
-    v.cost = img.at(I::cost).f64();
-    v.discretised = img.at(I::discretised).i32();
-    img.end(I::size);
-    return v;
-}
-
-SubgraphSolverRec decode_subgraph_rec(ByteReader& r) {
-    using I = SubgraphSolverRecImage;
-    ImageReader img(r);
-    SubgraphSolverRec s;
-    s.costBase = img.at(I::costBase).f64();
-    s.levelCount = img.at(I::levelCount).i32();
-    s.refCount = img.at(I::refCount).i32();
-    img.end(I::size);
-    return s;
-}
-
-SubgraphRef decode_ref(ByteReader& r) {
-    using I = SubgraphRefImage;
-    ImageReader img(r);
-    SubgraphRef s;
-    s.owner = img.at(I::owner).i32();
-    s.pathIndex = img.at(I::pathIndex).i32();
-    s.elementIndex = img.at(I::elementIndex).i32();
-    img.end(I::size);
-    return s;
-}
-
-SolverHeader decode_solver_header(ByteReader& r) {
-    using I = SolverHeaderImage;
-    ImageReader img(r);
-    SolverHeader h;
-    h.chainCount = img.at(I::chainCount).i32();
-    h.nestedChainCount = img.at(I::nestedChainCount).i32();
-    h.minimisedParam = img.at(I::minimisedParam).i32();
-    h.roundingType = img.at(I::roundingType).i32();
-    h.scaledTact = img.at(I::scaledTact).f64();
-    h.scaledLevelTact = img.at(I::scaledLevelTact).f64();
-    h.thresholdCount = img.at(I::thresholdCount).i32();
-    h.secondLevelIterations = img.at(I::secondLevelIterations).i32();
-    h.thresholdStep = img.at(I::thresholdStep).i32();
-    h.scaledCostThreshold = img.at(I::scaledCostThreshold).f64();
-    h.scaledBaseCostTotal = img.at(I::scaledBaseCostTotal).f64();
-    h.hasUnavailableResources = img.at(I::hasUnavailableResources).i32();
-    h.resourceCategoryCount = img.at(I::resourceCategoryCount).i32();
-    h.subgraphCount = img.at(I::subgraphCount).i32();
-    img.end(I::size);
-    return h;
-}
-
 class Reader {
 public:
     Reader(std::span<const std::uint8_t> data, const std::string& source) : r_(data, source) {}
 
     SolverInput read() {
         SolverHeader& h = in_.header;
-        h = decode_solver_header(r_); // 1
+        h = read_record<SolverHeaderImage>(r_); // 1
         check_count(r_, "chainCount", h.chainCount, 1, kMaxChains);
         check_count(r_, "nestedChainCount", h.nestedChainCount, 0, h.chainCount - 1);
         check_count(r_, "subgraphCount", h.subgraphCount, 0, h.nestedChainCount);
@@ -138,7 +83,7 @@ private:
         p.elements.reserve(count);
         for (int i = 0; i < count; ++i) {
             const std::string at = where + " element " + num(i + 1);
-            PathElement e = decode_element(r_);
+            PathElement e = read_record<PathElementImage>(r_);
             check_count(r_, at + " chain", e.chain, 1, in_.header.chainCount);
             if (e.op > 0) {
                 check_count(r_, at + " operation", e.op, 1, in_.opCounts[e.chain - 1]);
@@ -162,7 +107,7 @@ private:
             std::vector<VariantOut> block;
             block.reserve(records);
             for (int v = 0; v < records; ++v)
-                block.push_back(decode_variant_out(r_));
+                block.push_back(read_record<VariantOutImage>(r_));
             p.variants.push_back(std::move(block));
         }
     }
@@ -177,7 +122,7 @@ private:
         for (const SolverPath& p : in_.topPaths)
             elementTotal += static_cast<int>(p.elements.size());
         for (int k = 0; k < S; ++k) {
-            SubgraphSolverRec s = decode_subgraph_rec(r_);
+            SubgraphSolverRec s = read_record<SubgraphSolverRecImage>(r_);
             check_count(r_, "subgraph " + num(k + 1) + " levelCount", s.levelCount, 0, kMaxQuantSteps);
             check_count(r_, "subgraph " + num(k + 1) + " refCount", s.refCount, 0, elementTotal);
             in_.subgraphs.push_back(s);
@@ -185,7 +130,7 @@ private:
         in_.subgraphRefs.resize(S);
         for (int k = 0; k < S; ++k)
             for (int i = 0; i < in_.subgraphs[k].refCount; ++i) {
-                SubgraphRef ref = decode_ref(r_);
+                SubgraphRef ref = read_record<SubgraphRefImage>(r_);
                 check_ref(k, i, ref);
                 in_.subgraphRefs[k].push_back(ref);
             }

@@ -7,57 +7,6 @@
 namespace zep {
 namespace {
 
-void encode_variant_out(ByteWriter& w, double time, double cost, int discretised) {
-    using I = VariantOutImage;
-    ImageWriter img(w);
-    img.at(I::time).f64(time);
-    img.at(I::cost).f64(cost);
-    img.at(I::discretised).i32(discretised);
-    img.end(I::size);
-}
-
-void encode_empty_variant_out(ByteWriter& w) {
-    w.zeros(VariantOutImage::size);
-}
-
-void encode_subgraph_rec(ByteWriter& w, const SubgraphSolverRec& s) {
-    using I = SubgraphSolverRecImage;
-    ImageWriter img(w);
-    img.at(I::costBase).f64(s.costBase);
-    img.at(I::levelCount).i32(s.levelCount);
-    img.at(I::refCount).i32(s.refCount);
-    img.end(I::size);
-}
-
-void encode_ref(ByteWriter& w, const SubgraphRef& ref) {
-    using I = SubgraphRefImage;
-    ImageWriter img(w);
-    img.at(I::owner).i32(ref.owner);
-    img.at(I::pathIndex).i32(ref.pathIndex);
-    img.at(I::elementIndex).i32(ref.elementIndex);
-    img.end(I::size);
-}
-
-void encode_solver_header(ByteWriter& w, const SolverHeader& h) {
-    using I = SolverHeaderImage;
-    ImageWriter img(w);
-    img.at(I::chainCount).i32(h.chainCount);
-    img.at(I::nestedChainCount).i32(h.nestedChainCount);
-    img.at(I::minimisedParam).i32(h.minimisedParam);
-    img.at(I::roundingType).i32(h.roundingType);
-    img.at(I::scaledTact).f64(h.scaledTact);
-    img.at(I::scaledLevelTact).f64(h.scaledLevelTact);
-    img.at(I::thresholdCount).i32(h.thresholdCount);
-    img.at(I::secondLevelIterations).i32(h.secondLevelIterations);
-    img.at(I::thresholdStep).i32(h.thresholdStep);
-    img.at(I::scaledCostThreshold).f64(h.scaledCostThreshold);
-    img.at(I::scaledBaseCostTotal).f64(h.scaledBaseCostTotal);
-    img.at(I::hasUnavailableResources).i32(h.hasUnavailableResources);
-    img.at(I::resourceCategoryCount).i32(h.resourceCategoryCount);
-    img.at(I::subgraphCount).i32(h.subgraphCount);
-    img.end(I::size);
-}
-
 // Writes the variant blocks of paths and collects, per subgraph, the elements that refer to it, in the
 // order they are written.
 class VariantBlockWriter {
@@ -72,15 +21,15 @@ public:
             const PathElement& e = p.elements[i];
             if (e.op > 0) {
                 for (const VariantRec& v : rec_.chains[e.chain - 1].operations[e.op - 1].variants)
-                    encode_variant_out(
-                        w_, v.time * sc, v.cost * sc,
-                        round_to_steps(rec_.header.roundingType, divisor, byCost ? v.cost : v.time));
+                    write_record<VariantOutImage>(
+                        w_, {v.time * sc, v.cost * sc,
+                             round_to_steps(rec_.header.roundingType, divisor, byCost ? v.cost : v.time)});
             } else if (e.op < 0) {
                 for (int k = 0; k < e.count; ++k)
-                    encode_empty_variant_out(w_);
+                    write_record<VariantOutImage>(w_, {});
                 refs_[subgraph_index_of(e.op)].push_back({owner, pathIndex, i});
             } else {
-                encode_empty_variant_out(w_);
+                write_record<VariantOutImage>(w_, {});
             }
         }
     }
@@ -135,8 +84,8 @@ std::vector<std::uint8_t> encode_solver_input(const TaskRecord& rec, std::string
     sh.subgraphCount = h.subgraphCount;
 
     ByteWriter w;
-    encode_solver_header(w, sh);         // 1
-    for (const ChainRec& c : rec.chains) // 2
+    write_record<SolverHeaderImage>(w, sh); // 1
+    for (const ChainRec& c : rec.chains)    // 2
         w.i32(c.opCount);
     for (int n : rec.chainsPerSubgraph) // 3
         w.i32(n);
@@ -148,7 +97,7 @@ std::vector<std::uint8_t> encode_solver_input(const TaskRecord& rec, std::string
         for (const auto& paths : rec.subgraphPaths) // 5
             for (const PathInfo& p : paths)
                 for (const PathElement& e : p.elements)
-                    encode_element(w, e);
+                    write_record<PathElementImage>(w, e);
         for (int k = 0; k < h.subgraphCount; ++k) // 6
             for (int m = 0; m < static_cast<int>(rec.subgraphPaths[k].size()); ++m)
                 blocks.path(rec.subgraphPaths[k][m], k, m, rec.levelTact, false);
@@ -158,7 +107,7 @@ std::vector<std::uint8_t> encode_solver_input(const TaskRecord& rec, std::string
         w.i32(p->elementCount());
     for (const PathInfo* p : top) // 8
         for (const PathElement& e : p->elements)
-            encode_element(w, e);
+            write_record<PathElementImage>(w, e);
     for (int i = 0; i < static_cast<int>(top.size()); ++i) // 9
         blocks.path(*top[i], h.subgraphCount, i, h.tact, rec.discretisedIsCost == 1);
     for (int i = 0; i < stored_threshold_count(rec); ++i) // 10
@@ -173,11 +122,11 @@ std::vector<std::uint8_t> encode_solver_input(const TaskRecord& rec, std::string
                 out.levelCount = levelCounts[k] = s.levelCount;
             }
             out.refCount = static_cast<int>(blocks.refs()[k].size());
-            encode_subgraph_rec(w, out);
+            write_record<SubgraphSolverRecImage>(w, out);
         }
         for (const auto& refs : blocks.refs())
             for (const SubgraphRef& ref : refs)
-                encode_ref(w, ref);
+                write_record<SubgraphRefImage>(w, ref);
         for (int k = 0; k < h.subgraphCount; ++k)
             for (int l = 0; l < levelCounts[k]; ++l)
                 w.i32(rec.timeLevels[k][l]);

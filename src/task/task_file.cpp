@@ -15,7 +15,7 @@ std::string num(int v) {
 
 void encode_path_elements(ByteWriter& w, const PathInfo& p) {
     for (const PathElement& e : p.elements)
-        encode_element(w, e);
+        write_record<PathElementImage>(w, e);
 }
 
 // ---- reading -----------------------------------------------------------------------------------------
@@ -36,7 +36,7 @@ void check_path_counts(const ByteReader& r, const std::string& where, const Path
 }
 
 PathElement read_element(ByteReader& r, const ReadLimits& lim, const std::string& where) {
-    PathElement e = decode_element(r);
+    PathElement e = read_record<PathElementImage>(r);
     check_count(r, where + " chain", e.chain, 1, lim.chainCount);
     if (e.op > 0)
         check_count(r, where + " operation", e.op, 1, (*lim.chains)[e.chain - 1].opCount);
@@ -77,16 +77,16 @@ std::vector<std::uint8_t> encode_task_file(const TaskRecord& rec) {
     check_record_for_files(rec);
     const TaskHeader& h = rec.header;
     ByteWriter w;
-    encode_header(w, h);                 // 1
+    write_record<TaskHeaderImage>(w, h); // 1
     for (const ChainRec& c : rec.chains) // 2
-        encode_chain(w, c);
+        write_record<ChainRecImage>(w, c);
     for (const ChainRec& c : rec.chains) // 3
         for (const OperationRec& op : c.operations)
-            encode_operation(w, op);
+            write_record<OperationRecImage>(w, op);
     for (const ChainRec& c : rec.chains) // 4
         for (const OperationRec& op : c.operations)
             for (const VariantRec& v : op.variants)
-                encode_variant(w, v);
+                write_record<VariantRecImage>(w, v);
     for (int n : rec.chainsPerSubgraph) // 5
         w.i32(n);
     for (int i = 0; i < stored_threshold_count(rec); ++i) // 6
@@ -94,13 +94,13 @@ std::vector<std::uint8_t> encode_task_file(const TaskRecord& rec) {
     if (h.subgraphCount > 0) {
         for (const auto& paths : rec.subgraphPaths) // 7
             for (const PathInfo& p : paths)
-                encode_path_info(w, p.elementCount(), p.prefixLength, p.suffixLength);
+                write_record<PathInfoImage>(w, path_info_counts(p));
         for (const auto& paths : rec.subgraphPaths) // 8
             for (const PathInfo& p : paths)
                 encode_path_elements(w, p);
     }
     for (const PathInfo& p : rec.chainPaths) // 9
-        encode_path_info(w, p.elementCount(), p.prefixLength, p.suffixLength);
+        write_record<PathInfoImage>(w, path_info_counts(p));
     for (const PathInfo& p : rec.chainPaths) // 10
         encode_path_elements(w, p);
     if (h.hasUnavailableResources == 1) { // 11
@@ -108,7 +108,7 @@ std::vector<std::uint8_t> encode_task_file(const TaskRecord& rec) {
             w.i32(static_cast<int>(intervals.size()));
         for (const auto& intervals : rec.resourceIntervals)
             for (const ResourceInterval& i : intervals)
-                encode_interval(w, i);
+                write_record<ResourceIntervalImage>(w, i);
     }
     if (h.subgraphCount > 0) { // 12
         for (int k = 0; k < h.subgraphCount; ++k)
@@ -123,7 +123,7 @@ std::vector<std::uint8_t> encode_task_file(const TaskRecord& rec) {
     if (rec.marksPresent == 1) // 13
         for (const ChainRec& c : rec.chains)
             for (const OperationRec& op : c.operations)
-                encode_mark(w, op.mark);
+                write_record<VariantMarkImage>(w, op.mark);
     return w.take();
 }
 
@@ -131,7 +131,7 @@ TaskRecord decode_task_file(std::span<const std::uint8_t> data, const std::strin
     ByteReader r(data, source);
     TaskRecord rec;
     TaskHeader& h = rec.header;
-    h = decode_header(r); // 1
+    h = read_record<TaskHeaderImage>(r); // 1
     check_count(r, "chainCount", h.chainCount, 1, kMaxChains);
     check_count(r, "nestedChainCount", h.nestedChainCount, 0, h.chainCount - 1);
     // Every subgraph holds at least one nested chain of its own.
@@ -143,7 +143,7 @@ TaskRecord decode_task_file(std::span<const std::uint8_t> data, const std::strin
     rec.chains.resize(h.chainCount); // 2
     int totalOperations = 0;
     for (int c = 0; c < h.chainCount; ++c) {
-        rec.chains[c] = decode_chain(r);
+        rec.chains[c] = read_record<ChainRecImage>(r);
         check_count(r, "chain " + num(c + 1) + " opCount", rec.chains[c].opCount, 1, kMaxOperationsPerChain);
         totalOperations += rec.chains[c].opCount;
     }
@@ -154,7 +154,7 @@ TaskRecord decode_task_file(std::span<const std::uint8_t> data, const std::strin
         ChainRec& chain = rec.chains[c];
         chain.operations.reserve(chain.opCount);
         for (int o = 0; o < chain.opCount; ++o) {
-            OperationRec op = decode_operation(r);
+            OperationRec op = read_record<OperationRecImage>(r);
             check_count(r, "chain " + num(c + 1) + " operation " + num(o + 1) + " variantCount",
                         op.variantCount, kMinVariantsPerOperation, kMaxVariantsPerOperation);
             chain.operations.push_back(std::move(op));
@@ -164,7 +164,7 @@ TaskRecord decode_task_file(std::span<const std::uint8_t> data, const std::strin
         for (OperationRec& op : chain.operations) {
             op.variants.reserve(op.variantCount);
             for (int v = 0; v < op.variantCount; ++v)
-                op.variants.push_back(decode_variant(r));
+                op.variants.push_back(read_record<VariantRecImage>(r));
         }
 
     for (int k = 0; k <= h.subgraphCount; ++k) // 5
@@ -182,7 +182,7 @@ TaskRecord decode_task_file(std::span<const std::uint8_t> data, const std::strin
         for (int k = 0; k < h.subgraphCount; ++k)
             for (int m = 0; m < rec.chainsPerSubgraph[k]; ++m) {
                 const std::string where = "subgraph " + num(k + 1) + " path " + num(m + 1);
-                PathInfoCounts counts = decode_path_info(r);
+                PathInfoCounts counts = read_record<PathInfoImage>(r);
                 check_path_counts(r, where, counts, 1, totalOperations);
                 rec.subgraphPaths[k].push_back({counts.prefixLength, counts.suffixLength, {}});
                 lengths[k].push_back(counts.elementCount);
@@ -195,7 +195,7 @@ TaskRecord decode_task_file(std::span<const std::uint8_t> data, const std::strin
 
     std::vector<int> chainLengths; // 9
     for (int c = 0; c < h.chainCount; ++c) {
-        PathInfoCounts counts = decode_path_info(r);
+        PathInfoCounts counts = read_record<PathInfoImage>(r);
         check_path_counts(r, "chain " + num(c + 1) + " path", counts, 0, totalOperations);
         rec.chainPaths.push_back({counts.prefixLength, counts.suffixLength, {}});
         chainLengths.push_back(counts.elementCount);
@@ -211,7 +211,7 @@ TaskRecord decode_task_file(std::span<const std::uint8_t> data, const std::strin
         rec.resourceIntervals.resize(h.resourceCategoryCount);
         for (int k = 0; k < h.resourceCategoryCount; ++k)
             for (int i = 0; i < intervalCount[k]; ++i)
-                rec.resourceIntervals[k].push_back(decode_interval(r));
+                rec.resourceIntervals[k].push_back(read_record<ResourceIntervalImage>(r));
     }
 
     rec.subgraphSummaries.resize(h.subgraphCount + 1);
@@ -235,7 +235,7 @@ TaskRecord decode_task_file(std::span<const std::uint8_t> data, const std::strin
         for (int o = 0; o < rec.chains[c].opCount; ++o) {
             OperationRec& op = rec.chains[c].operations[o];
             if (r.remaining() >= VariantMarkImage::size) {
-                VariantMark m = decode_mark(r);
+                VariantMark m = read_record<VariantMarkImage>(r);
                 bool unset = m.variantIndex == -1 && m.markCode == -1;
                 if (!unset) {
                     const std::string at = "chain " + num(c + 1) + " operation " + num(o + 1) + " mark";
