@@ -22,7 +22,7 @@ enum class ChartText {
     Chain = 540,
     Operation = 541,
     ShownVariant = 542,
-    ExportWritten = 544,
+    ExportWritten = 559,
 };
 
 QString chart_text(const ShellTables& shell, ChartText which);
