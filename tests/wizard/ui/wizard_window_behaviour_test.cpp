@@ -273,3 +273,48 @@ TEST(WizardWindow, CorrectionFromTheSelectionDialogUpdatesTheEntry) {
     EXPECT_EQ(file_bytes(h.ws.data() / "zep_PLAIN1_in.dat"), inputBefore);
     EXPECT_TRUE(h.main->isEnabled());
 }
+
+// A new task from another task's data: the list names the registered tasks, the import fills step 2, and
+// what is saved is what zep build --from saves.
+TEST(WizardWindow, AnotherTasksDataImportedThroughThePanelGivesTheFilesOfZepBuild) {
+    WizardWindowHarness h;
+    {
+        TfrmCreateTask* w = h.open();
+        ASSERT_TRUE(WindowTypist(*w, parse_task_script(kPlain), ',').run()) << h.warnings();
+    }
+    TfrmCreateTask* w = h.open("mnuInNewTaskExportData");
+    auto* list = control<QComboBox>(w, "cbExport");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->itemText(1), QStringLiteral("[PLAIN1] - Plain"));
+    list->setCurrentIndex(1);
+    click(w, "btnExport");
+    EXPECT_EQ(control<QLabel>(w, "staticTask")->text(), QStringLiteral("[PLAIN1] - Plain"));
+    const char* copy = R"({ "code": "COPY01", "name": "Copy", "thresholds": [9] })";
+    ASSERT_TRUE(WindowTypist(*w, parse_task_script(copy), ',').run()) << h.warnings();
+    EXPECT_EQ(control<QLineEdit>(w, "txtNch")->text(), QStringLiteral("2"));
+
+    const std::filesystem::path plain = h.dir / "plain.json", copied = h.dir / "copy.json";
+    write_text(plain, kPlain);
+    write_text(copied, copy);
+    const std::filesystem::path other = h.zep_build("'" + plain.string() + "'");
+    h.zep_build_in(other, "--from PLAIN1 '" + copied.string() + "'");
+    h.expect_same_files(other, "COPY01");
+}
+
+// Tab goes through the inputs of a step in the order they are read, top to bottom.
+TEST(WizardWindow, TabFollowsTheReadingOrder) {
+    WizardWindowHarness h;
+    const TaskScript script = parse_task_script(kPlain);
+    TfrmCreateTask* w = typed_up_to(h, WizardStep::General, script);
+    click(w, "Reg_1");
+    std::vector<std::string> order;
+    QWidget* at = control<QWidget>(w, "rbPrmp_0");
+    for (int i = 0; i < 200 && order.size() < 6; ++i) {
+        at = at->nextInFocusChain();
+        const bool input = qobject_cast<QLineEdit*>(at) || qobject_cast<QComboBox*>(at);
+        if (input && at->isVisible() && at->isEnabled() && (at->focusPolicy() & Qt::TabFocus))
+            order.push_back(at->objectName().toStdString());
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"txtNch", "txtnc2", "UnitOfMeasurement_0",
+                                               "UnitOfMeasurement_1", "txtDnp", "txtMxns"}));
+}

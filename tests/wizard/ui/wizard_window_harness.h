@@ -69,11 +69,15 @@ public:
     // `zep build ARGS` in a workspace of its own; its root.
     std::filesystem::path zep_build(const std::string& args) {
         const std::filesystem::path root = dir.path() / ("zep" + std::to_string(++zepRuns));
+        zep_build_in(root, args);
+        return root;
+    }
+
+    void zep_build_in(const std::filesystem::path& root, const std::string& args) {
         const std::string command = std::string(ZEP_PROGRAM_DIR) + "/zep build " + args +
                                     " --lang rus --workspace '" + root.string() + "' > '" +
                                     (dir.path() / "zep.log").string() + "' 2>&1";
         EXPECT_EQ(std::system(command.c_str()), 0) << command;
-        return root;
     }
 
     // The task and solver input files of `code` are the same in both workspaces.
