@@ -14,7 +14,7 @@
 #include "views/ui/frm_view_solution.h"
 #include "views/ui/frm_view_task.h"
 #include "views/ui/print_preview.h"
-#include "views/ui/titled_grid.h"
+#include "views/ui/shown_grid.h"
 #include "wizard/ui/window_typist.h"
 #include "wizard/ui/wizard_window_harness.h"
 
@@ -110,16 +110,6 @@ View* view_through_dialog(TfrmMain& main, const char* command, const std::string
     QTest::mouseClick(control<QPushButton>(dialog, "btnOK"), Qt::LeftButton);
     QCoreApplication::processEvents();
     return dynamic_cast<View*>(main.activeOutputView());
-}
-
-void expect_grid_as_shown(const TitledGrid* grid, const JsonValue* rows) {
-    ASSERT_NE(rows, nullptr);
-    ASSERT_EQ(grid->grid()->rowCount(), static_cast<int>(rows->items.size()));
-    for (int r = 0; r < grid->grid()->rowCount(); ++r) {
-        const JsonValue& cells = *rows->items[r].find("cells");
-        for (int c = 0; c < static_cast<int>(cells.items.size()); ++c)
-            EXPECT_EQ(grid->cell(r, c).toStdString(), cells.items[c].string) << r << "," << c;
-    }
 }
 
 QString pdf_text(const fs::path& pdf) {

@@ -2,6 +2,7 @@
 // set, then the window of its kind), for solved sample tasks with and without unavailable resources and
 // decomposition; what they show is what `zep show` prints.
 #include "common/json_reader.h"
+#include "shown_grid.h"
 #include "test_dir.h"
 #include "view_workspace.h"
 #include "views/gantt_model.h"
@@ -26,6 +27,8 @@ using namespace zep;
 namespace fs = std::filesystem;
 
 namespace {
+
+using test::expect_grid_as_shown;
 
 // A window test's workspace with the two views registered as the program registers them. Tasks are
 // entered and solved before the main window starts.
@@ -92,16 +95,6 @@ void expect_list_as_shown(const ParameterList* list, const JsonValue* rows) {
     for (int r = 0; r < list->rowCount(); ++r) {
         EXPECT_EQ(trimmed_key(list, r), QString::fromStdString(rows->items[r].find("key")->string).trimmed());
         EXPECT_EQ(list->value(r), QString::fromStdString(rows->items[r].find("value")->string));
-    }
-}
-
-void expect_grid_as_shown(const TitledGrid* grid, const JsonValue* rows) {
-    ASSERT_NE(rows, nullptr);
-    ASSERT_EQ(grid->grid()->rowCount(), static_cast<int>(rows->items.size()));
-    for (int r = 0; r < grid->grid()->rowCount(); ++r) {
-        const JsonValue& cells = *rows->items[r].find("cells");
-        for (int c = 0; c < static_cast<int>(cells.items.size()); ++c)
-            EXPECT_EQ(grid->cell(r, c), QString::fromStdString(cells.items[c].string)) << r << "," << c;
     }
 }
 
