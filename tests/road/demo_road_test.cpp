@@ -1,15 +1,16 @@
 // The road of every demo task through the windows, as a new user goes it: the task typed into the
 // wizard, handed over in the protocol window, solved in the optimisation module, taken over in the
 // protocol window, opened through the selection dialog as a task view and as a solution view, and
-// printed to a PDF file. At every step the result is what `zep` gives for the same task: the files of
-// `zep build` and `zep solve` (held by the shipped workspace, or solved there by zep), what `zep show`
-// prints and what `zep print` writes.
+// printed to a PDF file and exported to a workbook. At every step the result is what `zep` gives for the same
+// task: the files of `zep build` and `zep solve` (held by the shipped workspace, or solved there by zep),
+// what `zep show` prints, what `zep print` and `zep export` write.
 #include "common/json_reader.h"
 #include "common/number_text.h"
 #include "optimiser/solution_stamps.h"
 #include "optimiser/ui/frm_optimiser.h"
 #include "shell/ui/frm_select_task.h"
 #include "shell/ui/frm_view_protocol.h"
+#include "task/workbook_reader.h"
 #include "ui_workspace.h"
 #include "views/ui/frm_view_solution.h"
 #include "views/ui/frm_view_task.h"
@@ -225,7 +226,31 @@ TEST_P(DemoRoad, ThroughTheWindowsTheTaskGetsWhatZepGivesIt) {
         EXPECT_TRUE(text.contains(q(code))) << text.toStdString();
         EXPECT_EQ(text, pdf_text(zepPdf));
     }
-    EXPECT_TRUE(h.notifier.messages.empty()) << h.warnings();
+
+    // Exported from the solution view to a workbook, the solution alone: what zep export writes.
+    std::vector<QString> opened;
+    solution->setExportDialogs(
+        {[&](QWidget*, const QString& suggested) { return q((h.dir / suggested.toStdString()).string()); },
+         [&](const QString& path) {
+             opened.push_back(path);
+             return true;
+         }});
+    h.notifier.answer = false; // no derived task
+    main.action(QStringLiteral("mnuOutExpInExcel"))->trigger();
+    ASSERT_EQ(opened.size(), 1u) << h.warnings();
+    const fs::path zepBook = h.dir / "zep.xlsx";
+    run_zep(h.ws.root, lang, {QStringLiteral("export"), q(code), q(zepBook.string())});
+    const auto windowBook = open_workbook(opened.front().toStdString(), separator);
+    const auto zepsBook = open_workbook(zepBook, separator);
+    ASSERT_EQ(windowBook->sheet_count(), zepsBook->sheet_count());
+    EXPECT_EQ(windowBook->cell_text(0, 0, 1), zepsBook->cell_text(0, 0, 1));
+    for (int sheet = 0; sheet < windowBook->sheet_count(); ++sheet)
+        for (int row = 0; row < 300; ++row)
+            for (int column = 0; column < 16; ++column)
+                ASSERT_EQ(windowBook->cell_text(sheet, row, column), zepsBook->cell_text(sheet, row, column))
+                    << sheet << ":" << row << "," << column;
+    for (const auto& m : h.notifier.messages)
+        EXPECT_EQ(m.kind, Notifier::Kind::Question) << m.text.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Demos, DemoRoad,
