@@ -1,9 +1,9 @@
 // The road of every demo task through the windows, as a new user goes it: the task typed into the
 // wizard, handed over in the protocol window, solved in the optimisation module, taken over in the
-// protocol window, opened through the selection dialog as a task view and as a solution view, and
-// printed to a PDF file and exported to a workbook. At every step the result is what `zep` gives for the same
-// task: the files of `zep build` and `zep solve` (held by the shipped workspace, or solved there by zep),
-// what `zep show` prints, what `zep print` and `zep export` write.
+// protocol window, opened through the selection dialog as a task view and as a solution view, printed
+// to a PDF file and exported to a workbook. At every step the result is what `zep` gives for the same
+// task: the files of `zep build` and `zep solve` (held by the shipped workspace, or solved there by
+// zep), what `zep show` prints, what `zep print` and `zep export` write.
 #include "common/json_reader.h"
 #include "common/number_text.h"
 #include "optimiser/solution_stamps.h"
