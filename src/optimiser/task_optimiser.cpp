@@ -323,24 +323,41 @@ private:
         }
     }
 
+    // Level k of subgraph s under its traced choices: the longest member path's time, and the cost
+    // the run total stands for, the traced variants' costs of every member path less the base cost.
+    // The run total itself is the paths' converged values, which approach that cost only to within
+    // the stopping criterion.
+    struct TracedLevel {
+        double time = 0;
+        double cost = 0;
+    };
+
+    TracedLevel traced_level(std::int32_t s, const RunRecord& run) const {
+        const auto& paths = paths_of(s);
+        TracedLevel level;
+        for (std::size_t p = 0; p < paths.size(); ++p) {
+            double time = 0;
+            const auto& trace = run.paths[p].trace;
+            for (std::size_t e = 0; e < trace.size() && e < paths[p].variants.size(); ++e) {
+                const std::int32_t v = trace[e].variant;
+                if (v >= 1 && static_cast<std::size_t>(v) <= paths[p].variants[e].size()) {
+                    const VariantOut& chosen = paths[p].variants[e][static_cast<std::size_t>(v - 1)];
+                    time += chosen.time;
+                    level.cost += chosen.cost;
+                }
+            }
+            if (p == 0 || time > level.time)
+                level.time = time;
+        }
+        level.cost -=
+            s < S_ ? in_.subgraphs[static_cast<std::size_t>(s)].costBase : in_.header.scaledBaseCostTotal;
+        return level;
+    }
+
     void fill_level(std::int32_t s, std::int32_t k, const RunRecord& run) {
         const auto su = static_cast<std::size_t>(s);
-        const auto& paths = paths_of(s);
-        double time = 0;
-        if (!run.failed) {
-            // The longest member path under its own traced choices.
-            for (std::size_t p = 0; p < paths.size(); ++p) {
-                double sum = 0;
-                const auto& trace = run.paths[p].trace;
-                for (std::size_t e = 0; e < trace.size() && e < paths[p].variants.size(); ++e) {
-                    const std::int32_t v = trace[e].variant;
-                    if (v >= 1 && static_cast<std::size_t>(v) <= paths[p].variants[e].size())
-                        sum += paths[p].variants[e][static_cast<std::size_t>(v - 1)].time;
-                }
-                if (p == 0 || sum > time)
-                    time = sum;
-            }
-        }
+        const TracedLevel traced = run.failed ? TracedLevel{} : traced_level(s, run);
+        const double time = traced.time;
         for (const SubgraphRef& ref : in_.subgraphRefs[su]) {
             auto& owner =
                 ref.owner == S_ ? in_.topPaths : in_.subgraphPaths[static_cast<std::size_t>(ref.owner)];
@@ -356,8 +373,11 @@ private:
             }
             entry.cost = run.total;
             entry.time = time;
+            // The cost in tacts bounds the whole graph's path: it is that of the plan the level stands
+            // for, or a plan above the cost threshold would pass for one within it.
             if (isCost_ && ref.owner == S_)
-                entry.discretised = round_to_steps(in_.header.roundingType, in_.header.scaledTact, run.total);
+                entry.discretised =
+                    round_to_steps(in_.header.roundingType, in_.header.scaledTact, traced.cost);
             else
                 entry.discretised = round_to_steps(in_.header.roundingType, in_.header.scaledLevelTact, time);
         }
