@@ -5,7 +5,7 @@
 #include "commands.h"
 
 #include "common/json_writer.h"
-#include "exact/exact_optimum.h"
+#include "exact/variant_report.h"
 #include "views/solved_task_files.h"
 
 #include <cmath>
@@ -58,16 +58,6 @@ std::optional<ExactArgs> parse_exact_args(const std::vector<std::string>& args, 
     return a;
 }
 
-// The optimiser's choices of run k, or an empty plan when the run gave no solution.
-exact::Plan method_plan(const Solution& s, std::size_t k) {
-    if (k >= s.status.size() || s.status[k] == 0 || k >= s.variantChoice.size())
-        return {};
-    exact::Plan plan;
-    for (const auto& chain : s.variantChoice[k])
-        plan.emplace_back(chain.begin(), chain.end());
-    return plan;
-}
-
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
 std::string number(double v) {
@@ -111,13 +101,7 @@ Units units_of(const TaskRecord& rec, exact::TaskGoal goal) {
     return {rec.header.costUnit, rec.header.timeUnit};
 }
 
-struct VariantReport {
-    int variant = 0;
-    double threshold = 0;
-    exact::MethodValue method;
-    exact::ExactValue exact;
-    std::optional<double> gap;
-};
+using exact::VariantReport;
 
 void print_variant(const VariantReport& r, const Units& u) {
     std::cout << "variant " << r.variant << ": threshold " << number(r.threshold) << " " << u.threshold
@@ -172,21 +156,14 @@ exact::ExactOptions options_of(const ExactArgs& a) {
 
 int run_exact(const ExactArgs& a, const SolvedTaskFiles& f) {
     const exact::ExactTask task(f.task, options_of(a));
-    const int runs = std::min(task.variant_count(), static_cast<int>(f.solution.status.size()));
+    const int runs = exact::reported_variant_count(task, f.solution);
     if (a.variant > runs) {
         std::cerr << "zep exact: the task has computation variants 1 to " << runs << "\n";
         return 2;
     }
     std::vector<VariantReport> reports;
-    for (int k = a.variant ? a.variant - 1 : 0; k < (a.variant ? a.variant : runs); ++k) {
-        VariantReport r;
-        r.variant = k + 1;
-        r.threshold = task.threshold(k);
-        r.method = task.method_value(k, method_plan(f.solution, static_cast<std::size_t>(k)));
-        r.exact = task.optimum(k);
-        r.gap = exact::gap_percent(r.method, r.exact);
-        reports.push_back(std::move(r));
-    }
+    for (int k = a.variant ? a.variant - 1 : 0; k < (a.variant ? a.variant : runs); ++k)
+        reports.push_back(exact::variant_report(task, f.solution, k));
     if (a.json) {
         JsonWriter w;
         w.begin_array();
@@ -205,22 +182,13 @@ int run_exact(const ExactArgs& a, const SolvedTaskFiles& f) {
     return 0;
 }
 
-struct MethodPoint {
-    int variant = 0;
-    double time = 0, cost = 0;
-};
+using exact::MethodPoint;
 
 int run_frontier(const ExactArgs& a, const TaskRecord& rec, const Solution* solution) {
     const exact::ExactTask task(rec, options_of(a));
     const std::vector<exact::FrontierPoint> points = task.frontier();
-    std::vector<MethodPoint> method;
-    for (std::size_t k = 0; solution && k < solution->status.size(); ++k) {
-        const exact::Plan plan = method_plan(*solution, k);
-        if (exact::is_complete(task.network(), plan))
-            method.push_back({static_cast<int>(k + 1),
-                              exact::plan_time_tacts(task.network(), plan) * task.network().tact,
-                              exact::plan_cost(task.network(), plan)});
-    }
+    const std::vector<MethodPoint> method =
+        solution ? exact::method_points(task, *solution) : std::vector<MethodPoint>{};
     if (a.json) {
         JsonWriter w;
         w.begin_object().key("points").begin_array();

@@ -2,6 +2,8 @@
 
 #include "views/gantt_model.h"
 #include "views/ui/chart_texts.h"
+#include "views/ui/exact_curve_source.h"
+#include "views/ui/exact_panel.h"
 #include "views/ui/frm_view_task.h"
 #include "views/ui/gantt_chart_view.h"
 #include "views/ui/mdi_child.h"
@@ -107,8 +109,7 @@ void TfrmViewSolution::buildWindow() {
     connect(fit_, &QToolButton::clicked, gantt_, &GanttChartView::zoomToFit);
     pages_->addTab(ganttPage, chart_text(t, ChartText::GanttTab));
 
-    timeCost_ = new TimeCostChartView;
-    pages_->addTab(timeCost_, chart_text(t, ChartText::TimeCostTab));
+    pages_->addTab(buildTimeCostPage(), chart_text(t, ChartText::TimeCostTab));
 
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 3);
@@ -120,6 +121,24 @@ void TfrmViewSolution::buildWindow() {
     tabs_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     tabs_->setMinimumHeight(tabs_->sizeHint().height());
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { TabControlChange(index); });
+}
+
+// The time-cost chart under the exact optimum's panel; the exact curve, once computed, is one more
+// series of the chart.
+QWidget* TfrmViewSolution::buildTimeCostPage() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 2, 0, 0);
+    exact_ = new ExactOptimumPanel(main_.state(), files_.task, files_.solution, page);
+    exact_->onCurve = [this](std::vector<exact::FrontierPoint> points) {
+        sources_.push_back(std::make_shared<ExactCurveSource>(std::move(points)));
+        buildTimeCostChart();
+        timeCost_->setShown(shown_ + 1);
+    };
+    layout->addWidget(exact_);
+    timeCost_ = new TimeCostChartView(page);
+    layout->addWidget(timeCost_, 1);
+    return page;
 }
 
 void TfrmViewSolution::buildTimeCostChart() {
@@ -154,6 +173,7 @@ void TfrmViewSolution::showVariant(int run) {
     else
         gantt_->clear();
     timeCost_->setShown(run + 1);
+    exact_->setVariant(run);
     if (tabs_->currentIndex() != run) {
         const QSignalBlocker block(tabs_);
         tabs_->setCurrentIndex(run);

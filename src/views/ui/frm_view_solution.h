@@ -18,6 +18,7 @@ class QToolButton;
 
 namespace zep {
 
+class ExactOptimumPanel;
 class GanttChartView;
 class ParameterList;
 class TimeCostChartView;
@@ -51,6 +52,7 @@ public:
     TitledGrid* table() const { return table_; }
     GanttChartView* gantt() const { return gantt_; }
     TimeCostChartView* timeCost() const { return timeCost_; }
+    ExactOptimumPanel* exactPanel() const { return exact_; }
     const SolutionViewContent& content() const { return content_; }
     const SolvedTaskFiles& files() const { return files_; }
     int shownVariant() const { return shown_; } // 0-based
@@ -59,6 +61,7 @@ private:
     void buildWindow();
     void showVariant(int run);
     void buildTimeCostChart();
+    QWidget* buildTimeCostPage();
 
     TfrmMain& main_;
     SolvedTaskFiles files_;
@@ -75,6 +78,7 @@ private:
     GanttChartView* gantt_ = nullptr;
     QToolButton* fit_ = nullptr;
     TimeCostChartView* timeCost_ = nullptr;
+    ExactOptimumPanel* exact_ = nullptr;
 };
 
 } // namespace zep

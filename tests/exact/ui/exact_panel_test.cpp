@@ -1,0 +1,188 @@
+// The exact optimum in the solution view: the button's result for each variant of a solved demo task is
+// what `zep exact` writes for it, and the exact curve added to the time-cost chart is `zep frontier`'s.
+#include "common/json_reader.h"
+#include "exact/report_text.h"
+#include "test_dir.h"
+#include "ui_workspace.h"
+#include "views/ui/exact_panel.h"
+#include "views/ui/frm_view_solution.h"
+#include "views/ui/time_cost_chart_view.h"
+
+#include <QLabel>
+#include <QProcess>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace zep;
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kShippedWorkspace = ZEP_SHIPPED_DIR;
+
+// The shipped workspace with its solved demo tasks, copied for the test with the English shell only,
+// and the solution view registered as the program registers it.
+struct Harness {
+    test::TempDir dir;
+    Workspace ws{dir.path()};
+    RecordingNotifier notifier;
+    std::unique_ptr<TfrmMain> main;
+
+    Harness() {
+        fs::copy(kShippedWorkspace, ws.root,
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        // One shell, so that the program starts in it without asking.
+        fs::remove(ws.shells() / shell_file_name("rus"));
+        main = std::make_unique<TfrmMain>(ws, notifier);
+        main->endProgram = [] {};
+        main->registerWindow(WindowKind::ViewSolution, [](TfrmMain& m) { return TfrmViewSolution::open(m); });
+        if (!main->startUp())
+            throw std::runtime_error("the main window did not start");
+        main->resize(1280, 800);
+        main->show();
+    }
+
+    // The solution view of the task on its time-cost page, where the button is.
+    TfrmViewSolution* open(const std::string& code) {
+        main->state().currentTaskCode = code;
+        auto* view = dynamic_cast<TfrmViewSolution*>(main->openWindow(WindowKind::ViewSolution));
+        if (view)
+            view->pages()->setCurrentIndex(2);
+        return view;
+    }
+
+    JsonValue zep(const QStringList& args) {
+        QProcess zep;
+        QStringList all = args;
+        all << QStringLiteral("--json") << QStringLiteral("--workspace")
+            << QString::fromStdString(ws.root.string());
+        zep.start(QString::fromStdString((test::kShipped / "zep").string()), all);
+        EXPECT_TRUE(zep.waitForFinished(60000));
+        EXPECT_EQ(zep.exitCode(), 0) << zep.readAllStandardError().toStdString();
+        return parse_json(zep.readAllStandardOutput().toStdString());
+    }
+};
+
+// A number of `zep`'s JSON: null stands for none.
+std::optional<double> number_of(const JsonValue* v) {
+    EXPECT_NE(v, nullptr);
+    if (!v || v->is(JsonValue::Kind::Null))
+        return std::nullopt;
+    return v->number;
+}
+
+void expect_report(const exact::VariantReport& r, const JsonValue& json) {
+    EXPECT_EQ(r.variant, json.find("variant")->number);
+    EXPECT_EQ(r.threshold, json.find("threshold")->number);
+    const JsonValue& method = *json.find("method");
+    EXPECT_EQ(r.method.present ? std::optional(r.method.value) : std::nullopt,
+              number_of(method.find("value")));
+    EXPECT_EQ(r.method.present && r.method.withinThreshold, method.find("withinThreshold")->boolean);
+    const JsonValue& ex = *json.find("exact");
+    EXPECT_EQ(r.exact.feasible ? std::optional(r.exact.value) : std::nullopt, number_of(ex.find("value")));
+    EXPECT_EQ(r.exact.feasible ? std::optional(r.exact.bound) : std::nullopt, number_of(ex.find("bound")));
+    EXPECT_EQ(r.exact.proven, ex.find("proven")->boolean);
+    exact::Plan choice;
+    for (const JsonValue& chain : ex.find("choice")->items) {
+        choice.emplace_back();
+        for (const JsonValue& v : chain.items)
+            choice.back().push_back(static_cast<int>(v.number));
+    }
+    EXPECT_EQ(r.exact.feasible ? r.exact.plan : exact::Plan{}, choice);
+    EXPECT_EQ(r.gap, number_of(json.find("gapPercent")));
+}
+
+bool computed(ExactOptimumPanel* panel, int run) {
+    return test::wait_until([&] { return !panel->running() && panel->report(run).has_value(); }, 60000);
+}
+
+class DemoTask : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(DemoTask, EachVariantsExactOptimumIsZepExactsAndTheChartGainsZepFrontiersCurve) {
+    Harness h;
+    const std::string code = GetParam();
+    TfrmViewSolution* view = h.open(code);
+    ASSERT_NE(view, nullptr);
+    ExactOptimumPanel* panel = view->exactPanel();
+    auto* button = test::child<QToolButton>(view, "btnExact");
+    ASSERT_EQ(button, panel->button());
+    const SessionState& st = h.main->state();
+    EXPECT_EQ(button->text().toStdString(), exact::exact_text(st.shell, exact::ExactText::Button));
+    const std::size_t seriesBefore = view->timeCost()->picture().series.size();
+    EXPECT_TRUE(panel->result()->text().isEmpty());
+
+    const JsonValue reports = h.zep({QStringLiteral("exact"), QString::fromStdString(code)});
+    ASSERT_EQ(view->tabControl()->count(), static_cast<int>(reports.items.size()));
+    QString firstResult;
+    for (int run = 0; run < view->tabControl()->count(); ++run) {
+        view->tabControl()->setCurrentIndex(run);
+        EXPECT_TRUE(panel->result()->text().isEmpty()) << "nothing is shown before the button is pressed";
+        QTest::mouseClick(button, Qt::LeftButton);
+        ASSERT_TRUE(computed(panel, run)) << "variant " << run + 1;
+        SCOPED_TRACE("variant " + std::to_string(run + 1));
+        expect_report(*panel->report(run), reports.items[static_cast<std::size_t>(run)]);
+        const std::vector<std::string> lines =
+            exact::report_lines(*panel->report(run), view->files().task, exact::task_goal(view->files().task),
+                                st.shell, st.decimalSeparator);
+        EXPECT_EQ(panel->result()->text().toStdString(),
+                  lines[0] + "\n" + lines[1] + (lines.size() > 2 ? "\n" + lines[2] : ""));
+        EXPECT_TRUE(button->isEnabled());
+        if (run == 0)
+            firstResult = panel->result()->text();
+    }
+    // Back on the first variant, its result stands without a new run.
+    view->tabControl()->setCurrentIndex(0);
+    EXPECT_FALSE(panel->running());
+    EXPECT_EQ(panel->result()->text(), firstResult);
+
+    // The exact curve is one series more, in the chart's axes: cost against time, or time against cost
+    // when the time is minimised.
+    const auto& series = view->timeCost()->picture().series;
+    ASSERT_EQ(series.size(), seriesBefore + 1);
+    EXPECT_EQ(series.back().name, exact::exact_text(st.shell, exact::ExactText::Curve));
+    const JsonValue frontier = h.zep({QStringLiteral("frontier"), QString::fromStdString(code)});
+    const auto& points = frontier.find("points")->items;
+    ASSERT_EQ(series.back().points.size(), points.size());
+    ASSERT_GT(points.size(), 1u);
+    const bool timeMinimised = view->files().task.header.minimisedParam == 1;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const double time = points[i].find("time")->number, cost = points[i].find("cost")->number;
+        EXPECT_EQ(series.back().points[i],
+                  timeMinimised ? (ChartPoint{cost, time, 0}) : (ChartPoint{time, cost, 0}))
+            << "point " << i;
+    }
+    EXPECT_EQ(view->timeCost()->picture().shown, 1);
+}
+
+// DEME02 minimises the cost, DEME01 the time.
+INSTANTIATE_TEST_SUITE_P(Demos, DemoTask, ::testing::Values("DEME02", "DEME01"));
+
+TEST(ExactPanel, TaskWithUnavailableResourcesSaysSoAndDisablesTheButton) {
+    Harness h;
+    TfrmViewSolution* view = h.open("DEMR02");
+    ASSERT_NE(view, nullptr);
+    ExactOptimumPanel* panel = view->exactPanel();
+    const std::size_t seriesBefore = view->timeCost()->picture().series.size();
+    QTest::mouseClick(panel->button(), Qt::LeftButton);
+    ASSERT_TRUE(test::wait_until([&] { return !panel->running(); }, 60000));
+    QTest::qWait(20);
+    EXPECT_EQ(panel->result()->text().toStdString(),
+              exact::exact_text(h.main->state().shell, exact::ExactText::Unavailable));
+    EXPECT_FALSE(panel->button()->isEnabled());
+    EXPECT_EQ(view->timeCost()->picture().series.size(), seriesBefore);
+    EXPECT_TRUE(h.notifier.messages.empty());
+}
+
+TEST(ExactPanel, ClosingTheViewWhileTheRunGoesOnWaitsForItQuietly) {
+    Harness h;
+    TfrmViewSolution* view = h.open("DEME02");
+    ASSERT_NE(view, nullptr);
+    QTest::mouseClick(view->exactPanel()->button(), Qt::LeftButton);
+    view->parentWidget()->close();
+    QTest::qWait(50);
+    EXPECT_TRUE(h.notifier.messages.empty());
+}
+
+} // namespace
