@@ -137,21 +137,30 @@ TEST_P(DemoTask, EachVariantsExactOptimumIsZepExactsAndTheChartGainsZepFrontiers
     EXPECT_FALSE(panel->running());
     EXPECT_EQ(panel->result()->text(), firstResult);
 
-    // The exact curve is one series more, in the chart's axes: cost against time, or time against cost
-    // when the time is minimised.
+    // The exact curve is one series more, in the chart's axes (cost against time, or time against cost
+    // when the time is minimised), drawn as the step function it is: zep frontier's points in the
+    // order of the bound, each two joined by the corner where the value drops.
     const auto& series = view->timeCost()->picture().series;
     ASSERT_EQ(series.size(), seriesBefore + 1);
-    EXPECT_EQ(series.back().name, exact::exact_text(st.shell, exact::ExactText::Curve));
+    const ChartSeries& curve = series.back();
+    EXPECT_EQ(curve.name, exact::exact_text(st.shell, exact::ExactText::Curve));
+    EXPECT_EQ(curve.style, SeriesStyle::Curve);
     const JsonValue frontier = h.zep({QStringLiteral("frontier"), QString::fromStdString(code)});
-    const auto& points = frontier.find("points")->items;
-    ASSERT_EQ(series.back().points.size(), points.size());
-    ASSERT_GT(points.size(), 1u);
     const bool timeMinimised = view->files().task.header.minimisedParam == 1;
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const double time = points[i].find("time")->number, cost = points[i].find("cost")->number;
-        EXPECT_EQ(series.back().points[i],
-                  timeMinimised ? (ChartPoint{cost, time, 0}) : (ChartPoint{time, cost, 0}))
-            << "point " << i;
+    std::vector<ChartPoint> pareto;
+    for (const JsonValue& p : frontier.find("points")->items) {
+        const double time = p.find("time")->number, cost = p.find("cost")->number;
+        pareto.push_back(timeMinimised ? ChartPoint{cost, time, 0} : ChartPoint{time, cost, 0});
+    }
+    ASSERT_GT(pareto.size(), 1u);
+    if (timeMinimised) // zep lists the points by time: the cost falls along them
+        std::reverse(pareto.begin(), pareto.end());
+    ASSERT_EQ(curve.points.size(), 2 * pareto.size() - 1);
+    for (std::size_t i = 0; i < pareto.size(); ++i) {
+        EXPECT_EQ(curve.points[2 * i], pareto[i]) << "point " << i;
+        if (i > 0)
+            EXPECT_EQ(curve.points[2 * i - 1], (ChartPoint{pareto[i].x, pareto[i - 1].y, 0}))
+                << "corner " << i;
     }
     EXPECT_EQ(view->timeCost()->picture().shown, 1);
 }

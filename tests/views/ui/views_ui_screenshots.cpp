@@ -5,16 +5,19 @@
 #include "ten_chains.h"
 #include "test_dir.h"
 #include "view_workspace.h"
+#include "views/ui/exact_panel.h"
 #include "views/ui/frm_help.h"
 #include "views/ui/frm_view_solution.h"
 #include "views/ui/frm_view_task.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <iostream>
 
 using namespace zep;
@@ -151,6 +154,22 @@ int take_screenshots(const test::ScreenshotArgs& args) {
         shoot.save(&main, QStringLiteral("gantt_decomposed"));
     }
     shoot.closeAll();
+    // The exact optimum of the shown variant and the exact curve beside the computed variants.
+    for (const auto& [code, name] :
+         {std::pair{plain, "plain"}, {decomposed, "decomposed"}, {tenCode, "ten_chains"}}) {
+        if (auto* v = shoot.open<TfrmViewSolution>(WindowKind::ViewSolution, code)) {
+            v->pages()->setCurrentIndex(2);
+            settle();
+            ExactOptimumPanel* panel = v->exactPanel();
+            panel->button()->click();
+            QElapsedTimer waited;
+            waited.start();
+            while ((panel->running() || !panel->report(v->shownVariant())) && waited.elapsed() < 60000)
+                QApplication::processEvents(QEventLoop::AllEvents, 20);
+            shoot.save(&main, QStringLiteral("time_cost_exact_%1").arg(QString::fromLatin1(name)));
+        }
+        shoot.closeAll();
+    }
     for (const auto& [page, name] : {std::pair{HelpPage::AboutSystem, "help_about_system"},
                                      {HelpPage::AboutObject, "help_about_object"},
                                      {HelpPage::AboutDevelopers, "help_about_developers"}}) {
