@@ -11,19 +11,19 @@
 namespace zep::exact {
 
 enum class ExactText {
-    Button = 544,          // the button and the first line's key
-    Proven = 545,          // the optimum is proven
-    NotProven = 546,       // the time limit ended the search first
-    Bound = 547,           // followed by the best bound found
-    Method = 548,          // the second line's key
-    Gap = 549,             // followed by the gap in percent
-    WithinThreshold = 550, // the method's plan keeps within the threshold
-    BeyondThreshold = 551, // it does not
-    NoPlan = 552,          // no plan keeps within the threshold
-    NoMethodPlan = 553,    // the run gave no plan
-    Curve = 554,           // the chart series
-    Unavailable = 555,     // the task has no network
-    Computing = 556,       // while the worker runs
+    Button = 559,          // the button and the first line's key
+    Proven = 560,          // the optimum is proven
+    NotProven = 561,       // the time limit ended the search first
+    Bound = 562,           // followed by the best bound found
+    Method = 563,          // the second line's key
+    Gap = 564,             // followed by the gap in percent
+    WithinThreshold = 565, // the method's plan keeps within the threshold
+    BeyondThreshold = 566, // it does not
+    NoPlan = 567,          // no plan keeps within the threshold
+    NoMethodPlan = 568,    // the run gave no plan
+    Curve = 569,           // the chart series
+    Unavailable = 570,     // the task has no network
+    Computing = 571,       // while the worker runs
 };
 
 std::string exact_text(const ShellTables& shell, ExactText which);
