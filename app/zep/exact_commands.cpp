@@ -5,7 +5,7 @@
 #include "commands.h"
 
 #include "common/json_writer.h"
-#include "exact/variant_report.h"
+#include "exact/report_text.h"
 #include "views/solved_task_files.h"
 
 #include <cmath>
@@ -91,19 +91,9 @@ void json_plan(JsonWriter& w, const exact::Plan& plan) {
     w.end_array();
 }
 
-struct Units {
-    std::string threshold, value;
-};
-
-Units units_of(const TaskRecord& rec, exact::TaskGoal goal) {
-    if (goal == exact::TaskGoal::CostUnderDeadline)
-        return {rec.header.timeUnit, rec.header.costUnit};
-    return {rec.header.costUnit, rec.header.timeUnit};
-}
-
 using exact::VariantReport;
 
-void print_variant(const VariantReport& r, const Units& u) {
+void print_variant(const VariantReport& r, const exact::ReportUnits& u) {
     std::cout << "variant " << r.variant << ": threshold " << number(r.threshold) << " " << u.threshold
               << "\n";
     if (r.method.present)
@@ -173,7 +163,7 @@ int run_exact(const ExactArgs& a, const SolvedTaskFiles& f) {
         std::cout << w.str() << "\n";
         return 0;
     }
-    const Units u = units_of(f.task, task.goal());
+    const exact::ReportUnits u = exact::report_units(f.task, task.goal());
     std::cout << "task " << a.code
               << (task.reduces() ? ": series-parallel, solved by reduction\n"
                                  : ": not series-parallel, solved by the MIP\n");

@@ -50,17 +50,13 @@ std::string shown_number(double value, char separator, int digits = 2) {
     return s;
 }
 
-struct Units {
-    std::string threshold, value;
-};
+} // namespace
 
-Units units_of(const TaskRecord& rec, TaskGoal goal) {
+ReportUnits report_units(const TaskRecord& rec, TaskGoal goal) {
     if (goal == TaskGoal::CostUnderDeadline)
         return {rec.header.timeUnit, rec.header.costUnit};
     return {rec.header.costUnit, rec.header.timeUnit};
 }
-
-} // namespace
 
 std::string exact_text(const ShellTables& shell, ExactText which) {
     const std::string& t = shell.text(static_cast<int>(which));
@@ -69,7 +65,7 @@ std::string exact_text(const ShellTables& shell, ExactText which) {
 
 std::vector<std::string> report_lines(const VariantReport& r, const TaskRecord& rec, TaskGoal goal,
                                       const ShellTables& shell, char separator) {
-    const Units u = units_of(rec, goal);
+    const ReportUnits u = report_units(rec, goal);
     auto text = [&](ExactText t) { return exact_text(shell, t); };
     auto amount = [&](double v, const std::string& unit) { return shown_number(v, separator) + " " + unit; };
     std::vector<std::string> lines;

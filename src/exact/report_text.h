@@ -28,6 +28,13 @@ enum class ExactText {
 
 std::string exact_text(const ShellTables& shell, ExactText which);
 
+// The units of a variant's threshold and of its minimised value.
+struct ReportUnits {
+    std::string threshold, value;
+};
+
+ReportUnits report_units(const TaskRecord& rec, TaskGoal goal);
+
 // Three lines: the exact optimum (proven, or the bound), the method's value with the gap, and whether
 // the method's plan keeps within the variant's threshold. Values in the task's units.
 std::vector<std::string> report_lines(const VariantReport& r, const TaskRecord& rec, TaskGoal goal,
