@@ -11,19 +11,19 @@
 namespace zep::exact {
 
 enum class ExactText {
-    Button = 559,          // the button and the first line's key
-    Proven = 560,          // the optimum is proven
-    NotProven = 561,       // the time limit ended the search first
-    Bound = 562,           // followed by the best bound found
-    Method = 563,          // the second line's key
-    Gap = 564,             // followed by the gap in percent
-    WithinThreshold = 565, // the method's plan keeps within the threshold
-    BeyondThreshold = 566, // it does not
-    NoPlan = 567,          // no plan keeps within the threshold
-    NoMethodPlan = 568,    // the run gave no plan
-    Curve = 569,           // the chart series
-    Unavailable = 570,     // the task has no network
-    Computing = 571,       // while the worker runs
+    Button = 560,          // the button and the first line's key
+    Proven = 561,          // the optimum is proven
+    NotProven = 562,       // the time limit ended the search first
+    Bound = 563,           // followed by the best bound found
+    Method = 564,          // the second line's key
+    Gap = 565,             // followed by the gap in percent
+    WithinThreshold = 566, // the method's plan keeps within the threshold
+    BeyondThreshold = 567, // it does not
+    NoPlan = 568,          // no plan keeps within the threshold
+    NoMethodPlan = 569,    // the run gave no plan
+    Curve = 570,           // the chart series
+    Unavailable = 571,     // the task has no network
+    Computing = 572,       // while the worker runs
 };
 
 std::string exact_text(const ShellTables& shell, ExactText which);
