@@ -7,6 +7,7 @@ ZEP_PACKAGES=(
   libxlsxwriter-dev liborcus-dev libixion-dev libboost-dev libfreexl-dev libjpeg-dev
   libgtest-dev libbenchmark-dev clang clang-format-14
   coinor-libcbc-dev
+  libclang-rt-14-dev llvm-14
   xvfb xauth poppler-utils fonts-dejavu-core
 )
 

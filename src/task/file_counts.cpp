@@ -2,7 +2,7 @@
 
 namespace zep {
 
-void check_count(const ByteReader& r, const std::string& what, int value, int lo, int hi) {
+void check_count(const ByteReader& r, const std::string& what, long long value, int lo, int hi) {
     if (value < lo || value > hi)
         r.fail(what + " is " + std::to_string(value) + ", expected " + std::to_string(lo) + " to " +
                std::to_string(hi) + " (the file is damaged or of another kind)");

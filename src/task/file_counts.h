@@ -11,6 +11,7 @@ namespace zep {
 int read_count(ByteReader& r, const std::string& what, int lo, int hi);
 
 // Fails the reader unless lo <= value <= hi (for a value read as part of a record).
-void check_count(const ByteReader& r, const std::string& what, int value, int lo, int hi);
+// The value is wide so that a number derived from a stored one is judged before it could overflow.
+void check_count(const ByteReader& r, const std::string& what, long long value, int lo, int hi);
 
 } // namespace zep

@@ -17,16 +17,16 @@ std::string n(int v) {
     return std::to_string(v);
 }
 
-void check_range(const std::string& what, int value, int lo, int hi) {
+void check_range(const std::string& what, long long value, int lo, int hi) {
     if (value < lo || value > hi)
-        bad(what + " is " + n(value) + ", not within " + n(lo) + ".." + n(hi));
+        bad(what + " is " + std::to_string(value) + ", not within " + n(lo) + ".." + n(hi));
 }
 
 void check_elements(const TaskRecord& rec, const std::string& where, const PathInfo& path, int maxLength) {
     const int chainCount = rec.header.chainCount;
     check_range(where + " element count", path.elementCount(), 0, maxLength);
-    if (path.prefixLength < 0 || path.suffixLength < 0 ||
-        path.prefixLength + path.suffixLength > path.elementCount())
+    if (path.prefixLength < 0 || path.suffixLength < 0 || path.prefixLength > path.elementCount() ||
+        path.suffixLength > path.elementCount() - path.prefixLength)
         bad(where + ": prefix " + n(path.prefixLength) + " and suffix " + n(path.suffixLength) +
             " do not fit " + n(path.elementCount()) + " elements");
     for (int i = 0; i < path.elementCount(); ++i) {
@@ -42,7 +42,7 @@ void check_elements(const TaskRecord& rec, const std::string& where, const PathI
                     " variants");
         } else {
             if (e.op < 0)
-                check_range(at + " subgraph reference", subgraph_index_of(e.op) + 1, 1,
+                check_range(at + " subgraph reference", subgraph_number_of(e.op), 1,
                             rec.header.subgraphCount);
             check_range(at + " count", e.count, 0, kMaxVariantsPerOperation);
         }

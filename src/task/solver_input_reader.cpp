@@ -90,7 +90,7 @@ private:
                 check_count(r_, at + " count", e.count, kMinVariantsPerOperation, kMaxVariantsPerOperation);
             } else {
                 if (e.op < 0)
-                    check_count(r_, at + " subgraph reference", subgraph_index_of(e.op) + 1, 1,
+                    check_count(r_, at + " subgraph reference", subgraph_number_of(e.op), 1,
                                 in_.header.subgraphCount);
                 check_count(r_, at + " count", e.count, 0, kMaxVariantsPerOperation);
             }

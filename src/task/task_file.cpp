@@ -41,7 +41,7 @@ PathElement read_element(ByteReader& r, const ReadLimits& lim, const std::string
     if (e.op > 0)
         check_count(r, where + " operation", e.op, 1, (*lim.chains)[e.chain - 1].opCount);
     else if (e.op < 0)
-        check_count(r, where + " subgraph reference", subgraph_index_of(e.op) + 1, 1, lim.subgraphCount);
+        check_count(r, where + " subgraph reference", subgraph_number_of(e.op), 1, lim.subgraphCount);
     check_count(r, where + " count", e.count, 0, kMaxVariantsPerOperation);
     return e;
 }

@@ -307,6 +307,11 @@ int top_level_path_count(const TaskRecord& rec);
 inline int subgraph_index_of(int op) {
     return ~op;
 }
+// The 1-based subgraph number a reference op < 0 names, widened so that a damaged file's op (down to
+// INT_MIN) is judged without overflowing.
+inline long long subgraph_number_of(int op) {
+    return -static_cast<long long>(op);
+}
 // The element `op` that refers to the subgraph of 0-based index k.
 inline int subgraph_reference(int k) {
     return ~k;

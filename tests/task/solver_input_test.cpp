@@ -236,6 +236,23 @@ TEST(SolverInput, EveryCutIsRefusedWithTheFileName) {
     }
 }
 
+TEST(SolverInput, AnOperationNumberOfTheSmallestInt32IsRefusedByName) {
+    // 105 bytes found by fuzzing: one chain, a path element whose op is 0x80000000.
+    const std::vector<std::uint8_t> image = {
+        1,  0,   0,   0,  0,  0,   0,   0,   0,   0,  0,  2, 0, 0, 0, 0,   113, 210, 77, 98,  16,
+        88, 213, 193, 14, 45, 178, 157, 239, 167, 45, 63, 3, 0, 0, 0, 0,   0,   0,   0,  0,   0,
+        0,  0,   0,   0,  0,  0,   0,   0,   0,   0,  0,  0, 0, 0, 0, 0,   0,   0,   0,  0,   0,
+        0,  1,   0,   0,  0,  2,   0,   0,   0,   0,  0,  0, 0, 0, 0, 0,   0,   2,   0,  0,   0,
+        1,  0,   0,   0,  2,  0,   0,   0,   1,   0,  0,  0, 0, 0, 0, 128, 78,  41,  46, 114, 0};
+    try {
+        decode_solver_input(image, kSource);
+        FAIL() << "read";
+    } catch (const FileFormatError& e) {
+        EXPECT_NE(std::string(e.what()).find("element 1 subgraph reference is 2147483648"), std::string::npos)
+            << e.what();
+    }
+}
+
 TEST(SolverInput, AbsurdCountsAreRefusedByName) {
     // Offsets in the decomposed task's file (see DecomposedTaskByteForByte).
     const std::size_t sec5 = 80 + 12 + 8 + 8, sec6 = sec5 + 36, sec7 = sec6 + 5 * 24, sec8 = sec7 + 8;
@@ -257,6 +274,7 @@ TEST(SolverInput, AbsurdCountsAreRefusedByName) {
         {sec5 + 8, 0, "subgraph 1 path 1 element 1 count is 0"},
         {sec7, 0, "top-level path 1 elementCount is 0"},
         {sec8 + 12 + 4, subgraph_reference(4), "top-level path 1 element 2 subgraph reference is 5"},
+        {sec8 + 12 + 4, INT32_MIN, "top-level path 1 element 2 subgraph reference is 2147483648"},
         {sec11 + 8, 21, "subgraph 1 levelCount is 21"},
         {sec11 + 12, 100000, "subgraph 1 refCount is 100000"},
         {sec11 + 16, 2, "subgraph 1 reference 1 owner is 2"},

@@ -185,6 +185,7 @@ TEST(TaskFile, AbsurdCountsAreRefusedByName) {
         {false, 1964, 9, "subgraph 1 path 1 element 1 operation is 9"},
         {false, 1960, 0, "subgraph 1 path 1 element 1 chain is 0"},
         {false, 2048, subgraph_reference(1), "chain 1 path element 2 subgraph reference is 2"},
+        {false, 2048, INT32_MIN, "chain 1 path element 2 subgraph reference is 2147483648, expected 1 to 1"},
         {false, 2052, 5000, "chain 1 path element 2 count is 5000"},
         {false, 2092, 50, "subgraph 1 memberCount is 50"},
         {true, 204, 11, "resourceCategoryCount is 11"},
