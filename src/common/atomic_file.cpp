@@ -2,15 +2,28 @@
 
 #include "common/errors.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <string>
 #include <unistd.h>
 
 namespace zep {
 
+namespace {
+
+void refuse_directory(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        throw FileAccessError("\"" + path.string() + "\" is a directory, not a file.");
+}
+
+} // namespace
+
 std::vector<std::uint8_t> read_whole_file(const std::filesystem::path& path) {
+    refuse_directory(path);
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw FileAccessError("Cannot open the file \"" + path.string() + "\" for reading.");
@@ -20,14 +33,31 @@ std::vector<std::uint8_t> read_whole_file(const std::filesystem::path& path) {
     return data;
 }
 
+namespace {
+
+// "<name>.<pid>-<n>.tmp" beside `path`: every writer, in any process or thread, has a name of its own,
+// so two writers of one file never write into each other's temporary file.
+std::filesystem::path unique_neighbour(const std::filesystem::path& path) {
+    static std::atomic<unsigned> counter{0};
+    std::filesystem::path tmp = path;
+    tmp += "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
+    return tmp;
+}
+
+} // namespace
+
 void write_file_atomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
     auto fail = [&](const char* what) {
         throw FileAccessError(std::string("Cannot ") + what + " the file \"" + path.string() +
                               "\": " + std::strerror(errno) + ".");
     };
-    std::filesystem::path tmp = path;
-    tmp += ".tmp";
-    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    refuse_directory(path);
+    std::filesystem::path tmp;
+    int fd = -1;
+    do {
+        tmp = unique_neighbour(path);
+        fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    } while (fd < 0 && errno == EEXIST);
     if (fd < 0)
         fail("write");
     std::size_t done = 0;

@@ -73,9 +73,8 @@ RegisterOpenResult open_register(const Workspace& ws) {
     RegisterOpenResult r;
     const fs::path path = ws.register_file();
     try {
-        if (!fs::exists(path)) {
-            fs::create_directories(path.parent_path());
-            write_register(path, TaskRegister{});
+        fs::create_directories(path.parent_path());
+        if (create_register_if_missing(path)) {
             r.note =
                 "The task register \"" + path.string() +
                 "\" was not found. An empty register has been created; tasks entered before are not listed.";

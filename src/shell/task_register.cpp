@@ -128,34 +128,95 @@ void write_register(const std::filesystem::path& path, const TaskRegister& reg) 
     write_file_atomically(path, encode_register(reg));
 }
 
+std::filesystem::path register_lock_path(const std::filesystem::path& registerFile) {
+    return registerFile.parent_path() / "Protocol.lock";
+}
+
+namespace {
+
+FileLock lock_register(const std::filesystem::path& registerFile, std::chrono::milliseconds wait) {
+    const auto ms = wait.count();
+    const std::string waited = ms % 1000 == 0 ? std::to_string(ms / 1000) + " s" : std::to_string(ms) + " ms";
+    return FileLock::acquire(register_lock_path(registerFile), wait,
+                             "The task register \"" + registerFile.string() +
+                                 "\" is being changed by another program: it stayed locked for " + waited +
+                                 ", so nothing was changed. Try again later.");
+}
+
+TaskRegister read_register_or_empty(const std::filesystem::path& registerFile) {
+    std::error_code ec;
+    if (!std::filesystem::exists(registerFile, ec))
+        return TaskRegister{};
+    return read_register(registerFile);
+}
+
+} // namespace
+
+TaskRegister change_register(const std::filesystem::path& registerFile, const RegisterChange& change,
+                             std::chrono::milliseconds wait) {
+    std::optional<FileLock> lock;
+    try {
+        lock.emplace(lock_register(registerFile, wait));
+    } catch (const LockTimeout& e) {
+        throw RegisterBusy(e.what());
+    }
+    TaskRegister reg = read_register_or_empty(registerFile);
+    if (change(reg))
+        write_register(registerFile, reg);
+    return reg;
+}
+
+TaskRegister change_register(const Workspace& ws, const RegisterChange& change) {
+    return change_register(ws.register_file(), change);
+}
+
+bool create_register_if_missing(const std::filesystem::path& registerFile) {
+    bool created = false;
+    change_register(registerFile, [&](TaskRegister&) {
+        std::error_code ec;
+        created = !std::filesystem::exists(registerFile, ec);
+        return created;
+    });
+    return created;
+}
+
 RegisterStore RegisterStore::open(const std::filesystem::path& path) {
     return {path, read_register(path)};
 }
 
-void RegisterStore::save() const {
-    write_register(path_, reg_);
+void RegisterStore::refresh() {
+    reg_ = read_register(path_);
 }
 
-bool RegisterStore::saved_if(bool changed) {
-    if (changed)
-        save();
+void RegisterStore::change(const RegisterChange& change) {
+    reg_ = change_register(path_, change);
+}
+
+void RegisterStore::save() {
+    change([](TaskRegister&) { return true; });
+}
+
+bool RegisterStore::changed_if(const std::function<bool(TaskRegister&, double now)>& op) {
+    bool changed = false;
+    change([&](TaskRegister& reg) { return changed = op(reg, now_date_serial()); });
     return changed;
 }
 
 bool RegisterStore::add(std::string_view code, std::string_view name) {
-    return saved_if(reg_.add(code, name, now_date_serial()));
+    return changed_if([&](TaskRegister& r, double now) { return r.add(code, name, now); });
 }
 bool RegisterStore::update_after_correction(std::string_view code, std::string_view name) {
-    return saved_if(reg_.update_after_correction(code, name, now_date_serial()));
+    return changed_if(
+        [&](TaskRegister& r, double now) { return r.update_after_correction(code, name, now); });
 }
 bool RegisterStore::hand_over(std::string_view code) {
-    return saved_if(reg_.hand_over(code, now_date_serial()));
+    return changed_if([&](TaskRegister& r, double now) { return r.hand_over(code, now); });
 }
 bool RegisterStore::take_over(std::string_view code) {
-    return saved_if(reg_.take_over(code, now_date_serial()));
+    return changed_if([&](TaskRegister& r, double now) { return r.take_over(code, now); });
 }
 bool RegisterStore::remove(std::string_view code) {
-    return saved_if(reg_.remove(code));
+    return changed_if([&](TaskRegister& r, double) { return r.remove(code); });
 }
 
 const char* status_name(TaskStatus s) {

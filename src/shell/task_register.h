@@ -4,9 +4,14 @@
 //
 // File: a 48-byte header (signature text of capacity 30 = "ZephyrPlanningWorkbenchTool", version text
 // of capacity 12 = "1.12.241", N as int32 at offset 44), then N entries of 120 bytes in register order.
+#include "common/file_lock.h"
+#include "shell/workspace.h"
+
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <stdexcept>
@@ -98,8 +103,44 @@ TaskRegister decode_register(std::span<const std::uint8_t> data, const std::stri
 TaskRegister read_register(const std::filesystem::path& path);
 void write_register(const std::filesystem::path& path, const TaskRegister& reg);
 
-// The register of a workspace: every change is written to the file at once (atomically), so that a
-// crash does not lose what the task files already hold.
+// ---- Changes shared by every process of a workspace ------------------------------------------------
+// The program's windows, `zep` commands and batch runs in other processes may change one register at
+// the same time. Every change is therefore a read-modify-write under an exclusive advisory lock of the
+// register (flock on "Protocol.lock" beside the file, in System): the register is read as it is on disk
+// at that moment, changed, and written to a temporary file of the writer's own that is renamed over the
+// old one, all before the lock is released. Readers need no lock: a rename shows them the old or the new
+// file, never a torn one. The lock goes with its process, so a crashed writer blocks nobody.
+
+// How long a change waits for the lock before it gives up (RegisterBusy).
+inline constexpr std::chrono::milliseconds kRegisterLockWait{15000};
+
+// "System/Protocol.lock" for "System/Protocol.opt".
+std::filesystem::path register_lock_path(const std::filesystem::path& registerFile);
+
+// The lock stayed taken for the whole wait: another program is changing the register.
+class RegisterBusy : public LockTimeout {
+public:
+    using LockTimeout::LockTimeout;
+};
+
+// The one way to change a register file. Under the lock: reads the register (a missing file counts as
+// an empty register), calls `change` on it, and writes it back when `change` returns true. File work
+// that must agree with the register (copying a task's files in, deleting them) belongs inside `change`,
+// so that every other process sees all of it or none. When `change` throws, nothing is written and the
+// exception passes on. Returns the register as it stands when the lock is released.
+// Throws RegisterBusy, RegisterMismatch and FileFormatError (a register that must not be overwritten is
+// left as it is), FileAccessError.
+using RegisterChange = std::function<bool(TaskRegister&)>;
+TaskRegister change_register(const std::filesystem::path& registerFile, const RegisterChange& change,
+                             std::chrono::milliseconds wait = kRegisterLockWait);
+TaskRegister change_register(const Workspace& ws, const RegisterChange& change);
+
+// Writes an empty register under the lock unless the file exists; true when it wrote one.
+bool create_register_if_missing(const std::filesystem::path& registerFile);
+
+// The register of a workspace as one process sees it: `get()` is the register as last read or changed;
+// every operation is a change_register of the file (so it acts on what other processes wrote meanwhile)
+// and leaves `get()` equal to the file. The windows and `zep` commands share it.
 class RegisterStore {
 public:
     RegisterStore(std::filesystem::path path, TaskRegister reg)
@@ -111,16 +152,23 @@ public:
     const TaskRegister& get() const { return reg_; }
     const std::filesystem::path& path() const { return path_; }
 
+    // Reads the file again (what other processes changed since).
+    void refresh();
+    // A change of one's own: `change` sees the register as it is on disk (see change_register).
+    void change(const RegisterChange& change);
+
     bool add(std::string_view code, std::string_view name);
     bool update_after_correction(std::string_view code, std::string_view name);
     bool hand_over(std::string_view code);
     bool take_over(std::string_view code);
     bool remove(std::string_view code);
 
-    void save() const;
+    // Writes the register back as it is on disk (at the close of the program and after the choice of the
+    // language); never writes an older copy over what other processes changed.
+    void save();
 
 private:
-    bool saved_if(bool changed);
+    bool changed_if(const std::function<bool(TaskRegister&, double now)>& op);
 
     std::filesystem::path path_;
     TaskRegister reg_;

@@ -1,5 +1,6 @@
 #include "shell/workspace.h"
 
+#include "common/atomic_file.h"
 #include "common/cp1251.h"
 #include "common/errors.h"
 #include "shell/shell_file.h"
@@ -23,6 +24,32 @@ fs::path executable_folder() {
     return exe.parent_path();
 }
 
+namespace {
+
+// A file of the shipped workspace copied in whole or not at all, so that a process that seeds the same
+// folder at the same time never reads a half-copied shell.
+void copy_if_missing(const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    if (!fs::exists(to, ec))
+        write_file_atomically(to, read_whole_file(from));
+}
+
+// True while a folder holds nothing but the workspace folders and no register: a workspace that another
+// process is seeding at this moment (seeding is idempotent, so this one joins in).
+bool being_seeded(const Workspace& ws) {
+    std::error_code ec;
+    if (fs::exists(ws.register_file(), ec))
+        return false;
+    for (const auto& entry : fs::directory_iterator(ws.root, ec)) {
+        const std::string name = entry.path().filename().string();
+        if (name != "Shells" && name != "System" && name != "Data" && name != "Solving")
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 void seed_workspace(const Workspace& ws, const fs::path& shipped) {
     for (const fs::path& dir : {ws.root, ws.shells(), ws.system(), ws.data(), ws.solving()})
         fs::create_directories(dir);
@@ -31,18 +58,19 @@ void seed_workspace(const Workspace& ws, const fs::path& shipped) {
     if (fs::equivalent(from.root, ws.root, ec))
         return;
     for (const ShellFileRef& shell : find_shell_files(from))
-        fs::copy_file(shell.path, ws.shells() / shell.fileName, fs::copy_options::skip_existing);
+        copy_if_missing(shell.path, ws.shells() / shell.fileName);
     if (fs::exists(from.info_file()))
-        fs::copy_file(from.info_file(), ws.info_file(), fs::copy_options::skip_existing);
-    if (!fs::exists(ws.register_file()))
-        write_register(ws.register_file(), TaskRegister{});
+        copy_if_missing(from.info_file(), ws.info_file());
+    create_register_if_missing(ws.register_file());
 }
 
 Workspace open_workspace(const std::optional<fs::path>& requested, const fs::path& shipped) {
     if (!requested)
         return default_workspace(shipped);
+    if (requested->empty())
+        throw FileAccessError("The workspace folder is not named: --workspace was given an empty text.");
     Workspace ws{fs::absolute(*requested)};
-    if (!fs::exists(ws.root) || (fs::is_directory(ws.root) && fs::is_empty(ws.root)))
+    if (!fs::exists(ws.root) || (fs::is_directory(ws.root) && (fs::is_empty(ws.root) || being_seeded(ws))))
         seed_workspace(ws, shipped);
     else if (!fs::is_directory(ws.root))
         throw FileAccessError("The workspace \"" + ws.root.string() + "\" is not a folder.");

@@ -4,6 +4,7 @@
 #include "test_dir.h"
 
 #include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -149,4 +150,96 @@ TEST(RegisterStore, SurvivesACrashRightAfterAChange) {
     TaskRegister after = read_register(path);
     ASSERT_EQ(after.entries.size(), 1u);
     EXPECT_EQ(after.entries[0].code, "CRASH1");
+}
+
+namespace {
+
+// Runs `work` in `n` child processes at once and returns how many of them exited 0.
+int in_processes(int n, const std::function<void(int)>& work) {
+    std::vector<pid_t> children;
+    for (int i = 0; i < n; ++i) {
+        pid_t child = fork();
+        if (child == 0) {
+            try {
+                work(i);
+            } catch (...) {
+                _exit(1);
+            }
+            _exit(0);
+        }
+        children.push_back(child);
+    }
+    int ok = 0;
+    for (pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        ok += WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+    return ok;
+}
+
+} // namespace
+
+TEST(RegisterStore, ChangesOfManyProcessesAtOnceAreAllKept) {
+    test::TempDir dir;
+    const auto path = dir / "Protocol.opt";
+    write_register(path, TaskRegister{});
+    ASSERT_EQ(in_processes(8,
+                           [&](int p) {
+                               RegisterStore store = RegisterStore::open(path);
+                               for (int k = 0; k < 10; ++k) {
+                                   const std::string code = "P" + std::to_string(p) + "K" + std::to_string(k);
+                                   if (!store.add(code, "task") || !store.hand_over(code))
+                                       throw std::runtime_error("not changed");
+                               }
+                           }),
+              8);
+    const TaskRegister reg = read_register(path);
+    ASSERT_EQ(reg.entries.size(), 80u);
+    for (const RegisterEntry& e : reg.entries)
+        EXPECT_EQ(e.status, TaskStatus::HandedOver) << e.code;
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2) << "register and lock";
+}
+
+TEST(RegisterStore, AChangeActsOnWhatOthersWroteMeanwhile) {
+    test::TempDir dir;
+    const auto path = dir / "Protocol.opt";
+    write_register(path, TaskRegister{});
+    RegisterStore window = RegisterStore::open(path);
+    RegisterStore other = RegisterStore::open(path);
+    ASSERT_TRUE(other.add("OTHER1", "entered elsewhere"));
+    EXPECT_FALSE(window.add("OTHER1", "same code")) << "the code is taken on disk";
+    ASSERT_TRUE(window.add("MINE01", "mine"));
+    EXPECT_EQ(window.get().entries.size(), 2u);
+    window.save();
+    EXPECT_EQ(read_register(path).entries.size(), 2u);
+}
+
+TEST(RegisterStore, AHeldLockIsWaitedForAndThenRefusedInWords) {
+    test::TempDir dir;
+    const auto path = dir / "Protocol.opt";
+    write_register(path, TaskRegister{});
+    FileLock held = FileLock::acquire(register_lock_path(path), std::chrono::milliseconds(0), "");
+    try {
+        change_register(
+            path, [](TaskRegister& r) { return r.add("LATE01", "", 0); }, std::chrono::milliseconds(200));
+        FAIL() << "changed while locked";
+    } catch (const RegisterBusy& e) {
+        EXPECT_NE(std::string(e.what()).find("is being changed by another program"), std::string::npos);
+        EXPECT_NE(std::string(e.what()).find("200 ms"), std::string::npos);
+    }
+    EXPECT_TRUE(read_register(path).entries.empty());
+}
+
+TEST(RegisterStore, AChangeThatThrowsWritesNothing) {
+    test::TempDir dir;
+    const auto path = dir / "Protocol.opt";
+    write_register(path, TaskRegister{});
+    EXPECT_THROW(change_register(path,
+                                 [](TaskRegister& r) -> bool {
+                                     r.add("HALF01", "", 0);
+                                     throw FileAccessError("copy failed");
+                                 }),
+                 FileAccessError);
+    EXPECT_TRUE(read_register(path).entries.empty());
 }

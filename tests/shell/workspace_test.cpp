@@ -6,6 +6,8 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace zep;
 namespace fs = std::filesystem;
@@ -21,6 +23,43 @@ TEST(Workspace, EmptyOrMissingFolderIsSeededFromTheShippedOne) {
         EXPECT_TRUE(fs::exists(ws.info_file()));
         EXPECT_EQ(fs::file_size(ws.register_file()), 48u);
         EXPECT_EQ(find_shell_files(ws).size(), 2u);
+    }
+}
+
+TEST(Workspace, SeedingFromManyProcessesAtOnceGivesOneWholeWorkspace) {
+    test::TempDir dir;
+    const fs::path requested = dir / "shared";
+    std::vector<pid_t> children;
+    for (int i = 0; i < 8; ++i) {
+        pid_t child = fork();
+        if (child == 0) {
+            try {
+                Workspace ws = open_workspace(requested, ZEP_PROGRAM_DIR);
+                if (find_shell_files(ws).size() != 2 ||
+                    load_shell(ws.shells() / shell_file_name("eng"), "eng").missing_entries().size() != 0)
+                    _exit(2);
+                RegisterStore store = RegisterStore::open(ws.register_file());
+                _exit(store.add("SEED0" + std::to_string(i), "seeded") ? 0 : 3);
+            } catch (...) {
+                _exit(1);
+            }
+        }
+        children.push_back(child);
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+    EXPECT_EQ(read_register(Workspace{requested}.register_file()).entries.size(), 8u);
+}
+
+TEST(Workspace, AnEmptyFolderNameIsRefusedInWords) {
+    try {
+        open_workspace(fs::path(""), ZEP_PROGRAM_DIR);
+        FAIL();
+    } catch (const std::exception& e) {
+        EXPECT_STREQ(e.what(), "The workspace folder is not named: --workspace was given an empty text.");
     }
 }
 
