@@ -14,6 +14,7 @@
 // is read-only), --lang EXT (the shell to speak).
 #include "commands.h"
 
+#include <csignal>
 #include <cstring>
 #include <iostream>
 #include <map>
@@ -52,6 +53,9 @@ const char* kUsage =
 
 int main(int argc, char** argv) {
     using namespace zep::cli;
+    // A closed output (`zep solve | head -3`) must not end the work: writes to it fail instead, and the
+    // stream stops printing.
+    std::signal(SIGPIPE, SIG_IGN);
     const std::map<std::string, int (*)(const Options&)> commands = {
         {"build", cmd_build},         {"dump", cmd_dump},           {"list", cmd_list},
         {"shell", cmd_shell},         {"show", cmd_show},           {"solve", cmd_solve},

@@ -7,6 +7,7 @@
 #include "optimiser/module_texts.h"
 #include "optimiser/run_control.h"
 #include "optimiser/run_texts.h"
+#include "optimiser/take_over.h"
 #include "shell/register_views.h"
 
 #include <chrono>
@@ -128,18 +129,26 @@ int cmd_solve(const Options& o) {
     std::cout << summary.heading << "\n";
     for (const std::string& line : summary.lines)
         std::cout << "  " << line << "\n";
+    setup.solutionsAtStart = solution_stamps(ws);
     Printer printer;
-    int unwritten = 0;
+    int failed = 0;
     for (const std::string& code : codes) {
         try {
             TaskRunOutcome out = run_task(setup, code, &printer);
-            std::cout << "=> " << out.solutionFile.string() << "\n";
+            if (out.skipped)
+                std::cout << "zep: " << out.message << "\n" << std::flush;
+            else if (!out.solutionFile.empty())
+                std::cout << "=> " << out.solutionFile.string() << "\n" << std::flush;
+            else
+                std::cerr << "zep: " << out.message
+                          << " (no solution file: the input is too damaged to lay one out)\n";
+            failed += out.refused;
         } catch (const FileAccessError& e) {
             std::cerr << "zep: " << e.what() << "\n";
-            ++unwritten;
+            ++failed;
         }
     }
-    return unwritten == 0 ? 0 : 1;
+    return failed == 0 ? 0 : 1;
 }
 
 namespace {
@@ -152,18 +161,11 @@ int register_move(const Options& o, bool takeOver) {
     const std::string code = o.args[0];
     Workspace ws = cli_workspace(o);
     RegisterStore store = RegisterStore::open(ws.register_file());
-    bool registered = true;
-    auto record = [&] { registered = takeOver ? store.take_over(code) : store.hand_over(code); };
-    const bool moved = takeOver ? take_over_solution(ws, code, record) : hand_over_input(ws, code, record);
-    if (!moved) {
-        std::cerr << "zep: there is no \""
-                  << (takeOver ? (ws.solving() / ("zep_" + code + "_out.dat")).string()
-                               : (ws.data() / ("zep_" + code + "_in.dat")).string())
-                  << "\"; nothing was done\n";
+    const TaskMove move = takeOver ? take_over_solution(ws, store, code) : hand_over_input(ws, store, code);
+    if (!move.done) {
+        std::cerr << "zep: " << move.refusal << "\n";
         return 1;
     }
-    if (!registered)
-        std::cerr << "zep: note: the task register has no task \"" << code << "\"; no entry was changed\n";
     std::cout << (takeOver ? "taken over: " : "handed over: ") << code << "\n";
     return 0;
 }

@@ -88,4 +88,31 @@ void write_file_atomically(const std::filesystem::path& path, std::span<const st
     }
 }
 
+FileRestore::FileRestore(std::vector<std::filesystem::path> paths) {
+    for (auto& path : paths) {
+        Saved s{std::move(path)};
+        std::error_code ec;
+        s.existed = std::filesystem::is_regular_file(s.path, ec);
+        if (s.existed)
+            s.bytes = read_whole_file(s.path);
+        saved_.push_back(std::move(s));
+    }
+}
+
+FileRestore::~FileRestore() {
+    if (kept_)
+        return;
+    for (const Saved& s : saved_) {
+        std::error_code ec;
+        try {
+            if (s.existed)
+                write_file_atomically(s.path, s.bytes);
+            else
+                std::filesystem::remove(s.path, ec);
+        } catch (const std::exception&) {
+            // Best effort: the error that undoes the change is already on its way to the user.
+        }
+    }
+}
+
 } // namespace zep

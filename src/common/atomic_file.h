@@ -12,4 +12,25 @@ namespace zep {
 std::vector<std::uint8_t> read_whole_file(const std::filesystem::path& path);
 void write_file_atomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 
+// Remembers files as they are and puts them back when it is destroyed without keep(): a file that was
+// there gets its old bytes again, one that was not is removed. A change of several files that fails
+// half-way thus leaves them as they were.
+class FileRestore {
+public:
+    explicit FileRestore(std::vector<std::filesystem::path> paths);
+    FileRestore(const FileRestore&) = delete;
+    FileRestore& operator=(const FileRestore&) = delete;
+    ~FileRestore();
+    void keep() { kept_ = true; }
+
+private:
+    struct Saved {
+        std::filesystem::path path;
+        bool existed = false;
+        std::vector<std::uint8_t> bytes;
+    };
+    std::vector<Saved> saved_;
+    bool kept_ = false;
+};
+
 } // namespace zep

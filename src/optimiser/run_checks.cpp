@@ -96,17 +96,20 @@ std::optional<std::string> unsolvable_reason(const SolverInput& in) {
     return std::nullopt;
 }
 
-SolutionShape refusal_shape(const SolverInputHead& head) {
-    SolutionShape shape;
-    shape.runs = 1;
-    if (!head.header)
-        return shape;
+std::optional<SolutionShape> refusal_shape(const SolverInputHead& head) {
+    if (!head.header || !head.opCounts || head.opCounts->empty())
+        return std::nullopt;
     const SolverHeader& h = *head.header;
-    if (h.thresholdCount >= 1 && h.thresholdCount <= kLayoutLimit)
-        shape.runs = h.thresholdCount;
-    if (head.opCounts)
-        shape.opCounts = *head.opCounts;
-    shape.hasUnavailableResources = h.hasUnavailableResources != 0;
+    if (h.thresholdCount < 1 || h.thresholdCount > kLayoutLimit ||
+        (h.hasUnavailableResources != 0 && h.hasUnavailableResources != 1))
+        return std::nullopt;
+    for (std::int32_t n : *head.opCounts)
+        if (n < 1)
+            return std::nullopt;
+    SolutionShape shape;
+    shape.runs = h.thresholdCount;
+    shape.opCounts = *head.opCounts;
+    shape.hasUnavailableResources = h.hasUnavailableResources == 1;
     return shape;
 }
 

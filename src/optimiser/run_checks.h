@@ -1,7 +1,7 @@
 #pragma once
 // What the run verifies before it optimises a task: the module's run checks on the solver header and
 // the parameters, and then that the input can be solved at all (a damaged file can hold any number).
-// A refused task still gets its solution file, laid out by the counts its header gives where they can
+// A refused task still gets its solution file, laid out by the counts its header gives when they can
 // be trusted (refusal_shape).
 #include "optimiser/path_problem.h"
 #include "optimiser/run_texts.h"
@@ -32,9 +32,11 @@ std::optional<std::string> run_check_refusal(const SolverHeader& h, const Iterat
 // or more phase states than the solver holds) and second-level settings that would not end.
 std::optional<std::string> unsolvable_reason(const SolverInput& in);
 
-// The layout of the solution file of a task refused before its input was read whole: M from
-// `thresholdCount` (at least 1, so that the refusal has a message slot; 1 for an impossible count), the
-// chains from the head when they could be read, none otherwise.
-SolutionShape refusal_shape(const SolverInputHead& head);
+// The layout of the solution file of a task refused before its input was read whole, as far as the head
+// gives it: M = `thresholdCount`, the chains' operation counts and whether the task has unavailable
+// resources. None when the head cannot say (cut short, M outside 1..1000 so that there is no message slot
+// or no plausible layout, an operation count outside 1..1000, or a resource flag other than 0 and 1): a
+// file of a guessed layout would be one its task cannot read.
+std::optional<SolutionShape> refusal_shape(const SolverInputHead& head);
 
 } // namespace zep

@@ -4,14 +4,19 @@
 #include "common/cp1251.h"
 #include "common/date_time.h"
 #include "common/errors.h"
+#include "common/file_lock.h"
 #include "optimiser/run_checks.h"
 #include "optimiser/run_texts.h"
+#include "optimiser/take_over.h"
 #include "task/typed_number.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -180,8 +185,10 @@ SolvedTask solve_input(std::span<const std::uint8_t> bytes, const std::string& s
     }
     if (refusal) {
         out.shape = refusal_shape(head);
-        out.solution = empty_solution(out.shape);
-        out.solution.message[0] = *refusal;
+        if (out.shape) {
+            out.solution = empty_solution(*out.shape);
+            out.solution.message[0] = *refusal;
+        }
         if (reporter)
             reporter->error_line(*refusal);
         return out;
@@ -222,22 +229,99 @@ SolvedTask solve_input(std::span<const std::uint8_t> bytes, const std::string& s
     return out;
 }
 
+namespace {
+
+// The identity and time of change of a file, empty when there is none.
+std::string file_stamp(const fs::path& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return {};
+    return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino) + ":" +
+           std::to_string(st.st_mtim.tv_sec) + "." + std::to_string(st.st_mtim.tv_nsec) + ":" +
+           std::to_string(st.st_size);
+}
+
+fs::path input_path(const RunSetup& setup, const std::string& code) {
+    return setup.workspace.solving() / ("zep_" + code + "_in.dat");
+}
+fs::path output_path(const RunSetup& setup, const std::string& code) {
+    return setup.workspace.solving() / ("zep_" + code + "_out.dat");
+}
+
+// The claim of a task's input: held while the task is solved. Nothing when another run holds it, or the
+// file was replaced or removed since the claim was asked for (`why` says which).
+std::optional<FileLock> claim_input(const RunSetup& setup, const std::string& code, std::string& why) {
+    const fs::path input = input_path(setup, code);
+    std::error_code ec;
+    if (!fs::exists(input, ec))
+        throw FileAccessError("Cannot open the file \"" + input.string() + "\" for reading.");
+    std::optional<FileLock> claim = FileLock::try_acquire_existing(input);
+    struct stat held {
+    }, now{};
+    if (!claim)
+        why = "task \"" + code + "\" is being solved by another run: skipped";
+    else if (::fstat(claim->fd(), &held) != 0 || ::stat(input.c_str(), &now) != 0 ||
+             held.st_ino != now.st_ino || held.st_dev != now.st_dev)
+        why = "task \"" + code + "\" was taken over or handed over again meanwhile: skipped";
+    else if (setup.solutionsAtStart) {
+        auto it = setup.solutionsAtStart->find(code);
+        const std::string before = it == setup.solutionsAtStart->end() ? std::string() : it->second;
+        if (file_stamp(output_path(setup, code)) != before)
+            why = "task \"" + code + "\" was solved by another run meanwhile: skipped";
+    }
+    if (!why.empty())
+        claim.reset();
+    return claim;
+}
+
+std::vector<std::uint8_t> read_claimed(const FileLock& claim, const fs::path& input) {
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t buf[65536];
+    for (;;) {
+        const ssize_t n = ::pread(claim.fd(), buf, sizeof buf, static_cast<off_t>(bytes.size()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            throw FileAccessError("Cannot read the file \"" + input.string() + "\".");
+        if (n == 0)
+            return bytes;
+        bytes.insert(bytes.end(), buf, buf + n);
+    }
+}
+
+} // namespace
+
+SolutionStamps solution_stamps(const Workspace& ws) {
+    SolutionStamps stamps;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(ws.solving(), ec)) {
+        const std::string name = entry.path().filename().string();
+        if (is_task_file_name(name, "_out.dat"))
+            stamps[name.substr(4, 6)] = file_stamp(entry.path());
+    }
+    return stamps;
+}
+
 TaskRunOutcome run_task(const RunSetup& setup, const std::string& code, RunListener* listener) {
     const ShellTables& shell = *setup.shell;
     RunTexts texts{shell, code, setup.separator};
     TaskRunOutcome outcome;
     outcome.code = code;
+    std::optional<FileLock> claim = claim_input(setup, code, outcome.message);
+    if (!claim) {
+        outcome.skipped = true;
+        return outcome;
+    }
     const double started = now_date_serial();
     if (listener)
         listener->task_started(
             code, start_line(texts, clock_text(started - std::floor(started)), date_text(started)));
 
-    const fs::path input = setup.workspace.solving() / ("zep_" + code + "_in.dat");
-    const std::vector<std::uint8_t> bytes = read_whole_file(input);
+    const fs::path input = input_path(setup, code);
+    const std::vector<std::uint8_t> bytes = read_claimed(*claim, input);
     OptimiserOptions options{setup.params, setup.threads};
     SolvedTask solved = solve_input(bytes, input.string(), texts, options, listener);
     Solution& solution = solved.solution;
-    const SolutionShape& shape = solved.shape;
     outcome.refused = solved.refusal.has_value();
     outcome.message = solved.refusal ? *solved.refusal : solved.lastError;
 
@@ -255,21 +339,25 @@ TaskRunOutcome run_task(const RunSetup& setup, const std::string& code, RunListe
     h.endTime = finished - h.endDate;
     h.relaxationCoef = setup.params.relaxationCoef;
     h.stopCriterion = setup.params.stopCriterion;
-    outcome.solutionFile = setup.workspace.solving() / ("zep_" + code + "_out.dat");
-    write_solution_file(outcome.solutionFile, solution, shape);
+    if (solved.shape) {
+        outcome.solutionFile = output_path(setup, code);
+        write_solution_file(outcome.solutionFile, solution, *solved.shape);
+    }
 
     if (listener) {
-        listener->report_line(ReportLine::RunsPerformed, report_line6(texts, shape.runs));
+        listener->report_line(ReportLine::RunsPerformed,
+                              report_line6(texts, solved.shape ? solved.shape->runs : 0));
         listener->task_finished(code, end_line(texts, elapsed));
     }
     return outcome;
 }
 
 TaskRunOutcome solve_immediately(RunSetup setup, const std::string& code, RunListener* listener,
-                                 const std::function<void()>& recordSolved) {
+                                 RegisterStore& reg) {
     setup.params = IterationParams{};
     TaskRunOutcome outcome = run_task(setup, code, listener);
-    take_over_solution(setup.workspace, code, recordSolved);
+    if (!outcome.solutionFile.empty())
+        take_over_solution(setup.workspace, reg, code);
     return outcome;
 }
 

@@ -10,11 +10,13 @@
 #include "optimiser/task_optimiser.h"
 #include "shell/shell_file.h"
 #include "shell/task_files.h"
+#include "shell/task_register.h"
 #include "shell/workspace.h"
 
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -73,20 +75,27 @@ public:
     virtual void task_finished(const std::string& code, const std::string& endLine) {}
 };
 
+// The solution files in Solving as a run found them at its start (file identity and time of change). A
+// task whose solution file changed since was solved by another run meanwhile: it is not solved again.
+using SolutionStamps = std::map<std::string, std::string>;
+SolutionStamps solution_stamps(const Workspace& ws);
+
 struct RunSetup {
     Workspace workspace;
     const ShellTables* shell = nullptr;
     char separator = '.';
     IterationParams params;
     std::array<std::string, 3> infoLines;
-    unsigned threads = 0; // threshold runs side by side; 0: one per core
+    unsigned threads = 0;                           // threshold runs side by side; 0: one per core
+    std::optional<SolutionStamps> solutionsAtStart; // a run over several tasks: solution_stamps at start
 };
 
 struct TaskRunOutcome {
     std::string code;
-    bool refused = false; // a check or the input refused the task (its file holds the message)
-    std::string message;  // the refusal, or the last error line of the run
-    std::filesystem::path solutionFile;
+    bool refused = false; // a check or the input refused the task (its file holds the message, if any)
+    bool skipped = false; // another run is solving the task, or solved it meanwhile (`message` says so)
+    std::string message;  // the refusal, the skip, or the last error line of the run
+    std::filesystem::path solutionFile; // empty when no solution file was written
 };
 
 // The work of one task on the bytes of its input file: the run checks, the reading, the optimisation.
@@ -95,23 +104,26 @@ struct TaskRunOutcome {
 // information fields are left to the caller.
 struct SolvedTask {
     Solution solution;
-    SolutionShape shape;
+    std::optional<SolutionShape> shape; // none: the input is too damaged to lay out a solution
     std::optional<std::string> refusal;
     std::string lastError; // the last error line of the optimisation
 };
 SolvedTask solve_input(std::span<const std::uint8_t> bytes, const std::string& source, const RunTexts& texts,
                        const OptimiserOptions& options, RunReporter* reporter = nullptr);
 
-// One task: reads Solving/zep_<code>_in.dat, checks it, optimises it and writes
-// Solving/zep_<code>_out.dat, also when the task was refused. Throws FileAccessError when the input
-// cannot be read or the solution cannot be written, and RunStopped when the listener asked to stop:
+// One task: claims Solving/zep_<code>_in.dat (an exclusive lock on the input for the whole run, so that
+// runs in other processes skip it and take-over waits), reads it, checks it, optimises it and writes
+// Solving/zep_<code>_out.dat, also when the task was refused. A task claimed by another run, or solved by
+// one since `solutionsAtStart`, is skipped. An input too damaged to give the layout of its task's
+// solution gets no solution file: the refusal is only in the outcome. Throws FileAccessError when the
+// input cannot be read or the solution cannot be written, and RunStopped when the listener asked to stop:
 // then nothing is written and the input stays where it is.
 TaskRunOutcome run_task(const RunSetup& setup, const std::string& code, RunListener* listener = nullptr);
 
 // The immediate-solve path: the task the wizard has just saved and handed over is solved at once with
-// the default parameters (individual mode), and its solution is taken over (take_over_solution, with
-// `recordSolved` setting status 2 and the solved date) when it was written.
+// the default parameters (individual mode), and its solution is taken over (take_over_solution) when it
+// was written.
 TaskRunOutcome solve_immediately(RunSetup setup, const std::string& code, RunListener* listener,
-                                 const std::function<void()>& recordSolved);
+                                 RegisterStore& reg);
 
 } // namespace zep

@@ -157,4 +157,17 @@ Solution read_solution_file(const std::filesystem::path& path, const SolutionSha
     return decode_solution(read_whole_file(path), shape, path.string());
 }
 
+SolutionShape solution_shape_of(const TaskRecord& rec) {
+    SolutionShape s;
+    s.runs = rec.header.thresholdCount;
+    for (const ChainRec& ch : rec.chains)
+        s.opCounts.push_back(ch.opCount);
+    s.hasUnavailableResources = rec.header.hasUnavailableResources == 1;
+    return s;
+}
+
+Solution read_solution_of_task(const std::filesystem::path& path, const TaskRecord& task) {
+    return read_solution_file(path, solution_shape_of(task));
+}
+
 } // namespace zep

@@ -13,6 +13,7 @@
 // The file carries no counts of its own: M, NC, the opCounts and whether the task has unavailable
 // resources come from the task (SolutionShape).
 #include "common/record_fields.h"
+#include "task/task_record.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -96,5 +97,12 @@ Solution decode_solution(std::span<const std::uint8_t> data, const SolutionShape
 
 void write_solution_file(const std::filesystem::path& path, const Solution& s, const SolutionShape& shape);
 Solution read_solution_file(const std::filesystem::path& path, const SolutionShape& shape);
+
+// The layout a task's solution file has by its task file: M, the chains' operation counts, and whether
+// the task has unavailable resources.
+SolutionShape solution_shape_of(const TaskRecord& rec);
+// A task's solution file read as the solution view reads it, laid out by the task (take-over checks a
+// solution with it before it takes it over).
+Solution read_solution_of_task(const std::filesystem::path& path, const TaskRecord& task);
 
 } // namespace zep

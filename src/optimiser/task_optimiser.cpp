@@ -16,7 +16,7 @@ SolutionShape solution_shape(const SolverInput& in) {
     SolutionShape shape;
     shape.runs = in.header.thresholdCount;
     shape.opCounts.assign(in.opCounts.begin(), in.opCounts.end());
-    shape.hasUnavailableResources = in.header.hasUnavailableResources != 0;
+    shape.hasUnavailableResources = in.header.hasUnavailableResources == 1;
     return shape;
 }
 

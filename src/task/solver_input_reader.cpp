@@ -21,6 +21,7 @@ public:
         check_count(r_, "nestedChainCount", h.nestedChainCount, 0, h.chainCount - 1);
         check_count(r_, "subgraphCount", h.subgraphCount, 0, h.nestedChainCount);
         check_count(r_, "thresholdCount", h.thresholdCount, 0, kMaxThresholds);
+        check_count(r_, "hasUnavailableResources", h.hasUnavailableResources, 0, 1);
         if (h.hasUnavailableResources == 1)
             check_count(r_, "resourceCategoryCount", h.resourceCategoryCount, 0, kMaxResourceCategories);
 

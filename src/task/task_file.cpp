@@ -137,6 +137,7 @@ TaskRecord decode_task_file(std::span<const std::uint8_t> data, const std::strin
     // Every subgraph holds at least one nested chain of its own.
     check_count(r, "subgraphCount", h.subgraphCount, 0, h.nestedChainCount);
     check_count(r, "thresholdCount", h.thresholdCount, 0, kMaxThresholds);
+    check_count(r, "hasUnavailableResources", h.hasUnavailableResources, 0, 1);
     if (h.hasUnavailableResources == 1)
         check_count(r, "resourceCategoryCount", h.resourceCategoryCount, 0, kMaxResourceCategories);
 

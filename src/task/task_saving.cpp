@@ -1,6 +1,7 @@
 #include "task/task_saving.h"
 
 #include "common/atomic_file.h"
+#include "common/date_time.h"
 #include "task/solver_input.h"
 #include "task/task_file.h"
 
@@ -14,16 +15,24 @@ void save_task(TaskRecord& rec, const Workspace& ws, EntryMode mode, RegisterSto
     const std::vector<std::uint8_t> taskImage = encode_task_file(rec);
     const std::vector<std::uint8_t> solverImage = encode_solver_input(rec, shellFileName);
     const std::string& code = rec.header.taskCode;
-    write_file_atomically(task_file_path(ws, code), taskImage);
-    write_file_atomically(solver_input_path(ws, code), solverImage);
-
     const std::string& name = rec.header.taskName;
-    if (mode == EntryMode::CorrectTask) {
-        if (!reg.update_after_correction(code, name))
-            reg.add(code, name);
-    } else if (!reg.add(code, name)) {
-        reg.update_after_correction(code, name);
-    }
+    // All or nothing: the files are written under the register's lock and put back as they were when
+    // the register cannot be written, so that no task file is left that the register does not account
+    // for.
+    FileRestore restore({task_file_path(ws, code), solver_input_path(ws, code)});
+    reg.change([&](TaskRegister& r) {
+        write_file_atomically(task_file_path(ws, code), taskImage);
+        write_file_atomically(solver_input_path(ws, code), solverImage);
+        const double now = now_date_serial();
+        if (mode == EntryMode::CorrectTask) {
+            if (!r.update_after_correction(code, name, now))
+                r.add(code, name, now);
+        } else if (!r.add(code, name, now)) {
+            r.update_after_correction(code, name, now);
+        }
+        return true;
+    });
+    restore.keep();
 }
 
 } // namespace zep

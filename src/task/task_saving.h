@@ -16,7 +16,10 @@ namespace zep {
 // Both images are built before anything is written, so a record unfit to be written (std::invalid_argument)
 // or a text outside Windows-1251 (TextEncodingError) leaves the files and the register untouched. The
 // register never holds a code twice: a new task whose code is already registered updates that entry, and
-// a corrected task that lost its entry is added again. `shellFileName` is the language shell file in use.
+// a corrected task that lost its entry is added again. The files are written and the register changed
+// under the register's lock (change_register); when the register cannot be written, both files are put
+// back as they were (a new task leaves none), and the error passes on. `shellFileName` is the language
+// shell file in use.
 void save_task(TaskRecord& rec, const Workspace& ws, EntryMode mode, RegisterStore& reg,
                std::string_view shellFileName);
 

@@ -10,15 +10,6 @@ std::filesystem::path stored_solution_path(const Workspace& ws, std::string_view
     return ws.data() / ("zep_" + std::string(code) + "_out.dat");
 }
 
-SolutionShape solution_shape_of(const TaskRecord& rec) {
-    SolutionShape s;
-    s.runs = rec.header.thresholdCount;
-    for (const ChainRec& ch : rec.chains)
-        s.opCounts.push_back(ch.opCount);
-    s.hasUnavailableResources = rec.header.hasUnavailableResources == 1;
-    return s;
-}
-
 std::string views_warning(const ShellTables& shell) {
     return shell.text(94) + ".";
 }
@@ -37,7 +28,7 @@ SolvedTaskFiles read_solved_task(const Workspace& ws, std::string_view code, con
     SolvedTaskFiles f;
     f.task = read_task_for_view(ws, code, shell);
     try {
-        f.solution = read_solution_file(stored_solution_path(ws, code), solution_shape_of(f.task));
+        f.solution = read_solution_of_task(stored_solution_path(ws, code), f.task);
     } catch (const std::exception& e) {
         throw ViewFilesError(views_warning(shell), e.what());
     }

@@ -14,10 +14,6 @@ namespace zep {
 // Data/zep_<code>_out.dat.
 std::filesystem::path stored_solution_path(const Workspace& ws, std::string_view code);
 
-// The layout a task's solution file has: M, the chains' operation counts, and whether the task has
-// unavailable resources.
-SolutionShape solution_shape_of(const TaskRecord& rec);
-
 // A task or solution file that is missing or does not read. `what()` is the views' warning (text 94
 // followed by "."); `detail` says which file and why.
 class ViewFilesError : public std::runtime_error {

@@ -3,6 +3,7 @@
 #include "common/atomic_file.h"
 #include "common/errors.h"
 #include "task/discretisation.h"
+#include "task/hand_over.h"
 #include "task/task_file.h"
 #include "task/task_saving.h"
 #include "task/typed_number.h"
@@ -156,15 +157,8 @@ StepOutcome Wizard::finish() {
     }
 
     const std::string code = rec_.header.taskCode;
-    if (in_.solveAtOnce) {
-        const std::filesystem::path input = solver_input_path(ctx_.workspace, code);
-        if (std::filesystem::exists(input)) {
-            std::filesystem::create_directories(ctx_.workspace.solving());
-            const std::vector<std::uint8_t> bytes = read_whole_file(input);
-            write_file_atomically(ctx_.workspace.solving() / input.filename(), bytes);
-            ctx_.taskRegister->hand_over(code);
-        }
-    }
+    if (in_.solveAtOnce)
+        hand_over_input(ctx_.workspace, *ctx_.taskRegister, code);
     rec_ = TaskRecord{};
     closed_ = true;
     StepOutcome out = stay({});

@@ -38,7 +38,7 @@ TEST(SampleTasks, ADecomposedTaskIsSolvedForEveryThreshold) {
 TEST(SampleTasks, ATaskWithUnavailableResourcesHasNoTimes) {
     SolvedTask t = solve(test::resource_task());
     ASSERT_FALSE(t.refusal) << *t.refusal;
-    EXPECT_TRUE(t.shape.hasUnavailableResources);
+    EXPECT_TRUE(t.shape->hasUnavailableResources);
     EXPECT_TRUE(t.solution.chainTimes.empty());
     EXPECT_NE(t.solution.status[0], 0);
     EXPECT_GT(t.solution.header.runsPerformed, 0); // the probes of the second-level search

@@ -9,6 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace zep {
 namespace {
 
@@ -90,6 +95,50 @@ TEST_F(SavingFixture, UnfitRecordLeavesFilesAndRegisterUntouched) {
 
     EXPECT_EQ(read_whole_file(task_file_path(ws, "DEC001")), before);
     EXPECT_EQ(read_register(ws.register_file()).entries[0].name, good.header.taskName);
+}
+
+// Runs `work` in a child process whose files may not grow past `limit` bytes (a full disk or a quota,
+// which even root meets); true when it exited 0.
+bool in_child_with_file_size_limit(rlim_t limit, const std::function<void()>& work) {
+    const pid_t child = fork();
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit rl{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &rl);
+        try {
+            work();
+        } catch (const FileAccessError&) {
+            _exit(0);
+        }
+        _exit(1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST_F(SavingFixture, ARegisterThatCannotBeWrittenLeavesTheFilesAsTheyWere) {
+    TaskRecord rec = test::decomposed_task();
+    const std::size_t largest =
+        std::max(encode_task_file(rec).size(), encode_solver_input(rec, kShell).size());
+    for (int i = 0; read_whole_file(ws.register_file()).size() <= largest + 300; ++i)
+        reg->add("FILL" + std::to_string(10 + i), "filler");
+    const std::size_t before = entries_on_disk();
+    // A new task: no file of it stays behind.
+    ASSERT_TRUE(in_child_with_file_size_limit(largest + 100,
+                                              [&] { save_task(rec, ws, EntryMode::NewTask, *reg, kShell); }));
+    EXPECT_FALSE(std::filesystem::exists(task_file_path(ws, "DEC001")));
+    EXPECT_FALSE(std::filesystem::exists(solver_input_path(ws, "DEC001")));
+    EXPECT_EQ(entries_on_disk(), before);
+    // A correction: the files keep what the register's entry stands for.
+    save_task(rec, ws, EntryMode::NewTask, *reg, kShell);
+    const auto taskFile = read_whole_file(task_file_path(ws, "DEC001"));
+    rec.header.taskName = "Renamed";
+    rec.chains[0].operations[0].variants[0].cost += 1;
+    ASSERT_TRUE(in_child_with_file_size_limit(largest + 100,
+                                              [&] { save_task(rec, ws, EntryMode::CorrectTask, *reg, kShell); }));
+    EXPECT_EQ(read_whole_file(task_file_path(ws, "DEC001")), taskFile);
+    EXPECT_NE(read_register(ws.register_file()).find("DEC001")->name, "Renamed");
 }
 
 } // namespace

@@ -1,0 +1,70 @@
+#include "optimiser/take_over.h"
+
+#include "common/atomic_file.h"
+#include "common/date_time.h"
+#include "common/file_lock.h"
+#include "optimiser/solution_file.h"
+#include "task/task_file.h"
+
+#include <optional>
+
+namespace fs = std::filesystem;
+
+namespace zep {
+namespace {
+
+// Why the solution cannot be taken over as it is, or nothing.
+std::optional<std::string> unreadable_solution(const Workspace& ws, const std::string& code,
+                                               const fs::path& solution, std::vector<std::uint8_t>& bytes) {
+    try {
+        TaskRecord task;
+        ReadFile(task, ws, code);
+        bytes = read_whole_file(solution);
+        decode_solution(bytes, solution_shape_of(task), solution.string());
+    } catch (const std::exception& e) {
+        return std::string(e.what()) + "; nothing was taken over";
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+TaskMove take_over_solution(const Workspace& ws, RegisterStore& reg, const std::string& code) {
+    TaskMove move;
+    const fs::path input = ws.solving() / ("zep_" + code + "_in.dat");
+    const fs::path solution = ws.solving() / ("zep_" + code + "_out.dat");
+    const fs::path stored = ws.data() / solution.filename();
+    // The claim of the task's input keeps every optimisation run away until Solving is cleared.
+    std::optional<FileLock> claim;
+    std::optional<FileRestore> restore;
+    std::vector<std::uint8_t> bytes;
+    reg.change([&](TaskRegister& r) {
+        const RegisterEntry* entry = r.find(code);
+        std::error_code ec;
+        if (!entry)
+            move.refusal = unregistered_task_message(code);
+        else if (entry->status != TaskStatus::HandedOver)
+            move.refusal = wrong_status_message(code, entry->status, TaskStatus::HandedOver);
+        else if (!fs::is_regular_file(solution, ec))
+            move.refusal = "there is no \"" + solution.string() + "\"; nothing was done";
+        else if (fs::exists(input, ec) && !(claim = FileLock::try_acquire_existing(input)))
+            move.refusal = "task \"" + code + "\" is being solved by an optimisation run; nothing was done";
+        else if (auto why = unreadable_solution(ws, code, solution, bytes))
+            move.refusal = *why;
+        if (!move.refusal.empty())
+            return false;
+        restore.emplace(std::vector<fs::path>{stored});
+        write_file_atomically(stored, bytes);
+        return move.done = r.take_over(code, now_date_serial());
+    });
+    if (restore)
+        restore->keep();
+    if (move.done) {
+        std::error_code ec;
+        fs::remove(input, ec);
+        fs::remove(solution, ec);
+    }
+    return move;
+}
+
+} // namespace zep
