@@ -253,8 +253,12 @@ fs::path output_path(const RunSetup& setup, const std::string& code) {
 std::optional<FileLock> claim_input(const RunSetup& setup, const std::string& code, std::string& why) {
     const fs::path input = input_path(setup, code);
     std::error_code ec;
-    if (!fs::exists(input, ec))
-        throw FileAccessError("Cannot open the file \"" + input.string() + "\" for reading.");
+    if (!fs::exists(input, ec)) {
+        if (!setup.solutionsAtStart)
+            throw FileAccessError("Cannot open the file \"" + input.string() + "\" for reading.");
+        why = "task \"" + code + "\" is no longer in Solving (taken over meanwhile): skipped";
+        return std::nullopt;
+    }
     std::optional<FileLock> claim = FileLock::try_acquire_existing(input);
     struct stat held {
     }, now{};

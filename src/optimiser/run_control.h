@@ -114,7 +114,8 @@ SolvedTask solve_input(std::span<const std::uint8_t> bytes, const std::string& s
 // One task: claims Solving/zep_<code>_in.dat (an exclusive lock on the input for the whole run, so that
 // runs in other processes skip it and take-over waits), reads it, checks it, optimises it and writes
 // Solving/zep_<code>_out.dat, also when the task was refused. A task claimed by another run, or solved by
-// one since `solutionsAtStart`, is skipped. An input too damaged to give the layout of its task's
+// one since `solutionsAtStart`, is skipped, and so is, in a run with `solutionsAtStart`, a task whose
+// input left Solving since the run listed it. An input too damaged to give the layout of its task's
 // solution gets no solution file: the refusal is only in the outcome. Throws FileAccessError when the
 // input cannot be read or the solution cannot be written, and RunStopped when the listener asked to stop:
 // then nothing is written and the input stays where it is.

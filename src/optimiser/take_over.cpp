@@ -18,7 +18,7 @@ std::optional<std::string> unreadable_solution(const Workspace& ws, const std::s
                                                const fs::path& solution, std::vector<std::uint8_t>& bytes) {
     try {
         TaskRecord task;
-        ReadFile(task, ws, code);
+        read_task_file(task, ws, code);
         bytes = read_whole_file(solution);
         decode_solution(bytes, solution_shape_of(task), solution.string());
     } catch (const std::exception& e) {

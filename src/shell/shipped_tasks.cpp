@@ -32,23 +32,26 @@ void take_over_files(const Workspace& ws, const Workspace& shipped, const std::s
 
 std::vector<std::string> bring_in_shipped_tasks(const Workspace& ws, const Workspace& shipped) {
     const TaskRegister from = read_register(shipped.register_file());
-    TaskRegister reg = read_register(ws.register_file());
     std::vector<std::string> taken;
-    for (const RegisterEntry& entry : from.entries) {
-        RegisterEntry* own = reg.find(entry.code);
-        if (own && own->created >= entry.created)
-            continue;
-        fs::create_directories(ws.data());
-        fs::create_directories(ws.solving());
-        take_over_files(ws, shipped, entry.code);
-        if (own)
-            *own = entry;
-        else
-            reg.entries.push_back(entry);
-        taken.push_back(entry.code);
-    }
-    if (!taken.empty())
-        write_register(ws.register_file(), reg);
+    // Under the register's lock, on the register as it is now: another process may seed or change the
+    // same workspace at this moment.
+    change_register(ws, [&](TaskRegister& reg) {
+        taken.clear();
+        for (const RegisterEntry& entry : from.entries) {
+            RegisterEntry* own = reg.find(entry.code);
+            if (own && own->created >= entry.created)
+                continue;
+            fs::create_directories(ws.data());
+            fs::create_directories(ws.solving());
+            take_over_files(ws, shipped, entry.code);
+            if (own)
+                *own = entry;
+            else
+                reg.entries.push_back(entry);
+            taken.push_back(entry.code);
+        }
+        return !taken.empty();
+    });
     return taken;
 }
 
