@@ -1,5 +1,7 @@
 #include "optimiser/ui/frm_optimiser.h"
 
+#include "optimiser/take_over.h"
+
 #include "optimiser/ui/run_thread.h"
 #include "shell/ui/frm_main.h"
 #include "shell/ui/window_placement.h"
@@ -464,6 +466,8 @@ void TForm1::BStartClick() {
     setup.separator = st.decimalSeparator;
     setup.params = params_;
     setup.infoLines = infoLines_;
+    // Tasks that another run claims, or solves after this run started, are skipped.
+    setup.solutionsAtStart = solution_stamps(st.workspace);
     runActive_ = true;
     BStart_->setText(qs(captions_.running));
     BStart_->setEnabled(false);
@@ -533,10 +537,11 @@ void TForm1::takeOverImmediateSolve() {
     SessionState& st = main_.state();
     const std::string code = st.immediateSolveCode;
     try {
-        take_over_solution(st.workspace, code, [&] {
-            if (st.taskRegister)
-                st.taskRegister->take_over(code);
-        });
+        if (!st.taskRegister)
+            return;
+        const TaskMove move = take_over_solution(st.workspace, *st.taskRegister, code);
+        if (!move.done)
+            main_.notifier().warning(this, QString::fromStdString(move.refusal));
     } catch (const std::exception& e) {
         main_.notifier().warning(this, QString::fromUtf8(e.what()));
     }

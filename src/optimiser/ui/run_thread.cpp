@@ -82,7 +82,9 @@ void RunThread::work(const RunSetup& setup, const std::vector<std::string>& code
         }
         SignalListener listener(*this, k, count);
         try {
-            run_task(setup, code, &listener);
+            const TaskRunOutcome out = run_task(setup, code, &listener);
+            if (out.skipped)
+                emit taskFailed(k, qs(code), QString::fromStdString(out.message));
         } catch (const RunStopped&) {
             stopped = true;
             emit taskStopped(k, qs(code));

@@ -4,6 +4,7 @@
 
 #include "optimiser/slow_task.h"
 #include "optimiser/solution_stamps.h"
+#include "task/hand_over.h"
 #include "task/sample_tasks.h"
 #include "ui_workspace.h"
 
@@ -52,7 +53,7 @@ QString label(QWidget* form, const char* name) {
 }
 
 std::string hand_over(UiWorkspace& u, const std::string& code) {
-    hand_over_input(u.ws, code, [&] { u.reg().hand_over(code); });
+    hand_over_input(u.ws, u.reg(), code);
     return code;
 }
 

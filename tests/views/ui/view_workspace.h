@@ -57,7 +57,7 @@ inline void solve_task(const Workspace& ws, const std::string& code) {
     RunTexts texts{shell.tables, code, user_decimal_separator()};
     const SolvedTask solved = solve_input(read_whole_file(solver_input_path(ws, code)),
                                           "zep_" + code + "_in.dat", texts, OptimiserOptions{});
-    write_solution_file(stored_solution_path(ws, code), solved.solution, solved.shape);
+    write_solution_file(stored_solution_path(ws, code), solved.solution, solved.shape.value());
 }
 
 inline std::string enter_and_solve(const Workspace& ws, const std::string& fixture) {
