@@ -1,9 +1,11 @@
 #include "common/json_reader.h"
 
 #include "common/cp1251.h"
+#include "common/echo_text.h"
 
 #include <charconv>
 #include <cmath>
+#include <unordered_set>
 
 namespace zep {
 namespace {
@@ -15,6 +17,9 @@ public:
     explicit Parser(std::string_view text) : text_(text) {}
 
     JsonValue document() {
+        // A byte-order mark, as some editors write at the start of a UTF-8 file, is no part of the text.
+        if (text_.substr(0, 3) == "\xEF\xBB\xBF")
+            pos_ = 3;
         skip_blanks();
         JsonValue v = value(0);
         skip_blanks();
@@ -98,15 +103,16 @@ private:
             ++pos_;
             return;
         }
+        std::unordered_set<std::string> keys; // so that an object of many keys is read in linear time
         for (;;) {
             skip_blanks();
             if (peek() != '"')
                 fail("a key in double quotes is expected");
             const std::size_t keyPos = pos_;
             std::string key = string();
-            if (v.find(key)) {
+            if (!keys.insert(key).second) {
                 pos_ = keyPos;
-                fail("the key \"" + key + "\" is given twice");
+                fail("the key " + echoed(key) + " is given twice");
             }
             skip_blanks();
             if (peek() != ':')

@@ -1,5 +1,7 @@
 #include "wizard/script_driver.h"
 
+#include "common/echo_text.h"
+
 #include "common/cp1251.h"
 #include "task/typed_number.h"
 #include "wizard/key_filters.h"
@@ -102,7 +104,7 @@ private:
         const std::string shown = type_into_box(box, "", to_u32(text), sep_);
         const std::string wanted = caseFree ? upper_ascii(text) : text;
         if (shown != wanted)
-            fail(path, "\"" + text + "\" cannot be typed into its box (it takes at most " +
+            fail(path, echoed(text) + " cannot be typed into its box (it takes at most " +
                            std::to_string(box_max_length(box)) +
                            " characters, and only those its key filter lets in)");
         return shown;
@@ -112,8 +114,8 @@ private:
                      const std::string& path) {
         for (char32_t key : to_u32(text))
             if (!grid_accepts_key(grid, column, ctx, "", key))
-                fail(path, "\"" + text +
-                               "\" cannot be typed into its cell (a character the task files cannot hold)");
+                fail(path, echoed(text) +
+                               " cannot be typed into its cell (a character the task files cannot hold)");
         auto limit = grid_column_limit(grid, column, ctx);
         if (limit && static_cast<int>(utf8_length(text)) > *limit)
             fail(path, *limit == 0 ? "the cell takes no input here"
@@ -179,7 +181,7 @@ private:
                 return static_cast<int>(i);
             names += (i ? ", \"" : "\"") + list[i] + "\"";
         }
-        fail(path, "\"" + unit + "\" is not in the unit list: " + names);
+        fail(path, echoed(unit) + " is not in the unit list: " + names);
     }
 
     void fill_general() {
@@ -266,7 +268,8 @@ private:
             auto& row = in.chains[r];
             const GridCellContext ctx{!c.nested, manual};
             row[1] = cell(grid, 1, ctx, c.name, c.path + ".name");
-            row[2] = std::to_string(c.operations.size());
+            // A chain without operations leaves its count unset, which the step refuses in its words.
+            row[2] = c.operations.empty() ? std::string() : std::to_string(c.operations.size());
             if (!c.nested)
                 continue;
             if (c.subgraph) {

@@ -1,5 +1,7 @@
 #include "wizard/task_script.h"
 
+#include "common/echo_text.h"
+
 #include <cmath>
 #include <initializer_list>
 #include <tuple>
@@ -10,7 +12,7 @@ namespace {
 using Kind = JsonValue::Kind;
 
 [[noreturn]] void fail(const std::string& path, const std::string& what) {
-    throw TaskScriptError("key \"" + path + "\": " + what);
+    throw TaskScriptError("key " + echoed(path) + ": " + what);
 }
 
 std::string member_path(const std::string& parent, const std::string& key) {
@@ -36,8 +38,13 @@ void only_keys(const JsonValue& object, std::initializer_list<const char*> known
     }
 }
 
+// Codes, names, units and essences: a control character (a NUL, a line break, an escape) is no part of
+// any of them.
 std::string text(const JsonValue& v, const std::string& path) {
     expect(v, Kind::String, path);
+    if (auto c = first_control_character(v.string))
+        fail(path, "the text holds the control character " + code_point_name(c->code) + " at character " +
+                       std::to_string(c->position));
     return v.string;
 }
 
@@ -68,7 +75,7 @@ int choice(const JsonValue& v, const std::string& path, std::initializer_list<co
         list += (i ? ", \"" : "\"") + std::string(w) + "\"";
         ++i;
     }
-    fail(path, "\"" + t + "\" is none of " + list);
+    fail(path, echoed(t) + " is none of " + list);
 }
 
 const JsonValue& required(const JsonValue& object, const char* key, const std::string& path) {

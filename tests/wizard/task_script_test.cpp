@@ -51,6 +51,27 @@ TEST(TaskScript, RefusesUnknownKeysAndWrongTypesNamingTheKey) {
         EXPECT_EQ(error_of(c.json), c.message) << c.json;
 }
 
+TEST(TaskScript, ControlCharactersAndLongValuesAreNamedAndShownReadably) {
+    const std::string longWord(100, 'x');
+    struct Case {
+        std::string json;
+        std::string message;
+    } cases[] = {
+        {R"({"name": "Pl\u0001an"})",
+         "key \"name\": the text holds the control character U+0001 at character 3"},
+        {R"({"code": "P\u0000X"})",
+         "key \"code\": the text holds the control character U+0000 at character 2"},
+        {R"({"costUnit": "дни\n"})",
+         "key \"costUnit\": the text holds the control character U+000A at character 4"},
+        {R"({"col\u0000our": 1})", "key \"colU+0000our\": unknown key"},
+        {R"({"minimise": ")" + longWord + R"("})",
+         "key \"minimise\": \"" + std::string(80, 'x') + "…\" is none of \"cost\", \"time\""},
+        {"\xEF\xBB\xBF{\"code\": \"A\"}", "(taken)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(error_of(c.json), c.message) << c.json;
+}
+
 std::string driver_error(const std::string& json) {
     WizardFixture f;
     auto w = f.make();
@@ -100,6 +121,18 @@ TEST(TaskScript, WhatTheControlsCannotTakeIsRefusedNamingTheKey) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(driver_error(c.json), c.message);
+}
+
+TEST(TaskScript, AChainWithoutOperationsIsRefusedAsAnUnsetOperationCount) {
+    WizardFixture f;
+    auto w = f.make();
+    const std::string json = with(test::kPlainTask, "{ \"name\": \"Side\"",
+                                  "{ \"name\": \"Side\", \"operations\": [] }, { \"name\": \"Side\"");
+    ScriptRun run = run_task_script(*w, parse_task_script(json));
+    EXPECT_FALSE(run.saved);
+    ASSERT_TRUE(run.refusal);
+    EXPECT_EQ(run.refusal->text, "t222 2.");
+    EXPECT_EQ(run.step, WizardStep::Chains);
 }
 
 TEST(TaskScript, ARefusalStopsTheEntryAndNothingIsWritten) {
