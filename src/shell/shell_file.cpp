@@ -101,7 +101,7 @@ ShellTables load_shell(const std::filesystem::path& path, std::string_view exten
     ByteReader in(data, "Language shell file \"" + path.string() + "\"");
     const bool russian = is_russian_extension(extension);
 
-    in.skip(kShellNameCapacity + 1);
+    in.text(kShellNameCapacity); // the display name, checked as every reader of the file checks it
     std::size_t nl = checked_count(in, "labels");
     std::size_t nt = checked_count(in, "texts");
     std::size_t ns = checked_count(in, "lists", 4);

@@ -79,6 +79,25 @@ std::vector<std::uint8_t> encode_register(const TaskRegister& reg) {
     return out.take();
 }
 
+namespace {
+
+// The version field as it is written when it reads as a version number ("1.12.240"), else its length
+// byte and characters as numbers, so that a damaged field is shown, not printed as raw bytes.
+std::string version_text(std::span<const std::uint8_t> field) {
+    const std::size_t len = field[0];
+    bool readable = len >= 1 && len < field.size();
+    for (std::size_t i = 1; readable && i <= len; ++i)
+        readable = (field[i] >= '0' && field[i] <= '9') || field[i] == '.';
+    if (readable)
+        return std::string(reinterpret_cast<const char*>(field.data()) + 1, len);
+    std::string bytes = "of bytes";
+    for (std::size_t i = 0; i < field.size(); ++i)
+        bytes += (i ? ", " : " ") + std::to_string(field[i]);
+    return bytes;
+}
+
+} // namespace
+
 TaskRegister decode_register(std::span<const std::uint8_t> data, const std::string& source) {
     ByteReader in(data, source);
     if (data.size() < kRegisterHeaderSize)
@@ -95,10 +114,8 @@ TaskRegister decode_register(std::span<const std::uint8_t> data, const std::stri
     auto expectedVer =
         std::string(1, static_cast<char>(kRegisterVersion.size())) + std::string(kRegisterVersion);
     if (!std::equal(ver.begin(), ver.end(), expectedVer.begin()))
-        throw RegisterMismatch(
-            source + " belongs to another version of the program (version " +
-            std::string(reinterpret_cast<const char*>(ver.data()) + 1, std::min<std::size_t>(ver[0], 8)) +
-            ", expected " + std::string(kRegisterVersion) + ").");
+        throw RegisterMismatch(source + " belongs to another version of the program (version " +
+                               version_text(ver) + ", expected " + std::string(kRegisterVersion) + ").");
     auto b = in.raw(4);
     std::copy(b.begin(), b.end(), reg.header.afterVersion.begin());
     std::int32_t n = in.i32();

@@ -89,6 +89,9 @@ TEST(ShellFile, DamagedFilesAreRefusedWithTheFileName) {
     auto negative = good;
     negative[28] = 0x80; // NL < 0
     cases.push_back({"negative count", negative});
+    auto longName = good;
+    longName[0] = 30; // a display name of 30 characters in a field of 24, which every reader refuses
+    cases.push_back({"display name over capacity", longName});
     {
         ByteWriter w;
         w.text_bytes("eng", 24);

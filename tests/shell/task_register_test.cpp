@@ -92,6 +92,24 @@ TEST(TaskRegister, UnusedHeaderBytesAreWrittenBackAsRead) {
     EXPECT_EQ(encode_register(decode_register(bytes, "fixture")), bytes);
 }
 
+TEST(TaskRegister, AnotherVersionIsNamedByItsNumberAndADamagedOneByItsBytes) {
+    auto message = [](std::size_t offset, std::uint8_t value) {
+        auto bytes = empty_register_bytes();
+        bytes[offset] = value;
+        try {
+            decode_register(bytes, "R");
+        } catch (const RegisterMismatch& e) {
+            return std::string(e.what());
+        }
+        return std::string("(taken)");
+    };
+    EXPECT_EQ(message(39, '0'),
+              "R belongs to another version of the program (version 1.12.240, expected 1.12.241).");
+    EXPECT_EQ(message(33, 0x1B),
+              "R belongs to another version of the program (version of bytes 8, 49, 27, 49, "
+              "50, 46, 50, 52, 49, expected 1.12.241).");
+}
+
 TEST(TaskRegister, ForeignSignatureOrVersionIsRefusedAndTheFileLeftUntouched) {
     struct Case {
         const char* what;
