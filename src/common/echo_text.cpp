@@ -1,5 +1,7 @@
 #include "common/echo_text.h"
 
+#include "common/cp1251.h"
+
 #include <cstdio>
 
 namespace zep {
@@ -11,26 +13,16 @@ std::string code_point_name(unsigned code) {
 }
 
 std::string echoed(std::string_view utf8) {
+    const bool cut = utf8_length(utf8) > kEchoedCharacters;
     std::string out = "\"";
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < utf8.size(); ++characters) {
-        if (characters == kEchoedCharacters)
-            return out + "…\"";
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        std::size_t len = 1;
-        if (c >= 0xF0)
-            len = 4;
-        else if (c >= 0xE0)
-            len = 3;
-        else if (c >= 0xC0)
-            len = 2;
-        if (c < 0x20)
-            out += code_point_name(c);
+    // A control character is one byte in UTF-8: no character is split by looking at single bytes.
+    for (char c : cut ? utf8_prefix(utf8, kEchoedCharacters) : std::string(utf8)) {
+        if (static_cast<unsigned char>(c) < 0x20)
+            out += code_point_name(static_cast<unsigned char>(c));
         else
-            out.append(utf8.substr(i, len));
-        i += len;
+            out += c;
     }
-    return out + "\"";
+    return out + (cut ? "…\"" : "\"");
 }
 
 std::optional<ControlCharacter> first_control_character(std::string_view utf8) {

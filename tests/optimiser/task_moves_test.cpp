@@ -3,6 +3,7 @@
 #include "common/atomic_file.h"
 #include "common/errors.h"
 #include "common/file_lock.h"
+#include "file_size_limit.h"
 #include "optimiser/fake_shell.h"
 #include "optimiser/run_control.h"
 #include "optimiser/solution_file.h"
@@ -13,10 +14,6 @@
 #include "test_dir.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace zep {
 namespace {
@@ -85,21 +82,6 @@ TEST(HandOver, AMissingInputIsRefusedAndChangesNothing) {
     EXPECT_EQ(e.status(), TaskStatus::Entered);
 }
 
-// Runs `work` in a child process whose files may not grow past `limit` bytes (a full disk or a quota,
-// which even root meets), and returns its exit status.
-int with_file_size_limit(rlim_t limit, const std::function<int()>& work) {
-    const pid_t child = fork();
-    if (child == 0) {
-        signal(SIGXFSZ, SIG_IGN);
-        rlimit rl{limit, limit};
-        setrlimit(RLIMIT_FSIZE, &rl);
-        _exit(work());
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 // Fills the register until its file is larger than any file of the sample task, so that a file size
 // limit between the two lets the task's files be written and the register not.
 rlim_t grow_register_past_task_files(Entered& e) {
@@ -114,16 +96,7 @@ rlim_t grow_register_past_task_files(Entered& e) {
 TEST(HandOver, ARegisterThatCannotBeWrittenLeavesNoCopyInSolving) {
     Entered e;
     const rlim_t limit = grow_register_past_task_files(e);
-    EXPECT_EQ(with_file_size_limit(limit,
-                                   [&] {
-                                       try {
-                                           hand_over_input(e.ws, *e.reg, e.code);
-                                           return 1;
-                                       } catch (const FileAccessError&) {
-                                           return 0;
-                                       }
-                                   }),
-              0);
+    EXPECT_TRUE(test::fails_to_write_under_limit(limit, [&] { hand_over_input(e.ws, *e.reg, e.code); }));
     EXPECT_FALSE(fs::exists(e.solving("_in.dat")));
     EXPECT_EQ(e.status(), TaskStatus::Entered);
 }
@@ -202,16 +175,7 @@ TEST(TakeOver, ARegisterThatCannotBeWrittenLeavesDataAndSolvingAsTheyWere) {
     e.solved_in_solving();
     const rlim_t limit = grow_register_past_task_files(e);
     ASSERT_LT(fs::file_size(e.solving("_out.dat")), limit);
-    EXPECT_EQ(with_file_size_limit(limit,
-                                   [&] {
-                                       try {
-                                           take_over_solution(e.ws, *e.reg, e.code);
-                                           return 1;
-                                       } catch (const FileAccessError&) {
-                                           return 0;
-                                       }
-                                   }),
-              0);
+    EXPECT_TRUE(test::fails_to_write_under_limit(limit, [&] { take_over_solution(e.ws, *e.reg, e.code); }));
     EXPECT_FALSE(fs::exists(e.stored()));
     EXPECT_TRUE(fs::exists(e.solving("_in.dat")));
     EXPECT_TRUE(fs::exists(e.solving("_out.dat")));

@@ -2,17 +2,13 @@
 
 #include "common/atomic_file.h"
 #include "common/errors.h"
+#include "file_size_limit.h"
 #include "sample_tasks.h"
 #include "task/solver_input.h"
 #include "task/task_file.h"
 #include "test_dir.h"
 
 #include <gtest/gtest.h>
-
-#include <functional>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace zep {
 namespace {
@@ -97,26 +93,6 @@ TEST_F(SavingFixture, UnfitRecordLeavesFilesAndRegisterUntouched) {
     EXPECT_EQ(read_register(ws.register_file()).entries[0].name, good.header.taskName);
 }
 
-// Runs `work` in a child process whose files may not grow past `limit` bytes (a full disk or a quota,
-// which even root meets); true when it exited 0.
-bool in_child_with_file_size_limit(rlim_t limit, const std::function<void()>& work) {
-    const pid_t child = fork();
-    if (child == 0) {
-        signal(SIGXFSZ, SIG_IGN);
-        rlimit rl{limit, limit};
-        setrlimit(RLIMIT_FSIZE, &rl);
-        try {
-            work();
-        } catch (const FileAccessError&) {
-            _exit(0);
-        }
-        _exit(1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
 TEST_F(SavingFixture, ARegisterThatCannotBeWrittenLeavesTheFilesAsTheyWere) {
     TaskRecord rec = test::decomposed_task();
     const std::size_t largest =
@@ -125,8 +101,8 @@ TEST_F(SavingFixture, ARegisterThatCannotBeWrittenLeavesTheFilesAsTheyWere) {
         reg->add("FILL" + std::to_string(10 + i), "filler");
     const std::size_t before = entries_on_disk();
     // A new task: no file of it stays behind.
-    ASSERT_TRUE(in_child_with_file_size_limit(largest + 100,
-                                              [&] { save_task(rec, ws, EntryMode::NewTask, *reg, kShell); }));
+    ASSERT_TRUE(test::fails_to_write_under_limit(
+        largest + 100, [&] { save_task(rec, ws, EntryMode::NewTask, *reg, kShell); }));
     EXPECT_FALSE(std::filesystem::exists(task_file_path(ws, "DEC001")));
     EXPECT_FALSE(std::filesystem::exists(solver_input_path(ws, "DEC001")));
     EXPECT_EQ(entries_on_disk(), before);
@@ -135,8 +111,8 @@ TEST_F(SavingFixture, ARegisterThatCannotBeWrittenLeavesTheFilesAsTheyWere) {
     const auto taskFile = read_whole_file(task_file_path(ws, "DEC001"));
     rec.header.taskName = "Renamed";
     rec.chains[0].operations[0].variants[0].cost += 1;
-    ASSERT_TRUE(in_child_with_file_size_limit(largest + 100,
-                                              [&] { save_task(rec, ws, EntryMode::CorrectTask, *reg, kShell); }));
+    ASSERT_TRUE(test::fails_to_write_under_limit(
+        largest + 100, [&] { save_task(rec, ws, EntryMode::CorrectTask, *reg, kShell); }));
     EXPECT_EQ(read_whole_file(task_file_path(ws, "DEC001")), taskFile);
     EXPECT_NE(read_register(ws.register_file()).find("DEC001")->name, "Renamed");
 }

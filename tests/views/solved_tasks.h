@@ -148,20 +148,11 @@ inline void prepare(TaskRecord& rec, int nestedCount) {
     rec.thresholds.assign(h.thresholdCount, 1);
 }
 
-inline SolutionShape shape_of(const TaskRecord& rec) {
-    SolutionShape s;
-    s.runs = rec.header.thresholdCount;
-    for (const ChainRec& ch : rec.chains)
-        s.opCounts.push_back(ch.opCount);
-    s.hasUnavailableResources = rec.header.hasUnavailableResources == 1;
-    return s;
-}
-
 // A solution whose every run is solved with the same choices; chain times and graph times (scaled)
 // as given (without unavailable resources).
 inline Solution solution_of(const TaskRecord& rec, const std::vector<std::vector<std::int32_t>>& choices,
                             const std::vector<double>& chainTimes = {}, double graphTime = 0) {
-    Solution s = empty_solution(shape_of(rec));
+    Solution s = empty_solution(solution_shape_of(rec));
     for (int r = 0; r < rec.header.thresholdCount; ++r) {
         s.status[r] = 1;
         s.variantChoice[r] = choices;
