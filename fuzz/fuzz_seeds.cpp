@@ -70,8 +70,16 @@ void add_max_counts(const Bytes& file, const std::vector<std::pair<std::string, 
     }
 }
 
-void write_all(const fs::path& dir, const std::string& base, const Bytes& file,
-               const std::vector<std::pair<std::string, Bytes>>& variants) {
+using Counts = std::vector<std::pair<std::string, std::size_t>>;
+using Paths = std::vector<std::vector<zep::PathElement>>;
+
+// A sample file and its damaged variants, "<base>" and "<base>.<damage>".
+void write_seeds(const fs::path& dir, const std::string& base, const Bytes& file, const Counts& counts,
+                 const Paths& paths) {
+    std::vector<std::pair<std::string, Bytes>> variants;
+    add_truncations(file, variants);
+    add_max_counts(file, counts, variants);
+    add_int_min_ops(file, paths, variants);
     zep::write_file_atomically(dir / base, file);
     for (const auto& [name, bytes] : variants)
         zep::write_file_atomically(dir / (base + "." + name), bytes);
@@ -79,27 +87,22 @@ void write_all(const fs::path& dir, const std::string& base, const Bytes& file,
 
 void task_seeds(const zep::TaskRecord& rec, const fs::path& dir) {
     using H = zep::TaskHeaderImage;
-    const Bytes file = zep::encode_task_file(rec);
     const std::size_t chains = H::size, ops = chains + rec.chains.size() * zep::ChainRecImage::size;
-    std::vector<std::pair<std::string, Bytes>> variants;
-    add_truncations(file, variants);
-    add_max_counts(file,
-                   {{"chainCount", H::chainCount},
-                    {"nestedChainCount", H::nestedChainCount},
-                    {"thresholdCount", H::thresholdCount},
-                    {"resourceCategoryCount", H::resourceCategoryCount},
-                    {"subgraphCount", H::subgraphCount},
-                    {"opCount", chains + zep::ChainRecImage::opCount},
-                    {"variantCount", ops + zep::OperationRecImage::variantCount}},
-                   variants);
-    std::vector<std::vector<zep::PathElement>> paths;
+    Paths paths;
     for (const auto& sub : rec.subgraphPaths)
         for (const zep::PathInfo& p : sub)
             paths.push_back(p.elements);
     for (const zep::PathInfo& p : rec.chainPaths)
         paths.push_back(p.elements);
-    add_int_min_ops(file, paths, variants);
-    write_all(dir, "zep_" + rec.header.taskCode + ".dat", file, variants);
+    write_seeds(dir, "zep_" + rec.header.taskCode + ".dat", zep::encode_task_file(rec),
+                {{"chainCount", H::chainCount},
+                 {"nestedChainCount", H::nestedChainCount},
+                 {"thresholdCount", H::thresholdCount},
+                 {"resourceCategoryCount", H::resourceCategoryCount},
+                 {"subgraphCount", H::subgraphCount},
+                 {"opCount", chains + zep::ChainRecImage::opCount},
+                 {"variantCount", ops + zep::OperationRecImage::variantCount}},
+                paths);
 }
 
 void solver_seeds(const zep::TaskRecord& rec, const fs::path& dir) {
@@ -107,27 +110,22 @@ void solver_seeds(const zep::TaskRecord& rec, const fs::path& dir) {
     const Bytes file = zep::encode_solver_input(rec, "Shell (ZEP 2.2).rus");
     const zep::SolverInput in = zep::decode_solver_input(file, "seed");
     const std::size_t opCounts = H::size, perSubgraph = opCounts + in.opCounts.size() * 4;
-    const std::size_t lengths = perSubgraph + in.chainsPerSubgraph.size() * 4;
-    std::vector<std::pair<std::string, Bytes>> variants;
-    add_truncations(file, variants);
-    add_max_counts(file,
-                   {{"chainCount", H::chainCount},
-                    {"nestedChainCount", H::nestedChainCount},
-                    {"thresholdCount", H::thresholdCount},
-                    {"resourceCategoryCount", H::resourceCategoryCount},
-                    {"subgraphCount", H::subgraphCount},
-                    {"opCount", opCounts},
-                    {"chainsPerSubgraph", perSubgraph},
-                    {"elementCount", lengths}},
-                   variants);
-    std::vector<std::vector<zep::PathElement>> paths;
+    Paths paths;
     for (const auto& sub : in.subgraphPaths)
         for (const zep::SolverPath& p : sub)
             paths.push_back(p.elements);
     for (const zep::SolverPath& p : in.topPaths)
         paths.push_back(p.elements);
-    add_int_min_ops(file, paths, variants);
-    write_all(dir, "zep_" + rec.header.taskCode + "_in.dat", file, variants);
+    write_seeds(dir, "zep_" + rec.header.taskCode + "_in.dat", file,
+                {{"chainCount", H::chainCount},
+                 {"nestedChainCount", H::nestedChainCount},
+                 {"thresholdCount", H::thresholdCount},
+                 {"resourceCategoryCount", H::resourceCategoryCount},
+                 {"subgraphCount", H::subgraphCount},
+                 {"opCount", opCounts},
+                 {"chainsPerSubgraph", perSubgraph},
+                 {"elementCount", perSubgraph + in.chainsPerSubgraph.size() * 4}},
+                paths);
 }
 
 } // namespace
