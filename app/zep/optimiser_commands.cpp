@@ -195,7 +195,7 @@ int cmd_delete(const Options& o) {
         std::cerr << "zep: the task register has no task \"" << code << "\"; nothing was done\n";
         return 1;
     }
-    delete_task(ws, code, [&] { store.remove(code); });
+    delete_task(ws, store, code);
     std::cout << "deleted: " << code << "\n";
     return 0;
 }

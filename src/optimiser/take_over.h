@@ -2,7 +2,7 @@
 // Taking a task's results over (the protocol window's load command, the immediate-solve path,
 // `zep take-over`): Solving/zep_<code>_out.dat is copied to Data, the entry gets status 2, and both
 // Solving files of the task are deleted.
-#include "task/hand_over.h"
+#include "shell/task_files.h"
 
 #include <string>
 

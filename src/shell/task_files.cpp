@@ -1,32 +1,51 @@
 #include "shell/task_files.h"
 
 #include "common/atomic_file.h"
+#include "common/date_time.h"
 #include "common/errors.h"
 
 namespace fs = std::filesystem;
 
 namespace zep {
 
-bool hand_over_input(const Workspace& ws, const std::string& code, const std::function<void()>& record) {
-    const fs::path input = ws.data() / ("zep_" + code + "_in.dat");
-    std::error_code ec;
-    if (!fs::is_regular_file(input, ec))
-        return false;
-    write_file_atomically(ws.solving() / ("zep_" + code + "_in.dat"), read_whole_file(input));
-    record();
-    return true;
+std::string wrong_status_message(const std::string& code, TaskStatus status, TaskStatus needed) {
+    return "task \"" + code + "\" is " + status_name(status) + ", not " + status_name(needed) +
+           "; nothing was done";
 }
 
-bool take_over_solution(const Workspace& ws, const std::string& code, const std::function<void()>& record) {
-    const fs::path solution = ws.solving() / ("zep_" + code + "_out.dat");
-    std::error_code ec;
-    if (!fs::is_regular_file(solution, ec))
-        return false;
-    write_file_atomically(ws.data() / ("zep_" + code + "_out.dat"), read_whole_file(solution));
-    record();
-    fs::remove(ws.solving() / ("zep_" + code + "_in.dat"), ec);
-    fs::remove(solution, ec);
-    return true;
+std::string unregistered_task_message(const std::string& code) {
+    return "there is no task \"" + code + "\" in the task register; nothing was done";
+}
+
+TaskMove hand_over_input(const Workspace& ws, RegisterStore& reg, const std::string& code) {
+    TaskMove move;
+    const fs::path input = ws.data() / ("zep_" + code + "_in.dat");
+    const fs::path target = ws.solving() / input.filename();
+    bool copied = false;
+    try {
+        reg.change([&](TaskRegister& r) {
+            const RegisterEntry* entry = r.find(code);
+            std::error_code ec;
+            if (!entry)
+                move.refusal = unregistered_task_message(code);
+            else if (entry->status != TaskStatus::Entered)
+                move.refusal = wrong_status_message(code, entry->status, TaskStatus::Entered);
+            else if (!fs::is_regular_file(input, ec))
+                move.refusal = "there is no \"" + input.string() + "\"; nothing was done";
+            if (!move.refusal.empty())
+                return false;
+            fs::create_directories(ws.solving());
+            write_file_atomically(target, read_whole_file(input));
+            copied = true;
+            return move.done = r.hand_over(code, now_date_serial());
+        });
+    } catch (...) {
+        std::error_code ec;
+        if (copied)
+            fs::remove(target, ec);
+        throw;
+    }
+    return move;
 }
 
 std::vector<fs::path> task_files(const Workspace& ws, const std::string& code) {
@@ -35,14 +54,16 @@ std::vector<fs::path> task_files(const Workspace& ws, const std::string& code) {
             ws.solving() / (stem + "_in.dat"), ws.solving() / (stem + "_out.dat")};
 }
 
-void delete_task(const Workspace& ws, const std::string& code, const std::function<void()>& record) {
-    for (const fs::path& file : task_files(ws, code)) {
-        std::error_code ec;
-        fs::remove(file, ec);
-        if (ec && fs::exists(file))
-            throw FileAccessError("cannot delete \"" + file.string() + "\": " + ec.message());
-    }
-    record();
+void delete_task(const Workspace& ws, RegisterStore& reg, const std::string& code) {
+    reg.change([&](TaskRegister& r) {
+        for (const fs::path& file : task_files(ws, code)) {
+            std::error_code ec;
+            fs::remove(file, ec);
+            if (ec && fs::exists(file))
+                throw FileAccessError("cannot delete \"" + file.string() + "\": " + ec.message());
+        }
+        return r.remove(code);
+    });
 }
 
 } // namespace zep

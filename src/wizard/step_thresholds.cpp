@@ -2,8 +2,8 @@
 // second-level parameters; writing the task files and registering the task.
 #include "common/atomic_file.h"
 #include "common/errors.h"
+#include "shell/task_files.h"
 #include "task/discretisation.h"
-#include "task/hand_over.h"
 #include "task/task_file.h"
 #include "task/task_saving.h"
 #include "task/typed_number.h"

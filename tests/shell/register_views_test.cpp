@@ -93,9 +93,13 @@ TEST(TaskFiles, DeleteRemovesEveryFileThatExistsThenTheEntry) {
     for (std::size_t i = 0; i < files.size(); i += 2)
         write_file_atomically(files[i], std::vector<std::uint8_t>{7});
     write_file_atomically(ws.data() / "zep_A00002.dat", std::vector<std::uint8_t>{7});
-    int recorded = 0;
-    delete_task(ws, "A00001", [&] { ++recorded; });
-    EXPECT_EQ(recorded, 1);
+    std::filesystem::create_directories(ws.system());
+    RegisterStore reg(ws.register_file(), TaskRegister{});
+    reg.add("A00001", "one");
+    reg.add("A00002", "two");
+    delete_task(ws, reg, "A00001");
+    EXPECT_EQ(read_register(ws.register_file()).entries.size(), 1u);
+    EXPECT_EQ(reg.get().entries.size(), 1u);
     for (const auto& f : files)
         EXPECT_FALSE(std::filesystem::exists(f)) << f;
     EXPECT_TRUE(std::filesystem::exists(ws.data() / "zep_A00002.dat"));

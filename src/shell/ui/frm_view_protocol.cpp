@@ -1,6 +1,7 @@
 #include "shell/ui/frm_view_protocol.h"
 
 #include "common/date_time.h"
+#include "optimiser/take_over.h"
 #include "shell/register_views.h"
 #include "shell/task_files.h"
 #include "shell/ui/frm_main.h"
@@ -145,10 +146,6 @@ void TfrmViewProtocol::TaskListChange() {
     btnLoadOutData_->setEnabled(c.canLoad);
 }
 
-bool TfrmViewProtocol::changeRegister(const std::function<bool(RegisterStore&)>& change) {
-    return change(*main_.state().taskRegister);
-}
-
 void TfrmViewProtocol::reportError(const std::exception& e) {
     main_.notifier().warning(this, QString::fromUtf8(e.what()));
 }
@@ -163,8 +160,7 @@ void TfrmViewProtocol::btnDeleteTaskClick() {
         return;
     const int position = TaskList_->currentIndex();
     try {
-        delete_task(main_.state().workspace, code,
-                    [&] { changeRegister([&](RegisterStore& r) { return r.remove(code); }); });
+        delete_task(main_.state().workspace, *main_.state().taskRegister, code);
     } catch (const std::exception& ex) {
         reportError(ex);
     }
@@ -180,12 +176,10 @@ void TfrmViewProtocol::moveSelectedTask(bool load) {
     const std::string code = e->code;
     const Workspace& ws = main_.state().workspace;
     try {
-        if (load)
-            take_over_solution(ws, code,
-                               [&] { changeRegister([&](RegisterStore& r) { return r.take_over(code); }); });
-        else
-            hand_over_input(ws, code,
-                            [&] { changeRegister([&](RegisterStore& r) { return r.hand_over(code); }); });
+        RegisterStore& reg = *main_.state().taskRegister;
+        const TaskMove move = load ? take_over_solution(ws, reg, code) : hand_over_input(ws, reg, code);
+        if (!move.done)
+            main_.notifier().warning(this, QString::fromStdString(move.refusal));
     } catch (const std::exception& ex) {
         reportError(ex);
     }

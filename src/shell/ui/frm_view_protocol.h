@@ -36,8 +36,6 @@ private:
     void applyCaptions();
     void fillTaskList(int select);
     const RegisterEntry* selectedEntry() const;
-    // Every change of the register goes through here: the change is applied and the file written.
-    bool changeRegister(const std::function<bool(RegisterStore&)>& change);
     void reportError(const std::exception& e);
     void moveSelectedTask(bool load);
 

@@ -4,7 +4,7 @@
 
 #include "optimiser/slow_task.h"
 #include "optimiser/solution_stamps.h"
-#include "task/hand_over.h"
+#include "shell/task_files.h"
 #include "task/sample_tasks.h"
 #include "ui_workspace.h"
 

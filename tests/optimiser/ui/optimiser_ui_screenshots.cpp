@@ -36,7 +36,7 @@ int take_screenshots(const test::ScreenshotArgs& args) {
         test::UiWorkspace u(lang.c_str());
         register_module(u);
         u.enter(test::decomposed_task());
-        hand_over_input(u.ws, "DEC001", [&] { u.reg().hand_over("DEC001"); });
+        hand_over_input(u.ws, u.reg(), "DEC001");
         TForm1* form = open_module(u);
         test::save_shot(form, out, "TForm1-1-mode");
         form->RB2Click();

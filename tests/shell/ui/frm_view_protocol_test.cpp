@@ -1,5 +1,6 @@
 #include "shell/ui/frm_view_protocol.h"
 
+#include "optimiser/solution_file.h"
 #include "shell/register_views.h"
 #include "shell/task_files.h"
 #include "task/sample_tasks.h"
@@ -72,7 +73,7 @@ TEST(TfrmViewProtocol, DeleteRemovesEveryFileAndSelectsTheRightNeighbour) {
     UiWorkspace u;
     for (const char* code : {"AAA001", "AAA002", "AAA003"})
         u.enter(task(code, code));
-    hand_over_input(u.ws, "AAA002", [&] { u.reg().hand_over("AAA002"); });
+    hand_over_input(u.ws, u.reg(), "AAA002");
     write_file_atomically(u.solving("AAA002", "_out.dat"), std::vector<std::uint8_t>{1});
     write_file_atomically(u.data("AAA002", "_out.dat"), std::vector<std::uint8_t>{1});
     TfrmViewProtocol* w = open_protocol(u);
@@ -144,8 +145,16 @@ TEST(TfrmViewProtocol, UnloadThenLoadMoveTheFilesAndTheStatus) {
     write_file_atomically(u.solving("AAA001", "_out.dat"), std::vector<std::uint8_t>{1, 2, 3});
     w->TaskListChange(); // reselecting the task
     ASSERT_TRUE(enabled(w, "btnLoadOutData"));
+    // A solution its task cannot read is refused with the reader's message; nothing moves.
     QTest::mouseClick(child<QPushButton>(w, "btnLoadOutData"), Qt::LeftButton);
-    EXPECT_EQ(read_whole_file(u.data("AAA001", "_out.dat")), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_FALSE(std::filesystem::exists(u.data("AAA001", "_out.dat")));
+    EXPECT_EQ(read_register(u.ws.register_file()).find("AAA001")->status, TaskStatus::HandedOver);
+    const TaskRecord rec = task("AAA001", "x");
+    write_solution_file(u.solving("AAA001", "_out.dat"), empty_solution(solution_shape_of(rec)),
+                        solution_shape_of(rec));
+    const auto solution = read_whole_file(u.solving("AAA001", "_out.dat"));
+    QTest::mouseClick(child<QPushButton>(w, "btnLoadOutData"), Qt::LeftButton);
+    EXPECT_EQ(read_whole_file(u.data("AAA001", "_out.dat")), solution);
     EXPECT_FALSE(std::filesystem::exists(u.solving("AAA001", "_in.dat")));
     EXPECT_FALSE(std::filesystem::exists(u.solving("AAA001", "_out.dat")));
     EXPECT_EQ(read_register(u.ws.register_file()).find("AAA001")->status, TaskStatus::Solved);
