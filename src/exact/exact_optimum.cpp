@@ -65,15 +65,17 @@ ExactValue ExactTask::optimum(int k) const {
     return {};
 }
 
-ExactValue ExactTask::least_cost(int deadlineTacts) const {
+// The best plan within a bound: read off the reduction when the network reduces, else from the MIP.
+ExactValue ExactTask::best_within(const std::optional<Reduction>& reduction, MipGoal goal, int bound,
+                                  double (*value_of)(const Network&, const Plan&)) const {
     ExactValue out;
-    if (costByDeadline_ && !options_.forceMip) {
-        if (costByDeadline_->function().at(deadlineTacts) == kInfinite)
+    if (reduction && !options_.forceMip) {
+        if (reduction->function().at(bound) == kInfinite)
             return infeasible(true);
-        out.plan = costByDeadline_->plan_at(deadlineTacts);
+        out.plan = reduction->plan_at(bound);
         out.proven = true;
     } else {
-        MipOutcome m = solve_mip(net_, MipGoal::CostUnderDeadline, deadlineTacts, options_.timeLimitSeconds);
+        MipOutcome m = solve_mip(net_, goal, bound, options_.timeLimitSeconds);
         if (!m.feasible)
             return infeasible(m.proven);
         out.plan = std::move(m.plan);
@@ -81,32 +83,18 @@ ExactValue ExactTask::least_cost(int deadlineTacts) const {
         out.bound = m.bound;
     }
     out.feasible = true;
-    out.value = plan_cost(net_, out.plan);
+    out.value = value_of(net_, out.plan);
     if (out.proven)
         out.bound = out.value;
     return out;
 }
 
+ExactValue ExactTask::least_cost(int deadlineTacts) const {
+    return best_within(costByDeadline_, MipGoal::CostUnderDeadline, deadlineTacts, plan_cost);
+}
+
 ExactValue ExactTask::least_time_within_cost_tacts(int costTacts) const {
-    ExactValue out;
-    if (timeByBudget_ && !options_.forceMip) {
-        if (timeByBudget_->function().at(costTacts) == kInfinite)
-            return infeasible(true);
-        out.plan = timeByBudget_->plan_at(costTacts);
-        out.proven = true;
-    } else {
-        MipOutcome m = solve_mip(net_, MipGoal::TimeUnderCostTacts, costTacts, options_.timeLimitSeconds);
-        if (!m.feasible)
-            return infeasible(m.proven);
-        out.plan = std::move(m.plan);
-        out.proven = m.proven;
-        out.bound = m.bound;
-    }
-    out.feasible = true;
-    out.value = plan_time(net_, out.plan);
-    if (out.proven)
-        out.bound = out.value;
-    return out;
+    return best_within(timeByBudget_, MipGoal::TimeUnderCostTacts, costTacts, plan_time);
 }
 
 ExactValue ExactTask::least_tacts_within_cost() const {

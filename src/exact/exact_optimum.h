@@ -10,6 +10,7 @@
 // A series–parallel network is solved by its reduction (reduction.h), any other one by the MIP (mip.h)
 // under the time limit. Values are in the task's own units: costs in cost units, times in time units
 // (tacts × tact when the time counts in tacts).
+#include "exact/mip.h"
 #include "exact/network.h"
 #include "exact/reduction.h"
 
@@ -70,6 +71,8 @@ public:
     std::vector<FrontierPoint> frontier() const;
 
 private:
+    ExactValue best_within(const std::optional<Reduction>& reduction, MipGoal goal, int bound,
+                           double (*value_of)(const Network&, const Plan&)) const;
     ExactValue least_cost(int deadlineTacts) const;
     ExactValue least_time_within_cost_tacts(int costTacts) const;
     ExactValue least_tacts_within_cost() const;
