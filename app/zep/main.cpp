@@ -1,17 +1,6 @@
-// zep: the command-line front door of Lite_KORT_ZEP.
-//   zep build TASK.json | BOOK.xlsx  enter a task without the wizard window (--correct CODE, --from CODE,
-//   --yes) zep dump FILE                 a shell file, the task register, a task file or a solver input file
-//   as JSON zep list [--workspace DIR]    the task register zep shell [--lang EXT]        the language shell
-//   a run uses zep show CODE [--variant N] [--json] | --task CODE   what the solution or task view shows zep
-//   solve [--code CODE] [--okr 0.9] [--ko 0.005] [--kr 5] [--lchi 3000] [--threads N]
-//                                 solve the tasks waiting in Solving (all of them, or one by its code)
-//   zep hand-over CODE            copy a task's input file to Solving (status 1)
-//   zep take-over CODE            copy a task's solution to Data and clear Solving (status 2)
-//   zep delete CODE               delete a task: every file of it and its register entry
-//   zep print CODE OUT.pdf [--variant N] [--task]   the printout of a view as a PDF file
-//   zep export CODE OUT.xlsx [--variant N] [--task] [--derived]   a view as a workbook
-// Common options: --workspace DIR (default: the program's folder, or the user's own workspace when that
-// is read-only), --lang EXT (the shell to speak).
+// zep: the command-line front door of Lite_KORT_ZEP. kUsage below lists every command with its
+// arguments; the README's list of commands is a copy of it, which the zep_usage_in_readme test keeps
+// equal to what `zep --help` prints.
 #include "commands.h"
 
 #include <csignal>
@@ -21,33 +10,51 @@
 
 namespace {
 
+// What `zep` without arguments, `zep --help` and an unknown command print.
 const char* kUsage =
-    "usage: zep COMMAND [--workspace DIR] [--lang EXT] ...\n"
-    "commands:\n"
-    "  build TASK.json   enter a task as the wizard would, from a JSON description;\n"
-    "              --correct CODE corrects an entered task, --from CODE starts from another\n"
-    "              task's data, BOOK.xlsx|.ods|.xls imports a workbook; --yes answers Yes\n"
-    "  dump FILE   print a language shell file, the task register, a task file\n"
-    "              (zep_XXXXXX.dat) or a solver input file (zep_XXXXXX_in.dat) as JSON\n"
-    "  list        print the task register\n"
-    "  shell       print the language shell this run speaks (--lang EXT, else the locale's)\n"
-    "  exact CODE  the exact optimum of every computed variant beside the optimiser's answer:\n"
-    "              --variant N, --time-limit S (the MIP's, default 10), --json\n"
-    "  frontier CODE   the exact time-cost curve with the computed variants beside it;\n"
-    "              --time-limit S, --json\n"
-    "  show CODE   the solution view of a solved task: parameters, variant and schedule;\n"
-    "              --variant N (default 1), --json; show --task CODE: the task view\n"
-    "  solve       solve every task waiting in Solving, or one: --code CODE; parameters\n"
-    "              --okr 0.9 --ko 0.005 --kr 5 --lchi 3000, --threads N (0: one per core)\n"
-    "  hand-over CODE   copy the task's input file to Solving and set status 1\n"
-    "  take-over CODE   copy the task's solution to Data, clear Solving, set status 2\n"
-    "  delete CODE      delete every file of the task and its register entry (not a demo task)\n"
-    "  print CODE OUT.pdf   the printout of the solution view as a PDF file, with the Gantt\n"
-    "              chart; --variant N (default 1); print --task: the task view\n"
-    "  export CODE OUT.xlsx   the solution view as a workbook; --variant N (default 1);\n"
-    "              export --task: the task's input data in the layout the import reads;\n"
-    "              --derived: the task derived from the variant, its chosen variants marked\n"
-    "  (dump also prints a solution file zep_XXXXXX_out.dat, its task beside it)\n";
+    "usage: zep COMMAND [ARGUMENTS] [--workspace DIR] [--lang EXT]\n"
+    "  --workspace DIR   the workspace: default the program's folder, or the user's own workspace\n"
+    "                    when that folder is read-only; a missing or empty DIR is seeded\n"
+    "  --lang EXT        the language shell to speak: default the locale's language, else the first\n"
+    "\n"
+    "Entering a task:\n"
+    "  build [--yes] [--correct CODE | --from CODE] TASK.json\n"
+    "                    enter a task as the wizard would, step by step with every check, and save\n"
+    "                    it; --correct CODE corrects an entered task, --from CODE starts from\n"
+    "                    another task's data, --yes answers the wizard's questions Yes\n"
+    "  build [--yes] BOOK.xlsx|BOOK.ods|BOOK.xls\n"
+    "                    the same from a workbook in the layout that export --task writes\n"
+    "Solving it:\n"
+    "  hand-over CODE    copy the task's input file to Solving and set status 1\n"
+    "  solve [--code CODE] [--okr 0.9] [--ko 0.005] [--kr 5] [--lchi 3000] [--threads N]\n"
+    "                    solve every task waiting in Solving, or the one of --code, with these\n"
+    "                    parameters of the optimisation module; --threads 0: one per core\n"
+    "  take-over CODE    copy the task's solution to Data, clear Solving and set status 2\n"
+    "Reading the solution:\n"
+    "  show CODE [--variant N] [--json]\n"
+    "                    the solution view of a solved task: parameters, variant and schedule\n"
+    "                    (variant 1 unless --variant)\n"
+    "  show --task CODE [--json]\n"
+    "                    the task view of a task of the register\n"
+    "  print CODE OUT.pdf [--variant N] [--task]\n"
+    "                    the printout of the solution view with the Gantt chart, or of the task\n"
+    "                    view, as a PDF file (where zep is built with the windows)\n"
+    "  export CODE OUT.xlsx [--variant N] [--task] [--derived]\n"
+    "                    the solution view as a workbook; --task: the task's input data in the\n"
+    "                    layout build reads; --derived: the task derived from the variant, its\n"
+    "                    chosen variants marked\n"
+    "  exact CODE [--variant N] [--time-limit S] [--json]\n"
+    "                    the exact optimum of every computed variant (or of one) beside the\n"
+    "                    optimiser's answer; S: the MIP's time limit in seconds, default 10\n"
+    "  frontier CODE [--time-limit S] [--json]\n"
+    "                    the exact time-cost curve with the computed variants beside it\n"
+    "The workspace:\n"
+    "  list              print the task register\n"
+    "  delete CODE       delete every file of the task and its register entry (not a demo task)\n"
+    "  dump FILE         print as JSON a language shell file, the task register, a task file\n"
+    "                    (zep_XXXXXX.dat), a solver input file (zep_XXXXXX_in.dat) or a\n"
+    "                    solution file (zep_XXXXXX_out.dat, its task beside it)\n"
+    "  shell             print the language shell this run speaks and its file\n";
 
 } // namespace
 
