@@ -1,8 +1,8 @@
 // zep build: the task entry wizard without its window.
-//   zep build TASK.json                 a new task (open mode 1)
-//   zep build --correct CODE TASK.json  correction of an entered task (open mode 3)
-//   zep build --from CODE TASK.json     a new task from another task's data (open mode 2, DAT)
-//   zep build BOOK.xlsx|.ods|.xls       a new task from a workbook (open mode 2, XLS)
+//   zep build TASK.json                 a new task (EntryMode::NewTask)
+//   zep build --correct CODE TASK.json  correction of an entered task (EntryMode::CorrectTask)
+//   zep build --from CODE TASK.json     a new task from another task's data (EntryMode::ImportTask)
+//   zep build BOOK.xlsx|.ods|.xls       a new task from a workbook (EntryMode::ImportTask)
 // --yes answers Yes to the wizard's questions (default No).
 #include "commands.h"
 

@@ -1,6 +1,7 @@
 #pragma once
-// The subcommands of `zep`, one function each; they print to the given streams and return the exit
-// status.
+// The subcommands of `zep`, one function each (kUsage in main.cpp lists them). Each prints what it
+// gives to the standard output and why it refuses or fails to the standard error, and returns the exit
+// status: 0 done, 1 refused or failed, 2 arguments it does not take.
 #include "shell/startup.h"
 
 #include <cstdio>

@@ -112,8 +112,16 @@ ZEP_VECTOR_CLONES void update_states(double* __restrict out, const double* __res
         out[a] = negOmegaU + keep * old[a] + omega * (best[a] + u);
 }
 
+// The stop test: whether some state's relative change |V_new − V_old| / (|V_new + V_old| / 2 + 1e-10)
+// exceeds eps. Near 0 the sum of the two values may be 0 or tiny while they still differ by rounding
+// noise (or in sign); the 1e-10 bounds the quotient there, so that a state that stays at 0 up to rounding
+// does not keep the cycles going.
 ZEP_VECTOR_CLONES bool any_exceeds(const double* __restrict newv, const double* __restrict oldv, double eps,
                                    std::size_t n) {
+    // The states go in blocks without a branch inside, which the compiler turns into vector code; a
+    // block of 256 (4 KiB of each array) stays in the first-level cache, and the test still returns soon
+    // after the first state over eps, which is where a cycle far from convergence stops. Whether any
+    // state exceeds does not depend on the blocks.
     constexpr std::size_t kBlock = 256;
     for (std::size_t start = 0; start < n; start += kBlock) {
         const std::size_t end = std::min(n, start + kBlock);
@@ -232,7 +240,9 @@ void PathSolver::run_cycle(double u) {
     nv[0] = 0;
 
     // Stage E: every state's only arc leads to state 1 with weight 0; state 1's arc is its own, which
-    // sees its value of the previous cycle.
+    // sees its value of the previous cycle. The `+ 0.0` is that weight, added where every arc adds its
+    // own: x + 0.0 is +0.0 where x is −0.0, so the compiler keeps the sum and the value has the bits of
+    // the general arc formula (p + w) − q.
     {
         const double own = invOmega_ * ov[1] + 0.0 - unrelax_ * ov[1];
         nv[1] = negOmegaU + keep_ * ov[1] + omega_ * (own + u);
@@ -342,6 +352,8 @@ const PathResult& PathSolver::solve(const PathProblem& problem, const IterationP
     result_.cycles = i;
     result_.converged = true;
     result_.optimalValue = u;
+    // A route that keeps within T costs at most UB; a value above UB by more than the error of the
+    // converged values (the tenth covers it) has a self-arc on its route.
     if (1.1 * result_.upperBound < u) {
         result_.iterationCode = PathCode::ExceedsUpperBound;
         return result_;

@@ -73,6 +73,10 @@ private:
 
     std::int64_t E_ = 0, T_ = 0, L_ = 0;
     bool unavailable_ = false;
+    // The weight of the arc a state without a fitting variant has to itself: 2 × UB, twice the sum of
+    // every element's largest weight. No route that keeps within the threshold costs more than UB, so a
+    // route over such a state never wins while a fitting one exists; where none exists, its value grows
+    // by 2 × ω × UB a cycle and the path ends above 1.1 × UB, refused as unable to keep within T.
     double selfArcWeight_ = 0;
     double omega_ = 0, invOmega_ = 0, unrelax_ = 0, keep_ = 0;
 

@@ -46,6 +46,7 @@ std::optional<std::string> run_check_refusal(const SolverHeader& h, const Iterat
         return t.scaled_tact_refused(h.scaledTact);
     if (!(h.thresholdCount >= 1 && h.thresholdCount <= 10))
         return t.threshold_count_refused(h.chainCount, h.thresholdCount);
+    // 0.09999: a typed 0.1 passes even when it reads as a hair below it.
     if (!(p.relaxationCoef >= 0.09999 && p.relaxationCoef < 1.0))
         return t.relaxation_refused(p.relaxationCoef);
     if (!(p.stopCheckSparsity >= 1))

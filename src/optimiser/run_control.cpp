@@ -112,6 +112,8 @@ std::string trimmed(const std::string& s) {
 
 // "hh:mm:ss" of a time of day given as a fraction of a day (or of a duration in days).
 std::string clock_text(double days) {
+    // A whole second given as a fraction of a day may come out a hair below it once multiplied back: a
+    // millionth of a second takes it to that second before the fraction is cut off.
     long long seconds = static_cast<long long>(std::floor(days * 86400.0 + 1e-6));
     if (seconds < 0)
         seconds = 0;

@@ -21,6 +21,8 @@ public:
     };
 
     // `costLimit` is the scaled cost threshold L; a probe is feasible when L × 1.0001 exceeds its total.
+    // The total is made of converged values, which reach the plan's cost only to within the stopping
+    // criterion: the ten-thousandth lets a plan that costs L itself pass.
     SecondLevelSearch(std::int32_t lowest, std::int32_t highest, std::int32_t thresholdStep,
                       std::int32_t iterationLimit, double costLimit);
 

@@ -30,7 +30,9 @@ bool second_level_mode(const SolverInput& in) {
 
 namespace {
 
-// Level k of a subgraph that cannot keep within its time level.
+// The cost and time of level k of a subgraph that cannot keep within its time level: far above any
+// scaled cost or time of a task, so that the enclosing path takes the level only when none of the
+// others fits, and its total then shows it; finite, so that the arc values stay numbers.
 constexpr double kInfeasibleLevel = 100000000;
 
 // Serialises the reporter's calls when runs go side by side.

@@ -95,6 +95,8 @@ void set_reference_counts(TaskRecord& rec) {
 std::vector<ThresholdCandidate> threshold_candidates(const TaskRecord& rec) {
     const TaskHeader& h = rec.header;
     std::vector<ThresholdCandidate> out;
+    // w grows by repeated additions of the tact, which may end a hair above the upper bound: a
+    // hundredth of a tact lets the bound itself be listed.
     for (double w = h.boundLower; w <= h.boundUpper + 0.01 * h.tact; w += h.tact) {
         const double value = round_to_cents(w);
         const int tacts = round_to_steps(h.roundingType, h.tact, value);
@@ -115,6 +117,8 @@ DiscretisationResult discretise(TaskRecord& rec, double tact, double scalingCoef
     if (!(newTact > 0))
         throw std::invalid_argument("a tact must be positive");
     h.roundingType = roundingType;
+    // Both tacts have two decimals: a difference of 0.0001 or more is a changed tact, a smaller one the
+    // binary noise of the same value.
     if (std::fabs(newTact - h.tact) >= 0.0001) {
         result.thresholdsDropped = true;
         rec.thresholds.clear();

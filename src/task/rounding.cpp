@@ -6,6 +6,9 @@
 namespace zep {
 namespace {
 
+// A quotient value / step that stands for a whole number of steps may come out a few units of the last
+// place off it in binary (0.3 / 0.1 = 2.9999999999999996); within this distance it counts as that whole
+// number, so that rounding down or up does not move it by a step.
 constexpr double kTolerance = 0.00000001;
 
 int saturated(double r) {

@@ -29,6 +29,7 @@ class OrcusWorkbook : public WorkbookReader {
 public:
     OrcusWorkbook(const std::filesystem::path& path, std::string_view bytes, orcus::format_t format,
                   char separator)
+        // The largest sheet of an .xlsx workbook (rows, columns), so that every workbook fits.
         : doc_(orcus::spreadsheet::range_size_t{1048576, 16384}), separator_(separator) {
         orcus::spreadsheet::import_factory factory(doc_);
         if (format == orcus::format_t::xlsx) {
