@@ -7,6 +7,7 @@
 #include "wizard/wizard.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace zep {
 namespace {
@@ -41,6 +42,172 @@ void adapt_operations(std::vector<OperationRec>& ops, int count, bool atStart) {
         ops.erase(ops.begin(), ops.begin() + (n - count));
 }
 
+// The rows of the chain grid as the checks read them: rows [0, ordinary) are ordinary chains, the
+// others nested ones; the subgraph column counts only with a manual numbering.
+struct ChainGridShape {
+    int rows = 0;
+    int ordinary = 0;
+    bool manual = false;
+    int allowedSubgraphs = 0;
+};
+
+// The refusal of row r by text `text` followed by the row's number.
+ChainRuleRefusal row_refusal(const ShellTables& shell, int text, int r) {
+    return {compose(shell, Text{text}, " ", r + 1, "."), r};
+}
+
+// The name and the operation count of row r.
+std::optional<ChainRuleRefusal> read_chain_name_and_count(const CellTable& g, int r, ChainGridRow& row,
+                                                          const ShellTables& shell) {
+    if (trim_blanks(cell(g, r, 1)).empty())
+        return row_refusal(shell, 220, r);
+    auto ops = parse_typed_integer(cell(g, r, 2));
+    if (!ops)
+        return row_refusal(shell, 222, r);
+    if (*ops < 0)
+        return row_refusal(shell, 514, r);
+    if (*ops > kMaxOperationsPerChain)
+        return ChainRuleRefusal{compose(shell, Text{515}, " ", r + 1, " (> 10 ", Text{110}, ")."), r};
+    row.opCount = *ops;
+    return std::nullopt;
+}
+
+// The subgraph number of nested row r, when a manual numbering gives one.
+std::optional<ChainRuleRefusal> read_subgraph_number(const CellTable& g, int r, ChainGridRow& row,
+                                                     const ChainGridShape& shape, const ShellTables& shell) {
+    if (!shape.manual || trim_blanks(cell(g, r, 3)).empty())
+        return std::nullopt;
+    auto sub = parse_typed_integer(cell(g, r, 3));
+    if (!sub)
+        return row_refusal(shell, 269, r);
+    // A negative number is no subgraph either: refused like 0.
+    if (*sub <= 0)
+        return row_refusal(shell, 255, r);
+    if (*sub > shape.allowedSubgraphs)
+        return ChainRuleRefusal{
+            compose(shell, Text{409}, " ", r + 1, ", ", Text{346}, " (= ", shape.allowedSubgraphs, ")."), r};
+    row.subgraph = *sub;
+    return std::nullopt;
+}
+
+// Where nested row r leaves and enters the graph: chains before it, operations those chains have.
+std::optional<ChainRuleRefusal>
+read_nested_chain_ends(const CellTable& g, int r, std::vector<ChainGridRow>& rows, const ShellTables& shell) {
+    const int rowNo = r + 1;
+    ChainGridRow& row = rows[r];
+    int coords[4];
+    for (int i = 0; i < 4; ++i) {
+        auto v = parse_typed_integer(cell(g, r, 4 + i));
+        if (!v)
+            return row_refusal(shell, 221, r);
+        coords[i] = *v;
+    }
+    row.fromChain = coords[0];
+    row.fromOp = coords[1];
+    row.toChain = coords[2];
+    row.toOp = coords[3];
+    if (row.fromChain < 1)
+        return row_refusal(shell, 263, r);
+    if (row.toChain < 1)
+        return row_refusal(shell, 262, r);
+    if (row.fromChain >= rowNo)
+        return row_refusal(shell, 243, r);
+    if (row.toChain >= rowNo)
+        return row_refusal(shell, 497, r);
+    if (row.fromOp < 1)
+        return row_refusal(shell, 265, r);
+    if (rows[row.fromChain - 1].opCount > 0 && row.fromOp > rows[row.fromChain - 1].opCount)
+        return row_refusal(shell, 245, r);
+    if (row.toOp < 1)
+        return row_refusal(shell, 264, r);
+    if (rows[row.toChain - 1].opCount > 0 && row.toOp > rows[row.toChain - 1].opCount)
+        return row_refusal(shell, 244, r);
+    return std::nullopt;
+}
+
+// Reads every row of the grid into `rows`, in order; the first row that does not pass is refused.
+std::optional<ChainRuleRefusal> read_chain_rows(const CellTable& g, const ChainGridShape& shape,
+                                                std::vector<ChainGridRow>& rows, const ShellTables& shell) {
+    rows.assign(shape.rows, ChainGridRow{});
+    for (int r = 0; r < shape.rows; ++r) {
+        ChainGridRow& row = rows[r];
+        row.nested = r >= shape.ordinary;
+        if (auto refusal = read_chain_name_and_count(g, r, row, shell))
+            return refusal;
+        if (!row.nested)
+            continue;
+        if (auto refusal = read_subgraph_number(g, r, row, shape, shell))
+            return refusal;
+        if (auto refusal = read_nested_chain_ends(g, r, rows, shell))
+            return refusal;
+    }
+    return std::nullopt;
+}
+
+// The chains that stay when those whose operation count is 0 go.
+struct KeptChains {
+    std::vector<int> newNumber; // old chain number -> new one, 0 when removed
+    int ordinary = 0;
+    int nested = 0;
+    int total() const { return ordinary + nested; }
+};
+
+KeptChains keep_chains_with_operations(const std::vector<ChainGridRow>& rows) {
+    KeptChains kept;
+    kept.newNumber.assign(rows.size() + 1, 0);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (rows[r].opCount == 0)
+            continue;
+        (rows[r].nested ? kept.nested : kept.ordinary)++;
+        kept.newNumber[r + 1] = kept.total();
+    }
+    return kept;
+}
+
+// Stores the kept chains, in grid order, with their operations adapted to the new counts. When chains
+// were removed the coordinates are renumbered so that they still name the same chains; one that named
+// a removed chain becomes 0 and is refused when the step is checked again.
+void store_kept_chains(TaskRecord& rec, const CellTable& g, const std::vector<ChainGridRow>& rows,
+                       const KeptChains& kept, bool manual, bool opChangeAtStart) {
+    std::vector<ChainRec> old = std::move(rec.chains);
+    old.resize(rows.size());
+    rec.chains.clear();
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const ChainGridRow& row = rows[r];
+        if (row.opCount == 0)
+            continue;
+        ChainRec c = std::move(old[r]);
+        c.name = utf8_prefix(cell(g, static_cast<int>(r), 1), kChainNameCapacity);
+        c.opCount = row.opCount;
+        c.subgraphNo = row.nested && manual ? row.subgraph : 0;
+        c.fromChain = row.nested ? kept.newNumber[row.fromChain] : 0;
+        c.fromOp = row.nested ? row.fromOp : 0;
+        c.toChain = row.nested ? kept.newNumber[row.toChain] : 0;
+        c.toOp = row.nested ? row.toOp : 0;
+        adapt_operations(c.operations, c.opCount, opChangeAtStart);
+        rec.chains.push_back(std::move(c));
+    }
+}
+
+// The counts of the kept chains, and the decomposition that goes with them: none without nested
+// chains, as step 2 stores it for such a graph; a manual numbering's subgraphs as checked.
+void store_chain_counts(TaskRecord& rec, const KeptChains& kept, bool manual,
+                        const ManualNumbering& numbering) {
+    rec.workingChainCount = rec.header.chainCount = kept.total();
+    rec.workingNestedChainCount = rec.header.nestedChainCount = kept.nested;
+    if (kept.nested == 0) {
+        rec.header.decompositionMode = 0;
+        rec.header.allowedSubgraphCount = 0;
+        rec.header.maxQuantSteps = 0;
+    }
+    if (rec.header.decompositionMode == 1 && manual) {
+        rec.workingSubgraphCount = numbering.subgraphCount;
+        rec.subgraphSpans = numbering.spans;
+    } else if (rec.header.decompositionMode != 1) {
+        rec.workingSubgraphCount = 0;
+        rec.subgraphSpans.clear();
+    }
+}
 } // namespace
 
 void Wizard::show_operations_grid(int chainIndex) {
@@ -80,94 +247,25 @@ StepOutcome Wizard::check_chains_step() {
     if (has_nested_chains())
         rec_.header.criticalConversionMode = in_.conversionMode == 2 ? 2 : 1;
 
-    const int total = rec_.workingChainCount;
-    const int ordinary = rec_.ordinaryChainCount();
-    const bool manual = manual_subgraph_numbers();
+    const ChainGridShape shape{rec_.workingChainCount, rec_.ordinaryChainCount(), manual_subgraph_numbers(),
+                               rec_.header.allowedSubgraphCount};
     const WizardControl grid = chain_grid();
-    const CellTable& g = in_.chains;
-    std::vector<ChainGridRow> rows(total);
-
-    // Row checks.
-    for (int r = 0; r < total; ++r) {
-        const int rowNo = r + 1;
-        const WizardFocus focus{grid, r};
-        auto rowMessage = [&](int text) { return compose(ctx_.shell, Text{text}, " ", rowNo, "."); };
-        ChainGridRow& row = rows[r];
-        row.nested = r >= ordinary;
-        if (trim_blanks(cell(g, r, 1)).empty())
-            return refuse(rowMessage(220), focus);
-        auto ops = parse_typed_integer(cell(g, r, 2));
-        if (!ops)
-            return refuse(rowMessage(222), focus);
-        if (*ops < 0)
-            return refuse(rowMessage(514), focus);
-        if (*ops > kMaxOperationsPerChain)
-            return refuse(compose(ctx_.shell, Text{515}, " ", rowNo, " (> 10 ", Text{110}, ")."), focus);
-        row.opCount = *ops;
-        if (!row.nested)
-            continue;
-        if (manual && !trim_blanks(cell(g, r, 3)).empty()) {
-            auto sub = parse_typed_integer(cell(g, r, 3));
-            if (!sub)
-                return refuse(rowMessage(269), focus);
-            // A negative number is no subgraph either: refused like 0.
-            if (*sub <= 0)
-                return refuse(rowMessage(255), focus);
-            if (*sub > rec_.header.allowedSubgraphCount)
-                return refuse(compose(ctx_.shell, Text{409}, " ", rowNo, ", ", Text{346},
-                                      " (= ", rec_.header.allowedSubgraphCount, ")."),
-                              focus);
-            row.subgraph = *sub;
-        }
-        int coords[4];
-        for (int i = 0; i < 4; ++i) {
-            auto v = parse_typed_integer(cell(g, r, 4 + i));
-            if (!v)
-                return refuse(rowMessage(221), focus);
-            coords[i] = *v;
-        }
-        row.fromChain = coords[0];
-        row.fromOp = coords[1];
-        row.toChain = coords[2];
-        row.toOp = coords[3];
-        if (row.fromChain < 1)
-            return refuse(rowMessage(263), focus);
-        if (row.toChain < 1)
-            return refuse(rowMessage(262), focus);
-        if (row.fromChain >= rowNo)
-            return refuse(rowMessage(243), focus);
-        if (row.toChain >= rowNo)
-            return refuse(rowMessage(497), focus);
-        if (row.fromOp < 1)
-            return refuse(rowMessage(265), focus);
-        if (rows[row.fromChain - 1].opCount > 0 && row.fromOp > rows[row.fromChain - 1].opCount)
-            return refuse(rowMessage(245), focus);
-        if (row.toOp < 1)
-            return refuse(rowMessage(264), focus);
-        if (rows[row.toChain - 1].opCount > 0 && row.toOp > rows[row.toChain - 1].opCount)
-            return refuse(rowMessage(244), focus);
-    }
+    std::vector<ChainGridRow> rows;
+    if (auto refusal = read_chain_rows(in_.chains, shape, rows, ctx_.shell))
+        return refuse(refusal->message, {grid, refusal->row});
 
     // Removal of chains whose operation count is 0. When chains go, the step stays on screen with the
     // shortened grid and the rules about nested chains are checked on the next press, on the graph
     // that remains.
-    std::vector<int> newNumber(total + 1, 0); // old chain number -> new one, 0 when removed
-    int keptOrdinary = 0;
-    int keptNested = 0;
-    for (int r = 0; r < total; ++r) {
-        if (rows[r].opCount == 0)
-            continue;
-        (rows[r].nested ? keptNested : keptOrdinary)++;
-        newNumber[r + 1] = keptOrdinary + keptNested;
-    }
-    if (keptOrdinary == 0)
+    const KeptChains kept = keep_chains_with_operations(rows);
+    if (kept.ordinary == 0)
         return refuse(compose(ctx_.shell, Text{242}, ". ", Text{329}, "."), {grid});
-    const bool removed = keptOrdinary + keptNested < total;
+    const bool removed = kept.total() < shape.rows;
 
     // Subgraph rules of a manual numbering, and the order of the ends of nested chains.
     std::vector<WizardMessage> notes;
     ManualNumbering numbering;
-    if (!removed && manual) {
+    if (!removed && shape.manual) {
         const bool anyNumber = std::any_of(rows.begin(), rows.end(),
                                            [](const ChainGridRow& r) { return r.nested && r.subgraph > 0; });
         if (!anyNumber && rec_.header.allowedSubgraphCount > 0 &&
@@ -184,42 +282,8 @@ StepOutcome Wizard::check_chains_step() {
         if (auto order = check_nesting_order(rows, automatic, ctx_.shell))
             return refuse(order->message, {grid, order->row}, std::move(notes));
 
-    // Storing the chains, in grid order, with their operations adapted to the new counts. When chains
-    // were removed the coordinates are renumbered so that they still name the same chains; one that
-    // named a removed chain becomes 0 and is refused when the step is checked again.
-    std::vector<ChainRec> old = std::move(rec_.chains);
-    old.resize(total);
-    rec_.chains.clear();
-    for (int r = 0; r < total; ++r) {
-        const ChainGridRow& row = rows[r];
-        if (row.opCount == 0)
-            continue;
-        ChainRec c = std::move(old[r]);
-        c.name = utf8_prefix(cell(g, r, 1), kChainNameCapacity);
-        c.opCount = row.opCount;
-        c.subgraphNo = row.nested && manual ? row.subgraph : 0;
-        c.fromChain = row.nested ? newNumber[row.fromChain] : 0;
-        c.fromOp = row.nested ? row.fromOp : 0;
-        c.toChain = row.nested ? newNumber[row.toChain] : 0;
-        c.toOp = row.nested ? row.toOp : 0;
-        adapt_operations(c.operations, c.opCount, in_.opChangeAtStart);
-        rec_.chains.push_back(std::move(c));
-    }
-    rec_.workingChainCount = rec_.header.chainCount = keptOrdinary + keptNested;
-    rec_.workingNestedChainCount = rec_.header.nestedChainCount = keptNested;
-    if (keptNested == 0) {
-        // No nested chains are left: nothing to decompose, as step 2 stores it for such a graph.
-        rec_.header.decompositionMode = 0;
-        rec_.header.allowedSubgraphCount = 0;
-        rec_.header.maxQuantSteps = 0;
-    }
-    if (rec_.header.decompositionMode == 1 && manual) {
-        rec_.workingSubgraphCount = numbering.subgraphCount;
-        rec_.subgraphSpans = numbering.spans;
-    } else if (rec_.header.decompositionMode != 1) {
-        rec_.workingSubgraphCount = 0;
-        rec_.subgraphSpans.clear();
-    }
+    store_kept_chains(rec_, in_.chains, rows, kept, shape.manual, in_.opChangeAtStart);
+    store_chain_counts(rec_, kept, shape.manual, numbering);
     in_.chainCount = std::to_string(rec_.workingChainCount);
     in_.nestedChainCount = std::to_string(rec_.workingNestedChainCount);
     show_chain_grid_from_record();
