@@ -6,6 +6,7 @@
 #include "wizard/wizard.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace zep {
 namespace {
@@ -49,6 +50,142 @@ ChainRec new_empty_chain() {
     return c;
 }
 
+// A refused box of step 2: why, and the box to show.
+struct BoxRefusal {
+    std::string message;
+    WizardControl box;
+};
+
+// The counts step 2 takes: chains and nested chains, and with a decomposition the admissible number
+// of subgraphs and of quantisation steps (0 without one).
+struct GeneralCounts {
+    int chains = 0;
+    int nested = 0;
+    int allowed = 0;
+    int quantSteps = 0;
+};
+
+std::optional<BoxRefusal> read_chain_counts(const WizardInputs& in, GeneralCounts& counts,
+                                            const ShellTables& shell) {
+    auto chains = box_count(in.chainCount);
+    if (!chains)
+        return BoxRefusal{compose(shell, Text{232}, "."), WizardControl::ChainCount};
+    if (*chains == 0)
+        return BoxRefusal{compose(shell, Text{256}, "."), WizardControl::ChainCount};
+    if (*chains > kMaxChains)
+        return BoxRefusal{compose(shell, Text{412}, " (> 10 ", Text{110}, ")."), WizardControl::ChainCount};
+    auto nested = box_count(in.nestedChainCount);
+    if (!nested)
+        return BoxRefusal{compose(shell, Text{501}, "."), WizardControl::NestedChainCount};
+    if (*nested >= *chains)
+        return BoxRefusal{compose(shell, Text{414}, "."), WizardControl::NestedChainCount};
+    counts.chains = *chains;
+    counts.nested = *nested;
+    return std::nullopt;
+}
+
+std::optional<BoxRefusal> check_category_count(const WizardInputs& in, const ShellTables& shell) {
+    auto categories = box_count(in.categoryCount);
+    if (!categories)
+        return BoxRefusal{compose(shell, Text{233}, "."), WizardControl::CategoryCount};
+    if (*categories == 0)
+        return BoxRefusal{compose(shell, Text{258}, "."), WizardControl::CategoryCount};
+    if (*categories > kMaxResourceCategories)
+        return BoxRefusal{compose(shell, Text{415}, " (> 10 ", Text{110}, ")."),
+                          WizardControl::CategoryCount};
+    return std::nullopt;
+}
+
+// The decomposition boxes. A graph without nested chains has nothing to decompose: the decomposition
+// is switched off with a warning; an automatic numbering of more nested chains than it can number
+// becomes a manual one, said in a note.
+std::optional<BoxRefusal> read_decomposition(WizardInputs& in, GeneralCounts& counts,
+                                             std::vector<WizardMessage>& notes, const ShellTables& shell) {
+    auto a = box_count(in.allowedSubgraphs);
+    if (!a)
+        return BoxRefusal{compose(shell, Text{228}, "."), WizardControl::AllowedSubgraphs};
+    const int nested = counts.nested;
+    if (nested == 0) {
+        notes.push_back({MessageKind::Warning, compose(shell, Text{340}, ".")});
+        in.decomposition = false;
+        return std::nullopt;
+    }
+    if (*a == 0)
+        return BoxRefusal{compose(shell, Text{254}, "."), WizardControl::AllowedSubgraphs};
+    const bool fewNested = nested < kMaxAllowedSubgraphs;
+    if (fewNested && *a > nested)
+        return BoxRefusal{compose(shell, Text{250}, " (= ", nested, ")."), WizardControl::AllowedSubgraphs};
+    if (!fewNested && *a > kMaxAllowedSubgraphs)
+        return BoxRefusal{compose(shell, Text{249}, " (> 100)."), WizardControl::AllowedSubgraphs};
+    auto q = box_count(in.quantSteps);
+    if (!q)
+        return BoxRefusal{compose(shell, Text{225}, "."), WizardControl::QuantSteps};
+    if (*q < kMinQuantSteps || *q > kMaxQuantSteps)
+        return BoxRefusal{compose(shell, Text{246}, " (< 5 ", Text{163}, " > 20)."),
+                          WizardControl::QuantSteps};
+    counts.allowed = *a;
+    counts.quantSteps = *q;
+    if (in.automaticNumbering && nested > kMaxNestedChainsForAutoNumbering) {
+        notes.push_back({MessageKind::Information, compose(shell, Text{341}, ". ", Text{343}, ".")});
+        in.automaticNumbering = false;
+    }
+    return std::nullopt;
+}
+
+// Stores what step 2 took: either unavailable resources or a decomposition (or neither), the
+// minimised parameter, the units and the chain counts.
+void store_general_parameters(TaskRecord& rec, const WizardInputs& in, bool resources,
+                              const GeneralCounts& counts, const ShellTables& shell) {
+    TaskHeader& h = rec.header;
+    if (resources) {
+        h.hasUnavailableResources = 1;
+        h.allowedSubgraphCount = 0;
+        h.maxQuantSteps = 0;
+        h.subgraphCount = 0;
+        rec.workingSubgraphCount = 0;
+        h.decompositionMode = 0;
+    } else {
+        h.hasUnavailableResources = 0;
+        h.resourceCategoryCount = 0;
+        if (in.decomposition) {
+            h.decompositionMode = 1;
+            h.allowedSubgraphCount = counts.allowed;
+            h.maxQuantSteps = counts.quantSteps;
+            h.subgraphNumbering = in.automaticNumbering ? 1 : 0;
+        } else {
+            h.decompositionMode = 0;
+            h.allowedSubgraphCount = 0;
+            h.maxQuantSteps = 0;
+            h.subgraphCount = 0;
+            rec.workingSubgraphCount = 0;
+        }
+    }
+    h.minimisedParam = in.minimisedParam;
+    h.timeUnit = unit_text(time_unit_list(shell), in.timeUnit);
+    h.costUnit = unit_text(cost_unit_list(shell), in.costUnit);
+    if (counts.nested == 0) {
+        h.decompositionMode = 0;
+        h.allowedSubgraphCount = 0;
+        h.maxQuantSteps = 0;
+    }
+    rec.workingChainCount = h.chainCount = counts.chains;
+    rec.workingNestedChainCount = h.nestedChainCount = counts.nested;
+}
+
+// The rows of step 2a, one per category. A count typed on step 2a stays (the record gets the counts
+// only when step 3 is passed); otherwise the record's count of the category, if it has one.
+void prepare_interval_counts(WizardInputs& in, const TaskRecord& rec) {
+    const int categories = *box_count(in.categoryCount);
+    const CellTable typed = std::move(in.intervalCounts);
+    in.intervalCounts.assign(categories, std::vector<std::string>(2));
+    for (int c = 0; c < categories; ++c) {
+        in.intervalCounts[c][0] = std::to_string(c + 1);
+        if (c < static_cast<int>(typed.size()) && typed[c].size() > 1 && !trim_blanks(typed[c][1]).empty())
+            in.intervalCounts[c][1] = typed[c][1];
+        else if (c < static_cast<int>(rec.resourceIntervals.size()))
+            in.intervalCounts[c][1] = std::to_string(rec.resourceIntervals[c].size());
+    }
+}
 } // namespace
 
 void Wizard::choose_minimised(int param) {
@@ -140,123 +277,26 @@ StepOutcome Wizard::check_code_step() {
 
 StepOutcome Wizard::check_general_step() {
     std::vector<WizardMessage> notes;
-
-    auto chains = box_count(in_.chainCount);
-    if (!chains)
-        return refuse(compose(ctx_.shell, Text{232}, "."), {WizardControl::ChainCount});
-    if (*chains == 0)
-        return refuse(compose(ctx_.shell, Text{256}, "."), {WizardControl::ChainCount});
-    if (*chains > kMaxChains)
-        return refuse(compose(ctx_.shell, Text{412}, " (> 10 ", Text{110}, ")."),
-                      {WizardControl::ChainCount});
-    auto nested = box_count(in_.nestedChainCount);
-    if (!nested)
-        return refuse(compose(ctx_.shell, Text{501}, "."), {WizardControl::NestedChainCount});
-    if (*nested >= *chains)
-        return refuse(compose(ctx_.shell, Text{414}, "."), {WizardControl::NestedChainCount});
-
+    GeneralCounts counts;
     const bool resources = in_.minimisedParam == 0 && in_.hasResources;
-    if (resources) {
-        auto categories = box_count(in_.categoryCount);
-        if (!categories)
-            return refuse(compose(ctx_.shell, Text{233}, "."), {WizardControl::CategoryCount});
-        if (*categories == 0)
-            return refuse(compose(ctx_.shell, Text{258}, "."), {WizardControl::CategoryCount});
-        if (*categories > kMaxResourceCategories)
-            return refuse(compose(ctx_.shell, Text{415}, " (> 10 ", Text{110}, ")."),
-                          {WizardControl::CategoryCount});
-    }
-    int allowed = 0;
-    int quantSteps = 0;
-    if (!resources && in_.decomposition) {
-        auto a = box_count(in_.allowedSubgraphs);
-        if (!a)
-            return refuse(compose(ctx_.shell, Text{228}, "."), {WizardControl::AllowedSubgraphs});
-        if (*nested == 0) {
-            notes.push_back({MessageKind::Warning, compose(ctx_.shell, Text{340}, ".")});
-            in_.decomposition = false;
-        } else {
-            if (*a == 0)
-                return refuse(compose(ctx_.shell, Text{254}, "."), {WizardControl::AllowedSubgraphs}, notes);
-            if (*nested<kMaxAllowedSubgraphs&& * a> * nested)
-                return refuse(compose(ctx_.shell, Text{250}, " (= ", *nested, ")."),
-                              {WizardControl::AllowedSubgraphs}, notes);
-            if (*nested >= kMaxAllowedSubgraphs && *a > kMaxAllowedSubgraphs)
-                return refuse(compose(ctx_.shell, Text{249}, " (> 100)."), {WizardControl::AllowedSubgraphs},
-                              notes);
-            auto q = box_count(in_.quantSteps);
-            if (!q)
-                return refuse(compose(ctx_.shell, Text{225}, "."), {WizardControl::QuantSteps}, notes);
-            if (*q < kMinQuantSteps || *q > kMaxQuantSteps)
-                return refuse(compose(ctx_.shell, Text{246}, " (< 5 ", Text{163}, " > 20)."),
-                              {WizardControl::QuantSteps}, notes);
-            allowed = *a;
-            quantSteps = *q;
-            if (in_.automaticNumbering && *nested > kMaxNestedChainsForAutoNumbering) {
-                notes.push_back(
-                    {MessageKind::Information, compose(ctx_.shell, Text{341}, ". ", Text{343}, ".")});
-                in_.automaticNumbering = false;
-            }
-        }
-    }
+    std::optional<BoxRefusal> refusal = read_chain_counts(in_, counts, ctx_.shell);
+    if (!refusal && resources)
+        refusal = check_category_count(in_, ctx_.shell);
+    if (!refusal && !resources && in_.decomposition)
+        refusal = read_decomposition(in_, counts, notes, ctx_.shell);
+    if (refusal)
+        return refuse(refusal->message, {refusal->box}, notes);
 
-    // Storing.
-    TaskHeader& h = rec_.header;
     const int oldOrdinary = std::max(0, rec_.ordinaryChainCount());
     const int oldNested = std::max(0, rec_.workingNestedChainCount);
-    if (resources) {
-        h.hasUnavailableResources = 1;
-        h.allowedSubgraphCount = 0;
-        h.maxQuantSteps = 0;
-        h.subgraphCount = 0;
-        rec_.workingSubgraphCount = 0;
-        h.decompositionMode = 0;
-    } else {
-        h.hasUnavailableResources = 0;
-        h.resourceCategoryCount = 0;
-        if (in_.decomposition) {
-            h.decompositionMode = 1;
-            h.allowedSubgraphCount = allowed;
-            h.maxQuantSteps = quantSteps;
-            h.subgraphNumbering = in_.automaticNumbering ? 1 : 0;
-        } else {
-            h.decompositionMode = 0;
-            h.allowedSubgraphCount = 0;
-            h.maxQuantSteps = 0;
-            h.subgraphCount = 0;
-            rec_.workingSubgraphCount = 0;
-        }
-    }
-    h.minimisedParam = in_.minimisedParam;
-    h.timeUnit = unit_text(time_unit_list(ctx_.shell), in_.timeUnit);
-    h.costUnit = unit_text(cost_unit_list(ctx_.shell), in_.costUnit);
-    if (*nested == 0) {
-        h.decompositionMode = 0;
-        h.allowedSubgraphCount = 0;
-        h.maxQuantSteps = 0;
-    }
-    rec_.workingChainCount = h.chainCount = *chains;
-    rec_.workingNestedChainCount = h.nestedChainCount = *nested;
+    store_general_parameters(rec_, in_, resources, counts, ctx_.shell);
 
     // Preparing the next panels.
-    if (resources) {
-        // A count typed on step 2a stays (the record gets the counts only when step 3 is passed);
-        // otherwise the record's count of the category, if it has one.
-        const int categories = *box_count(in_.categoryCount);
-        const CellTable typed = std::move(in_.intervalCounts);
-        in_.intervalCounts.assign(categories, std::vector<std::string>(2));
-        for (int c = 0; c < categories; ++c) {
-            in_.intervalCounts[c][0] = std::to_string(c + 1);
-            if (c < static_cast<int>(typed.size()) && typed[c].size() > 1 &&
-                !trim_blanks(typed[c][1]).empty())
-                in_.intervalCounts[c][1] = typed[c][1];
-            else if (c < static_cast<int>(rec_.resourceIntervals.size()))
-                in_.intervalCounts[c][1] = std::to_string(rec_.resourceIntervals[c].size());
-        }
-    }
-    const bool sizeDiffers = static_cast<int>(rec_.chains.size()) != *chains;
+    if (resources)
+        prepare_interval_counts(in_, rec_);
+    const bool sizeDiffers = static_cast<int>(rec_.chains.size()) != counts.chains;
     if (!rec_.chains.empty() && (chainCountsEdited_ || sizeDiffers))
-        relayout_chains(oldOrdinary, oldNested, *chains - *nested, *nested);
+        relayout_chains(oldOrdinary, oldNested, counts.chains - counts.nested, counts.nested);
     prepare_chain_grid();
     varStepChain_ = 0;
     varStepOperation_ = 0;
