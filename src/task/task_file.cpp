@@ -63,6 +63,151 @@ void check_nested_coordinates(const ByteReader& r, const TaskRecord& rec, int c)
     check_count(r, at + " toOp", chain.toOp, 1, rec.chains[chain.toChain - 1].opCount);
 }
 
+// The sections of a task file in their order; the numbers are those of the sections in
+// encode_task_file. Each reader checks every count it reads before anything is sized by it.
+
+// 1: the header.
+void read_header(ByteReader& r, TaskHeader& h) {
+    h = read_record<TaskHeaderImage>(r);
+    check_count(r, "chainCount", h.chainCount, 1, kMaxChains);
+    check_count(r, "nestedChainCount", h.nestedChainCount, 0, h.chainCount - 1);
+    // Every subgraph holds at least one nested chain of its own.
+    check_count(r, "subgraphCount", h.subgraphCount, 0, h.nestedChainCount);
+    check_count(r, "thresholdCount", h.thresholdCount, 0, kMaxThresholds);
+    check_count(r, "hasUnavailableResources", h.hasUnavailableResources, 0, 1);
+    if (h.hasUnavailableResources == 1)
+        check_count(r, "resourceCategoryCount", h.resourceCategoryCount, 0, kMaxResourceCategories);
+}
+
+// 2: the chains; returns the number of operations of all chains.
+int read_chains(ByteReader& r, TaskRecord& rec) {
+    const TaskHeader& h = rec.header;
+    rec.chains.resize(h.chainCount);
+    int totalOperations = 0;
+    for (int c = 0; c < h.chainCount; ++c) {
+        rec.chains[c] = read_record<ChainRecImage>(r);
+        check_count(r, "chain " + num(c + 1) + " opCount", rec.chains[c].opCount, 1, kMaxOperationsPerChain);
+        totalOperations += rec.chains[c].opCount;
+    }
+    for (int c = h.chainCount - h.nestedChainCount; c < h.chainCount; ++c)
+        check_nested_coordinates(r, rec, c);
+    return totalOperations;
+}
+
+// 3 and 4: the operations of every chain, then the variants of every operation.
+void read_operations_and_variants(ByteReader& r, TaskRecord& rec) {
+    for (int c = 0; c < rec.header.chainCount; ++c) {
+        ChainRec& chain = rec.chains[c];
+        chain.operations.reserve(chain.opCount);
+        for (int o = 0; o < chain.opCount; ++o) {
+            OperationRec op = read_record<OperationRecImage>(r);
+            check_count(r, "chain " + num(c + 1) + " operation " + num(o + 1) + " variantCount",
+                        op.variantCount, kMinVariantsPerOperation, kMaxVariantsPerOperation);
+            chain.operations.push_back(std::move(op));
+        }
+    }
+    for (ChainRec& chain : rec.chains)
+        for (OperationRec& op : chain.operations) {
+            op.variants.reserve(op.variantCount);
+            for (int v = 0; v < op.variantCount; ++v)
+                op.variants.push_back(read_record<VariantRecImage>(r));
+        }
+}
+
+// 5 and 6: the chains per subgraph (the whole graph last), then the thresholds.
+void read_subgraph_sizes_and_thresholds(ByteReader& r, TaskRecord& rec) {
+    const TaskHeader& h = rec.header;
+    for (int k = 0; k <= h.subgraphCount; ++k)
+        rec.chainsPerSubgraph.push_back(
+            read_count(r, "chainsPerSubgraph entry " + num(k + 1), 1, h.chainCount));
+    const int thresholdCount = stored_threshold_count(rec);
+    for (int i = 0; i < thresholdCount; ++i)
+        rec.thresholds.push_back(r.i32());
+}
+
+// 7 and 8: the member paths of every subgraph, their counts first and then their elements.
+void read_subgraph_paths(ByteReader& r, TaskRecord& rec, const ReadLimits& lim) {
+    const int subgraphs = rec.header.subgraphCount;
+    rec.subgraphPaths.resize(subgraphs);
+    std::vector<std::vector<int>> lengths(subgraphs);
+    for (int k = 0; k < subgraphs; ++k)
+        for (int m = 0; m < rec.chainsPerSubgraph[k]; ++m) {
+            const std::string where = "subgraph " + num(k + 1) + " path " + num(m + 1);
+            PathInfoCounts counts = read_record<PathInfoImage>(r);
+            check_path_counts(r, where, counts, 1, lim.totalOperations);
+            rec.subgraphPaths[k].push_back({counts.prefixLength, counts.suffixLength, {}});
+            lengths[k].push_back(counts.elementCount);
+        }
+    for (int k = 0; k < subgraphs; ++k)
+        for (int m = 0; m < rec.chainsPerSubgraph[k]; ++m)
+            read_elements(r, lim, rec.subgraphPaths[k][m], lengths[k][m],
+                          "subgraph " + num(k + 1) + " path " + num(m + 1));
+}
+
+// 9 and 10: the path of every chain, the counts first and then the elements.
+void read_chain_paths(ByteReader& r, TaskRecord& rec, const ReadLimits& lim) {
+    std::vector<int> chainLengths;
+    for (int c = 0; c < rec.header.chainCount; ++c) {
+        PathInfoCounts counts = read_record<PathInfoImage>(r);
+        check_path_counts(r, "chain " + num(c + 1) + " path", counts, 0, lim.totalOperations);
+        rec.chainPaths.push_back({counts.prefixLength, counts.suffixLength, {}});
+        chainLengths.push_back(counts.elementCount);
+    }
+    for (int c = 0; c < rec.header.chainCount; ++c)
+        read_elements(r, lim, rec.chainPaths[c], chainLengths[c], "chain " + num(c + 1) + " path");
+}
+
+// 11: the interval count of every category, then the intervals.
+void read_resource_intervals(ByteReader& r, TaskRecord& rec) {
+    const int categories = rec.header.resourceCategoryCount;
+    std::vector<int> intervalCount;
+    for (int k = 0; k < categories; ++k)
+        intervalCount.push_back(read_count(r, "category " + num(k + 1) + " intervalCount",
+                                           kMinIntervalsPerCategory, kMaxIntervalsPerCategory));
+    rec.resourceIntervals.resize(categories);
+    for (int k = 0; k < categories; ++k)
+        for (int i = 0; i < intervalCount[k]; ++i)
+            rec.resourceIntervals[k].push_back(read_record<ResourceIntervalImage>(r));
+}
+
+// 12: the member count of every subgraph, the source operations of every chain path's elements and
+// the span marks of every operation.
+void read_subgraph_tables(ByteReader& r, TaskRecord& rec) {
+    const TaskHeader& h = rec.header;
+    for (int k = 0; k < h.subgraphCount; ++k)
+        rec.subgraphSummaries[k].memberCount =
+            read_count(r, "subgraph " + num(k + 1) + " memberCount", 0, h.chainCount);
+    rec.sourceOps.resize(h.chainCount);
+    for (int c = 0; c < h.chainCount; ++c)
+        for (int e = 0; e < rec.chainPaths[c].elementCount(); ++e)
+            rec.sourceOps[c].push_back(r.i32());
+    rec.spanMark.resize(h.chainCount);
+    for (int c = 0; c < h.chainCount; ++c)
+        for (int o = 0; o < rec.chains[c].opCount; ++o)
+            rec.spanMark[c].push_back(r.i32());
+}
+
+// 13: optional, read as far as the file holds whole marks; the record counts as marked when every
+// operation has a marked variant.
+void read_variant_marks(ByteReader& r, TaskRecord& rec) {
+    bool allMarked = true;
+    for (int c = 0; c < rec.header.chainCount; ++c)
+        for (int o = 0; o < rec.chains[c].opCount; ++o) {
+            OperationRec& op = rec.chains[c].operations[o];
+            if (r.remaining() >= VariantMarkImage::size) {
+                VariantMark m = read_record<VariantMarkImage>(r);
+                bool unset = m.variantIndex == -1 && m.markCode == -1;
+                if (!unset) {
+                    const std::string at = "chain " + num(c + 1) + " operation " + num(o + 1) + " mark";
+                    check_count(r, at + " variant index", m.variantIndex, 0, op.variantCount - 1);
+                    check_count(r, at + " code", m.markCode, 1, 3);
+                }
+                op.mark = m;
+            }
+            allMarked = allMarked && op.mark.variantIndex != -1;
+        }
+    rec.marksPresent = allMarked ? 1 : 0;
+}
 } // namespace
 
 std::filesystem::path task_file_path(const Workspace& ws, std::string_view code) {
@@ -130,124 +275,21 @@ std::vector<std::uint8_t> encode_task_file(const TaskRecord& rec) {
 TaskRecord decode_task_file(std::span<const std::uint8_t> data, const std::string& source) {
     ByteReader r(data, source);
     TaskRecord rec;
-    TaskHeader& h = rec.header;
-    h = read_record<TaskHeaderImage>(r); // 1
-    check_count(r, "chainCount", h.chainCount, 1, kMaxChains);
-    check_count(r, "nestedChainCount", h.nestedChainCount, 0, h.chainCount - 1);
-    // Every subgraph holds at least one nested chain of its own.
-    check_count(r, "subgraphCount", h.subgraphCount, 0, h.nestedChainCount);
-    check_count(r, "thresholdCount", h.thresholdCount, 0, kMaxThresholds);
-    check_count(r, "hasUnavailableResources", h.hasUnavailableResources, 0, 1);
+    const TaskHeader& h = rec.header;
+    read_header(r, rec.header);
+    const int totalOperations = read_chains(r, rec);
+    read_operations_and_variants(r, rec);
+    read_subgraph_sizes_and_thresholds(r, rec);
+    const ReadLimits lim{h.chainCount, h.subgraphCount, totalOperations, &rec.chains};
+    if (h.subgraphCount > 0)
+        read_subgraph_paths(r, rec, lim);
+    read_chain_paths(r, rec, lim);
     if (h.hasUnavailableResources == 1)
-        check_count(r, "resourceCategoryCount", h.resourceCategoryCount, 0, kMaxResourceCategories);
-
-    rec.chains.resize(h.chainCount); // 2
-    int totalOperations = 0;
-    for (int c = 0; c < h.chainCount; ++c) {
-        rec.chains[c] = read_record<ChainRecImage>(r);
-        check_count(r, "chain " + num(c + 1) + " opCount", rec.chains[c].opCount, 1, kMaxOperationsPerChain);
-        totalOperations += rec.chains[c].opCount;
-    }
-    for (int c = h.chainCount - h.nestedChainCount; c < h.chainCount; ++c)
-        check_nested_coordinates(r, rec, c);
-
-    for (int c = 0; c < h.chainCount; ++c) { // 3
-        ChainRec& chain = rec.chains[c];
-        chain.operations.reserve(chain.opCount);
-        for (int o = 0; o < chain.opCount; ++o) {
-            OperationRec op = read_record<OperationRecImage>(r);
-            check_count(r, "chain " + num(c + 1) + " operation " + num(o + 1) + " variantCount",
-                        op.variantCount, kMinVariantsPerOperation, kMaxVariantsPerOperation);
-            chain.operations.push_back(std::move(op));
-        }
-    }
-    for (ChainRec& chain : rec.chains) // 4
-        for (OperationRec& op : chain.operations) {
-            op.variants.reserve(op.variantCount);
-            for (int v = 0; v < op.variantCount; ++v)
-                op.variants.push_back(read_record<VariantRecImage>(r));
-        }
-
-    for (int k = 0; k <= h.subgraphCount; ++k) // 5
-        rec.chainsPerSubgraph.push_back(
-            read_count(r, "chainsPerSubgraph entry " + num(k + 1), 1, h.chainCount));
-
-    const int thresholdCount = stored_threshold_count(rec); // 6
-    for (int i = 0; i < thresholdCount; ++i)
-        rec.thresholds.push_back(r.i32());
-
-    ReadLimits lim{h.chainCount, h.subgraphCount, totalOperations, &rec.chains};
-    if (h.subgraphCount > 0) {
-        rec.subgraphPaths.resize(h.subgraphCount); // 7
-        std::vector<std::vector<int>> lengths(h.subgraphCount);
-        for (int k = 0; k < h.subgraphCount; ++k)
-            for (int m = 0; m < rec.chainsPerSubgraph[k]; ++m) {
-                const std::string where = "subgraph " + num(k + 1) + " path " + num(m + 1);
-                PathInfoCounts counts = read_record<PathInfoImage>(r);
-                check_path_counts(r, where, counts, 1, totalOperations);
-                rec.subgraphPaths[k].push_back({counts.prefixLength, counts.suffixLength, {}});
-                lengths[k].push_back(counts.elementCount);
-            }
-        for (int k = 0; k < h.subgraphCount; ++k) // 8
-            for (int m = 0; m < rec.chainsPerSubgraph[k]; ++m)
-                read_elements(r, lim, rec.subgraphPaths[k][m], lengths[k][m],
-                              "subgraph " + num(k + 1) + " path " + num(m + 1));
-    }
-
-    std::vector<int> chainLengths; // 9
-    for (int c = 0; c < h.chainCount; ++c) {
-        PathInfoCounts counts = read_record<PathInfoImage>(r);
-        check_path_counts(r, "chain " + num(c + 1) + " path", counts, 0, totalOperations);
-        rec.chainPaths.push_back({counts.prefixLength, counts.suffixLength, {}});
-        chainLengths.push_back(counts.elementCount);
-    }
-    for (int c = 0; c < h.chainCount; ++c) // 10
-        read_elements(r, lim, rec.chainPaths[c], chainLengths[c], "chain " + num(c + 1) + " path");
-
-    if (h.hasUnavailableResources == 1) { // 11
-        std::vector<int> intervalCount;
-        for (int k = 0; k < h.resourceCategoryCount; ++k)
-            intervalCount.push_back(read_count(r, "category " + num(k + 1) + " intervalCount",
-                                               kMinIntervalsPerCategory, kMaxIntervalsPerCategory));
-        rec.resourceIntervals.resize(h.resourceCategoryCount);
-        for (int k = 0; k < h.resourceCategoryCount; ++k)
-            for (int i = 0; i < intervalCount[k]; ++i)
-                rec.resourceIntervals[k].push_back(read_record<ResourceIntervalImage>(r));
-    }
-
+        read_resource_intervals(r, rec);
     rec.subgraphSummaries.resize(h.subgraphCount + 1);
-    if (h.subgraphCount > 0) { // 12
-        for (int k = 0; k < h.subgraphCount; ++k)
-            rec.subgraphSummaries[k].memberCount =
-                read_count(r, "subgraph " + num(k + 1) + " memberCount", 0, h.chainCount);
-        rec.sourceOps.resize(h.chainCount);
-        for (int c = 0; c < h.chainCount; ++c)
-            for (int e = 0; e < rec.chainPaths[c].elementCount(); ++e)
-                rec.sourceOps[c].push_back(r.i32());
-        rec.spanMark.resize(h.chainCount);
-        for (int c = 0; c < h.chainCount; ++c)
-            for (int o = 0; o < rec.chains[c].opCount; ++o)
-                rec.spanMark[c].push_back(r.i32());
-    }
-
-    // 13: optional, read as far as the file holds whole marks.
-    bool allMarked = true;
-    for (int c = 0; c < h.chainCount; ++c)
-        for (int o = 0; o < rec.chains[c].opCount; ++o) {
-            OperationRec& op = rec.chains[c].operations[o];
-            if (r.remaining() >= VariantMarkImage::size) {
-                VariantMark m = read_record<VariantMarkImage>(r);
-                bool unset = m.variantIndex == -1 && m.markCode == -1;
-                if (!unset) {
-                    const std::string at = "chain " + num(c + 1) + " operation " + num(o + 1) + " mark";
-                    check_count(r, at + " variant index", m.variantIndex, 0, op.variantCount - 1);
-                    check_count(r, at + " code", m.markCode, 1, 3);
-                }
-                op.mark = m;
-            }
-            allMarked = allMarked && op.mark.variantIndex != -1;
-        }
-    rec.marksPresent = allMarked ? 1 : 0;
+    if (h.subgraphCount > 0)
+        read_subgraph_tables(r, rec);
+    read_variant_marks(r, rec);
 
     rec.workingChainCount = h.chainCount;
     rec.workingNestedChainCount = h.nestedChainCount;
