@@ -166,14 +166,11 @@ std::vector<int> read_modes_and_thresholds(const Sheets& s, TaskRecord& rec) {
     return intervalCounts;
 }
 
-} // namespace
-
-TaskRecord read_task_workbook(const WorkbookReader& book, std::string_view codeBox, std::string_view nameBox,
-                              char separator) {
-    const Sheets s(book, separator);
-    TaskRecord rec;
+// Sheet 1 up to row 13: the code and name (unless the boxes give them), the minimised parameter, the
+// chain counts, the units, the rounding and the unavailable resources flag.
+void read_general_parameters(const Sheets& s, TaskRecord& rec, std::string_view codeBox,
+                             std::string_view nameBox) {
     TaskHeader& h = rec.header;
-
     h.taskCode = !codeBox.empty()
                      ? std::string(codeBox)
                      : upper_case_code(utf8_prefix(trim_blanks(s.text(1, 1, B)), kTaskCodeCapacity));
@@ -188,73 +185,76 @@ TaskRecord read_task_workbook(const WorkbookReader& book, std::string_view codeB
     h.tact = s.real(1, 10, B);
     h.scalingCoef = s.real(1, 12, B);
     h.hasUnavailableResources = h.minimisedParam == 0 ? s.integer(1, 13, B) : 0;
-    const std::vector<int> intervalCounts = read_modes_and_thresholds(s, rec);
-    h.subgraphCount = 0;
-    rec.workingChainCount = h.chainCount;
-    rec.workingNestedChainCount = h.nestedChainCount;
-    rec.workingSubgraphCount = 0;
+}
 
-    const bool resources = h.hasUnavailableResources == 1;
-    if (resources) {
-        int row = 2;
-        for (int count : intervalCounts) {
-            std::vector<ResourceInterval> intervals;
-            for (int i = 0; i < count; ++i, ++row) {
-                ResourceInterval iv;
-                iv.start = s.real(2, row, C);
-                iv.finish = s.real_or(2, row, D, kUnboundedFinish);
-                intervals.push_back(iv);
-            }
-            rec.resourceIntervals.push_back(std::move(intervals));
+// Sheet 2 with unavailable resources: the intervals of every category, one row each, from row 2.
+void read_resource_intervals(const Sheets& s, TaskRecord& rec, const std::vector<int>& intervalCounts) {
+    int row = 2;
+    for (int count : intervalCounts) {
+        std::vector<ResourceInterval> intervals;
+        for (int i = 0; i < count; ++i, ++row) {
+            ResourceInterval iv;
+            iv.start = s.real(2, row, C);
+            iv.finish = s.real_or(2, row, D, kUnboundedFinish);
+            intervals.push_back(iv);
         }
+        rec.resourceIntervals.push_back(std::move(intervals));
     }
+}
 
-    const int chainSheet = resources ? 3 : 2;
+// The chains sheet: one row per chain from row 2, the nested chains with their subgraph number (with
+// a decomposition) and the coordinates of their two ends.
+void read_chains(const Sheets& s, TaskRecord& rec, int sheet) {
+    const TaskHeader& h = rec.header;
     const int ordinary = h.chainCount - h.nestedChainCount;
     const int d = h.decompositionMode == 1 ? 1 : 0;
     for (int c = 0; c < h.chainCount; ++c) {
         const int row = 2 + c;
         ChainRec chain;
-        chain.name = utf8_prefix(s.text(chainSheet, row, B), kChainNameCapacity);
-        chain.opCount = s.count(chainSheet, row, C, kOperationRange);
+        chain.name = utf8_prefix(s.text(sheet, row, B), kChainNameCapacity);
+        chain.opCount = s.count(sheet, row, C, kOperationRange);
         if (c >= ordinary) {
             if (d == 1)
-                chain.subgraphNo = s.integer_or(chainSheet, row, D, 0);
-            std::tie(chain.fromChain, chain.fromOp) = s.coordinates(chainSheet, row, D + d);
-            std::tie(chain.toChain, chain.toOp) = s.coordinates(chainSheet, row, E + d);
+                chain.subgraphNo = s.integer_or(sheet, row, D, 0);
+            std::tie(chain.fromChain, chain.fromOp) = s.coordinates(sheet, row, D + d);
+            std::tie(chain.toChain, chain.toOp) = s.coordinates(sheet, row, E + d);
         }
         rec.chains.push_back(std::move(chain));
     }
+}
 
-    const int operationSheet = chainSheet + 1;
+// The operations sheet: the operations of every chain in turn from row 2.
+void read_operations(const Sheets& s, TaskRecord& rec, int sheet) {
     int row = 2;
     for (ChainRec& chain : rec.chains) {
         for (int o = 0; o < chain.opCount; ++o, ++row) {
             OperationRec op;
-            op.name = utf8_prefix(s.text(operationSheet, row, C), kOperationNameCapacity);
-            op.variantCount = s.count(operationSheet, row, D, kVariantRange);
+            op.name = utf8_prefix(s.text(sheet, row, C), kOperationNameCapacity);
+            op.variantCount = s.count(sheet, row, D, kVariantRange);
             chain.operations.push_back(std::move(op));
         }
         ++row; // one empty row before the next chain
     }
+}
 
-    const int variantSheet = operationSheet + 1;
+// The variants sheet: the variants of every operation in turn from row 2, with their marks.
+void read_variants(const Sheets& s, TaskRecord& rec, int sheet, bool resources) {
     const VariantCells col = resources ? VariantCells{E, F, G, H, I, J} : VariantCells{E, -1, -1, F, G, H};
-    row = 2;
+    int row = 2;
     for (ChainRec& chain : rec.chains) {
         for (OperationRec& op : chain.operations) {
             for (int v = 0; v < op.variantCount; ++v, ++row) {
                 VariantRec var;
-                var.essence = utf8_prefix(s.text(variantSheet, row, col.essence), kEssenceCapacity);
+                var.essence = utf8_prefix(s.text(sheet, row, col.essence), kEssenceCapacity);
                 if (resources) {
-                    var.resourceCategory = s.integer(variantSheet, row, col.category);
-                    var.noSuspend = trim_blanks(s.text(variantSheet, row, col.noSuspend)).empty() ? 0 : 1;
+                    var.resourceCategory = s.integer(sheet, row, col.category);
+                    var.noSuspend = trim_blanks(s.text(sheet, row, col.noSuspend)).empty() ? 0 : 1;
                 }
-                var.time = s.real(variantSheet, row, col.time);
-                var.cost = s.real(variantSheet, row, col.cost);
+                var.time = s.real(sheet, row, col.time);
+                var.cost = s.real(sheet, row, col.cost);
                 op.variants.push_back(std::move(var));
                 // A mark cell that is blank or not a whole number marks nothing.
-                const int mark = parse_typed_integer(s.text(variantSheet, row, col.mark)).value_or(0);
+                const int mark = parse_typed_integer(s.text(sheet, row, col.mark)).value_or(0);
                 if (mark >= 1 && mark <= 3) {
                     op.mark = {v, mark};
                     rec.marksPresent = 1;
@@ -263,20 +263,47 @@ TaskRecord read_task_workbook(const WorkbookReader& book, std::string_view codeB
         }
         ++row; // one empty row after every chain
     }
+}
 
-    // An operation under execution or executed (marks 2 and 3) keeps only the variant it runs in.
-    if (rec.marksPresent == 1) {
-        for (ChainRec& chain : rec.chains) {
-            for (OperationRec& op : chain.operations) {
-                if (op.mark.markCode != 2 && op.mark.markCode != 3)
-                    continue;
-                op.variants[0] = op.variants[op.mark.variantIndex];
-                op.variants.resize(1);
-                op.variantCount = 1;
-                op.mark.variantIndex = 0;
-            }
+// An operation under execution or executed (marks 2 and 3) keeps only the variant it runs in.
+void keep_running_variants(TaskRecord& rec) {
+    for (ChainRec& chain : rec.chains) {
+        for (OperationRec& op : chain.operations) {
+            if (op.mark.markCode != 2 && op.mark.markCode != 3)
+                continue;
+            op.variants[0] = op.variants[op.mark.variantIndex];
+            op.variants.resize(1);
+            op.variantCount = 1;
+            op.mark.variantIndex = 0;
         }
     }
+}
+
+} // namespace
+
+TaskRecord read_task_workbook(const WorkbookReader& book, std::string_view codeBox, std::string_view nameBox,
+                              char separator) {
+    const Sheets s(book, separator);
+    TaskRecord rec;
+    TaskHeader& h = rec.header;
+    read_general_parameters(s, rec, codeBox, nameBox);
+    const std::vector<int> intervalCounts = read_modes_and_thresholds(s, rec);
+    h.subgraphCount = 0;
+    rec.workingChainCount = h.chainCount;
+    rec.workingNestedChainCount = h.nestedChainCount;
+    rec.workingSubgraphCount = 0;
+
+    // The sheets after the first: the intervals (with unavailable resources), the chains, the
+    // operations and the variants.
+    const bool resources = h.hasUnavailableResources == 1;
+    if (resources)
+        read_resource_intervals(s, rec, intervalCounts);
+    const int chainSheet = resources ? 3 : 2;
+    read_chains(s, rec, chainSheet);
+    read_operations(s, rec, chainSheet + 1);
+    read_variants(s, rec, chainSheet + 2, resources);
+    if (rec.marksPresent == 1)
+        keep_running_variants(rec);
     return rec;
 }
 
