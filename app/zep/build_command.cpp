@@ -82,87 +82,79 @@ std::optional<BuildArgs> parse_build_args(const std::vector<std::string>& args) 
     return b;
 }
 
-} // namespace
+// The JSON description of TASK.json (none for a workbook); false after saying why it cannot be read.
+bool read_script(const BuildArgs& args, TaskScript& script) {
+    try {
+        const std::vector<std::uint8_t> bytes = read_whole_file(args.file);
+        script =
+            parse_task_script(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        return true;
+    } catch (const std::exception& e) {
+        std::cerr << "zep build: " << args.file.string() << ": " << e.what() << "\n";
+        return false;
+    }
+}
 
-int cmd_build(const Options& o) {
-    auto args = parse_build_args(o.args);
-    if (!args) {
-        std::cerr << kBuildUsage;
-        return 2;
+// The task that --correct or --from names is in the register, and one to correct is still entered;
+// false after saying which is not.
+bool named_task_fits(const BuildArgs& args, const RegisterStore& reg) {
+    if (args.mode == EntryMode::NewTask)
+        return true;
+    const RegisterEntry* entry = args.code.empty() ? nullptr : reg.get().find(args.code);
+    if (!args.code.empty() && !entry) {
+        std::cerr << "zep build: there is no task \"" << args.code << "\" in the task register\n";
+        return false;
     }
-    const bool workbook = is_workbook_name(args->file);
-    TaskScript script;
-    if (!workbook) {
-        try {
-            const std::vector<std::uint8_t> bytes = read_whole_file(args->file);
-            script = parse_task_script(
-                std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-        } catch (const std::exception& e) {
-            std::cerr << "zep build: " << args->file.string() << ": " << e.what() << "\n";
-            return 1;
-        }
+    if (args.mode == EntryMode::CorrectTask && entry->status != TaskStatus::Entered) {
+        std::cerr << "zep build: task \"" << args.code
+                  << "\" has been handed to the optimiser; only an entered task can be corrected\n";
+        return false;
     }
+    return true;
+}
 
-    Workspace ws = cli_workspace(o);
-    LoadedShell shell = cli_shell(o, ws);
-    RegisterOpenResult opened = open_register(ws);
-    if (!opened.store) {
-        std::cerr << "zep build: " << opened.error << "\n";
-        return 1;
-    }
-    RegisterStore& reg = *opened.store;
-    if (args->mode != EntryMode::NewTask) {
-        const RegisterEntry* entry = args->code.empty() ? nullptr : reg.get().find(args->code);
-        if (!args->code.empty() && !entry) {
-            std::cerr << "zep build: there is no task \"" << args->code << "\" in the task register\n";
-            return 1;
-        }
-        if (args->mode == EntryMode::CorrectTask && entry->status != TaskStatus::Entered) {
-            std::cerr << "zep build: task \"" << args->code
-                      << "\" has been handed to the optimiser; only an entered task can be corrected\n";
-            return 1;
-        }
-    }
-
+// What the wizard works with: the shell, the workspace and its register; its questions are answered
+// as --yes says.
+WizardContext build_context(const LoadedShell& shell, const Workspace& ws, RegisterStore& reg, bool yes) {
     WizardContext ctx;
     ctx.shell = shell.tables;
     ctx.shellFileName = shell.fileName;
     ctx.separator = user_decimal_separator();
     ctx.workspace = ws;
     ctx.taskRegister = &reg;
-    const bool yes = args->yes;
     ctx.ask = [yes](const std::string&) { return yes; };
+    return ctx;
+}
 
-    Wizard w(ctx, args->mode, args->mode == EntryMode::CorrectTask ? args->code : std::string());
-    if (args->mode == EntryMode::ImportTask) {
-        ImportOutcome imported;
-        if (workbook) {
-            imported = w.import_workbook(args->file);
-        } else {
-            const auto& entries = reg.get().entries;
-            const auto it = std::find_if(entries.begin(), entries.end(),
-                                         [&](const RegisterEntry& e) { return e.code == args->code; });
-            imported = w.import_task_file(static_cast<int>(it - entries.begin()) + 1);
-        }
-        if (!imported.ok) {
-            std::cerr << "zep build: " << imported.message << "\n";
-            return 1;
-        }
+// The import of step 1: the workbook, or the task file of the task --from names; false after saying
+// why nothing was imported.
+bool import_start(Wizard& w, const BuildArgs& args, bool workbook, const RegisterStore& reg) {
+    ImportOutcome imported;
+    if (workbook) {
+        imported = w.import_workbook(args.file);
+    } else {
+        const auto& entries = reg.get().entries;
+        const auto it = std::find_if(entries.begin(), entries.end(),
+                                     [&](const RegisterEntry& e) { return e.code == args.code; });
+        imported = w.import_task_file(static_cast<int>(it - entries.begin()) + 1);
     }
+    if (!imported.ok)
+        std::cerr << "zep build: " << imported.message << "\n";
+    return imported.ok;
+}
 
-    ScriptRun run;
-    try {
-        run = run_task_script(w, script);
-    } catch (const TaskScriptError& e) {
-        std::cerr << "zep build: " << args->file.string() << ": " << e.what() << "\n";
-        return 1;
-    }
+// The messages the wizard showed on the way, each with its step and kind (and a question's answer).
+void print_notes(const ScriptRun& run) {
     for (const ShownNote& n : run.notes) {
         std::cout << where(n.step, {}) << ", " << kind_word(n.message.kind) << ": " << n.message.text;
         if (n.message.kind == MessageKind::Question)
             std::cout << " - " << (n.message.answeredYes ? "Yes" : "No");
         std::cout << "\n";
     }
+}
+
+// The end of the run: the refusal that stopped it, why nothing was saved, or the files saved.
+int report_end(const ScriptRun& run, const Wizard& w, const Workspace& ws) {
     if (run.refusal) {
         std::cerr << where(run.step, run.focus) << ", refused: " << run.refusal->text << "\n";
         return 1;
@@ -177,6 +169,46 @@ int cmd_build(const Options& o) {
     if (w.inputs().solveAtOnce)
         std::cout << "handed over to " << ws.solving().string() << " (status 1)\n";
     return 0;
+}
+
+} // namespace
+
+int cmd_build(const Options& o) {
+    auto args = parse_build_args(o.args);
+    if (!args) {
+        std::cerr << kBuildUsage;
+        return 2;
+    }
+    const bool workbook = is_workbook_name(args->file);
+    TaskScript script;
+    if (!workbook && !read_script(*args, script))
+        return 1;
+
+    Workspace ws = cli_workspace(o);
+    LoadedShell shell = cli_shell(o, ws);
+    RegisterOpenResult opened = open_register(ws);
+    if (!opened.store) {
+        std::cerr << "zep build: " << opened.error << "\n";
+        return 1;
+    }
+    RegisterStore& reg = *opened.store;
+    if (!named_task_fits(*args, reg))
+        return 1;
+
+    Wizard w(build_context(shell, ws, reg, args->yes), args->mode,
+             args->mode == EntryMode::CorrectTask ? args->code : std::string());
+    if (args->mode == EntryMode::ImportTask && !import_start(w, *args, workbook, reg))
+        return 1;
+
+    ScriptRun run;
+    try {
+        run = run_task_script(w, script);
+    } catch (const TaskScriptError& e) {
+        std::cerr << "zep build: " << args->file.string() << ": " << e.what() << "\n";
+        return 1;
+    }
+    print_notes(run);
+    return report_end(run, w, ws);
 }
 
 } // namespace zep::cli

@@ -49,28 +49,29 @@ std::string with_separator(std::string text, char separator) {
     return text;
 }
 
-} // namespace
-
-int cmd_solve(const Options& o) {
-    std::map<std::string, std::string> given;
-    for (std::size_t i = 0; i < o.args.size(); ++i) {
-        const std::string& a = o.args[i];
+// The options of zep solve by name, each with the text after it; false after printing the usage for
+// anything else.
+bool parse_solve_options(const std::vector<std::string>& args, std::map<std::string, std::string>& given) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
         if ((a == "--code" || a == "--okr" || a == "--ko" || a == "--kr" || a == "--lchi" ||
              a == "--threads") &&
-            i + 1 < o.args.size()) {
-            given[a] = o.args[++i];
+            i + 1 < args.size()) {
+            given[a] = args[++i];
         } else {
             std::cerr
                 << "usage: zep solve [--workspace DIR] [--code CODE] [--okr 0.9] [--ko 0.005] [--kr 5]\n"
                    "                 [--lchi 3000] [--threads N] [--lang EXT]\n";
-            return 2;
+            return false;
         }
     }
-    Workspace ws = cli_workspace(o);
-    LoadedShell shell = cli_shell(o, ws);
-    const ShellTables& sh = shell.tables;
-    const char separator = user_decimal_separator();
+    return true;
+}
 
+// The four parameters of the module as its boxes take them, the defaults where an option is not given;
+// nullopt after saying which one is refused.
+std::optional<IterationParams> solve_parameters(std::map<std::string, std::string>& given, char separator,
+                                                const ShellTables& sh) {
     ParameterTexts typed = default_parameter_texts(separator);
     if (given.count("--okr"))
         typed.relaxationCoef = with_separator(given["--okr"], separator);
@@ -87,18 +88,28 @@ int cmd_solve(const Options& o) {
                   << (entry.warning.empty() ? "\"" + given[names[entry.field]] + "\" is not a number"
                                             : entry.warning)
                   << "\n";
-        return 2;
     }
-    unsigned threads = 0;
-    if (given.count("--threads")) {
-        try {
-            threads = static_cast<unsigned>(std::stoul(given["--threads"]));
-        } catch (const std::exception&) {
-            std::cerr << "zep: --threads: \"" << given["--threads"] << "\" is not a number\n";
-            return 2;
-        }
-    }
+    return entry.params;
+}
 
+// --threads N (0, one per core, when not given); false after saying it is not a number.
+bool solve_threads(std::map<std::string, std::string>& given, unsigned& threads) {
+    threads = 0;
+    if (!given.count("--threads"))
+        return true;
+    try {
+        threads = static_cast<unsigned>(std::stoul(given["--threads"]));
+        return true;
+    } catch (const std::exception&) {
+        std::cerr << "zep: --threads: \"" << given["--threads"] << "\" is not a number\n";
+        return false;
+    }
+}
+
+// The codes of the tasks to solve: the one of --code (its input must wait in Solving), else every task
+// whose input waits there; none after saying why.
+std::vector<std::string> codes_to_solve(std::map<std::string, std::string>& given, const Workspace& ws,
+                                        const ShellTables& sh) {
     std::vector<std::string> codes;
     if (given.count("--code")) {
         std::string code = given["--code"];
@@ -106,30 +117,21 @@ int cmd_solve(const Options& o) {
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         if (!task_input_waits(ws, code)) {
             std::cerr << "zep: " << missing_input_message(sh, code) << "\n";
-            return 1;
+            return {};
         }
         codes.push_back(code);
     } else {
         for (const std::string& name : find_task_inputs(ws))
             codes.push_back(task_code_of_input(name));
-        if (codes.empty()) {
+        if (codes.empty())
             std::cerr << "zep: " << no_input_files_message(sh) << "\n";
-            return 1;
-        }
     }
+    return codes;
+}
 
-    RunSetup setup;
-    setup.workspace = ws;
-    setup.shell = &sh;
-    setup.separator = separator;
-    setup.params = *entry.params;
-    setup.infoLines = read_info_lines(ws, sh);
-    setup.threads = threads;
-    const ParameterSummary summary = parameter_summary(sh, setup.params, separator);
-    std::cout << summary.heading << "\n";
-    for (const std::string& line : summary.lines)
-        std::cout << "  " << line << "\n";
-    setup.solutionsAtStart = solution_stamps(ws);
+// Runs the tasks one after the other as the module's window does, printing what it shows; returns the
+// number of tasks refused or not read.
+int run_tasks(const RunSetup& setup, const std::vector<std::string>& codes) {
     Printer printer;
     int failed = 0;
     for (const std::string& code : codes) {
@@ -148,7 +150,40 @@ int cmd_solve(const Options& o) {
             ++failed;
         }
     }
-    return failed == 0 ? 0 : 1;
+    return failed;
+}
+
+} // namespace
+
+int cmd_solve(const Options& o) {
+    std::map<std::string, std::string> given;
+    if (!parse_solve_options(o.args, given))
+        return 2;
+    Workspace ws = cli_workspace(o);
+    LoadedShell shell = cli_shell(o, ws);
+    const ShellTables& sh = shell.tables;
+    const char separator = user_decimal_separator();
+    const std::optional<IterationParams> params = solve_parameters(given, separator, sh);
+    unsigned threads = 0;
+    if (!params || !solve_threads(given, threads))
+        return 2;
+    const std::vector<std::string> codes = codes_to_solve(given, ws, sh);
+    if (codes.empty())
+        return 1;
+
+    RunSetup setup;
+    setup.workspace = ws;
+    setup.shell = &sh;
+    setup.separator = separator;
+    setup.params = *params;
+    setup.infoLines = read_info_lines(ws, sh);
+    setup.threads = threads;
+    const ParameterSummary summary = parameter_summary(sh, setup.params, separator);
+    std::cout << summary.heading << "\n";
+    for (const std::string& line : summary.lines)
+        std::cout << "  " << line << "\n";
+    setup.solutionsAtStart = solution_stamps(ws);
+    return run_tasks(setup, codes) == 0 ? 0 : 1;
 }
 
 namespace {
