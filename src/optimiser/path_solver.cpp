@@ -233,80 +233,97 @@ void PathSolver::lay_out(const PathProblem& problem) {
     result_.upperBound = upperBound;
 }
 
+// Stage E: every state's only arc leads to state 1 with weight 0; state 1's arc is its own, which
+// sees its value of the previous cycle. The `+ 0.0` is that weight, added where every arc adds its
+// own: x + 0.0 is +0.0 where x is −0.0, so the compiler keeps the sum and the value has the bits of
+// the general arc formula (p + w) − q.
+void PathSolver::update_last_stage(double u, double negOmegaU) {
+    double* const nv = newValues_;
+    const double* const ov = oldValues_;
+    const double own = invOmega_ * ov[1] + 0.0 - unrelax_ * ov[1];
+    nv[1] = negOmegaU + keep_ * ov[1] + omega_ * (own + u);
+    const double toFirst = invOmega_ * nv[1] + 0.0 - unrelax_ * ov[1];
+    const double term = omega_ * (toFirst + u);
+    const std::int64_t n = E_ == 0 ? 1 : T_ + 1;
+    for (std::int64_t k = 2; k <= n; ++k)
+        nv[k] = negOmegaU + keep_ * ov[k] + term;
+}
+
+// The smallest arc value of the n states of stage b when every variant uses the same resource at
+// any start. Where every variant that can fit at all fits, the arcs go in register blocks; beyond, one
+// loop per variant over the states it still fits.
+void PathSolver::smallest_fixed_arcs(std::int64_t b, std::size_t n) {
+    double* const best = best_.data();
+    const double* const p = scaledNew_.data();
+    const double* const q = scaledOld_.data();
+    const double* const ov = oldValues_;
+    const std::int64_t base = stage_base(b);
+    const std::size_t fitStart = fittingBegin_[b], fitting = fittingBegin_[b + 1] - fitStart;
+    const std::size_t all = std::min(n, allFit_[b]);
+    std::size_t covered = 0; // states [0, covered) have an arc already
+    if (fitting > 0 && all > 0) {
+        all_fitting_arcs(best, p, q, &fittingValue_[fitStart], &fittingWeight_[fitStart], fitting, all);
+        covered = all;
+    }
+    for (std::size_t v = 0; v < fitting; ++v) {
+        const std::int64_t d = fittingValue_[fitStart + v];
+        const auto fits = std::min(n, static_cast<std::size_t>(T_ - d + 1)); // a + d <= T
+        const double w = fittingWeight_[fitStart + v];
+        if (fits > all)
+            relax_arc_values(best + all, p + d + all, q + d + all, w, std::min(covered, fits) - all);
+        if (fits > covered) {
+            set_arc_values(best + covered, p + d + covered, q + d + covered, w, fits - covered);
+            covered = fits;
+        }
+    }
+    // States where no variant fits keep their self-arc.
+    for (std::size_t a = covered; a < n; ++a)
+        best[a] = invOmega_ * ov[base + a] + selfArcWeight_ - unrelax_ * ov[base + a];
+}
+
+// The same with unavailable resources, where the resource a variant uses depends on its start: the
+// arcs' targets come from the table laid out for the path.
+void PathSolver::smallest_elapsed_arcs(std::int64_t b, std::size_t n) {
+    double* const best = best_.data();
+    double* const p = scaledNew_.data();
+    double* const q = scaledOld_.data();
+    const double* const ov = oldValues_;
+    const std::int64_t base = stage_base(b);
+    const auto width = static_cast<std::size_t>(T_ + 2);
+    const std::size_t first = variantBegin_[b], count = variantBegin_[b + 1] - first;
+    p[T_ + 1] = INFINITY;
+    q[T_ + 1] = 0.0;
+    const std::int32_t* firstFit = &firstFit_[static_cast<std::size_t>(b) * width];
+    for (std::size_t a = 0; a < n; ++a) {
+        const std::int32_t v = firstFit[a];
+        if (v < 0) {
+            best[a] = invOmega_ * ov[base + a] + selfArcWeight_ - unrelax_ * ov[base + a];
+        } else {
+            const std::int32_t t = target_[(first + v) * width + a];
+            best[a] = (p[t] + weight_[first + v]) - q[t];
+        }
+    }
+    // Every fitting arc again, in variant order; the first one's value equals what is kept.
+    for (std::size_t v = 0; v < count; ++v)
+        relax_gathered(best, p, q, &target_[(first + v) * width], weight_[first + v], n);
+}
+
 void PathSolver::run_cycle(double u) {
     double* const nv = newValues_;
     const double* const ov = oldValues_;
     const double negOmegaU = -omega_ * u;
     nv[0] = 0;
-
-    // Stage E: every state's only arc leads to state 1 with weight 0; state 1's arc is its own, which
-    // sees its value of the previous cycle. The `+ 0.0` is that weight, added where every arc adds its
-    // own: x + 0.0 is +0.0 where x is −0.0, so the compiler keeps the sum and the value has the bits of
-    // the general arc formula (p + w) − q.
-    {
-        const double own = invOmega_ * ov[1] + 0.0 - unrelax_ * ov[1];
-        nv[1] = negOmegaU + keep_ * ov[1] + omega_ * (own + u);
-        const double toFirst = invOmega_ * nv[1] + 0.0 - unrelax_ * ov[1];
-        const double term = omega_ * (toFirst + u);
-        const std::int64_t n = E_ == 0 ? 1 : T_ + 1;
-        for (std::int64_t k = 2; k <= n; ++k)
-            nv[k] = negOmegaU + keep_ * ov[k] + term;
-    }
-
-    double* const best = best_.data();
-    double* const p = scaledNew_.data();
-    double* const q = scaledOld_.data();
-    const auto width = static_cast<std::size_t>(T_ + 2);
+    update_last_stage(u, negOmegaU);
     for (std::int64_t b = E_ - 1; b >= 0; --b) {
         const std::int64_t targetBase = stage_base(b + 1);
-        const std::int64_t base = stage_base(b);
         const auto n = static_cast<std::size_t>(stage_size(b));
-        scale_target_stage(p, q, nv + targetBase, ov + targetBase, invOmega_, unrelax_,
-                           static_cast<std::size_t>(T_ + 1));
-        const std::size_t first = variantBegin_[b], count = variantBegin_[b + 1] - first;
-        if (!unavailable_) {
-            // Where every variant that can fit at all fits, the arcs go in register blocks; beyond, one
-            // loop per variant over the states it still fits.
-            const std::size_t fitStart = fittingBegin_[b], fitting = fittingBegin_[b + 1] - fitStart;
-            const std::size_t all = std::min(n, allFit_[b]);
-            std::size_t covered = 0; // states [0, covered) have an arc already
-            if (fitting > 0 && all > 0) {
-                all_fitting_arcs(best, p, q, &fittingValue_[fitStart], &fittingWeight_[fitStart], fitting,
-                                 all);
-                covered = all;
-            }
-            for (std::size_t v = 0; v < fitting; ++v) {
-                const std::int64_t d = fittingValue_[fitStart + v];
-                const auto fits = std::min(n, static_cast<std::size_t>(T_ - d + 1)); // a + d <= T
-                const double w = fittingWeight_[fitStart + v];
-                if (fits > all)
-                    relax_arc_values(best + all, p + d + all, q + d + all, w, std::min(covered, fits) - all);
-                if (fits > covered) {
-                    set_arc_values(best + covered, p + d + covered, q + d + covered, w, fits - covered);
-                    covered = fits;
-                }
-            }
-            // States where no variant fits keep their self-arc.
-            for (std::size_t a = covered; a < n; ++a)
-                best[a] = invOmega_ * ov[base + a] + selfArcWeight_ - unrelax_ * ov[base + a];
-        } else {
-            p[T_ + 1] = INFINITY;
-            q[T_ + 1] = 0.0;
-            const std::int32_t* firstFit = &firstFit_[static_cast<std::size_t>(b) * width];
-            for (std::size_t a = 0; a < n; ++a) {
-                const std::int32_t v = firstFit[a];
-                if (v < 0) {
-                    best[a] = invOmega_ * ov[base + a] + selfArcWeight_ - unrelax_ * ov[base + a];
-                } else {
-                    const std::int32_t t = target_[(first + v) * width + a];
-                    best[a] = (p[t] + weight_[first + v]) - q[t];
-                }
-            }
-            // Every fitting arc again, in variant order; the first one's value equals what is kept.
-            for (std::size_t v = 0; v < count; ++v)
-                relax_gathered(best, p, q, &target_[(first + v) * width], weight_[first + v], n);
-        }
-        update_states(nv + base, ov + base, best, negOmegaU, keep_, omega_, u, n);
+        scale_target_stage(scaledNew_.data(), scaledOld_.data(), nv + targetBase, ov + targetBase, invOmega_,
+                           unrelax_, static_cast<std::size_t>(T_ + 1));
+        if (!unavailable_)
+            smallest_fixed_arcs(b, n);
+        else
+            smallest_elapsed_arcs(b, n);
+        update_states(nv + stage_base(b), ov + stage_base(b), best_.data(), negOmegaU, keep_, omega_, u, n);
     }
 }
 

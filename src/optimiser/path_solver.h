@@ -58,7 +58,11 @@ private:
     };
 
     void lay_out(const PathProblem& problem);
+    // One cycle: the new values of every state, stage by stage from the end.
     void run_cycle(double u);
+    void update_last_stage(double u, double negOmegaU);
+    void smallest_fixed_arcs(std::int64_t b, std::size_t n);
+    void smallest_elapsed_arcs(std::int64_t b, std::size_t n);
     bool exceeds_stop_criterion() const;
     Choice choose(std::int64_t b, std::int64_t a) const;
     void trace();
