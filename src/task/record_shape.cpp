@@ -49,19 +49,10 @@ void check_elements(const TaskRecord& rec, const std::string& where, const PathI
     }
 }
 
-} // namespace
-
-int total_operation_count(const TaskRecord& rec) {
-    int total = 0;
-    for (const ChainRec& c : rec.chains)
-        total += c.opCount;
-    return total;
-}
-
-void check_record_for_files(const TaskRecord& rec) {
+// Every chain, operation and variant stored as its counts say, each mark naming a variant of its
+// operation, and the task's variants within the limit.
+void check_chains_for_files(const TaskRecord& rec) {
     const TaskHeader& h = rec.header;
-    check_range("chainCount", h.chainCount, 1, kMaxChains);
-    check_range("nestedChainCount", h.nestedChainCount, 0, h.chainCount - 1);
     if (rec.chains.size() != static_cast<std::size_t>(h.chainCount))
         bad(n(rec.chains.size()) + " chains stored for chainCount " + n(h.chainCount));
     int variantTotal = 0;
@@ -92,7 +83,11 @@ void check_record_for_files(const TaskRecord& rec) {
         }
     }
     check_range("the number of variants in the task", variantTotal, 1, kMaxVariantsInTask);
+}
 
+// The chains of every subgraph (the whole graph last) and the thresholds to write.
+void check_subgraph_sizes_and_thresholds(const TaskRecord& rec) {
+    const TaskHeader& h = rec.header;
     check_range("subgraphCount", h.subgraphCount, 0, h.nestedChainCount);
     if (rec.chainsPerSubgraph.size() != static_cast<std::size_t>(h.subgraphCount) + 1)
         bad(n(rec.chainsPerSubgraph.size()) + " entries of chainsPerSubgraph for subgraphCount " +
@@ -102,38 +97,44 @@ void check_record_for_files(const TaskRecord& rec) {
     check_range("the number of stored thresholds", stored_threshold_count(rec), 0, kMaxThresholds);
     if (rec.thresholds.size() < static_cast<std::size_t>(stored_threshold_count(rec)))
         bad(n(rec.thresholds.size()) + " thresholds stored, " + n(stored_threshold_count(rec)) + " to write");
+}
 
-    const int maxLength = total_operation_count(rec);
-    if (h.subgraphCount > 0) {
-        if (rec.subgraphPaths.size() != static_cast<std::size_t>(h.subgraphCount))
-            bad(n(rec.subgraphPaths.size()) + " subgraph path lists for subgraphCount " + n(h.subgraphCount));
-        for (int k = 0; k < h.subgraphCount; ++k) {
-            const auto& paths = rec.subgraphPaths[k];
-            if (paths.size() != static_cast<std::size_t>(rec.chainsPerSubgraph[k]))
-                bad("subgraph " + n(k + 1) + ": " + n(paths.size()) + " member paths for chainsPerSubgraph " +
-                    n(rec.chainsPerSubgraph[k]));
-            for (std::size_t m = 0; m < paths.size(); ++m)
-                check_elements(rec, "subgraph " + n(k + 1) + " path " + n(m + 1), paths[m], maxLength);
-        }
-        if (rec.subgraphSummaries.size() < static_cast<std::size_t>(h.subgraphCount))
-            bad(n(rec.subgraphSummaries.size()) + " subgraph summaries for subgraphCount " +
-                n(h.subgraphCount));
-        for (int k = 0; k < h.subgraphCount; ++k) {
-            check_range("subgraph " + n(k + 1) + " memberCount", rec.subgraphSummaries[k].memberCount, 0,
-                        h.chainCount);
-            const int levels = h.decompositionMode == 1 ? rec.subgraphSummaries[k].levelCount : 0;
-            check_range("subgraph " + n(k + 1) + " levelCount", levels, 0, kMaxQuantSteps);
-            if (rec.timeLevels.size() <= static_cast<std::size_t>(k) && levels > 0)
-                bad("subgraph " + n(k + 1) + " has no time levels stored");
-            if (levels > 0 && rec.timeLevels[k].size() != static_cast<std::size_t>(levels))
-                bad("subgraph " + n(k + 1) + ": " + n(rec.timeLevels[k].size()) +
-                    " time levels for levelCount " + n(levels));
-        }
-        if (rec.sourceOps.size() != static_cast<std::size_t>(h.chainCount) ||
-            rec.spanMark.size() != static_cast<std::size_t>(h.chainCount))
-            bad("sourceOps and spanMark need one list per chain");
+// With subgraphs: the member paths of every subgraph, its summary and time levels, and one list of
+// source operations and of span marks per chain.
+void check_subgraphs_for_files(const TaskRecord& rec, int maxLength) {
+    const TaskHeader& h = rec.header;
+    if (rec.subgraphPaths.size() != static_cast<std::size_t>(h.subgraphCount))
+        bad(n(rec.subgraphPaths.size()) + " subgraph path lists for subgraphCount " + n(h.subgraphCount));
+    for (int k = 0; k < h.subgraphCount; ++k) {
+        const auto& paths = rec.subgraphPaths[k];
+        if (paths.size() != static_cast<std::size_t>(rec.chainsPerSubgraph[k]))
+            bad("subgraph " + n(k + 1) + ": " + n(paths.size()) + " member paths for chainsPerSubgraph " +
+                n(rec.chainsPerSubgraph[k]));
+        for (std::size_t m = 0; m < paths.size(); ++m)
+            check_elements(rec, "subgraph " + n(k + 1) + " path " + n(m + 1), paths[m], maxLength);
     }
+    if (rec.subgraphSummaries.size() < static_cast<std::size_t>(h.subgraphCount))
+        bad(n(rec.subgraphSummaries.size()) + " subgraph summaries for subgraphCount " + n(h.subgraphCount));
+    for (int k = 0; k < h.subgraphCount; ++k) {
+        check_range("subgraph " + n(k + 1) + " memberCount", rec.subgraphSummaries[k].memberCount, 0,
+                    h.chainCount);
+        const int levels = h.decompositionMode == 1 ? rec.subgraphSummaries[k].levelCount : 0;
+        check_range("subgraph " + n(k + 1) + " levelCount", levels, 0, kMaxQuantSteps);
+        if (rec.timeLevels.size() <= static_cast<std::size_t>(k) && levels > 0)
+            bad("subgraph " + n(k + 1) + " has no time levels stored");
+        if (levels > 0 && rec.timeLevels[k].size() != static_cast<std::size_t>(levels))
+            bad("subgraph " + n(k + 1) + ": " + n(rec.timeLevels[k].size()) + " time levels for levelCount " +
+                n(levels));
+    }
+    if (rec.sourceOps.size() != static_cast<std::size_t>(h.chainCount) ||
+        rec.spanMark.size() != static_cast<std::size_t>(h.chainCount))
+        bad("sourceOps and spanMark need one list per chain");
+}
 
+// The path of every chain (with subgraphs, with its source operations and span marks), and as many
+// chains with a path of their own as the whole graph has paths.
+void check_chain_paths_for_files(const TaskRecord& rec, int maxLength) {
+    const TaskHeader& h = rec.header;
     if (rec.chainPaths.size() != static_cast<std::size_t>(h.chainCount))
         bad(n(rec.chainPaths.size()) + " chain paths for chainCount " + n(h.chainCount));
     int topPaths = 0;
@@ -153,17 +154,41 @@ void check_record_for_files(const TaskRecord& rec) {
     if (topPaths != top_level_path_count(rec))
         bad(n(topPaths) + " chains have a path of their own, chainsPerSubgraph names " +
             n(top_level_path_count(rec)) + " top-level paths");
+}
 
-    if (h.hasUnavailableResources == 1) {
-        check_range("resourceCategoryCount", h.resourceCategoryCount, 0, kMaxResourceCategories);
-        if (rec.resourceIntervals.size() != static_cast<std::size_t>(h.resourceCategoryCount))
-            bad(n(rec.resourceIntervals.size()) + " interval lists for resourceCategoryCount " +
-                n(h.resourceCategoryCount));
-        for (std::size_t k = 0; k < rec.resourceIntervals.size(); ++k)
-            check_range("category " + n(k + 1) + " intervalCount",
-                        static_cast<int>(rec.resourceIntervals[k].size()), kMinIntervalsPerCategory,
-                        kMaxIntervalsPerCategory);
-    }
+// With unavailable resources: the intervals of every category.
+void check_resource_intervals_for_files(const TaskRecord& rec) {
+    const TaskHeader& h = rec.header;
+    check_range("resourceCategoryCount", h.resourceCategoryCount, 0, kMaxResourceCategories);
+    if (rec.resourceIntervals.size() != static_cast<std::size_t>(h.resourceCategoryCount))
+        bad(n(rec.resourceIntervals.size()) + " interval lists for resourceCategoryCount " +
+            n(h.resourceCategoryCount));
+    for (std::size_t k = 0; k < rec.resourceIntervals.size(); ++k)
+        check_range("category " + n(k + 1) + " intervalCount",
+                    static_cast<int>(rec.resourceIntervals[k].size()), kMinIntervalsPerCategory,
+                    kMaxIntervalsPerCategory);
+}
+} // namespace
+
+int total_operation_count(const TaskRecord& rec) {
+    int total = 0;
+    for (const ChainRec& c : rec.chains)
+        total += c.opCount;
+    return total;
+}
+
+void check_record_for_files(const TaskRecord& rec) {
+    const TaskHeader& h = rec.header;
+    check_range("chainCount", h.chainCount, 1, kMaxChains);
+    check_range("nestedChainCount", h.nestedChainCount, 0, h.chainCount - 1);
+    check_chains_for_files(rec);
+    check_subgraph_sizes_and_thresholds(rec);
+    const int maxLength = total_operation_count(rec);
+    if (h.subgraphCount > 0)
+        check_subgraphs_for_files(rec, maxLength);
+    check_chain_paths_for_files(rec, maxLength);
+    if (h.hasUnavailableResources == 1)
+        check_resource_intervals_for_files(rec);
 }
 
 } // namespace zep
