@@ -175,6 +175,54 @@ std::vector<std::vector<ScriptInterval>> resources(const JsonValue& v, const std
     return out;
 }
 
+// "decomposition": null for none, or the admissible number of subgraphs, the quantisation steps and
+// the numbering.
+std::optional<ScriptDecomposition> decomposition(const JsonValue& v) {
+    if (v.is(Kind::Null))
+        return std::nullopt;
+    expect(v, Kind::Object, "decomposition");
+    only_keys(v, {"allowed", "quantSteps", "numbering"}, "decomposition");
+    ScriptDecomposition d;
+    d.allowed = integer(required(v, "allowed", "decomposition"), "decomposition.allowed");
+    d.quantSteps = integer(required(v, "quantSteps", "decomposition"), "decomposition.quantSteps");
+    if (const JsonValue* n = v.find("numbering"))
+        d.automatic = choice(*n, "decomposition.numbering", {"manual", "automatic"}) == 1;
+    return d;
+}
+
+// "chains": the ordinary chains first, then the nested ones.
+std::vector<ScriptChain> chain_list(const JsonValue& v) {
+    expect(v, Kind::Array, "chains");
+    std::vector<ScriptChain> chains;
+    for (std::size_t i = 0; i < v.items.size(); ++i) {
+        chains.push_back(chain(v.items[i], item_path("chains", i)));
+        if (i > 0 && chains[i - 1].nested && !chains[i].nested)
+            fail(item_path("chains", i), "ordinary chains come first, then the nested ones");
+    }
+    return chains;
+}
+
+std::vector<ScriptNumber> threshold_list(const JsonValue& v) {
+    expect(v, Kind::Array, "thresholds");
+    std::vector<ScriptNumber> values;
+    for (std::size_t i = 0; i < v.items.size(); ++i)
+        values.push_back(number(v.items[i], item_path("thresholds", i)));
+    return values;
+}
+
+// "secondLevel": the cost threshold, and the iterations and reduction where they are given.
+ScriptSecondLevel second_level(const JsonValue& v) {
+    expect(v, Kind::Object, "secondLevel");
+    only_keys(v, {"costThreshold", "iterations", "reduction"}, "secondLevel");
+    ScriptSecondLevel sl;
+    sl.costThreshold = number(required(v, "costThreshold", "secondLevel"), "secondLevel.costThreshold");
+    if (const JsonValue* n = v.find("iterations"))
+        sl.iterations = integer(*n, "secondLevel.iterations");
+    if (const JsonValue* n = v.find("reduction"))
+        sl.reduction = integer(*n, "secondLevel.reduction");
+    return sl;
+}
+
 } // namespace
 
 TaskScript parse_task_script(std::string_view json) {
@@ -200,55 +248,24 @@ TaskScript parse_task_script(std::string_view json) {
         s.resources = resources(*v, "resources");
     if (const JsonValue* v = root.find("decomposition")) {
         s.decompositionGiven = true;
-        if (!v->is(Kind::Null)) {
-            expect(*v, Kind::Object, "decomposition");
-            only_keys(*v, {"allowed", "quantSteps", "numbering"}, "decomposition");
-            ScriptDecomposition d;
-            d.allowed = integer(required(*v, "allowed", "decomposition"), "decomposition.allowed");
-            d.quantSteps = integer(required(*v, "quantSteps", "decomposition"), "decomposition.quantSteps");
-            if (const JsonValue* n = v->find("numbering"))
-                d.automatic = choice(*n, "decomposition.numbering", {"manual", "automatic"}) == 1;
-            s.decomposition = d;
-        }
+        s.decomposition = decomposition(*v);
     }
     if (const JsonValue* v = root.find("conversion"))
         s.conversion = choice(*v, "conversion", {"time", "cost"}) + 1;
     if (const JsonValue* v = root.find("changeAt"))
         s.changeAtStart = choice(*v, "changeAt", {"end", "start"}) == 1;
-    if (const JsonValue* v = root.find("chains")) {
-        expect(*v, Kind::Array, "chains");
-        std::vector<ScriptChain> chains;
-        for (std::size_t i = 0; i < v->items.size(); ++i) {
-            chains.push_back(chain(v->items[i], item_path("chains", i)));
-            if (i > 0 && chains[i - 1].nested && !chains[i].nested)
-                fail(item_path("chains", i), "ordinary chains come first, then the nested ones");
-        }
-        s.chains = std::move(chains);
-    }
+    if (const JsonValue* v = root.find("chains"))
+        s.chains = chain_list(*v);
     if (const JsonValue* v = root.find("rounding"))
         s.rounding = choice(*v, "rounding", {"mean", "min", "max"});
     if (const JsonValue* v = root.find("tact"))
         s.tact = number(*v, "tact");
     if (const JsonValue* v = root.find("scaling"))
         s.scaling = number(*v, "scaling");
-    if (const JsonValue* v = root.find("thresholds")) {
-        expect(*v, Kind::Array, "thresholds");
-        std::vector<ScriptNumber> values;
-        for (std::size_t i = 0; i < v->items.size(); ++i)
-            values.push_back(number(v->items[i], item_path("thresholds", i)));
-        s.thresholds = std::move(values);
-    }
-    if (const JsonValue* v = root.find("secondLevel")) {
-        expect(*v, Kind::Object, "secondLevel");
-        only_keys(*v, {"costThreshold", "iterations", "reduction"}, "secondLevel");
-        ScriptSecondLevel sl;
-        sl.costThreshold = number(required(*v, "costThreshold", "secondLevel"), "secondLevel.costThreshold");
-        if (const JsonValue* n = v->find("iterations"))
-            sl.iterations = integer(*n, "secondLevel.iterations");
-        if (const JsonValue* n = v->find("reduction"))
-            sl.reduction = integer(*n, "secondLevel.reduction");
-        s.secondLevel = sl;
-    }
+    if (const JsonValue* v = root.find("thresholds"))
+        s.thresholds = threshold_list(*v);
+    if (const JsonValue* v = root.find("secondLevel"))
+        s.secondLevel = second_level(*v);
     if (const JsonValue* v = root.find("solveAtOnce"))
         s.solveAtOnce = boolean(*v, "solveAtOnce");
     return s;
