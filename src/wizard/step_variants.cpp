@@ -8,6 +8,7 @@
 #include "wizard/wizard.h"
 
 #include <cmath>
+#include <optional>
 
 namespace zep {
 namespace {
@@ -55,6 +56,72 @@ std::optional<Dominance> dominated_variant(const std::vector<VariantRec>& v) {
     return std::nullopt;
 }
 
+// A refused variant: why, and where to show it (row -1: the operation as a whole).
+struct VariantRefusal {
+    std::string message;
+    int chain = 0, operation = 0, row = -1; // 0-based
+};
+
+// The first variant that is not complete, in chain, operation and variant order: an operation without
+// its variants, its name or a variant's essence; with unavailable resources a category outside
+// 1..`categories`; an unset time or cost.
+std::optional<VariantRefusal> incomplete_variant(const TaskRecord& rec, bool resources, int categories,
+                                                 const ShellTables& shell) {
+    for (int c = 0; c < static_cast<int>(rec.chains.size()); ++c) {
+        const ChainRec& chain = rec.chains[c];
+        for (int o = 0; o < static_cast<int>(chain.operations.size()); ++o) {
+            const OperationRec& op = chain.operations[o];
+            const int chainNo = c + 1, opNo = o + 1;
+            bool incomplete = op.variants.empty() ||
+                              static_cast<int>(op.variants.size()) != op.variantCount ||
+                              trim_blanks(op.name).empty();
+            for (const VariantRec& v : op.variants)
+                incomplete = incomplete || trim_blanks(v.essence).empty();
+            if (incomplete)
+                return VariantRefusal{
+                    compose(shell, Text{234}, " ", opNo, " ", Text{162}, " ", chainNo, ". ", Text{329}, "."),
+                    c, o, -1};
+            for (int i = 0; i < static_cast<int>(op.variants.size()); ++i) {
+                const VariantRec& v = op.variants[i];
+                const int varNo = i + 1;
+                if (resources && (v.resourceCategory <= 0 || v.resourceCategory > categories))
+                    return VariantRefusal{compose(shell, Text{240}, " (<=0 ", Text{163}, " >", categories,
+                                                  "), ", Text{451}, " ", varNo, " ", Text{387}, " ", opNo,
+                                                  " ", Text{162}, " ", chainNo, ". ", Text{329}, "."),
+                                          c, o, i};
+                auto unset = [&](int text) {
+                    return VariantRefusal{compose(shell, Text{text}, " ", opNo, " ", Text{162}, " ", chainNo,
+                                                  " ", Text{107}, " ", varNo, " ", Text{126}, ". ", Text{329},
+                                                  "."),
+                                          c, o, i};
+                };
+                if (is_unset_value(v.time))
+                    return unset(resources ? 261 : 259);
+                if (is_unset_value(v.cost))
+                    return unset(269);
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+// The first operation with a dominated variant, in chain and operation order.
+std::optional<VariantRefusal> first_dominated_variant(const TaskRecord& rec, const ShellTables& shell) {
+    for (int c = 0; c < static_cast<int>(rec.chains.size()); ++c) {
+        for (int o = 0; o < static_cast<int>(rec.chains[c].operations.size()); ++o) {
+            auto d = dominated_variant(rec.chains[c].operations[o].variants);
+            if (!d)
+                continue;
+            // When the first of the pair is the dominated one, one more blank stands before text 404.
+            const char* beforeLast = d->firstIsDominated ? ",  " : ", ";
+            return VariantRefusal{compose(shell, Text{33}, " ", d->dominated, " ", Text{388}, " ",
+                                          d->dominating, " ", Text{127}, beforeLast, Text{404}, "."),
+                                  c, o, d->dominated - 1};
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 void Wizard::show_variants_grid(int chainIndex, int opIndex) {
@@ -88,57 +155,14 @@ StepOutcome Wizard::refuse_at_variant(std::string message, int chainIndex, int o
 
 StepOutcome Wizard::check_variants_step() {
     const bool resources = has_resources();
-    const int categories = rec_.header.resourceCategoryCount;
-
     // Every variant of every operation must be complete. These checks come before the decomposition's
     // bounds so that an unset time is reported as such, not as a path that cannot be bounded.
-    for (int c = 0; c < static_cast<int>(rec_.chains.size()); ++c) {
-        const ChainRec& chain = rec_.chains[c];
-        for (int o = 0; o < static_cast<int>(chain.operations.size()); ++o) {
-            const OperationRec& op = chain.operations[o];
-            const int chainNo = c + 1, opNo = o + 1;
-            bool incomplete = op.variants.empty() ||
-                              static_cast<int>(op.variants.size()) != op.variantCount ||
-                              trim_blanks(op.name).empty();
-            for (const VariantRec& v : op.variants)
-                incomplete = incomplete || trim_blanks(v.essence).empty();
-            if (incomplete)
-                return refuse_at_variant(compose(ctx_.shell, Text{234}, " ", opNo, " ", Text{162}, " ",
-                                                 chainNo, ". ", Text{329}, "."),
-                                         c, o, -1);
-            for (int i = 0; i < static_cast<int>(op.variants.size()); ++i) {
-                const VariantRec& v = op.variants[i];
-                const int varNo = i + 1;
-                if (resources && (v.resourceCategory <= 0 || v.resourceCategory > categories))
-                    return refuse_at_variant(compose(ctx_.shell, Text{240}, " (<=0 ", Text{163}, " >",
-                                                     categories, "), ", Text{451}, " ", varNo, " ", Text{387},
-                                                     " ", opNo, " ", Text{162}, " ", chainNo, ". ", Text{329},
-                                                     "."),
-                                             c, o, i);
-                auto unset = [&](int text) {
-                    return compose(ctx_.shell, Text{text}, " ", opNo, " ", Text{162}, " ", chainNo, " ",
-                                   Text{107}, " ", varNo, " ", Text{126}, ". ", Text{329}, ".");
-                };
-                if (is_unset_value(v.time))
-                    return refuse_at_variant(unset(resources ? 261 : 259), c, o, i);
-                if (is_unset_value(v.cost))
-                    return refuse_at_variant(unset(269), c, o, i);
-            }
-        }
-    }
-
-    for (int c = 0; c < static_cast<int>(rec_.chains.size()); ++c) {
-        for (int o = 0; o < static_cast<int>(rec_.chains[c].operations.size()); ++o) {
-            auto d = dominated_variant(rec_.chains[c].operations[o].variants);
-            if (!d)
-                continue;
-            // When the first of the pair is the dominated one, one more blank stands before text 404.
-            const char* beforeLast = d->firstIsDominated ? ",  " : ", ";
-            return refuse_at_variant(compose(ctx_.shell, Text{33}, " ", d->dominated, " ", Text{388}, " ",
-                                             d->dominating, " ", Text{127}, beforeLast, Text{404}, "."),
-                                     c, o, d->dominated - 1);
-        }
-    }
+    std::optional<VariantRefusal> refusal =
+        incomplete_variant(rec_, resources, rec_.header.resourceCategoryCount, ctx_.shell);
+    if (!refusal)
+        refusal = first_dominated_variant(rec_, ctx_.shell);
+    if (refusal)
+        return refuse_at_variant(refusal->message, refusal->chain, refusal->operation, refusal->row);
 
     PrepOutcome decomposed = bound_subgraphs(rec_, ctx_.shell);
     if (!decomposed.ok) {
