@@ -212,19 +212,37 @@ private:
         return problem;
     }
 
-    // Run (s, k) under threshold T: every path in order until one fails.
-    RunRecord run_paths(std::int32_t s, std::int32_t k, std::int32_t T, PathSolver& solver) {
-        const auto& paths = paths_of(s);
-        const std::string prefix = texts_.subgraph_prefix(s, S_);
+    // Where run k of (sub)graph s stands, for the progress lines; the path is set as the run goes.
+    RunPosition run_position(std::int32_t s, std::int32_t k) const {
         RunPosition at;
         at.run = k;
         at.secondLevel = secondLevel_ && s == S_;
         at.runs = s < S_ ? in_.subgraphs[static_cast<std::size_t>(s)].levelCount : in_.header.thresholdCount;
-        at.paths = static_cast<std::int32_t>(paths.size());
+        at.paths = static_cast<std::int32_t>(paths_of(s).size());
         at.subgraph = s;
         at.subgraphCount = S_;
+        return at;
+    }
+
+    // After the last path of run k: the run total less the (sub)graph's base cost, shown in line 4.
+    void close_run_total(std::int32_t s, std::int32_t k, std::int32_t T, const RunPosition& at,
+                         RunRecord& run) {
         const double base =
             s < S_ ? in_.subgraphs[static_cast<std::size_t>(s)].costBase : in_.header.scaledBaseCostTotal;
+        run.total -= base;
+        if (s == S_)
+            reports_.line(ReportLine::RunTotal,
+                          report_line4_graph(texts_, k, in_.header.thresholdCount, in_.header.chainCount,
+                                             isCost_, run.total, T * in_.header.scaledTact));
+        else
+            reports_.line(ReportLine::RunTotal, report_line4_subgraph(texts_, k, at.runs, s, S_));
+    }
+
+    // Run (s, k) under threshold T: every path in order until one fails.
+    RunRecord run_paths(std::int32_t s, std::int32_t k, std::int32_t T, PathSolver& solver) {
+        const auto& paths = paths_of(s);
+        const std::string prefix = texts_.subgraph_prefix(s, S_);
+        RunPosition at = run_position(s, k);
 
         RunRecord run;
         run.paths.resize(paths.size());
@@ -248,16 +266,8 @@ private:
                                                   static_cast<std::int32_t>(r.iterationCode)));
                 return run;
             }
-            if (p + 1 == paths.size()) {
-                run.total -= base;
-                if (s == S_)
-                    reports_.line(ReportLine::RunTotal,
-                                  report_line4_graph(texts_, k, in_.header.thresholdCount,
-                                                     in_.header.chainCount, isCost_, run.total,
-                                                     T * in_.header.scaledTact));
-                else
-                    reports_.line(ReportLine::RunTotal, report_line4_subgraph(texts_, k, at.runs, s, S_));
-            }
+            if (p + 1 == paths.size())
+                close_run_total(s, k, T, at, run);
             PathRecord& record = run.paths[p];
             record.cycles = r.cycles;
             record.trace = r.trace;
