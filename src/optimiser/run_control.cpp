@@ -165,62 +165,76 @@ std::string missing_input_message(const ShellTables& shell, const std::string& c
     return shell.text(10) + ". " + shell.text(373) + " \"zep_" + code + "_in.dat\".";
 }
 
+namespace {
+
+// Why a solver input is not optimised: too short for its header, a header the run checks refuse, a
+// file that does not decode or a task that cannot be solved; nullopt when it can be. `in` is the
+// decoded input.
+std::optional<std::string> input_refusal(std::span<const std::uint8_t> bytes, const std::string& source,
+                                         const SolverInputHead& head, const RunTexts& texts,
+                                         const OptimiserOptions& options, SolverInput& in) {
+    const std::string name = fs::path(source).filename().string();
+    if (!head.header)
+        return texts.input_refused("\"" + name + "\" is shorter than its header.");
+    if (auto refusal = run_check_refusal(*head.header, options.params, texts))
+        return refusal;
+    try {
+        in = decode_solver_input(bytes, source);
+        if (auto reason = unsolvable_reason(in))
+            return texts.input_refused("\"" + name + "\": " + *reason + ".");
+    } catch (const FileFormatError& e) {
+        return texts.input_refused(e.what());
+    }
+    return std::nullopt;
+}
+
+// Passes every report on and remembers the last error line.
+struct LastErrorKept : RunReporter {
+    RunReporter* to = nullptr;
+    std::string last;
+    void report_line(ReportLine line, const std::string& text) override {
+        if (to)
+            to->report_line(line, text);
+    }
+    void error_line(const std::string& text) override {
+        last = text;
+        if (to)
+            to->error_line(text);
+    }
+    void cycle_progress(const RunPosition& at, std::int32_t cycle) override {
+        if (to)
+            to->cycle_progress(at, cycle);
+    }
+    bool stop_requested() override { return to && to->stop_requested(); }
+    void work_done(std::int64_t done, std::int64_t total) override {
+        if (to)
+            to->work_done(done, total);
+    }
+};
+
+} // namespace
+
 SolvedTask solve_input(std::span<const std::uint8_t> bytes, const std::string& source, const RunTexts& texts,
                        const OptimiserOptions& options, RunReporter* reporter) {
     SolvedTask out;
-    const std::string name = fs::path(source).filename().string();
     const SolverInputHead head = read_solver_input_head(bytes);
-    std::optional<std::string>& refusal = out.refusal;
     SolverInput in;
-    if (!head.header)
-        refusal = texts.input_refused("\"" + name + "\" is shorter than its header.");
-    else
-        refusal = run_check_refusal(*head.header, options.params, texts);
-    if (!refusal) {
-        try {
-            in = decode_solver_input(bytes, source);
-            if (auto reason = unsolvable_reason(in))
-                refusal = texts.input_refused("\"" + name + "\": " + *reason + ".");
-        } catch (const FileFormatError& e) {
-            refusal = texts.input_refused(e.what());
-        }
-    }
-    if (refusal) {
+    out.refusal = input_refusal(bytes, source, head, texts, options, in);
+    if (out.refusal) {
+        // A refused input still gets a solution of its shape, where the head gives one, with the reason.
         out.shape = refusal_shape(head);
         if (out.shape) {
             out.solution = empty_solution(*out.shape);
-            out.solution.message[0] = *refusal;
+            out.solution.message[0] = *out.refusal;
         }
         if (reporter)
-            reporter->error_line(*refusal);
+            reporter->error_line(*out.refusal);
         return out;
     }
     if (reporter)
         reporter->report_line(ReportLine::Task, report_line1(texts, discretised_is_cost(in),
                                                              in.header.chainCount, in.header.thresholdCount));
-    // Remembers the last error line.
-    struct Forward : RunReporter {
-        RunReporter* to = nullptr;
-        std::string last;
-        void report_line(ReportLine line, const std::string& text) override {
-            if (to)
-                to->report_line(line, text);
-        }
-        void error_line(const std::string& text) override {
-            last = text;
-            if (to)
-                to->error_line(text);
-        }
-        void cycle_progress(const RunPosition& at, std::int32_t cycle) override {
-            if (to)
-                to->cycle_progress(at, cycle);
-        }
-        bool stop_requested() override { return to && to->stop_requested(); }
-        void work_done(std::int64_t done, std::int64_t total) override {
-            if (to)
-                to->work_done(done, total);
-        }
-    } forward;
+    LastErrorKept forward;
     forward.to = reporter;
     TaskOptimisation result = optimise_task(in, texts, options, &forward);
     out.shape = solution_shape(in);
