@@ -91,29 +91,11 @@ double element_time(const SolverPath& path, std::size_t e,
     return 0;
 }
 
-} // namespace
-
-void assemble_run(const SolverInput& in, const std::vector<std::vector<RunRecord>>& subgraphRuns,
-                  const RunRecord& top, std::size_t k, Solution& out) {
+// The duration of every subgraph under the chosen variants, in subgraph index order: an inner subgraph
+// has the smaller number, so its duration is known when an enclosing one needs it.
+std::vector<double> subgraph_durations(const SolverInput& in,
+                                       const std::vector<std::vector<std::int32_t>>& choice) {
     const auto S = static_cast<std::int32_t>(in.subgraphPaths.size());
-    Assembly a{in, subgraphRuns, top, S, {}};
-    a.choose_levels();
-
-    auto& choice = out.variantChoice[k];
-    auto& cycles = out.cycleCounts[k];
-    for (auto& chain : choice)
-        std::fill(chain.begin(), chain.end(), 0);
-    std::fill(cycles.begin(), cycles.end(), 0);
-    std::vector<bool> counted(cycles.size(), false);
-    for (std::int32_t s = 0; s < S; ++s)
-        if (const RunRecord* run = a.level_run(s))
-            a.take_choices(in.subgraphPaths[static_cast<std::size_t>(s)], *run, choice, cycles, counted);
-    a.take_choices(in.topPaths, top, choice, cycles, counted);
-
-    if (in.header.hasUnavailableResources != 0 || k >= out.chainTimes.size())
-        return;
-
-    // Durations in subgraph index order: an inner subgraph has the smaller number.
     std::vector<double> duration(static_cast<std::size_t>(S), 0.0);
     for (std::int32_t s = 0; s < S; ++s) {
         double longest = 0;
@@ -127,10 +109,15 @@ void assemble_run(const SolverInput& in, const std::vector<std::vector<RunRecord
         }
         duration[static_cast<std::size_t>(s)] = longest;
     }
+    return duration;
+}
 
-    // Start moments: the top-level paths first, then the subgraphs from the outermost in; a chain's time
-    // is set by every path element that is its first operation, the last one staying.
-    auto& chainTimes = out.chainTimes[k];
+// Start moments: the top-level paths first, then the subgraphs from the outermost in; a chain's time
+// is set by every path element that is its first operation, the last one staying. Returns the graph's
+// time, that of its longest top-level path.
+double set_chain_times(const SolverInput& in, const std::vector<std::vector<std::int32_t>>& choice,
+                       const std::vector<double>& duration, std::vector<double>& chainTimes) {
+    const auto S = static_cast<std::int32_t>(in.subgraphPaths.size());
     std::fill(chainTimes.begin(), chainTimes.end(), 0.0);
     std::vector<double> start(static_cast<std::size_t>(S), 0.0);
     double graphTime = 0;
@@ -154,7 +141,32 @@ void assemble_run(const SolverInput& in, const std::vector<std::vector<RunRecord
     for (std::int32_t s = S - 1; s >= 0; --s)
         for (const SolverPath& path : in.subgraphPaths[static_cast<std::size_t>(s)])
             walk(path, start[static_cast<std::size_t>(s)], false, false);
-    out.graphTimes[k] = graphTime;
+    return graphTime;
+}
+
+} // namespace
+
+void assemble_run(const SolverInput& in, const std::vector<std::vector<RunRecord>>& subgraphRuns,
+                  const RunRecord& top, std::size_t k, Solution& out) {
+    const auto S = static_cast<std::int32_t>(in.subgraphPaths.size());
+    Assembly a{in, subgraphRuns, top, S, {}};
+    a.choose_levels();
+
+    auto& choice = out.variantChoice[k];
+    auto& cycles = out.cycleCounts[k];
+    for (auto& chain : choice)
+        std::fill(chain.begin(), chain.end(), 0);
+    std::fill(cycles.begin(), cycles.end(), 0);
+    std::vector<bool> counted(cycles.size(), false);
+    for (std::int32_t s = 0; s < S; ++s)
+        if (const RunRecord* run = a.level_run(s))
+            a.take_choices(in.subgraphPaths[static_cast<std::size_t>(s)], *run, choice, cycles, counted);
+    a.take_choices(in.topPaths, top, choice, cycles, counted);
+
+    if (in.header.hasUnavailableResources != 0 || k >= out.chainTimes.size())
+        return;
+    const std::vector<double> duration = subgraph_durations(in, choice);
+    out.graphTimes[k] = set_chain_times(in, choice, duration, out.chainTimes[k]);
 }
 
 } // namespace zep

@@ -4,6 +4,7 @@
 #include "task/graph_access.h"
 #include "task/gross_time.h"
 
+#include <optional>
 #include <stdexcept>
 
 namespace zep {
@@ -102,6 +103,36 @@ void add_gross_operation(const TaskRecord& rec, const PathElement& e, bool own, 
     }
 }
 
+// The bounds of the path of top-level chain c summed element by element into `sums` (the base cost into
+// the record's total); the refusal of the first element at which the path's time can no longer be
+// bounded.
+std::optional<PrepOutcome> sum_path_bounds(TaskRecord& rec, int c, bool gross, PathSums& sums,
+                                           const ShellTables& shell) {
+    const auto& elements = rec.chainPaths[c - 1].elements;
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        const PathElement& e = elements[i];
+        const bool own = e.chain == c;
+        if (gross && e.op > 0) {
+            add_gross_operation(rec, e, own, sums, rec.baseCostTotal);
+        } else {
+            const ElementBounds b = plain_element_bounds(rec, e, own);
+            sums.timeMin += b.timeMin;
+            sums.timeMax += b.timeMax;
+            sums.costMin += b.costMin > kUnboundedTime ? 0 : b.costMin;
+            sums.costMax += b.costMax;
+            rec.baseCostTotal += b.baseCost;
+        }
+        if (path_unbounded(sums.timeMin, sums.timeMax)) {
+            const int opNo = source_op(rec, c, i);
+            PrepOutcome out{false, unbounded_operation_message(shell, opNo, e.chain)};
+            out.chainNo = e.chain;
+            out.opNo = opNo;
+            return out;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 PrepOutcome compute_bounds(TaskRecord& rec, const ShellTables& shell) {
@@ -125,28 +156,8 @@ PrepOutcome compute_bounds(TaskRecord& rec, const ShellTables& shell) {
         if (!is_top_level_chain(rec, c))
             continue;
         PathSums sums;
-        const auto& elements = rec.chainPaths[c - 1].elements;
-        for (std::size_t i = 0; i < elements.size(); ++i) {
-            const PathElement& e = elements[i];
-            const bool own = e.chain == c;
-            if (gross && e.op > 0) {
-                add_gross_operation(rec, e, own, sums, rec.baseCostTotal);
-            } else {
-                const ElementBounds b = plain_element_bounds(rec, e, own);
-                sums.timeMin += b.timeMin;
-                sums.timeMax += b.timeMax;
-                sums.costMin += b.costMin > kUnboundedTime ? 0 : b.costMin;
-                sums.costMax += b.costMax;
-                rec.baseCostTotal += b.baseCost;
-            }
-            if (path_unbounded(sums.timeMin, sums.timeMax)) {
-                const int opNo = source_op(rec, c, i);
-                PrepOutcome out{false, unbounded_operation_message(shell, opNo, e.chain)};
-                out.chainNo = e.chain;
-                out.opNo = opNo;
-                return out;
-            }
-        }
+        if (std::optional<PrepOutcome> unbounded = sum_path_bounds(rec, c, gross, sums, shell))
+            return *unbounded;
         rec.pathTimeMin[c - 1] = sums.timeMin;
         rec.pathTimeMax[c - 1] = sums.timeMax;
         rec.pathCostMin[c - 1] = sums.costMin;
