@@ -43,76 +43,99 @@ std::string cents(double v, char sep) {
     return format_shortest(round_half_even(v * 100) / 100, sep);
 }
 
-std::vector<ListRow> task_rows(const TaskRecord& rec, const ShellTables& t, char sep, const std::string& code,
-                               const std::string& name) {
-    const TaskHeader& h = rec.header;
+// The rows of the parameter list as they are added, in order.
+struct RowList {
     std::vector<ListRow> rows;
-    auto add = [&](std::string key, std::string value, bool aligned = false) {
+    void add(std::string key, std::string value, bool aligned = false) {
         rows.push_back({std::move(key), std::move(value), aligned});
-    };
-    const bool resources = h.hasUnavailableResources == 1;
-    const bool nested = h.nestedChainCount > 0;
-    add(t.text(486), code);
-    add(t.text(213), name);
-    add(t.text(204) + ": 0 - " + t.text(432) + "; 1 - " + t.text(62), std::to_string(h.minimisedParam));
-    add(t.text(437), std::to_string(h.chainCount));
-    add(t.text(475), std::to_string(h.nestedChainCount));
-    add(t.text(124), h.costUnit);
-    add(t.text(123), h.timeUnit);
-    add(t.text(445) + ":", "");
-    add("  0 - " + t.text(333) + "; 1 - " + t.text(332) + "; 2 - " + t.text(331),
-        std::to_string(h.roundingType));
-    add(tact_key(rec, t), format_shortest(h.tact, sep));
-    add(t.text(188), std::to_string(h.maxPhaseStates));
-    add(t.text(147), format_shortest(h.scalingCoef, sep));
-    add(t.text(353), std::to_string(h.hasUnavailableResources));
-    if (nested && !resources) {
-        add(t.text(355), h.decompositionMode == 1 ? "1" : "0");
-        if (h.decompositionMode == 1) {
-            add(t.text(318) + ":", "");
-            add("  1) " + t.text(116), std::to_string(h.allowedSubgraphCount));
-            add("  2) " + t.text(194), std::to_string(h.maxQuantSteps));
-            add(t.text(392) + ": 0 - " + t.text(397) + "; 1 - " + t.text(14),
-                std::to_string(h.subgraphNumbering));
-        }
-        add(t.text(390) + ":", "");
-        add("  1 - " + t.text(400) + "; 2 - " + t.text(401), std::to_string(h.criticalConversionMode));
     }
-    if (h.minimisedParam == 1)
-        add(t.text(356), top_level_path_count(rec) == 1 ? "1" : "0");
+};
+
+// Without unavailable resources, for a graph with nested chains: the decomposition and its
+// parameters, and the conversion of critical operations.
+void add_decomposition_rows(RowList& r, const TaskHeader& h, const ShellTables& t) {
+    r.add(t.text(355), h.decompositionMode == 1 ? "1" : "0");
+    if (h.decompositionMode == 1) {
+        r.add(t.text(318) + ":", "");
+        r.add("  1) " + t.text(116), std::to_string(h.allowedSubgraphCount));
+        r.add("  2) " + t.text(194), std::to_string(h.maxQuantSteps));
+        r.add(t.text(392) + ": 0 - " + t.text(397) + "; 1 - " + t.text(14),
+              std::to_string(h.subgraphNumbering));
+    }
+    r.add(t.text(390) + ":", "");
+    r.add("  1 - " + t.text(400) + "; 2 - " + t.text(401), std::to_string(h.criticalConversionMode));
+}
+
+// The thresholds: the second level's parameters and its two bounds, or the list of threshold values,
+// the later ones as continuation rows.
+void add_threshold_rows(RowList& r, const TaskRecord& rec, const ShellTables& t, char sep) {
+    const TaskHeader& h = rec.header;
     auto threshold = [&](std::size_t i) {
         return i < rec.thresholds.size() ? cents(rec.thresholds[i] * h.tact, sep) : "";
     };
     if (second_level_mode(rec)) {
-        add(t.text(117), std::to_string(h.secondLevelIterations));
-        add(t.text(184), std::to_string(h.iterationReductionCoef));
-        add(t.text(472), "1");
-        add("  " + t.text(151), format_shortest(h.costThreshold, sep));
-        add(t.text(199), threshold(0));
-        add(t.text(190), threshold(1));
-    } else {
-        add(t.text(472), std::to_string(h.thresholdCount));
-        add("  " + t.text(h.minimisedParam == 1 ? 151 : 149) + " <1>", threshold(0));
-        for (int i = 2; i <= h.thresholdCount; ++i) {
-            const std::string tail = "... <" + std::to_string(i) + ">";
-            if (nested && !resources)
-                add(std::string(h.minimisedParam == 1 ? 71 : 75, ' ') + tail, threshold(i - 1));
-            else
-                add(tail, threshold(i - 1), true);
-        }
+        r.add(t.text(117), std::to_string(h.secondLevelIterations));
+        r.add(t.text(184), std::to_string(h.iterationReductionCoef));
+        r.add(t.text(472), "1");
+        r.add("  " + t.text(151), format_shortest(h.costThreshold, sep));
+        r.add(t.text(199), threshold(0));
+        r.add(t.text(190), threshold(1));
+        return;
     }
-    if (resources) {
-        add(std::string(164, '-'), std::string(158, '-'));
-        add(t.text(5), std::to_string(h.resourceCategoryCount));
-        for (std::size_t c = 0; c < rec.resourceIntervals.size(); ++c) {
-            const std::string count = std::to_string(rec.resourceIntervals[c].size());
-            if (c == 0)
-                add("  " + t.text(477) + " 1", count);
-            else
-                add("... " + std::to_string(c + 1), count, true);
-        }
+    const bool resources = h.hasUnavailableResources == 1;
+    const bool nested = h.nestedChainCount > 0;
+    r.add(t.text(472), std::to_string(h.thresholdCount));
+    r.add("  " + t.text(h.minimisedParam == 1 ? 151 : 149) + " <1>", threshold(0));
+    for (int i = 2; i <= h.thresholdCount; ++i) {
+        const std::string tail = "... <" + std::to_string(i) + ">";
+        if (nested && !resources)
+            r.add(std::string(h.minimisedParam == 1 ? 71 : 75, ' ') + tail, threshold(i - 1));
+        else
+            r.add(tail, threshold(i - 1), true);
     }
-    return rows;
+}
+
+// With unavailable resources, under a rule: the number of categories and the interval count of each.
+void add_resource_rows(RowList& r, const TaskRecord& rec, const ShellTables& t) {
+    r.add(std::string(164, '-'), std::string(158, '-'));
+    r.add(t.text(5), std::to_string(rec.header.resourceCategoryCount));
+    for (std::size_t c = 0; c < rec.resourceIntervals.size(); ++c) {
+        const std::string count = std::to_string(rec.resourceIntervals[c].size());
+        if (c == 0)
+            r.add("  " + t.text(477) + " 1", count);
+        else
+            r.add("... " + std::to_string(c + 1), count, true);
+    }
+}
+
+std::vector<ListRow> task_rows(const TaskRecord& rec, const ShellTables& t, char sep, const std::string& code,
+                               const std::string& name) {
+    const TaskHeader& h = rec.header;
+    RowList r;
+    const bool resources = h.hasUnavailableResources == 1;
+    const bool nested = h.nestedChainCount > 0;
+    r.add(t.text(486), code);
+    r.add(t.text(213), name);
+    r.add(t.text(204) + ": 0 - " + t.text(432) + "; 1 - " + t.text(62), std::to_string(h.minimisedParam));
+    r.add(t.text(437), std::to_string(h.chainCount));
+    r.add(t.text(475), std::to_string(h.nestedChainCount));
+    r.add(t.text(124), h.costUnit);
+    r.add(t.text(123), h.timeUnit);
+    r.add(t.text(445) + ":", "");
+    r.add("  0 - " + t.text(333) + "; 1 - " + t.text(332) + "; 2 - " + t.text(331),
+          std::to_string(h.roundingType));
+    r.add(tact_key(rec, t), format_shortest(h.tact, sep));
+    r.add(t.text(188), std::to_string(h.maxPhaseStates));
+    r.add(t.text(147), format_shortest(h.scalingCoef, sep));
+    r.add(t.text(353), std::to_string(h.hasUnavailableResources));
+    if (nested && !resources)
+        add_decomposition_rows(r, h, t);
+    if (h.minimisedParam == 1)
+        r.add(t.text(356), top_level_path_count(rec) == 1 ? "1" : "0");
+    add_threshold_rows(r, rec, t, sep);
+    if (resources)
+        add_resource_rows(r, rec, t);
+    return std::move(r.rows);
 }
 
 std::string amount(double v, char sep) {
