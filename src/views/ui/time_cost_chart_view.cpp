@@ -33,13 +33,20 @@ double nice_step(double span, int wanted) {
     return axis_step(span / std::max(1, wanted));
 }
 
-} // namespace
+// The plot's rectangle inside the picture's area and the value ranges it shows: every point of every
+// series, padded (a unit square when there is none).
+struct ChartFrame {
+    QRectF plot;
+    Range xr, yr;
+    double line = 0; // the height of a line of text
 
-std::vector<std::vector<QPointF>> paint_time_cost(QPainter& p, const TimeCostPicture& pic,
-                                                  const QRectF& area) {
-    std::vector<std::vector<QPointF>> placed(pic.series.size());
-    const QFontMetricsF fm(p.font());
-    const double line = fm.height();
+    double px(double x) const { return plot.left() + (x - xr.lo) / (xr.hi - xr.lo) * plot.width(); }
+    double py(double y) const { return plot.bottom() - (y - yr.lo) / (yr.hi - yr.lo) * plot.height(); }
+};
+
+ChartFrame chart_frame(const TimeCostPicture& pic, const QRectF& area, const QFontMetricsF& fm) {
+    ChartFrame f;
+    f.line = fm.height();
     double xlo = INFINITY, xhi = -INFINITY, ylo = INFINITY, yhi = -INFINITY;
     for (const ChartSeries& s : pic.series)
         for (const ChartPoint& pt : s.points) {
@@ -50,34 +57,37 @@ std::vector<std::vector<QPointF>> paint_time_cost(QPainter& p, const TimeCostPic
         xlo = ylo = 0;
         xhi = yhi = 1;
     }
-    const Range xr = padded(xlo, xhi);
-    const Range yr = padded(ylo, yhi);
-
-    const double left = area.left() + fm.horizontalAdvance(QStringLiteral("0000000,00")) + line + 10;
-    const double top = area.top() + line * 2.5;
-    const double bottom = area.bottom() - line * 4.6;
+    f.xr = padded(xlo, xhi);
+    f.yr = padded(ylo, yhi);
+    const double left = area.left() + fm.horizontalAdvance(QStringLiteral("0000000,00")) + f.line + 10;
+    const double top = area.top() + f.line * 2.5;
+    const double bottom = area.bottom() - f.line * 4.6;
     const double right = area.right() - 20;
-    const QRectF plot(QPointF(left, top), QPointF(right, bottom));
-    auto px = [&](double x) { return plot.left() + (x - xr.lo) / (xr.hi - xr.lo) * plot.width(); };
-    auto py = [&](double y) { return plot.bottom() - (y - yr.lo) / (yr.hi - yr.lo) * plot.height(); };
+    f.plot = QRectF(QPointF(left, top), QPointF(right, bottom));
+    return f;
+}
 
-    // Grid and axes.
+// The grid lines with their numbers, the frame and the two axis titles.
+void paint_grid_and_axes(QPainter& p, const TimeCostPicture& pic, const QRectF& area, const ChartFrame& f,
+                         const QFontMetricsF& fm) {
+    const QRectF& plot = f.plot;
+    const double line = f.line;
     p.setPen(Qt::black);
-    const double xs = nice_step(xr.hi - xr.lo, 8);
-    for (double x = std::ceil(xr.lo / xs) * xs; x <= xr.hi; x += xs) {
+    const double xs = nice_step(f.xr.hi - f.xr.lo, 8);
+    for (double x = std::ceil(f.xr.lo / xs) * xs; x <= f.xr.hi; x += xs) {
         p.setPen(QColor(228, 228, 228));
-        p.drawLine(QPointF(px(x), plot.top()), QPointF(px(x), plot.bottom()));
+        p.drawLine(QPointF(f.px(x), plot.top()), QPointF(f.px(x), plot.bottom()));
         p.setPen(QColor(60, 60, 60));
         const QString t = chart_number(x, pic.separator);
-        p.drawText(QPointF(px(x) - fm.horizontalAdvance(t) / 2, plot.bottom() + line + 2), t);
+        p.drawText(QPointF(f.px(x) - fm.horizontalAdvance(t) / 2, plot.bottom() + line + 2), t);
     }
-    const double ys = nice_step(yr.hi - yr.lo, 6);
-    for (double y = std::ceil(yr.lo / ys) * ys; y <= yr.hi; y += ys) {
+    const double ys = nice_step(f.yr.hi - f.yr.lo, 6);
+    for (double y = std::ceil(f.yr.lo / ys) * ys; y <= f.yr.hi; y += ys) {
         p.setPen(QColor(228, 228, 228));
-        p.drawLine(QPointF(plot.left(), py(y)), QPointF(plot.right(), py(y)));
+        p.drawLine(QPointF(plot.left(), f.py(y)), QPointF(plot.right(), f.py(y)));
         p.setPen(QColor(60, 60, 60));
         const QString t = chart_number(y, pic.separator);
-        p.drawText(QPointF(plot.left() - fm.horizontalAdvance(t) - 6, py(y) + fm.ascent() / 2 - 1), t);
+        p.drawText(QPointF(plot.left() - fm.horizontalAdvance(t) - 6, f.py(y) + fm.ascent() / 2 - 1), t);
     }
     p.setPen(Qt::black);
     p.drawRect(plot);
@@ -85,12 +95,15 @@ std::vector<std::vector<QPointF>> paint_time_cost(QPainter& p, const TimeCostPic
                pic.xTitle);
     p.drawText(QRectF(area.left(), area.top(), area.width(), line * 1.2), Qt::AlignLeft | Qt::AlignVCenter,
                pic.yTitle);
+}
 
-    // Series (markers under the joined points that may share their places), then the rings of the
-    // shown variant over them.
+// The series (markers under the joined points that may share their places), then the rings of the
+// shown variant over them. Returns where every point of every series stands.
+std::vector<std::vector<QPointF>> paint_series(QPainter& p, const TimeCostPicture& pic, const ChartFrame& f) {
+    std::vector<std::vector<QPointF>> placed(pic.series.size());
     for (std::size_t s = 0; s < pic.series.size(); ++s)
         for (const ChartPoint& pt : pic.series[s].points)
-            placed[s].push_back(QPointF(px(pt.x), py(pt.y)));
+            placed[s].push_back(QPointF(f.px(pt.x), f.py(pt.y)));
     std::vector<std::size_t> order;
     for (std::size_t s = 0; s < pic.series.size(); ++s)
         if (pic.series[s].style == SeriesStyle::Markers)
@@ -123,9 +136,14 @@ std::vector<std::vector<QPointF>> paint_time_cost(QPainter& p, const TimeCostPic
         for (std::size_t i = 0; i < pic.series[s].points.size(); ++i)
             if (pic.shown > 0 && pic.series[s].points[i].variant == pic.shown)
                 p.drawEllipse(placed[s][i], 9, 9);
+    return placed;
+}
 
-    // Legend under the axis title.
-    double x = plot.left();
+// The legend under the axis title: one sample and name per series, then the ring of the shown variant.
+void paint_legend(QPainter& p, const TimeCostPicture& pic, const QRectF& area, const ChartFrame& f,
+                  const QFontMetricsF& fm) {
+    const double line = f.line;
+    double x = f.plot.left();
     const double y = area.bottom() - line * 0.4;
     for (std::size_t s = 0; s < pic.series.size(); ++s) {
         const QColor colour = kSeriesColours[s % std::size(kSeriesColours)];
@@ -147,6 +165,17 @@ std::vector<std::vector<QPointF>> paint_time_cost(QPainter& p, const TimeCostPic
         p.setPen(Qt::black);
         p.drawText(QPointF(x + 22, y), pic.shownVariant);
     }
+}
+
+} // namespace
+
+std::vector<std::vector<QPointF>> paint_time_cost(QPainter& p, const TimeCostPicture& pic,
+                                                  const QRectF& area) {
+    const QFontMetricsF fm(p.font());
+    const ChartFrame frame = chart_frame(pic, area, fm);
+    paint_grid_and_axes(p, pic, area, frame, fm);
+    std::vector<std::vector<QPointF>> placed = paint_series(p, pic, frame);
+    paint_legend(p, pic, area, frame, fm);
     return placed;
 }
 
