@@ -76,7 +76,14 @@ private:
     QWidget* bounds_box(const QString& suffix, QWidget* parent);
     // The decimal separator `name` (Decimal3, Decimal5, ...) after its caption.
     QWidget* separator_box(const char* name, QWidget* parent);
+    // The captions that do not change while the wizard runs, step by step.
     void apply_static_captions();
+    void apply_code_step_captions();
+    void apply_general_step_captions();
+    void apply_chain_step_captions();
+    void apply_operation_and_variant_captions();
+    void apply_final_step_captions();
+    void apply_summary_captions();
 
     // The two directions between the controls and the model.
     void read_controls();

@@ -39,8 +39,16 @@ QString key_hint(const char* modifier, const QString& down, const QString& up) {
 } // namespace
 
 void TfrmCreateTask::apply_static_captions() {
-    const QString sep(QChar::fromLatin1(separator_));
-    const QString orWord = text(0);
+    apply_code_step_captions();
+    apply_general_step_captions();
+    apply_chain_step_captions();
+    apply_operation_and_variant_captions();
+    apply_final_step_captions();
+    apply_summary_captions();
+}
+
+// The buttons, step 1 and its import panel.
+void TfrmCreateTask::apply_code_step_captions() {
     btnPrev_->setText(text(212));
     btnClose_->setText(text(301));
     lblShifr_->setText(text(486) + QStringLiteral(":"));
@@ -51,7 +59,11 @@ void TfrmCreateTask::apply_static_captions() {
     StaticText1_->setText(text(558));
     Button1_->setText(text(548) + QStringLiteral(" (*.xlsx, *.ods, *.xls)"));
     Label_ex1_->setText(text(78) + QStringLiteral(":"));
+}
 
+// Step 2: the general parameters, the resources and the decomposition.
+void TfrmCreateTask::apply_general_step_captions() {
+    const QString orWord = text(0);
     gbMinimised_->setTitle(text(204));
     rbPrmp_0_->setText(text(434));
     rbPrmp_1_->setText(text(64));
@@ -74,7 +86,10 @@ void TfrmCreateTask::apply_static_captions() {
                     QStringLiteral(" <=100):"));
     L_Mxns_->setText(QStringLiteral("2) ") + text(194) + QStringLiteral(" (>=5 ") + orWord +
                      QStringLiteral(" <=20):"));
+}
 
+// Step 2a and step 3: the interval counts and the chains.
+void TfrmCreateTask::apply_chain_step_captions() {
     Grid2a_->setHorizontalHeaderLabels({text(277), text(476) + QStringLiteral(" (<=10)")});
     Label21_->setText(text(349));
     const QStringList chainColumns = {text(517), text(215), text(7) + QStringLiteral(" (<=500)")};
@@ -91,7 +106,11 @@ void TfrmCreateTask::apply_static_captions() {
     gbConversion_->setTitle(text(390));
     Reg2_1_->setText(text(553));
     Reg2_2_->setText(text(554));
+}
 
+// Steps 4 and 5: the operations and the variants, with the decimal separator beside its boxes.
+void TfrmCreateTask::apply_operation_and_variant_captions() {
+    const QString sep(QChar::fromLatin1(separator_));
     lblChain223_->setText(text(217) + QStringLiteral(":"));
     StringGrid2_->setHorizontalHeaderLabels({text(517), text(214), text(473) + QStringLiteral(" (<=20)")});
     keys223_->setText(key_hint("Shift", text(328), text(326)));
@@ -112,7 +131,12 @@ void TfrmCreateTask::apply_static_captions() {
         l->setAlignment(Qt::AlignCenter);
         l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 8);
     }
+}
 
+// Steps 7 and 8: the rounding, the tact, the bounds and the thresholds.
+void TfrmCreateTask::apply_final_step_captions() {
+    const QString sep(QChar::fromLatin1(separator_));
+    const QString orWord = text(0);
     gbRounding_->setTitle(text(334));
     toc_0_->setText(text(333));
     toc_1_->setText(text(332));
@@ -129,7 +153,10 @@ void TfrmCreateTask::apply_static_captions() {
     Label77_->setText(text(41) + QStringLiteral(" (>=5 ") + orWord + QStringLiteral(" <=20):"));
     Label78_->setText(text(43) + QStringLiteral(" (>=1 ") + orWord + QStringLiteral(" <=4) ") + text(128) +
                       QStringLiteral(":"));
+}
 
+// The summary, the order of the next steps and the task headers above the steps.
+void TfrmCreateTask::apply_summary_captions() {
     const std::pair<const char*, int> summary[] = {
         {"MaxFaz_7", 189}, {"prkoe", 42},   {"static_toc", 334}, {"Cost", 124}, {"lTime", 123},
         {"kateg", 5},      {"regime", 391}, {"regn", 156},       {"prm1", 2},   {"prm11", 461},
