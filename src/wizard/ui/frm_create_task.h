@@ -91,6 +91,9 @@ private:
     void show_code_step();
     void show_general_step();
     void show_grids();
+    void show_variant_grid(bool resources);
+    void show_review_grid(bool resources);
+    void show_threshold_candidates();
     void show_selectors();
     void show_captions();
     void show_summary();

@@ -200,8 +200,22 @@ void TfrmCreateTask::show_grids() {
     Reg2_1_->setChecked(in.conversionMode != 2);
     Reg2_2_->setChecked(in.conversionMode == 2);
     StringGrid2_->set_cells(in.operations);
-    // The variant grid has a row for every variant the operation has, empty where none is stored yet.
-    CellTable variants = in.variants;
+    show_variant_grid(resources);
+    show_review_grid(resources);
+    show_threshold_candidates();
+    set_box_text(txtDelta_, in.tact);
+    set_box_text(txtKoe_, in.scalingCoef);
+    set_box_text(txt_C_, in.costThreshold);
+    set_box_text(txt_Nd_, in.iterations);
+    set_box_text(txt_kup_, in.reduction);
+    Order1_->setChecked(in.solveAtOnce);
+    Order2_->setChecked(!in.solveAtOnce);
+}
+
+// The variant grid has a row for every variant the operation has, empty where none is stored yet.
+void TfrmCreateTask::show_variant_grid(bool resources) {
+    const TaskRecord& rec = model_->record();
+    CellTable variants = model_->inputs().variants;
     const int vc = model_->var_step_chain();
     const int vo = model_->var_step_operation();
     if (vc < static_cast<int>(rec.chains.size()) && vo < static_cast<int>(rec.chains[vc].operations.size())) {
@@ -210,7 +224,11 @@ void TfrmCreateTask::show_grids() {
             variants.push_back({std::to_string(r + 1)});
     }
     (resources ? varA_ : var_).grid->set_cells(variants);
+}
 
+// The table of all variants, filled again only when its columns or its size changed or it is the step
+// shown.
+void TfrmCreateTask::show_review_grid(bool resources) {
     const WizardCaptions c = model_->captions();
     // The number columns under the short words chain, operation, variant: the table fits the window.
     QStringList review = {label(1), text(215), label(2), text(214), label(3), text(439)};
@@ -224,7 +242,12 @@ void TfrmCreateTask::show_grids() {
         grid->set_cells(review, model_->review_table());
         grid->setProperty("shown", review);
     }
+}
 
+// The candidate thresholds as a check list: the items made again only when their texts changed, then
+// ticked as the model says.
+void TfrmCreateTask::show_threshold_candidates() {
+    const WizardInputs& in = model_->inputs();
     bool sameItems = clFazu_->count() == static_cast<int>(in.candidates.size());
     for (int i = 0; sameItems && i < clFazu_->count(); ++i)
         sameItems = clFazu_->item(i)->text() == qt_text(in.candidates[i].text);
@@ -237,14 +260,6 @@ void TfrmCreateTask::show_grids() {
     }
     for (int i = 0; i < clFazu_->count(); ++i)
         clFazu_->item(i)->setCheckState(in.candidates[i].ticked ? Qt::Checked : Qt::Unchecked);
-
-    set_box_text(txtDelta_, in.tact);
-    set_box_text(txtKoe_, in.scalingCoef);
-    set_box_text(txt_C_, in.costThreshold);
-    set_box_text(txt_Nd_, in.iterations);
-    set_box_text(txt_kup_, in.reduction);
-    Order1_->setChecked(in.solveAtOnce);
-    Order2_->setChecked(!in.solveAtOnce);
 }
 
 void TfrmCreateTask::show_selectors() {
