@@ -15,6 +15,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -62,7 +63,11 @@ private:
     // Building the panels (one file per group of steps).
     void build_buttons();
     QWidget* build_code_panel();
+    QGroupBox* build_import_group(QWidget* content);
     QWidget* build_general_panel();
+    QGroupBox* build_minimised_group(QWidget* content);
+    QGridLayout* build_general_counts(QWidget* content);
+    QGroupBox* build_decomposition_group(QWidget* content);
     QWidget* build_interval_count_panel();
     QWidget* build_interval_panel();
     QWidget* build_chain_panel(bool nested);
@@ -71,6 +76,9 @@ private:
     QWidget* build_review_panel(bool resources);
     QWidget* build_rounding_panel();
     QWidget* build_threshold_panel();
+    QGridLayout* build_threshold_facts(QWidget* content);
+    QWidget* build_threshold_list(QWidget* content);
+    QGridLayout* build_second_level_boxes(QWidget* content);
     QWidget* build_summary_panel();
     QWidget* panel(const char* name, QWidget* content, bool withHeader);
     QWidget* bounds_box(const QString& suffix, QWidget* parent);

@@ -97,6 +97,18 @@ QWidget* TfrmCreateTask::build_rounding_panel() {
 QWidget* TfrmCreateTask::build_threshold_panel() {
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
+    layout->addLayout(build_threshold_facts(content));
+    layout->addWidget(bounds_box(QStringLiteral("6"), content));
+    thresholdPart_ = build_threshold_list(content);
+    layout->addWidget(thresholdPart_, 1);
+    layout->addLayout(build_second_level_boxes(content));
+    layout->addStretch(0);
+    connect(Resflg_, &QPushButton::clicked, this, [this] { ResflgClick(); });
+    return panel("gbWindow_6", content, true);
+}
+
+// The tact and the phase-state estimate the thresholds are chosen under.
+QGridLayout* TfrmCreateTask::build_threshold_facts(QWidget* content) {
     auto* facts = new QGridLayout;
     Label41_ = new QLabel(content);
     Label41_->setObjectName(QStringLiteral("Label41"));
@@ -108,9 +120,12 @@ QWidget* TfrmCreateTask::build_threshold_panel() {
     facts->addWidget(lblMaxFaz_, 1, 0);
     facts->addWidget(MaxFaz_, 1, 1);
     facts->setColumnStretch(2, 1);
-    layout->addLayout(facts);
-    layout->addWidget(bounds_box(QStringLiteral("6"), content));
+    return facts;
+}
 
+// The check list of candidate thresholds with the button that ticks them all; it takes turns with the
+// second-level boxes in the same place.
+QWidget* TfrmCreateTask::build_threshold_list(QWidget* content) {
     Label44_ = new QLabel(content);
     Label44_->setObjectName(QStringLiteral("Label44"));
     Label45_ = new QLabel(content);
@@ -122,7 +137,6 @@ QWidget* TfrmCreateTask::build_threshold_panel() {
     Label23_->setWordWrap(true);
     Resflg_ = new QPushButton(content);
     Resflg_->setObjectName(QStringLiteral("Resflg"));
-    // The threshold list and the second-level boxes take turns in the same place.
     auto* thresholds = new QWidget(content);
     auto* thresholdLayout = new QVBoxLayout(thresholds);
     thresholdLayout->setContentsMargins(0, 0, 0, 0);
@@ -137,8 +151,11 @@ QWidget* TfrmCreateTask::build_threshold_panel() {
     side->addStretch(1);
     list->addLayout(side, 1);
     thresholdLayout->addLayout(list, 1);
-    layout->addWidget(thresholds, 1);
+    return thresholds;
+}
 
+// The second-level search: the cost threshold, the iterations and the reduction coefficient.
+QGridLayout* TfrmCreateTask::build_second_level_boxes(QWidget* content) {
     auto* second = new QGridLayout;
     Label75_ = new QLabel(content);
     Label75_->setObjectName(QStringLiteral("Label75"));
@@ -161,11 +178,7 @@ QWidget* TfrmCreateTask::build_threshold_panel() {
     second->addWidget(Label78_, 2, 0);
     second->addWidget(txt_kup_, 2, 1);
     second->setColumnStretch(3, 1);
-    layout->addLayout(second);
-    layout->addStretch(0);
-    thresholdPart_ = thresholds;
-    connect(Resflg_, &QPushButton::clicked, this, [this] { ResflgClick(); });
-    return panel("gbWindow_6", content, true);
+    return second;
 }
 
 QWidget* TfrmCreateTask::build_summary_panel() {

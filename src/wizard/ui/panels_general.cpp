@@ -61,7 +61,13 @@ QWidget* TfrmCreateTask::build_code_panel() {
     form->addRow(lblShifr_, txtShifr_);
     form->addRow(lblName_, txtName_);
     layout->addLayout(form);
+    layout->addWidget(build_import_group(content));
+    layout->addStretch(1);
+    return panel("gbWindow_1", content, false);
+}
 
+// The import of step 1: from another task's file (DAT) or from a workbook (XLS).
+QGroupBox* TfrmCreateTask::build_import_group(QWidget* content) {
     pnlExport_ = new QGroupBox(content);
     pnlExport_->setObjectName(QStringLiteral("pnlExport"));
     auto* grid = new QGridLayout(pnlExport_);
@@ -92,8 +98,6 @@ QWidget* TfrmCreateTask::build_code_panel() {
     grid->addWidget(Label_ex1_, 3, 1);
     grid->addWidget(Label_ex2_, 3, 2, 1, 2);
     grid->setColumnStretch(4, 1);
-    layout->addWidget(pnlExport_);
-    layout->addStretch(1);
 
     // Tab in reading order: each source with its own controls.
     QWidget::setTabOrder(RB_1_, cbExport_);
@@ -109,13 +113,28 @@ QWidget* TfrmCreateTask::build_code_panel() {
     connect(RB_2_, &QRadioButton::clicked, this, [this] { general_choice_changed(RB_2_); });
     connect(btnExport_, &QPushButton::clicked, this, [this] { btnExportClick(); });
     connect(Button1_, &QPushButton::clicked, this, [this] { Button1Click(); });
-    return panel("gbWindow_1", content, false);
+    return pnlExport_;
 }
 
 QWidget* TfrmCreateTask::build_general_panel() {
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
+    layout->addWidget(build_minimised_group(content));
+    layout->addLayout(build_general_counts(content));
+    layout->addWidget(build_decomposition_group(content));
+    layout->addStretch(1);
 
+    for (QRadioButton* b : {rbPrmp_0_, rbPrmp_1_, vnr1_, vnr2_, Reg_0_, Reg_1_, Reg1_0_, Reg1_1_})
+        connect(b, &QRadioButton::clicked, this, [this, b] { general_choice_changed(b); });
+    connect(txtNch_, &QLineEdit::textEdited, this,
+            [this](const QString& t) { model_->type_chain_count(utf8_text(t)); });
+    connect(txtnc2_, &QLineEdit::textEdited, this,
+            [this](const QString& t) { model_->type_nested_chain_count(utf8_text(t)); });
+    return panel("gbWindow_2", content, true);
+}
+
+// The minimised parameter: cost or time.
+QGroupBox* TfrmCreateTask::build_minimised_group(QWidget* content) {
     gbMinimised_ = new QGroupBox(content);
     auto* minimised = new QHBoxLayout(gbMinimised_);
     rbPrmp_0_ = radio("rbPrmp_0", gbMinimised_);
@@ -123,8 +142,11 @@ QWidget* TfrmCreateTask::build_general_panel() {
     minimised->addWidget(rbPrmp_0_);
     minimised->addWidget(rbPrmp_1_);
     minimised->addStretch(1);
-    layout->addWidget(gbMinimised_);
+    return gbMinimised_;
+}
 
+// The chain counts, the units and the resource question with its category count, label beside box.
+QGridLayout* TfrmCreateTask::build_general_counts(QWidget* content) {
     auto* form = new QGridLayout;
     lblNch_ = new QLabel(content);
     lblnc2_ = new QLabel(content);
@@ -171,8 +193,11 @@ QWidget* TfrmCreateTask::build_general_panel() {
     form->addWidget(L_Kat_, row, 0);
     form->addWidget(txtKat_, row++, 1);
     form->setColumnStretch(2, 1);
-    layout->addLayout(form);
+    return form;
+}
 
+// The decomposition: off or on, the numbering of the subgraphs and the two parameters.
+QGroupBox* TfrmCreateTask::build_decomposition_group(QWidget* content) {
     GroupBox1_ = new QGroupBox(content);
     GroupBox1_->setObjectName(QStringLiteral("GroupBox1"));
     auto* decomposition = new QVBoxLayout(GroupBox1_);
@@ -206,16 +231,7 @@ QWidget* TfrmCreateTask::build_general_panel() {
     params->addWidget(txtMxns_, 1, 1);
     params->setColumnStretch(2, 1);
     decomposition->addLayout(params);
-    layout->addWidget(GroupBox1_);
-    layout->addStretch(1);
-
-    for (QRadioButton* b : {rbPrmp_0_, rbPrmp_1_, vnr1_, vnr2_, Reg_0_, Reg_1_, Reg1_0_, Reg1_1_})
-        connect(b, &QRadioButton::clicked, this, [this, b] { general_choice_changed(b); });
-    connect(txtNch_, &QLineEdit::textEdited, this,
-            [this](const QString& t) { model_->type_chain_count(utf8_text(t)); });
-    connect(txtnc2_, &QLineEdit::textEdited, this,
-            [this](const QString& t) { model_->type_nested_chain_count(utf8_text(t)); });
-    return panel("gbWindow_2", content, true);
+    return GroupBox1_;
 }
 
 QWidget* TfrmCreateTask::build_interval_count_panel() {
