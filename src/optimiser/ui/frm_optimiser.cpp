@@ -124,6 +124,19 @@ TForm1::~TForm1() {
 }
 
 void TForm1::buildControls() {
+    QWidget* steps = build_step_controls();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 10);
+    layout->setSpacing(4);
+    layout->addWidget(steps);
+    layout->addLayout(build_report_lines());
+    layout->addLayout(build_progress_bars());
+    layout->addLayout(build_buttons());
+    setFixedWidth(kWindowWidth);
+}
+
+// The three steps above the report: the tasks to solve (all or one by its code) and the parameters.
+QWidget* TForm1::build_step_controls() {
     auto* steps = new QWidget(this);
     steps->setObjectName(QStringLiteral("Steps"));
     steps->setFixedSize(kWindowWidth, kStepsHeight);
@@ -162,11 +175,11 @@ void TForm1::buildControls() {
     connect(BNext2_, &QPushButton::clicked, this, [this] { BNext2Click(); });
     connect(BNext3_, &QPushButton::clicked, this, [this] { BNext3Click(); });
     connect(MaskEdit1_3_, &QLineEdit::returnPressed, this, [this] { BNext2Click(); });
+    return steps;
+}
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 10);
-    layout->setSpacing(4);
-    layout->addWidget(steps);
+// The report lines between the start and the end line; line 6 and the error line in their colours.
+QVBoxLayout* TForm1::build_report_lines() {
     auto* report = new QVBoxLayout;
     report->setContentsMargins(16, 0, 16, 0);
     auto line = [&](const char* name, bool bold) {
@@ -188,8 +201,11 @@ void TForm1::buildControls() {
     set_colour(report_[5], "#800000"); // Label7, report line 6
     set_colour(report_[6], "#ff0000"); // Label8, the error line
     Label_End_ = line("Label_End", true);
-    layout->addLayout(report);
+    return report;
+}
 
+// The progress of the run and of the tasks.
+QHBoxLayout* TForm1::build_progress_bars() {
     auto* progress = new QHBoxLayout;
     progress->setContentsMargins(16, 4, 16, 4);
     ProgressRun_ = named(new QProgressBar(this), "ProgressRun");
@@ -197,8 +213,10 @@ void TForm1::buildControls() {
     ProgressTasks_->setTextVisible(true);
     progress->addWidget(ProgressRun_, 3);
     progress->addWidget(ProgressTasks_, 2);
-    layout->addLayout(progress);
+    return progress;
+}
 
+QHBoxLayout* TForm1::build_buttons() {
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(16, 0, 16, 0);
     BStart_ = named(new QPushButton(this), "BStart");
@@ -211,12 +229,11 @@ void TForm1::buildControls() {
         buttons->addWidget(b);
     }
     buttons->addStretch();
-    layout->addLayout(buttons);
     connect(BStart_, &QPushButton::clicked, this, [this] { BStartClick(); });
     connect(BReset_, &QPushButton::clicked, this, [this] { BResetClick(); });
     connect(BStop_, &QPushButton::clicked, this, [this] { BStopClick(); });
     connect(BEnd_, &QPushButton::clicked, this, [this] { BEndClick(); });
-    setFixedWidth(kWindowWidth);
+    return buttons;
 }
 
 void TForm1::setStepsHeight(int height) {

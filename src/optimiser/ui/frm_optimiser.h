@@ -22,11 +22,13 @@
 #include <string>
 #include <vector>
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace zep {
 
@@ -67,6 +69,10 @@ protected:
 
 private:
     void buildControls();
+    QWidget* build_step_controls();
+    QVBoxLayout* build_report_lines();
+    QHBoxLayout* build_progress_bars();
+    QHBoxLayout* build_buttons();
     void setUp();
     void placeParameterEdits();
     void showParameterBlock(bool shown);
