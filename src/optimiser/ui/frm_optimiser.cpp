@@ -266,6 +266,34 @@ void TForm1::setUp() {
     const SessionState& st = main_.state();
     captions_ = module_captions(st.shell);
     setWindowTitle(qs(captions_.window));
+    place_step_captions();
+    BStart_->setText(qs(captions_.start));
+    BReset_->setText(qs(captions_.reset));
+    BEnd_->setText(qs(captions_.exit));
+    BStop_->setText(qs(captions_.stop));
+
+    try {
+        infoLines_ = read_info_lines(st.workspace, st.shell);
+    } catch (const std::exception& e) {
+        main_.notifier().warning(this, QString::fromUtf8(e.what()));
+    }
+    const ParameterTexts defaults = default_parameter_texts(st.decimalSeparator);
+    ME_[0]->setText(qs(defaults.relaxationCoef));
+    ME_[1]->setText(qs(defaults.stopCriterion));
+    ME_[2]->setText(qs(defaults.stopCheckSparsity));
+    ME_[3]->setText(qs(defaults.iterationLimit));
+
+    batch_ = true;
+    RB1_->setChecked(true);
+    set_visible({MaskEdit1_3_, Label1_, BStart_, BReset_, BEnd_, BStop_, BNext2_, BNext3_, ProgressRun_,
+                 ProgressTasks_},
+                false);
+    set_visible({Label0_, Label0_1_, Label0_2_, RB1_, RB2_, BNext1_}, true);
+}
+
+// The captions of the three steps, each placed where its step shows it: the parameters with their
+// edits, the choice between all tasks and one, the code prompt and the Next buttons.
+void TForm1::place_step_captions() {
     showParameterBlock(false);
     for (int i = 0; i < 4; ++i) {
         setLabel(LOPT_[i], captions_.params[i]);
@@ -299,29 +327,6 @@ void TForm1::setUp() {
     place(Label1_, 128, 90);
     MaskEdit1_3_->move(Label1_->x() + Label1_->width() + 16, 86);
     centre_on(BNext2_, kCentreX, 146);
-
-    BStart_->setText(qs(captions_.start));
-    BReset_->setText(qs(captions_.reset));
-    BEnd_->setText(qs(captions_.exit));
-    BStop_->setText(qs(captions_.stop));
-
-    try {
-        infoLines_ = read_info_lines(st.workspace, st.shell);
-    } catch (const std::exception& e) {
-        main_.notifier().warning(this, QString::fromUtf8(e.what()));
-    }
-    const ParameterTexts defaults = default_parameter_texts(st.decimalSeparator);
-    ME_[0]->setText(qs(defaults.relaxationCoef));
-    ME_[1]->setText(qs(defaults.stopCriterion));
-    ME_[2]->setText(qs(defaults.stopCheckSparsity));
-    ME_[3]->setText(qs(defaults.iterationLimit));
-
-    batch_ = true;
-    RB1_->setChecked(true);
-    set_visible({MaskEdit1_3_, Label1_, BStart_, BReset_, BEnd_, BStop_, BNext2_, BNext3_, ProgressRun_,
-                 ProgressTasks_},
-                false);
-    set_visible({Label0_, Label0_1_, Label0_2_, RB1_, RB2_, BNext1_}, true);
 }
 
 // Each edit stands right of its own caption.

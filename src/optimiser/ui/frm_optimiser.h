@@ -74,6 +74,7 @@ private:
     QHBoxLayout* build_progress_bars();
     QHBoxLayout* build_buttons();
     void setUp();
+    void place_step_captions();
     void placeParameterEdits();
     void showParameterBlock(bool shown);
     void showParameterEntry();
