@@ -88,27 +88,8 @@ void TfrmViewSolution::buildWindow() {
     tabs_->setExpanding(false);
     tabLayout->addWidget(tabs_);
 
-    table_ = new TitledGrid(QStringLiteral("TitleSolution"), QStringLiteral("sgSolution"));
-    const std::vector<std::string> labels =
-        solution_view(files_.task, files_.solution, 0, t, main_.state().decimalSeparator).columnLabels;
-    std::vector<GridColumn> columns;
-    for (int c = 0; c < kSolutionGridColumns; ++c)
-        columns.push_back({QStringLiteral("TitleCol%1").arg(10 + c), qs(labels[c]), kLabelWidths[c]});
-    table_->setColumns(columns);
-    pages_->addTab(table_, chart_text(t, ChartText::TableTab));
-
-    auto* ganttPage = new QWidget;
-    auto* ganttLayout = new QVBoxLayout(ganttPage);
-    ganttLayout->setContentsMargins(0, 2, 0, 0);
-    fit_ = new QToolButton(ganttPage);
-    fit_->setObjectName(QStringLiteral("btnFit"));
-    fit_->setText(chart_text(t, ChartText::Fit));
-    ganttLayout->addWidget(fit_, 0, Qt::AlignLeft);
-    gantt_ = new GanttChartView(ganttPage);
-    ganttLayout->addWidget(gantt_, 1);
-    connect(fit_, &QToolButton::clicked, gantt_, &GanttChartView::zoomToFit);
-    pages_->addTab(ganttPage, chart_text(t, ChartText::GanttTab));
-
+    pages_->addTab(build_table_page(), chart_text(t, ChartText::TableTab));
+    pages_->addTab(build_gantt_page(), chart_text(t, ChartText::GanttTab));
     pages_->addTab(buildTimeCostPage(), chart_text(t, ChartText::TimeCostTab));
 
     split->setStretchFactor(0, 1);
@@ -121,6 +102,34 @@ void TfrmViewSolution::buildWindow() {
     tabs_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     tabs_->setMinimumHeight(tabs_->sizeHint().height());
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { TabControlChange(index); });
+}
+
+// The schedule grid with the column titles of the solution view.
+QWidget* TfrmViewSolution::build_table_page() {
+    const ShellTables& t = main_.state().shell;
+    table_ = new TitledGrid(QStringLiteral("TitleSolution"), QStringLiteral("sgSolution"));
+    const std::vector<std::string> labels =
+        solution_view(files_.task, files_.solution, 0, t, main_.state().decimalSeparator).columnLabels;
+    std::vector<GridColumn> columns;
+    for (int c = 0; c < kSolutionGridColumns; ++c)
+        columns.push_back({QStringLiteral("TitleCol%1").arg(10 + c), qs(labels[c]), kLabelWidths[c]});
+    table_->setColumns(columns);
+    return table_;
+}
+
+// The Gantt chart under the button that fits it to the page.
+QWidget* TfrmViewSolution::build_gantt_page() {
+    auto* ganttPage = new QWidget;
+    auto* ganttLayout = new QVBoxLayout(ganttPage);
+    ganttLayout->setContentsMargins(0, 2, 0, 0);
+    fit_ = new QToolButton(ganttPage);
+    fit_->setObjectName(QStringLiteral("btnFit"));
+    fit_->setText(chart_text(main_.state().shell, ChartText::Fit));
+    ganttLayout->addWidget(fit_, 0, Qt::AlignLeft);
+    gantt_ = new GanttChartView(ganttPage);
+    ganttLayout->addWidget(gantt_, 1);
+    connect(fit_, &QToolButton::clicked, gantt_, &GanttChartView::zoomToFit);
+    return ganttPage;
 }
 
 // The time-cost chart under the exact optimum's panel; the exact curve, once computed, is one more

@@ -59,6 +59,8 @@ public:
 
 private:
     void buildWindow();
+    QWidget* build_table_page();
+    QWidget* build_gantt_page();
     void showVariant(int run);
     void buildTimeCostChart();
     QWidget* buildTimeCostPage();
