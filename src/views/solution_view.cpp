@@ -33,6 +33,38 @@ std::vector<std::string> column_labels(const TaskRecord& rec, const ShellTables&
             in_unit(t.text(434), h.costUnit)};
 }
 
+// The status of the run and, for a run without a solution, its message in up to three rows.
+void add_status_rows(std::vector<ListRow>& rows, const Solution& sol, int run, const ShellTables& t) {
+    const int status = sol.status[run];
+    rows.push_back({t.text(357), std::to_string(status)});
+    if (status < 1) {
+        const std::string& m = sol.message[run];
+        rows.push_back({t.text(443), utf8_substr(m, 0, kMessagePiece)});
+        for (std::size_t from : {kMessagePiece, 2 * kMessagePiece}) {
+            const std::string piece = from == kMessagePiece ? utf8_substr(m, from, kMessagePiece)
+                                                            : utf8_substr(m, from, std::string::npos);
+            if (!piece.empty())
+                rows.push_back({"", piece});
+        }
+    }
+}
+
+// The parameters of the optimisation run and the information lines it carried.
+void add_run_rows(std::vector<ListRow>& rows, const Solution& sol, const ShellTables& t, char sep) {
+    auto add = [&](std::string key, std::string value) {
+        rows.push_back({std::move(key), std::move(value)});
+    };
+    add(t.text(323) + ":", "");
+    add("  - " + t.text(186), format_shortest(sol.header.stopCriterion, sep));
+    add("  - " + t.text(183), std::to_string(sol.header.stopCheckSparsity));
+    add("  - " + t.text(347), std::to_string(sol.header.iterationLimit));
+    add("  - " + t.text(302), format_shortest(sol.header.relaxationCoef, sep));
+    add(t.text(321) + ":", "");
+    add("  - " + t.text(447), sol.header.infoLines[0]);
+    add("  - " + t.text(442), sol.header.infoLines[1]);
+    add("  - " + t.text(295), sol.header.infoLines[2]);
+}
+
 std::vector<ListRow> task_rows(const TaskRecord& rec, const Solution& sol, int run, const ShellTables& t,
                                char sep) {
     const TaskHeader& h = rec.header;
@@ -40,18 +72,7 @@ std::vector<ListRow> task_rows(const TaskRecord& rec, const Solution& sol, int r
     auto add = [&](std::string key, std::string value) {
         rows.push_back({std::move(key), std::move(value)});
     };
-    const int status = sol.status[run];
-    add(t.text(357), std::to_string(status));
-    if (status < 1) {
-        const std::string& m = sol.message[run];
-        add(t.text(443), utf8_substr(m, 0, kMessagePiece));
-        for (std::size_t from : {kMessagePiece, 2 * kMessagePiece}) {
-            const std::string piece = from == kMessagePiece ? utf8_substr(m, from, kMessagePiece)
-                                                            : utf8_substr(m, from, std::string::npos);
-            if (!piece.empty())
-                add("", piece);
-        }
-    }
+    add_status_rows(rows, sol, run, t);
     add(t.text(486), h.taskCode);
     add(t.text(213), h.taskName);
     add(t.text(204), t.text(h.minimisedParam == 1 ? 62 : 432));
@@ -83,15 +104,7 @@ std::vector<ListRow> task_rows(const TaskRecord& rec, const Solution& sol, int r
     }
     if (nested)
         add(t.text(389), t.text(h.criticalConversionMode == 1 ? 400 : 401));
-    add(t.text(323) + ":", "");
-    add("  - " + t.text(186), format_shortest(sol.header.stopCriterion, sep));
-    add("  - " + t.text(183), std::to_string(sol.header.stopCheckSparsity));
-    add("  - " + t.text(347), std::to_string(sol.header.iterationLimit));
-    add("  - " + t.text(302), format_shortest(sol.header.relaxationCoef, sep));
-    add(t.text(321) + ":", "");
-    add("  - " + t.text(447), sol.header.infoLines[0]);
-    add("  - " + t.text(442), sol.header.infoLines[1]);
-    add("  - " + t.text(295), sol.header.infoLines[2]);
+    add_run_rows(rows, sol, t, sep);
     if (second_level_mode(rec))
         add(t.text(479), std::to_string(sol.header.runsPerformed));
     add(t.text(105), sol.header.elapsed);
