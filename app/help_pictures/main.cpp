@@ -118,17 +118,8 @@ QImage picture3() {
     return img;
 }
 
-QImage picture2() {
-    QImage img = page_background(kPicture2, QColor(255, 255, 255), QColor(246, 248, 252));
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    // The left column holds the window's text blocks.
-    p.fillRect(QRectF(0, 0, kTextColumnLeft * 2 + kTextColumnWidth, kPicture2.height), QColor(243, 246, 251));
-    p.setPen(QPen(QColor(205, 214, 228), 1));
-    p.drawLine(QPointF(kTextColumnLeft * 2 + kTextColumnWidth, 8),
-               QPointF(kTextColumnLeft * 2 + kTextColumnWidth, kPicture2.height - 8));
-
-    // Source network graph: the base chain with two bypasses, and a second ordinary chain below.
+// Source network graph: the base chain with two bypasses, and a second ordinary chain below.
+void draw_source_graph(QPainter& p) {
     const double y1 = kSourceGraphY;
     const std::vector<QPointF> base = {{505, y1}, {580, y1}, {650, y1}, {720, y1},
                                        {790, y1}, {860, y1}, {935, y1}};
@@ -144,8 +135,10 @@ QImage picture2() {
         event_at(p, e);
     for (QPointF e : {QPointF(650, y1 - 50), QPointF(790, y1 - 50), QPointF(720, y1 + 38)})
         event_at(p, e);
+}
 
-    // The two nested subgraphs, each a span of the base chain with its bypass.
+// The two nested subgraphs, each a span of the base chain with its bypass.
+void draw_nested_subgraphs(QPainter& p) {
     const double y2 = kSubgraphY;
     for (double cx : {kSubgraph1X, kSubgraph2X}) {
         frame(p, QRectF(cx - 68, kSubgraphTop + 22, 136, 92));
@@ -157,8 +150,10 @@ QImage picture2() {
             event_at(p, e);
         event_at(p, QPointF(cx, y2 - 40));
     }
+}
 
-    // The resulting network graph: each subgraph replaced by one fictitious operation.
+// The resulting network graph: each subgraph replaced by one fictitious operation.
+void draw_result_graph(QPainter& p) {
     const double y3 = kResultGraphY;
     const std::vector<QPointF> result = {{505, y3}, {580, y3}, {720, y3}, {860, y3}, {935, y3}};
     frame(p, QRectF(490, kResultGraphTop + 22, 460, 160));
@@ -171,7 +166,20 @@ QImage picture2() {
     for (QPointF e : result)
         event_at(p, e);
     event_at(p, QPointF(720, y3 + 58));
+}
 
+QImage picture2() {
+    QImage img = page_background(kPicture2, QColor(255, 255, 255), QColor(246, 248, 252));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    // The left column holds the window's text blocks.
+    p.fillRect(QRectF(0, 0, kTextColumnLeft * 2 + kTextColumnWidth, kPicture2.height), QColor(243, 246, 251));
+    p.setPen(QPen(QColor(205, 214, 228), 1));
+    p.drawLine(QPointF(kTextColumnLeft * 2 + kTextColumnWidth, 8),
+               QPointF(kTextColumnLeft * 2 + kTextColumnWidth, kPicture2.height - 8));
+    draw_source_graph(p);
+    draw_nested_subgraphs(p);
+    draw_result_graph(p);
     // Arrows from the subgraphs down to the fictitious operations that replace them.
     // They end above the first fictitious operation's label.
     for (double x : {kSubgraph1X, kSubgraph2X})
