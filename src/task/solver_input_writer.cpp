@@ -58,13 +58,12 @@ int threshold_step(const TaskRecord& rec) {
     return step < 1 ? 1 : static_cast<int>(step);
 }
 
-std::vector<std::uint8_t> encode_solver_input(const TaskRecord& rec, std::string_view shellFileName) {
-    check_record_for_files(rec);
+namespace {
+
+// The header: the task's counts and modes, its tacts, thresholds and base cost in scaled units.
+SolverHeader solver_header(const TaskRecord& rec) {
     const TaskHeader& h = rec.header;
     const double sc = h.scalingCoef;
-    const bool secondLevel = second_level_mode(rec);
-    const bool decomposed = h.decompositionMode == 1;
-
     SolverHeader sh;
     sh.chainCount = h.chainCount;
     sh.nestedChainCount = h.nestedChainCount;
@@ -73,7 +72,7 @@ std::vector<std::uint8_t> encode_solver_input(const TaskRecord& rec, std::string
     sh.scaledTact = h.tact * sc;
     sh.scaledLevelTact = rec.levelTact * sc;
     sh.thresholdCount = h.thresholdCount;
-    if (secondLevel) {
+    if (second_level_mode(rec)) {
         sh.secondLevelIterations = h.secondLevelIterations;
         sh.thresholdStep = threshold_step(rec);
         sh.scaledCostThreshold = h.costThreshold * sc;
@@ -82,75 +81,105 @@ std::vector<std::uint8_t> encode_solver_input(const TaskRecord& rec, std::string
     sh.hasUnavailableResources = h.hasUnavailableResources;
     sh.resourceCategoryCount = h.resourceCategoryCount;
     sh.subgraphCount = h.subgraphCount;
+    return sh;
+}
 
+// 4 to 6: the member paths of every subgraph: their lengths, their elements, their variant blocks
+// (discretised in level tacts).
+void write_subgraph_paths(ByteWriter& w, const TaskRecord& rec, VariantBlockWriter& blocks) {
+    for (const auto& paths : rec.subgraphPaths)
+        for (const PathInfo& p : paths)
+            w.i32(p.elementCount());
+    for (const auto& paths : rec.subgraphPaths)
+        for (const PathInfo& p : paths)
+            for (const PathElement& e : p.elements)
+                write_record<PathElementImage>(w, e);
+    for (int k = 0; k < rec.header.subgraphCount; ++k)
+        for (int m = 0; m < static_cast<int>(rec.subgraphPaths[k].size()); ++m)
+            blocks.path(rec.subgraphPaths[k][m], k, m, rec.levelTact, false);
+}
+
+// 7 to 9: the top-level paths the same way, discretised in tacts (by cost when the discretised
+// parameter is the cost).
+void write_top_level_paths(ByteWriter& w, const TaskRecord& rec, const std::vector<const PathInfo*>& top,
+                           VariantBlockWriter& blocks) {
+    for (const PathInfo* p : top)
+        w.i32(p->elementCount());
+    for (const PathInfo* p : top)
+        for (const PathElement& e : p->elements)
+            write_record<PathElementImage>(w, e);
+    for (int i = 0; i < static_cast<int>(top.size()); ++i)
+        blocks.path(*top[i], rec.header.subgraphCount, i, rec.header.tact, rec.discretisedIsCost == 1);
+}
+
+// 11: per subgraph its base cost and level count (with a decomposition) and the number of elements
+// that refer to it; then those elements, and the time levels of every subgraph.
+void write_subgraph_tables(ByteWriter& w, const TaskRecord& rec, const VariantBlockWriter& blocks) {
+    const TaskHeader& h = rec.header;
+    std::vector<int> levelCounts(h.subgraphCount, 0);
+    for (int k = 0; k < h.subgraphCount; ++k) {
+        const SubgraphSummary& s = rec.subgraphSummaries[k];
+        SubgraphSolverRec out;
+        if (h.decompositionMode == 1) {
+            out.costBase = s.costBase * h.scalingCoef;
+            out.levelCount = levelCounts[k] = s.levelCount;
+        }
+        out.refCount = static_cast<int>(blocks.refs()[k].size());
+        write_record<SubgraphSolverRecImage>(w, out);
+    }
+    for (const auto& refs : blocks.refs())
+        for (const SubgraphRef& ref : refs)
+            write_record<SubgraphRefImage>(w, ref);
+    for (int k = 0; k < h.subgraphCount; ++k)
+        for (int l = 0; l < levelCounts[k]; ++l)
+            w.i32(rec.timeLevels[k][l]);
+}
+
+// 12: the intervals of every category in tacts, then the category and the suspension flag of every
+// variant of the top-level paths (zeros for a subgraph's levels).
+void write_resources(ByteWriter& w, const TaskRecord& rec, const std::vector<const PathInfo*>& top) {
+    for (const auto& intervals : rec.resourceIntervals)
+        w.i32(static_cast<int>(intervals.size()));
+    for (const auto& intervals : rec.resourceIntervals)
+        for (const ResourceInterval& i : intervals) {
+            w.i32(i.startTacts);
+            w.i32(i.finishTacts);
+        }
+    for (const PathInfo* p : top)
+        for (const PathElement& e : p->elements) {
+            if (e.op > 0) {
+                for (const VariantRec& v : rec.chains[e.chain - 1].operations[e.op - 1].variants) {
+                    w.i32(v.resourceCategory);
+                    w.i32(v.noSuspend);
+                }
+            } else {
+                w.zeros(static_cast<std::size_t>(e.count) * 8);
+            }
+        }
+}
+
+} // namespace
+
+std::vector<std::uint8_t> encode_solver_input(const TaskRecord& rec, std::string_view shellFileName) {
+    check_record_for_files(rec);
+    const TaskHeader& h = rec.header;
     ByteWriter w;
-    write_record<SolverHeaderImage>(w, sh); // 1
-    for (const ChainRec& c : rec.chains)    // 2
+    write_record<SolverHeaderImage>(w, solver_header(rec)); // 1
+    for (const ChainRec& c : rec.chains)                    // 2
         w.i32(c.opCount);
     for (int n : rec.chainsPerSubgraph) // 3
         w.i32(n);
     VariantBlockWriter blocks(w, rec);
-    if (h.subgraphCount > 0) {
-        for (const auto& paths : rec.subgraphPaths) // 4
-            for (const PathInfo& p : paths)
-                w.i32(p.elementCount());
-        for (const auto& paths : rec.subgraphPaths) // 5
-            for (const PathInfo& p : paths)
-                for (const PathElement& e : p.elements)
-                    write_record<PathElementImage>(w, e);
-        for (int k = 0; k < h.subgraphCount; ++k) // 6
-            for (int m = 0; m < static_cast<int>(rec.subgraphPaths[k].size()); ++m)
-                blocks.path(rec.subgraphPaths[k][m], k, m, rec.levelTact, false);
-    }
+    if (h.subgraphCount > 0)
+        write_subgraph_paths(w, rec, blocks);
     const std::vector<const PathInfo*> top = top_level_paths(rec);
-    for (const PathInfo* p : top) // 7
-        w.i32(p->elementCount());
-    for (const PathInfo* p : top) // 8
-        for (const PathElement& e : p->elements)
-            write_record<PathElementImage>(w, e);
-    for (int i = 0; i < static_cast<int>(top.size()); ++i) // 9
-        blocks.path(*top[i], h.subgraphCount, i, h.tact, rec.discretisedIsCost == 1);
+    write_top_level_paths(w, rec, top, blocks);
     for (int i = 0; i < stored_threshold_count(rec); ++i) // 10
         w.i32(rec.thresholds[i]);
-    if (h.subgraphCount > 0) { // 11
-        std::vector<int> levelCounts(h.subgraphCount, 0);
-        for (int k = 0; k < h.subgraphCount; ++k) {
-            const SubgraphSummary& s = rec.subgraphSummaries[k];
-            SubgraphSolverRec out;
-            if (decomposed) {
-                out.costBase = s.costBase * sc;
-                out.levelCount = levelCounts[k] = s.levelCount;
-            }
-            out.refCount = static_cast<int>(blocks.refs()[k].size());
-            write_record<SubgraphSolverRecImage>(w, out);
-        }
-        for (const auto& refs : blocks.refs())
-            for (const SubgraphRef& ref : refs)
-                write_record<SubgraphRefImage>(w, ref);
-        for (int k = 0; k < h.subgraphCount; ++k)
-            for (int l = 0; l < levelCounts[k]; ++l)
-                w.i32(rec.timeLevels[k][l]);
-    }
-    if (h.hasUnavailableResources == 1) { // 12
-        for (const auto& intervals : rec.resourceIntervals)
-            w.i32(static_cast<int>(intervals.size()));
-        for (const auto& intervals : rec.resourceIntervals)
-            for (const ResourceInterval& i : intervals) {
-                w.i32(i.startTacts);
-                w.i32(i.finishTacts);
-            }
-        for (const PathInfo* p : top)
-            for (const PathElement& e : p->elements) {
-                if (e.op > 0) {
-                    for (const VariantRec& v : rec.chains[e.chain - 1].operations[e.op - 1].variants) {
-                        w.i32(v.resourceCategory);
-                        w.i32(v.noSuspend);
-                    }
-                } else {
-                    w.zeros(static_cast<std::size_t>(e.count) * 8);
-                }
-            }
-    }
+    if (h.subgraphCount > 0)
+        write_subgraph_tables(w, rec, blocks);
+    if (h.hasUnavailableResources == 1)
+        write_resources(w, rec, top);
     w.text(shellFileName, kSolverShellNameCapacity); // 13
     return w.take();
 }
