@@ -199,12 +199,9 @@ std::string dump_task_file_as_json(const std::filesystem::path& path) {
     return j.str() + "\n";
 }
 
-std::string dump_solver_input_as_json(const std::filesystem::path& path) {
-    const SolverInput in = decode_solver_input(read_whole_file(path), path.string());
-    const SolverHeader& h = in.header;
-    JsonWriter j;
-    j.begin_object();
-    j.key("file").value("solver input file");
+namespace {
+
+void solver_header_json(JsonWriter& j, const SolverHeader& h) {
     j.key("header").begin_object();
     j.key("chainCount").value(h.chainCount);
     j.key("nestedChainCount").value(h.nestedChainCount);
@@ -221,41 +218,30 @@ std::string dump_solver_input_as_json(const std::filesystem::path& path) {
     j.key("resourceCategoryCount").value(h.resourceCategoryCount);
     j.key("subgraphCount").value(h.subgraphCount);
     j.end_object();
-    int_array(j, "opCount", in.opCounts);
-    int_array(j, "chainsPerSubgraph", in.chainsPerSubgraph);
-    j.key("subgraphPaths").begin_array();
-    for (const auto& paths : in.subgraphPaths) {
-        j.begin_array();
-        for (const SolverPath& p : paths)
-            solver_path_json(j, p);
-        j.end_array();
-    }
-    j.end_array();
-    j.key("topPaths").begin_array();
-    for (const SolverPath& p : in.topPaths)
-        solver_path_json(j, p);
-    j.end_array();
-    int_array(j, "thresholds", in.thresholds);
-    j.key("subgraphs").begin_array();
-    for (std::size_t k = 0; k < in.subgraphs.size(); ++k) {
-        const SubgraphSolverRec& s = in.subgraphs[k];
+}
+
+// Subgraph k: its record, the elements that refer to it and its time levels.
+void solver_subgraph_json(JsonWriter& j, const SolverInput& in, std::size_t k) {
+    const SubgraphSolverRec& s = in.subgraphs[k];
+    j.begin_object();
+    j.key("costBase").value(s.costBase);
+    j.key("levelCount").value(s.levelCount);
+    j.key("refCount").value(s.refCount);
+    j.key("refs").begin_array();
+    for (const SubgraphRef& r : in.subgraphRefs[k]) {
         j.begin_object();
-        j.key("costBase").value(s.costBase);
-        j.key("levelCount").value(s.levelCount);
-        j.key("refCount").value(s.refCount);
-        j.key("refs").begin_array();
-        for (const SubgraphRef& r : in.subgraphRefs[k]) {
-            j.begin_object();
-            j.key("owner").value(r.owner);
-            j.key("pathIndex").value(r.pathIndex);
-            j.key("elementIndex").value(r.elementIndex);
-            j.end_object();
-        }
-        j.end_array();
-        int_array(j, "timeLevels", in.timeLevels[k]);
+        j.key("owner").value(r.owner);
+        j.key("pathIndex").value(r.pathIndex);
+        j.key("elementIndex").value(r.elementIndex);
         j.end_object();
     }
     j.end_array();
+    int_array(j, "timeLevels", in.timeLevels[k]);
+    j.end_object();
+}
+
+// The availability intervals of every category, in tacts.
+void resource_categories_json(JsonWriter& j, const SolverInput& in) {
     j.key("resourceCategories").begin_array();
     for (const auto& intervals : in.intervalTacts) {
         j.begin_object();
@@ -271,6 +257,10 @@ std::string dump_solver_input_as_json(const std::filesystem::path& path) {
         j.end_object();
     }
     j.end_array();
+}
+
+// The category and the suspension flag of every variant, per path and element.
+void variant_resources_json(JsonWriter& j, const SolverInput& in) {
     j.key("variantResources").begin_array();
     for (const auto& path : in.variantResources) {
         j.begin_array();
@@ -287,6 +277,37 @@ std::string dump_solver_input_as_json(const std::filesystem::path& path) {
         j.end_array();
     }
     j.end_array();
+}
+
+} // namespace
+
+std::string dump_solver_input_as_json(const std::filesystem::path& path) {
+    const SolverInput in = decode_solver_input(read_whole_file(path), path.string());
+    JsonWriter j;
+    j.begin_object();
+    j.key("file").value("solver input file");
+    solver_header_json(j, in.header);
+    int_array(j, "opCount", in.opCounts);
+    int_array(j, "chainsPerSubgraph", in.chainsPerSubgraph);
+    j.key("subgraphPaths").begin_array();
+    for (const auto& paths : in.subgraphPaths) {
+        j.begin_array();
+        for (const SolverPath& p : paths)
+            solver_path_json(j, p);
+        j.end_array();
+    }
+    j.end_array();
+    j.key("topPaths").begin_array();
+    for (const SolverPath& p : in.topPaths)
+        solver_path_json(j, p);
+    j.end_array();
+    int_array(j, "thresholds", in.thresholds);
+    j.key("subgraphs").begin_array();
+    for (std::size_t k = 0; k < in.subgraphs.size(); ++k)
+        solver_subgraph_json(j, in, k);
+    j.end_array();
+    resource_categories_json(j, in);
+    variant_resources_json(j, in);
     j.key("shellFileName").value(in.shellFileName);
     j.end_object();
     return j.str() + "\n";
