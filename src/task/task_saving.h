@@ -11,8 +11,8 @@
 namespace zep {
 
 // Copies the working chain counts into the header, writes Data/zep_<code>.dat and
-// Data/zep_<code>_in.dat (each atomically), then updates the register: in open modes 1 and 2 (new task,
-// new task from imported data) the task is added, in open mode 3 (correction) its entry is updated.
+// Data/zep_<code>_in.dat (each atomically), then updates the register: for a new task (EntryMode::NewTask,
+// EntryMode::ImportTask) the task is added, for a correction (EntryMode::CorrectTask) its entry is updated.
 // Both images are built before anything is written, so a record unfit to be written (std::invalid_argument)
 // or a text outside Windows-1251 (TextEncodingError) leaves the files and the register untouched. The
 // register never holds a code twice: a new task whose code is already registered updates that entry, and

@@ -97,8 +97,8 @@ struct ImportOutcome {
 
 class Wizard {
 public:
-    // `FormCreate`. In open mode 3 the task `currentTaskCode` is read (read_task_file; its errors propagate);
-    // an empty code closes the wizard at once (closed() is true).
+    // `FormCreate`. In EntryMode::CorrectTask the task `currentTaskCode` is read (read_task_file; its errors
+    // propagate); an empty code closes the wizard at once (closed() is true).
     Wizard(WizardContext ctx, EntryMode mode, std::string currentTaskCode = {});
 
     WizardInputs& inputs() { return in_; }
@@ -123,7 +123,7 @@ public:
     // Caption of Next: text 58, or text 90 on the summary.
     std::string next_caption() const;
 
-    // ---- Step 1: the import panel (open mode 2) ---------------------------------------------------------
+    // ---- Step 1: the import panel (EntryMode::ImportTask) -------------------------------------------------
     // cbExport: "none", then "[code] - name" per register entry, each cut to 81 characters.
     const std::vector<std::string>& import_list() const { return importList_; }
     // staticTask / Label_ex2: what was imported.

@@ -1,4 +1,4 @@
-// Step 1 in open mode 2: importing another task's data or a workbook.
+// Step 1 of EntryMode::ImportTask: importing another task's data or a workbook.
 #include "common/cp1251.h"
 #include "task/task_file.h"
 #include "task/workbook_import.h"
