@@ -109,7 +109,9 @@ ExactValue ExactTask::least_tacts_within_cost() const {
         out.plan = costByDeadline_->plan_at(x);
         out.proven = true;
     } else {
-        // The search's feasibility is strict: the cost stays below the threshold × 1.0001.
+        // The search's feasibility is strict: the cost stays below the threshold × 1.0001. The MIP only
+        // takes "at most", and within its own tolerance: a relative hair below the limit keeps a plan that
+        // costs the limit itself out.
         const double limit = costThreshold_ * 1.0001;
         const double strict = limit - 1e-9 * std::max(1.0, std::fabs(limit));
         MipOutcome m = solve_mip(net_, MipGoal::TactsUnderCost, strict, options_.timeLimitSeconds);
@@ -117,6 +119,8 @@ ExactValue ExactTask::least_tacts_within_cost() const {
             return infeasible(m.proven);
         out.plan = std::move(m.plan);
         out.proven = m.proven;
+        // The MIP's bound on a whole number of tacts comes as a real that may lie a hair above it: that
+        // hair must not round it up by a tact.
         out.bound = std::ceil(m.bound - 1e-6) * net_.tact;
     }
     out.feasible = true;
