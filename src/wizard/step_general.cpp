@@ -65,35 +65,45 @@ struct GeneralCounts {
     int quantSteps = 0;
 };
 
+// The texts that refuse a count box that must hold 1 to 10: not a count, zero, more than 10.
+struct CountBoxTexts {
+    int notCount, zero, tooMany;
+};
+
+// The count in `text` when it is 1 to `max` (10), else the refusal of `box`.
+std::optional<BoxRefusal> read_count_box(const std::string& text, int max, CountBoxTexts texts,
+                                         WizardControl box, const ShellTables& shell, int& count) {
+    auto n = box_count(text);
+    if (!n)
+        return BoxRefusal{compose(shell, Text{texts.notCount}, "."), box};
+    if (*n == 0)
+        return BoxRefusal{compose(shell, Text{texts.zero}, "."), box};
+    if (*n > max)
+        return BoxRefusal{compose(shell, Text{texts.tooMany}, " (> 10 ", Text{110}, ")."), box};
+    count = *n;
+    return std::nullopt;
+}
+
 std::optional<BoxRefusal> read_chain_counts(const WizardInputs& in, GeneralCounts& counts,
                                             const ShellTables& shell) {
-    auto chains = box_count(in.chainCount);
-    if (!chains)
-        return BoxRefusal{compose(shell, Text{232}, "."), WizardControl::ChainCount};
-    if (*chains == 0)
-        return BoxRefusal{compose(shell, Text{256}, "."), WizardControl::ChainCount};
-    if (*chains > kMaxChains)
-        return BoxRefusal{compose(shell, Text{412}, " (> 10 ", Text{110}, ")."), WizardControl::ChainCount};
+    int chains = 0;
+    if (auto refusal = read_count_box(in.chainCount, kMaxChains, {232, 256, 412}, WizardControl::ChainCount,
+                                      shell, chains))
+        return refusal;
     auto nested = box_count(in.nestedChainCount);
     if (!nested)
         return BoxRefusal{compose(shell, Text{501}, "."), WizardControl::NestedChainCount};
-    if (*nested >= *chains)
+    if (*nested >= chains)
         return BoxRefusal{compose(shell, Text{414}, "."), WizardControl::NestedChainCount};
-    counts.chains = *chains;
+    counts.chains = chains;
     counts.nested = *nested;
     return std::nullopt;
 }
 
 std::optional<BoxRefusal> check_category_count(const WizardInputs& in, const ShellTables& shell) {
-    auto categories = box_count(in.categoryCount);
-    if (!categories)
-        return BoxRefusal{compose(shell, Text{233}, "."), WizardControl::CategoryCount};
-    if (*categories == 0)
-        return BoxRefusal{compose(shell, Text{258}, "."), WizardControl::CategoryCount};
-    if (*categories > kMaxResourceCategories)
-        return BoxRefusal{compose(shell, Text{415}, " (> 10 ", Text{110}, ")."),
-                          WizardControl::CategoryCount};
-    return std::nullopt;
+    int categories = 0;
+    return read_count_box(in.categoryCount, kMaxResourceCategories, {233, 258, 415},
+                          WizardControl::CategoryCount, shell, categories);
 }
 
 // The decomposition boxes. A graph without nested chains has nothing to decompose: the decomposition
