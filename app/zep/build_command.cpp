@@ -8,6 +8,7 @@
 
 #include "common/atomic_file.h"
 #include "common/number_text.h"
+#include "shell/register_texts.h"
 #include "shell/startup.h"
 #include "task/task_file.h"
 #include "wizard/script_driver.h"
@@ -102,12 +103,12 @@ bool named_task_fits(const BuildArgs& args, const RegisterStore& reg) {
         return true;
     const RegisterEntry* entry = args.code.empty() ? nullptr : reg.get().find(args.code);
     if (!args.code.empty() && !entry) {
-        std::cerr << "zep build: there is no task \"" << args.code << "\" in the task register\n";
+        std::cerr << "zep build: " << unregistered_task_message(reg.shell(), args.code) << "\n";
         return false;
     }
     if (args.mode == EntryMode::CorrectTask && entry->status != TaskStatus::Entered) {
-        std::cerr << "zep build: task \"" << args.code
-                  << "\" has been handed to the optimiser; only an entered task can be corrected\n";
+        std::cerr << "zep build: "
+                  << wrong_status_message(reg.shell(), args.code, entry->status, TaskStatus::Entered) << "\n";
         return false;
     }
     return true;
@@ -186,7 +187,7 @@ int cmd_build(const Options& o) {
 
     Workspace ws = cli_workspace(o);
     LoadedShell shell = cli_shell(o, ws);
-    RegisterOpenResult opened = open_register(ws);
+    RegisterOpenResult opened = open_register(ws, &shell.tables);
     if (!opened.store) {
         std::cerr << "zep build: " << opened.error << "\n";
         return 1;

@@ -3,6 +3,7 @@
 #include "common/cp1251.h"
 #include "common/date_time.h"
 #include "optimiser/solution_dump.h"
+#include "shell/register_texts.h"
 #include "shell/shell_dump.h"
 #include "shell/task_register.h"
 #include "task/task_dump.h"
@@ -35,6 +36,17 @@ LoadedShell cli_shell(const Options& o, const Workspace& ws) {
     if (!r.shell)
         throw std::runtime_error(r.error);
     return std::move(*r.shell);
+}
+
+std::string message_for_run(const Options& o, const std::exception& e) {
+    if (!dynamic_cast<const RegisterRefused*>(&e))
+        return e.what();
+    try {
+        const LoadedShell shell = cli_shell(o, cli_workspace(o));
+        return message_in_words_of(&shell.tables, e);
+    } catch (const std::exception&) {
+        return e.what();
+    }
 }
 
 int cmd_shell(const Options& o) {

@@ -21,6 +21,9 @@ struct Options {
 // else the locale's language, else the first shell found. Throws with a message for the user.
 Workspace cli_workspace(const Options& o);
 LoadedShell cli_shell(const Options& o, const Workspace& ws);
+// The message of an error that ends a command: a refusal of the task register in the words of the run's
+// shell (when one loads), anything else as it is.
+std::string message_for_run(const Options& o, const std::exception& e);
 
 int cmd_dump(const Options& o);
 int cmd_shell(const Options& o);

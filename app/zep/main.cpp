@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
     try {
         return it->second(o);
     } catch (const std::exception& e) {
-        std::cerr << "zep: " << e.what() << "\n";
+        std::cerr << "zep: " << message_for_run(o, e) << "\n";
         return 1;
     }
 }

@@ -8,6 +8,7 @@
 #include "optimiser/run_control.h"
 #include "optimiser/run_texts.h"
 #include "optimiser/take_over.h"
+#include "shell/register_texts.h"
 #include "shell/register_views.h"
 
 #include <chrono>
@@ -195,7 +196,8 @@ int register_move(const Options& o, bool takeOver) {
     }
     const std::string code = o.args[0];
     Workspace ws = cli_workspace(o);
-    RegisterStore store = RegisterStore::open(ws.register_file());
+    const LoadedShell shell = cli_shell(o, ws);
+    RegisterStore store = RegisterStore::open(ws.register_file(), &shell.tables);
     const TaskMove move = takeOver ? take_over_solution(ws, store, code) : hand_over_input(ws, store, code);
     if (!move.done) {
         std::cerr << "zep: " << move.refusal << "\n";
@@ -225,9 +227,10 @@ int cmd_delete(const Options& o) {
         return 1;
     }
     Workspace ws = cli_workspace(o);
-    RegisterStore store = RegisterStore::open(ws.register_file());
+    const LoadedShell shell = cli_shell(o, ws);
+    RegisterStore store = RegisterStore::open(ws.register_file(), &shell.tables);
     if (!store.get().find(code)) {
-        std::cerr << "zep: the task register has no task \"" << code << "\"; nothing was done\n";
+        std::cerr << "zep: " << unregistered_task_message(&shell.tables, code) << "\n";
         return 1;
     }
     delete_task(ws, store, code);

@@ -39,7 +39,7 @@ void ByteReader::fail(const std::string& what) const {
 }
 
 void ByteReader::fail_at(std::size_t offset, const std::string& what) const {
-    throw FileFormatError(source_ + ": " + what + " (at byte " + std::to_string(offset) + ")");
+    throw DamagedBytesError(source_ + ": " + what + " (at byte " + std::to_string(offset) + ")", offset);
 }
 
 void ByteReader::need(std::size_t n, const char* what) {

@@ -4,6 +4,8 @@
 //
 // Records are described by their offsets; writers append in offset order and readers check bounds on
 // every read, so a short or damaged file is reported with its name instead of being read past its end.
+#include "common/errors.h"
+
 #include <cstdint>
 #include <span>
 #include <string>
@@ -11,6 +13,17 @@
 #include <vector>
 
 namespace zep {
+
+// A damaged record: FileFormatError that also says at which byte the damage was found.
+class DamagedBytesError : public FileFormatError {
+public:
+    DamagedBytesError(const std::string& message, std::size_t offset)
+        : FileFormatError(message), offset_(offset) {}
+    std::size_t offset() const { return offset_; }
+
+private:
+    std::size_t offset_;
+};
 
 class ByteWriter {
 public:
@@ -52,7 +65,7 @@ public:
     bool at_end() const { return pos_ == data_.size(); }
     const std::string& source() const { return source_; }
 
-    // Throws FileFormatError: "<source>: <what> (at byte <offset>)".
+    // Throws DamagedBytesError: "<source>: <what> (at byte <offset>)".
     [[noreturn]] void fail(const std::string& what) const;
     // The same for what was found at an earlier `offset`.
     [[noreturn]] void fail_at(std::size_t offset, const std::string& what) const;

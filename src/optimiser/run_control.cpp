@@ -266,28 +266,29 @@ fs::path output_path(const RunSetup& setup, const std::string& code) {
 
 // The claim of a task's input: held while the task is solved. Nothing when another run holds it, or the
 // file was replaced or removed since the claim was asked for (`why` says which).
-std::optional<FileLock> claim_input(const RunSetup& setup, const std::string& code, std::string& why) {
-    const fs::path input = input_path(setup, code);
+std::optional<FileLock> claim_input(const RunSetup& setup, const RunTexts& texts, std::string& why) {
+    using Skip = RunTexts::Skip;
+    const fs::path input = input_path(setup, texts.code);
     std::error_code ec;
     if (!fs::exists(input, ec)) {
         if (!setup.solutionsAtStart)
             throw FileAccessError("Cannot open the file \"" + input.string() + "\" for reading.");
-        why = "task \"" + code + "\" is no longer in Solving (taken over meanwhile): skipped";
+        why = texts.skipped(Skip::GoneFromSolving);
         return std::nullopt;
     }
     std::optional<FileLock> claim = FileLock::try_acquire_existing(input);
     struct stat held {
     }, now{};
     if (!claim)
-        why = "task \"" + code + "\" is being solved by another run: skipped";
+        why = texts.skipped(Skip::ClaimedByAnotherRun);
     else if (::fstat(claim->fd(), &held) != 0 || ::stat(input.c_str(), &now) != 0 ||
              held.st_ino != now.st_ino || held.st_dev != now.st_dev)
-        why = "task \"" + code + "\" was taken over or handed over again meanwhile: skipped";
+        why = texts.skipped(Skip::MovedMeanwhile);
     else if (setup.solutionsAtStart) {
-        auto it = setup.solutionsAtStart->find(code);
+        auto it = setup.solutionsAtStart->find(texts.code);
         const std::string before = it == setup.solutionsAtStart->end() ? std::string() : it->second;
-        if (file_stamp(output_path(setup, code)) != before)
-            why = "task \"" + code + "\" was solved by another run meanwhile: skipped";
+        if (file_stamp(output_path(setup, texts.code)) != before)
+            why = texts.skipped(Skip::SolvedMeanwhile);
     }
     if (!why.empty())
         claim.reset();
@@ -327,7 +328,7 @@ TaskRunOutcome run_task(const RunSetup& setup, const std::string& code, RunListe
     RunTexts texts{shell, code, setup.separator};
     TaskRunOutcome outcome;
     outcome.code = code;
-    std::optional<FileLock> claim = claim_input(setup, code, outcome.message);
+    std::optional<FileLock> claim = claim_input(setup, texts, outcome.message);
     if (!claim) {
         outcome.skipped = true;
         return outcome;

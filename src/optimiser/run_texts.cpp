@@ -16,6 +16,10 @@ std::string RunTexts::task_prefix() const {
     return join_pieces({shell.text(143), " \"", code, "\". "});
 }
 
+std::string RunTexts::skipped(Skip why) const {
+    return join_pieces({shell.text(143), " \"", code, "\" ", shell.text(static_cast<int>(why)), "."});
+}
+
 std::string RunTexts::refusal_prefix() const {
     return join_pieces({task_prefix(), shell.text(10), ". "});
 }

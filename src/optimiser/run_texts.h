@@ -50,6 +50,15 @@ struct RunTexts {
     // within the cost threshold.
     std::string second_level_no_threshold() const;
 
+    // Why a run skips the task: text 143 + " \"" + code + "\" " + text 593 to 596 + ".".
+    enum class Skip {
+        ClaimedByAnotherRun = 593, // another run holds the claim of its input
+        SolvedMeanwhile = 594,     // its solution file changed since the run started
+        MovedMeanwhile = 595,      // its input was replaced since the run asked for it
+        GoneFromSolving = 596,     // its input left Solving since the run listed it
+    };
+    std::string skipped(Skip why) const;
+
     // Message prefix of (sub)graph s when the task has nested subgraphs: (s + 1) + text 509 + " ".
     std::string subgraph_prefix(std::int32_t s, std::int32_t subgraphCount) const;
 };

@@ -4,6 +4,7 @@
 #include "common/date_time.h"
 #include "common/file_lock.h"
 #include "optimiser/solution_file.h"
+#include "shell/register_texts.h"
 #include "task/task_file.h"
 
 #include <optional>
@@ -22,7 +23,7 @@ std::optional<std::string> unreadable_solution(const Workspace& ws, const std::s
         bytes = read_whole_file(solution);
         decode_solution(bytes, solution_shape_of(task), solution.string());
     } catch (const std::exception& e) {
-        return std::string(e.what()) + "; nothing was taken over";
+        return std::string(e.what());
     }
     return std::nullopt;
 }
@@ -42,15 +43,15 @@ TaskMove take_over_solution(const Workspace& ws, RegisterStore& reg, const std::
         const RegisterEntry* entry = r.find(code);
         std::error_code ec;
         if (!entry)
-            move.refusal = unregistered_task_message(code);
+            move.refusal = unregistered_task_message(reg.shell(), code);
         else if (entry->status != TaskStatus::HandedOver)
-            move.refusal = wrong_status_message(code, entry->status, TaskStatus::HandedOver);
+            move.refusal = wrong_status_message(reg.shell(), code, entry->status, TaskStatus::HandedOver);
         else if (!fs::is_regular_file(solution, ec))
-            move.refusal = "there is no \"" + solution.string() + "\"; nothing was done";
+            move.refusal = missing_file_message(reg.shell(), solution);
         else if (fs::exists(input, ec) && !(claim = FileLock::try_acquire_existing(input)))
-            move.refusal = "task \"" + code + "\" is being solved by an optimisation run; nothing was done";
+            move.refusal = task_being_solved_message(reg.shell(), code);
         else if (auto why = unreadable_solution(ws, code, solution, bytes))
-            move.refusal = *why;
+            move.refusal = solution_not_taken_over_message(reg.shell(), *why);
         if (!move.refusal.empty())
             return false;
         restore.emplace(std::vector<fs::path>{stored});

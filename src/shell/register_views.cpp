@@ -32,14 +32,16 @@ std::vector<std::size_t> offered_entries(const TaskRegister& reg, SelectionPurpo
     return out;
 }
 
+std::string status_text(const ShellTables& sh, TaskStatus s) {
+    const int status = static_cast<int>(s);
+    return status >= 0 && status <= 2 ? sh.text(kStatusText[status]) : std::to_string(status);
+}
+
 std::vector<ProtocolRow> protocol_rows(const RegisterEntry& e, const ShellTables& sh) {
-    const int status = static_cast<int>(e.status);
-    const std::string statusText =
-        status >= 0 && status <= 2 ? sh.text(kStatusText[status]) : std::to_string(status);
     std::vector<ProtocolRow> rows = {
         {sh.text(kCodeKey), e.code},
         {sh.text(kNameKey), e.name},
-        {sh.text(kStatusKey), statusText},
+        {sh.text(kStatusKey), status_text(sh, e.status)},
         {sh.text(kCreatedKey), {}, e.created, true},
         {sh.text(kModifiedKey), {}, e.modified, true},
     };

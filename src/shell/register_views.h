@@ -28,6 +28,9 @@ struct ProtocolRow {
     double date = 0;
     bool isDate = false;
 };
+// The name of a status: text 490 (entered), 296 (handed over), 145 (solved); an unknown one as its number.
+std::string status_text(const ShellTables& shell, TaskStatus status);
+
 // Code, name, status, created, modified; unloaded from status 1 on; solved with status 2.
 std::vector<ProtocolRow> protocol_rows(const RegisterEntry& entry, const ShellTables& shell);
 

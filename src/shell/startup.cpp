@@ -2,6 +2,7 @@
 
 #include "common/cp1251.h"
 #include "common/errors.h"
+#include "shell/register_texts.h"
 
 #include <filesystem>
 
@@ -69,21 +70,23 @@ LanguageChoice resolve_language_choice(const Workspace& ws, const std::string& d
     return c;
 }
 
-RegisterOpenResult open_register(const Workspace& ws) {
+RegisterOpenResult open_register(const Workspace& ws, const ShellTables* shell) {
     RegisterOpenResult r;
     const fs::path path = ws.register_file();
     try {
         fs::create_directories(path.parent_path());
-        if (create_register_if_missing(path)) {
-            r.note =
-                "The task register \"" + path.string() +
-                "\" was not found. An empty register has been created; tasks entered before are not listed.";
-        }
-        r.store = RegisterStore::open(path);
-    } catch (const RegisterMismatch& e) {
-        r.error = std::string(e.what()) + " The program ends and leaves the file as it is.";
+        RegisterStore store(path, TaskRegister{}, shell);
+        // Seeding the missing register is a change of the store, so that its refusals speak the shell.
+        bool created = false;
+        store.change([&](TaskRegister&) {
+            std::error_code ec;
+            return created = !fs::exists(path, ec);
+        });
+        if (created)
+            r.note = register_created_note(shell, path);
+        r.store = std::move(store);
     } catch (const std::exception& e) {
-        r.error = std::string(e.what()) + " The program ends and leaves the file as it is.";
+        r.error = message_in_words_of(shell, e) + " " + register_left_as_it_is(shell);
     }
     return r;
 }

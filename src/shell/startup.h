@@ -43,12 +43,14 @@ struct LanguageChoice {
 LanguageChoice resolve_language_choice(const Workspace& ws, const std::string& displayName);
 
 // Opens the register of a workspace. A missing file is replaced by an empty register (and said in
-// `note`); a register of another program or version is refused and left untouched (`error`).
+// `note`); a register of another program or version, or a damaged one, is refused and left untouched
+// (`error`). Both are said in the words of `shell` when it has the register's texts, and the store speaks
+// it (register_texts.h).
 struct RegisterOpenResult {
     std::optional<RegisterStore> store;
     std::string error;
     std::string note;
 };
-RegisterOpenResult open_register(const Workspace& ws);
+RegisterOpenResult open_register(const Workspace& ws, const ShellTables* shell = nullptr);
 
 } // namespace zep

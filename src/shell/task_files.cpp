@@ -3,19 +3,11 @@
 #include "common/atomic_file.h"
 #include "common/date_time.h"
 #include "common/errors.h"
+#include "shell/register_texts.h"
 
 namespace fs = std::filesystem;
 
 namespace zep {
-
-std::string wrong_status_message(const std::string& code, TaskStatus status, TaskStatus needed) {
-    return "task \"" + code + "\" is " + status_name(status) + ", not " + status_name(needed) +
-           "; nothing was done";
-}
-
-std::string unregistered_task_message(const std::string& code) {
-    return "there is no task \"" + code + "\" in the task register; nothing was done";
-}
 
 TaskMove hand_over_input(const Workspace& ws, RegisterStore& reg, const std::string& code) {
     TaskMove move;
@@ -27,11 +19,11 @@ TaskMove hand_over_input(const Workspace& ws, RegisterStore& reg, const std::str
             const RegisterEntry* entry = r.find(code);
             std::error_code ec;
             if (!entry)
-                move.refusal = unregistered_task_message(code);
+                move.refusal = unregistered_task_message(reg.shell(), code);
             else if (entry->status != TaskStatus::Entered)
-                move.refusal = wrong_status_message(code, entry->status, TaskStatus::Entered);
+                move.refusal = wrong_status_message(reg.shell(), code, entry->status, TaskStatus::Entered);
             else if (!fs::is_regular_file(input, ec))
-                move.refusal = "there is no \"" + input.string() + "\"; nothing was done";
+                move.refusal = missing_file_message(reg.shell(), input);
             if (!move.refusal.empty())
                 return false;
             fs::create_directories(ws.solving());

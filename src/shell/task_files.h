@@ -22,14 +22,13 @@ struct TaskMove {
 // Handing a task to the optimiser (the protocol window's unload command, the wizard's "solve at once",
 // `zep hand-over`): Data/zep_<code>_in.dat is copied to Solving and the entry gets status 1, both under
 // the register's lock (change_register), so that every other process sees both or neither. Refused, with
-// nothing copied or changed, when the task is not in the register, its status is not "entered", or its
-// input file is missing. When the register cannot be written the copy in Solving is removed again and
-// the error passes on. Taking the results over: optimiser/take_over.h.
+// nothing copied or changed (`refusal` in the words of the store's shell), when the task is not in the
+// register, its status is not "entered", or its input file is missing. When the register cannot be written
+// the copy in Solving is removed again and the error passes on. Taking the results over:
+// optimiser/take_over.h.
 TaskMove hand_over_input(const Workspace& ws, RegisterStore& reg, const std::string& code);
 
-// The refusals of a move: a task whose status is not the one the move needs, a task not registered.
-std::string wrong_status_message(const std::string& code, TaskStatus status, TaskStatus needed);
-std::string unregistered_task_message(const std::string& code);
+// The refusals of a move, in the words of the store's shell: shell/register_texts.h.
 
 // Every file a task can have: Data/zep_<code>.dat, _in.dat, _out.dat and Solving/zep_<code>_in.dat,
 // _out.dat, in this order.

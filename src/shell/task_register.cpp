@@ -6,6 +6,7 @@
 #include "common/date_time.h"
 #include "common/errors.h"
 #include "common/record_fields.h"
+#include "shell/register_texts.h"
 
 #include <algorithm>
 
@@ -79,45 +80,50 @@ std::vector<std::uint8_t> encode_register(const TaskRegister& reg) {
     return out.take();
 }
 
+void throw_register_refusal(const RegisterRefusal& refusal, const std::string& message) {
+    switch (refusal.reason) {
+    case RegisterRefusal::Reason::NotARegister:
+    case RegisterRefusal::Reason::OtherVersion:
+        throw RegisterMismatch(message, refusal);
+    case RegisterRefusal::Reason::Damaged:
+        throw RegisterDamaged(message, refusal);
+    case RegisterRefusal::Reason::Busy:
+        throw RegisterBusy(message, refusal);
+    }
+    throw RegisterDamaged(message, refusal);
+}
+
 namespace {
 
-// The version field as it is written when it reads as a version number ("1.12.240"), else its length
-// byte and characters as numbers, so that a damaged field is shown, not printed as raw bytes.
-std::string version_text(std::span<const std::uint8_t> field) {
+RegisterRefusal refusal_of(RegisterRefusal::Reason reason, const std::filesystem::path& file) {
+    RegisterRefusal r;
+    r.reason = reason;
+    r.file = file;
+    return r;
+}
+
+// The version field as it is written when it reads as a version number ("1.12.240"); else nothing, and
+// the field is named by its bytes.
+std::optional<std::string> version_number(std::span<const std::uint8_t> field) {
     const std::size_t len = field[0];
     bool readable = len >= 1 && len < field.size();
     for (std::size_t i = 1; readable && i <= len; ++i)
         readable = (field[i] >= '0' && field[i] <= '9') || field[i] == '.';
-    if (readable)
-        return std::string(reinterpret_cast<const char*>(field.data()) + 1, len);
+    if (!readable)
+        return std::nullopt;
+    return std::string(reinterpret_cast<const char*>(field.data()) + 1, len);
+}
+
+std::string version_text(const RegisterRefusal& r) {
+    if (r.versionField.empty())
+        return r.version;
     std::string bytes = "of bytes";
-    for (std::size_t i = 0; i < field.size(); ++i)
-        bytes += (i ? ", " : " ") + std::to_string(field[i]);
+    for (std::size_t i = 0; i < r.versionField.size(); ++i)
+        bytes += (i ? ", " : " ") + std::to_string(r.versionField[i]);
     return bytes;
 }
 
-} // namespace
-
-TaskRegister decode_register(std::span<const std::uint8_t> data, const std::string& source) {
-    ByteReader in(data, source);
-    if (data.size() < kRegisterHeaderSize)
-        throw RegisterMismatch(source + " is not a task register: it is shorter than its 48-byte header.");
-    auto sig = in.raw(28);
-    auto expectedSig =
-        std::string(1, static_cast<char>(kRegisterSignature.size())) + std::string(kRegisterSignature);
-    if (!std::equal(sig.begin(), sig.end(), expectedSig.begin()))
-        throw RegisterMismatch(source + " is not a task register of this program: its signature differs.");
-    TaskRegister reg;
-    auto a = in.raw(3);
-    std::copy(a.begin(), a.end(), reg.header.afterSignature.begin());
-    auto ver = in.raw(9);
-    auto expectedVer =
-        std::string(1, static_cast<char>(kRegisterVersion.size())) + std::string(kRegisterVersion);
-    if (!std::equal(ver.begin(), ver.end(), expectedVer.begin()))
-        throw RegisterMismatch(source + " belongs to another version of the program (version " +
-                               version_text(ver) + ", expected " + std::string(kRegisterVersion) + ").");
-    auto b = in.raw(4);
-    std::copy(b.begin(), b.end(), reg.header.afterVersion.begin());
+TaskRegister decode_entries(ByteReader& in, TaskRegister reg) {
     std::int32_t n = in.i32();
     if (n < 0 || static_cast<std::size_t>(n) != in.remaining() / kRegisterEntrySize ||
         in.remaining() % kRegisterEntrySize != 0)
@@ -137,8 +143,51 @@ TaskRegister decode_register(std::span<const std::uint8_t> data, const std::stri
     return reg;
 }
 
+} // namespace
+
+TaskRegister decode_register(std::span<const std::uint8_t> data, const std::string& source,
+                             const std::filesystem::path& file) {
+    using Reason = RegisterRefusal::Reason;
+    ByteReader in(data, source);
+    const RegisterRefusal foreign = refusal_of(Reason::NotARegister, file);
+    if (data.size() < kRegisterHeaderSize)
+        throw RegisterMismatch(source + " is not a task register: it is shorter than its 48-byte header.",
+                               foreign);
+    auto sig = in.raw(28);
+    auto expectedSig =
+        std::string(1, static_cast<char>(kRegisterSignature.size())) + std::string(kRegisterSignature);
+    if (!std::equal(sig.begin(), sig.end(), expectedSig.begin()))
+        throw RegisterMismatch(source + " is not a task register of this program: its signature differs.",
+                               foreign);
+    TaskRegister reg;
+    auto a = in.raw(3);
+    std::copy(a.begin(), a.end(), reg.header.afterSignature.begin());
+    auto ver = in.raw(9);
+    auto expectedVer =
+        std::string(1, static_cast<char>(kRegisterVersion.size())) + std::string(kRegisterVersion);
+    if (!std::equal(ver.begin(), ver.end(), expectedVer.begin())) {
+        RegisterRefusal other = refusal_of(Reason::OtherVersion, file);
+        if (auto number = version_number(ver))
+            other.version = *number;
+        else
+            other.versionField.assign(ver.begin(), ver.end());
+        throw RegisterMismatch(source + " belongs to another version of the program (version " +
+                                   version_text(other) + ", expected " + std::string(kRegisterVersion) + ").",
+                               other);
+    }
+    auto b = in.raw(4);
+    std::copy(b.begin(), b.end(), reg.header.afterVersion.begin());
+    try {
+        return decode_entries(in, std::move(reg));
+    } catch (const DamagedBytesError& e) {
+        RegisterRefusal damaged = refusal_of(Reason::Damaged, file);
+        damaged.offset = e.offset();
+        throw RegisterDamaged(e.what(), damaged);
+    }
+}
+
 TaskRegister read_register(const std::filesystem::path& path) {
-    return decode_register(read_whole_file(path), "The task register \"" + path.string() + "\"");
+    return decode_register(read_whole_file(path), "The task register \"" + path.string() + "\"", path);
 }
 
 void write_register(const std::filesystem::path& path, const TaskRegister& reg) {
@@ -154,10 +203,16 @@ namespace {
 FileLock lock_register(const std::filesystem::path& registerFile, std::chrono::milliseconds wait) {
     const auto ms = wait.count();
     const std::string waited = ms % 1000 == 0 ? std::to_string(ms / 1000) + " s" : std::to_string(ms) + " ms";
-    return FileLock::acquire(register_lock_path(registerFile), wait,
-                             "The task register \"" + registerFile.string() +
-                                 "\" is being changed by another program: it stayed locked for " + waited +
-                                 ", so nothing was changed. Try again later.");
+    try {
+        return FileLock::acquire(register_lock_path(registerFile), wait, {});
+    } catch (const LockTimeout&) {
+        RegisterRefusal busy = refusal_of(RegisterRefusal::Reason::Busy, registerFile);
+        busy.waited = wait;
+        throw RegisterBusy("The task register \"" + registerFile.string() +
+                               "\" is being changed by another program: it stayed locked for " + waited +
+                               ", so nothing was changed. Try again later.",
+                           busy);
+    }
 }
 
 TaskRegister read_register_or_empty(const std::filesystem::path& registerFile) {
@@ -171,12 +226,7 @@ TaskRegister read_register_or_empty(const std::filesystem::path& registerFile) {
 
 TaskRegister change_register(const std::filesystem::path& registerFile, const RegisterChange& change,
                              std::chrono::milliseconds wait) {
-    std::optional<FileLock> lock;
-    try {
-        lock.emplace(lock_register(registerFile, wait));
-    } catch (const LockTimeout& e) {
-        throw RegisterBusy(e.what());
-    }
+    const FileLock lock = lock_register(registerFile, wait);
     TaskRegister reg = read_register_or_empty(registerFile);
     if (change(reg))
         write_register(registerFile, reg);
@@ -197,16 +247,31 @@ bool create_register_if_missing(const std::filesystem::path& registerFile) {
     return created;
 }
 
-RegisterStore RegisterStore::open(const std::filesystem::path& path) {
-    return {path, read_register(path)};
+namespace {
+
+// `work`, whose refusals of the register pass on in the words of `shell` when it has them.
+template <class Work> TaskRegister in_words_of(const ShellTables* shell, const Work& work) {
+    try {
+        return work();
+    } catch (const RegisterRefused& r) {
+        if (!shell || !has_register_texts(*shell))
+            throw;
+        throw_register_refusal(r.refusal(), register_refusal_text(*shell, r.refusal()));
+    }
+}
+
+} // namespace
+
+RegisterStore RegisterStore::open(const std::filesystem::path& path, const ShellTables* shell) {
+    return {path, in_words_of(shell, [&] { return read_register(path); }), shell};
 }
 
 void RegisterStore::refresh() {
-    reg_ = read_register(path_);
+    reg_ = in_words_of(shell(), [&] { return read_register(path_); });
 }
 
 void RegisterStore::change(const RegisterChange& change) {
-    reg_ = change_register(path_, change);
+    reg_ = in_words_of(shell(), [&] { return change_register(path_, change, wait_); });
 }
 
 void RegisterStore::save() {

@@ -5,6 +5,7 @@
 // File: a 48-byte header (signature text of capacity 30 = "ZephyrPlanningWorkbenchTool", version text
 // of capacity 12 = "1.12.241", N as int32 at offset 44), then N entries of 120 bytes in register order.
 #include "common/file_lock.h"
+#include "shell/shell_file.h"
 #include "shell/workspace.h"
 
 #include <array>
@@ -88,17 +89,58 @@ public:
     bool remove(std::string_view code);
 };
 
-// Why a register file could not be taken.
-class RegisterMismatch : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
+// Why a register file cannot be read or changed, with what a message about it names. what() of the
+// exceptions below says it in fixed English (a run that has loaded no shell yet); register_texts.h says
+// it in the words of the run's shell.
+struct RegisterRefusal {
+    enum class Reason {
+        NotARegister, // too short for its header, or another program's signature
+        OtherVersion, // the version field differs
+        Damaged,      // the header or an entry cannot be read
+        Busy,         // the lock stayed taken for the whole wait
+    };
+    Reason reason = Reason::Damaged;
+    std::filesystem::path file;
+    std::string version;                    // OtherVersion: the version read, when it reads as one
+    std::vector<std::uint8_t> versionField; // OtherVersion: the field's bytes, when it does not
+    std::size_t offset = 0;                 // Damaged: the byte where the damage was found
+    std::chrono::milliseconds waited{0};    // Busy
 };
+
+// What the register's exceptions have in common: catch it to say any of them in the run's language.
+class RegisterRefused {
+public:
+    explicit RegisterRefused(RegisterRefusal refusal) : refusal_(std::move(refusal)) {}
+    virtual ~RegisterRefused() = default;
+    const RegisterRefusal& refusal() const { return refusal_; }
+
+private:
+    RegisterRefusal refusal_;
+};
+
+// A register of another program or another version: it must not be overwritten.
+class RegisterMismatch : public std::runtime_error, public RegisterRefused {
+public:
+    RegisterMismatch(const std::string& message, RegisterRefusal refusal)
+        : std::runtime_error(message), RegisterRefused(std::move(refusal)) {}
+};
+
+// A register that cannot be read: it must not be overwritten either.
+class RegisterDamaged : public FileFormatError, public RegisterRefused {
+public:
+    RegisterDamaged(const std::string& message, RegisterRefusal refusal)
+        : FileFormatError(message), RegisterRefused(std::move(refusal)) {}
+};
+
+// Throws the exception of `refusal`'s reason with `message` as its what().
+[[noreturn]] void throw_register_refusal(const RegisterRefusal& refusal, const std::string& message);
 
 std::vector<std::uint8_t> encode_register(const TaskRegister& reg);
 // Throws RegisterMismatch when the signature or the version differ from the expected ones (the file
-// belongs to another program or another version and must not be overwritten), FileFormatError for a
-// damaged file.
-TaskRegister decode_register(std::span<const std::uint8_t> data, const std::string& source);
+// belongs to another program or another version and must not be overwritten), RegisterDamaged for a
+// damaged file. `file` is the register's path, named by the messages after `source`.
+TaskRegister decode_register(std::span<const std::uint8_t> data, const std::string& source,
+                             const std::filesystem::path& file = {});
 
 TaskRegister read_register(const std::filesystem::path& path);
 void write_register(const std::filesystem::path& path, const TaskRegister& reg);
@@ -118,9 +160,10 @@ inline constexpr std::chrono::milliseconds kRegisterLockWait{15000};
 std::filesystem::path register_lock_path(const std::filesystem::path& registerFile);
 
 // The lock stayed taken for the whole wait: another program is changing the register.
-class RegisterBusy : public LockTimeout {
+class RegisterBusy : public LockTimeout, public RegisterRefused {
 public:
-    using LockTimeout::LockTimeout;
+    RegisterBusy(const std::string& message, RegisterRefusal refusal)
+        : LockTimeout(message), RegisterRefused(std::move(refusal)) {}
 };
 
 // The one way to change a register file. Under the lock: reads the register (a missing file counts as
@@ -141,16 +184,31 @@ bool create_register_if_missing(const std::filesystem::path& registerFile);
 // The register of a workspace as one process sees it: `get()` is the register as last read or changed;
 // every operation is a change_register of the file (so it acts on what other processes wrote meanwhile)
 // and leaves `get()` equal to the file. The windows and `zep` commands share it.
+//
+// The store speaks the run's language: the refusals of its reads and changes (RegisterRefused) are thrown
+// with the words of the shell it was given (register_texts.h), and the moves of a task's files word
+// their refusals with it too. Without a shell, or with one that lacks these texts, they are in fixed
+// English.
 class RegisterStore {
 public:
-    RegisterStore(std::filesystem::path path, TaskRegister reg)
-        : path_(std::move(path)), reg_(std::move(reg)) {}
+    RegisterStore(std::filesystem::path path, TaskRegister reg, const ShellTables* shell = nullptr)
+        : path_(std::move(path)), reg_(std::move(reg)) {
+        if (shell)
+            speak(*shell);
+    }
 
     // Reads the file; see read_register for the errors.
-    static RegisterStore open(const std::filesystem::path& path);
+    static RegisterStore open(const std::filesystem::path& path, const ShellTables* shell = nullptr);
 
     const TaskRegister& get() const { return reg_; }
     const std::filesystem::path& path() const { return path_; }
+
+    // The shell whose words the refusals take from now on (a copy is kept).
+    void speak(const ShellTables& shell) { shell_ = shell; }
+    // That shell, or nullptr: fixed English.
+    const ShellTables* shell() const { return shell_ ? &*shell_ : nullptr; }
+    // How long a change waits for the lock before it gives up.
+    void set_lock_wait(std::chrono::milliseconds wait) { wait_ = wait; }
 
     // Reads the file again (what other processes changed since).
     void refresh();
@@ -172,6 +230,8 @@ private:
 
     std::filesystem::path path_;
     TaskRegister reg_;
+    std::optional<ShellTables> shell_;
+    std::chrono::milliseconds wait_ = kRegisterLockWait;
 };
 
 const char* status_name(TaskStatus s);

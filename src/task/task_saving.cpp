@@ -7,7 +7,7 @@
 
 namespace zep {
 
-void save_task(TaskRecord& rec, const Workspace& ws, EntryMode mode, RegisterStore& reg,
+bool save_task(TaskRecord& rec, const Workspace& ws, EntryMode mode, RegisterStore& reg,
                std::string_view shellFileName) {
     rec.header.chainCount = rec.workingChainCount;
     rec.header.nestedChainCount = rec.workingNestedChainCount;
@@ -20,19 +20,20 @@ void save_task(TaskRecord& rec, const Workspace& ws, EntryMode mode, RegisterSto
     // the register cannot be written, so that no task file is left that the register does not account
     // for.
     FileRestore restore({task_file_path(ws, code), solver_input_path(ws, code)});
+    bool saved = false;
     reg.change([&](TaskRegister& r) {
+        // The register as it is now: another process may have registered the code since step 1.
+        if (mode != EntryMode::CorrectTask && r.find(code))
+            return false;
         write_file_atomically(task_file_path(ws, code), taskImage);
         write_file_atomically(solver_input_path(ws, code), solverImage);
         const double now = now_date_serial();
-        if (mode == EntryMode::CorrectTask) {
-            if (!r.update_after_correction(code, name, now))
-                r.add(code, name, now);
-        } else if (!r.add(code, name, now)) {
-            r.update_after_correction(code, name, now);
-        }
-        return true;
+        if (mode != EntryMode::CorrectTask || !r.update_after_correction(code, name, now))
+            r.add(code, name, now);
+        return saved = true;
     });
     restore.keep();
+    return saved;
 }
 
 } // namespace zep

@@ -14,13 +14,15 @@ namespace zep {
 // Data/zep_<code>_in.dat (each atomically), then updates the register: for a new task (EntryMode::NewTask,
 // EntryMode::ImportTask) the task is added, for a correction (EntryMode::CorrectTask) its entry is updated.
 // Both images are built before anything is written, so a record unfit to be written (std::invalid_argument)
-// or a text outside Windows-1251 (TextEncodingError) leaves the files and the register untouched. The
-// register never holds a code twice: a new task whose code is already registered updates that entry, and
-// a corrected task that lost its entry is added again. The files are written and the register changed
-// under the register's lock (change_register); when the register cannot be written, both files are put
-// back as they were (a new task leaves none), and the error passes on. `shellFileName` is the language
-// shell file in use.
-void save_task(TaskRecord& rec, const Workspace& ws, EntryMode mode, RegisterStore& reg,
+// or a text outside Windows-1251 (TextEncodingError) leaves the files and the register untouched.
+// The wizard window and `zep build` both save through here. Under the register's lock (change_register),
+// on the register as it is on disk at that moment (other processes may have changed it since the wizard
+// opened; their entries stay): the files are written, then the register is changed. When the register
+// cannot be written, or the lock stays taken for the whole wait (RegisterBusy), both files are put back as
+// they were (a new task leaves none) and the error passes on. The register never holds a code twice: a
+// new task whose code another process registered meanwhile is not saved (false, nothing written), and a
+// corrected task that lost its entry is added again. `shellFileName` is the language shell file in use.
+bool save_task(TaskRecord& rec, const Workspace& ws, EntryMode mode, RegisterStore& reg,
                std::string_view shellFileName);
 
 } // namespace zep

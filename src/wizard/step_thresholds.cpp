@@ -149,19 +149,35 @@ StepOutcome Wizard::finish() {
         throw std::logic_error("the wizard cannot save a task without the task register");
     if (!has_resources())
         rec_.resourceIntervals.clear();
+    // Nothing is written when the save is refused: the summary stays, and Next may be pressed again.
     try {
-        save_task(rec_, ctx_.workspace, mode_, *ctx_.taskRegister, ctx_.shellFileName);
-    } catch (const TextEncodingError& e) {
-        // A text pasted past the key filters holds a character the files cannot: nothing was written.
+        if (!save_task(rec_, ctx_.workspace, mode_, *ctx_.taskRegister, ctx_.shellFileName))
+            return refuse(compose(ctx_.shell, Text{453}, "."), {WizardControl::NextButton});
+    } catch (const std::runtime_error& e) {
+        // A text pasted past the key filters holds a character the files cannot (TextEncodingError), the
+        // register stayed locked for the whole wait or cannot be taken (said in the store's language), or
+        // a file cannot be written.
         return refuse(e.what(), {WizardControl::NextButton});
     }
 
     const std::string code = rec_.header.taskCode;
-    if (in_.solveAtOnce)
-        hand_over_input(ctx_.workspace, *ctx_.taskRegister, code);
+    std::vector<WizardMessage> notes;
+    if (in_.solveAtOnce) {
+        // The task is saved; when it cannot be handed over it waits as entered, and the user hears why.
+        std::string refusal;
+        try {
+            refusal = hand_over_input(ctx_.workspace, *ctx_.taskRegister, code).refusal;
+        } catch (const std::exception& e) {
+            refusal = e.what();
+        }
+        if (!refusal.empty()) {
+            in_.solveAtOnce = false;
+            notes.push_back(WizardMessage{MessageKind::Warning, refusal});
+        }
+    }
     rec_ = TaskRecord{};
     closed_ = true;
-    StepOutcome out = stay({});
+    StepOutcome out = stay({}, std::move(notes));
     out.finished = true;
     return out;
 }

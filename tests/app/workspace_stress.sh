@@ -9,7 +9,7 @@
 set -uo pipefail
 zep_binary=$1
 fixtures=$2
-zep() { "$zep_binary" "$@" --lang rus; } # the fixtures are in the Russian shell's units
+zep() { "$zep_binary" "$@" --lang rus; } # the fixtures are in the Russian shell's units; skips said in it
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() {
@@ -122,14 +122,14 @@ twice=0
 for code in "${batch[@]}"; do
   [ "$(registered "$code")" = "handed over" ] || fail "$code is '$(registered "$code")'"
   solved=$(cat "$work/batch-1.out" "$work/batch-2.out" | grep -c "^=> .*zep_${code}_out.dat$")
-  passed=$(cat "$work/batch-1.out" "$work/batch-2.out" | grep -c "\"$code\" .*: skipped$")
+  passed=$(cat "$work/batch-1.out" "$work/batch-2.out" | grep -c "^zep: Задача \"$code\" .* пропущена\.$")
   [ "$solved" -ge 1 ] && [ $((solved + passed)) = 2 ] ||
     fail "$code was solved $solved times and skipped $passed times by the two batch runs"
   twice=$((twice + solved - 1))
   [ "$(body "$ws/Solving/zep_${code}_out.dat")" = "$(body "$work/solo-$code/Solving/zep_${code}_out.dat")" ] ||
     fail "the solution of $code differs from its solo run's"
 done
-skipped=$(cat "$work/batch-1.out" "$work/batch-2.out" | grep -c ": skipped$")
+skipped=$(cat "$work/batch-1.out" "$work/batch-2.out" | grep -c "^zep: Задача .* пропущена\.$")
 
 # Every file is accounted for: a registered task's files, in the places its status says.
 files=0

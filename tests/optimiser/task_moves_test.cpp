@@ -202,7 +202,7 @@ TEST(RunTask, ATaskClaimedByAnotherRunIsSkippedAndSaid) {
     ASSERT_TRUE(other);
     TaskRunOutcome out = run_task(e.setup(), e.code);
     EXPECT_TRUE(out.skipped);
-    EXPECT_EQ(out.message, "task \"" + e.code + "\" is being solved by another run: skipped");
+    EXPECT_EQ(out.message, "T143 \"" + e.code + "\" T593.");
     EXPECT_FALSE(fs::exists(e.solving("_out.dat")));
 }
 
@@ -215,7 +215,7 @@ TEST(RunTask, ATaskSolvedByAnotherRunSinceTheStartIsNotSolvedAgain) {
     const auto written = read_whole_file(e.solving("_out.dat"));
     TaskRunOutcome out = run_task(batch, e.code);
     EXPECT_TRUE(out.skipped);
-    EXPECT_EQ(out.message, "task \"" + e.code + "\" was solved by another run meanwhile: skipped");
+    EXPECT_EQ(out.message, "T143 \"" + e.code + "\" T594.");
     EXPECT_EQ(read_whole_file(e.solving("_out.dat")), written);
     // A run that starts after it solves the task again, as a repeated ПУСК does.
     batch.solutionsAtStart = solution_stamps(e.ws);

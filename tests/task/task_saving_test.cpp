@@ -65,9 +65,15 @@ TEST_F(SavingFixture, CorrectionUpdatesTheEntryAndNeverAddsASecond) {
     EXPECT_EQ(onDisk.entries[0].name, "Renamed");
     EXPECT_EQ(onDisk.entries[0].status, TaskStatus::Entered);
 
-    // Saving a "new" task under a registered code does not duplicate the entry either.
-    save_task(rec, ws, EntryMode::NewTask, *reg, kShell);
+    // A "new" task under a code registered meanwhile (by another process) is not saved: the entry
+    // and the files stay the other task's.
+    const auto theirs = read_whole_file(task_file_path(ws, "DEC001"));
+    rec.header.taskName = "Another";
+    rec.chains[0].operations[0].variants[0].cost += 1;
+    EXPECT_FALSE(save_task(rec, ws, EntryMode::NewTask, *reg, kShell));
     EXPECT_EQ(entries_on_disk(), 1u);
+    EXPECT_EQ(read_register(ws.register_file()).entries[0].name, "Renamed");
+    EXPECT_EQ(read_whole_file(task_file_path(ws, "DEC001")), theirs);
 }
 
 TEST_F(SavingFixture, CorrectedTaskWithoutEntryIsRegisteredAgain) {

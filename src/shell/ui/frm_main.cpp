@@ -263,7 +263,8 @@ bool TfrmMain::startUp() {
         langDialog_ = new TfrmSelLang(*this);
     }
 
-    RegisterOpenResult reg = open_register(state_.workspace);
+    // With several shells the language is chosen later: until then the register speaks fixed English.
+    RegisterOpenResult reg = open_register(state_.workspace, &state_.shell);
     if (!reg.store) {
         abortRun(QString::fromStdString(reg.error));
         return false;
@@ -288,8 +289,10 @@ bool TfrmMain::acceptLanguage(const ShellFileRef& file) {
     state_.shell = std::move(loaded.shell->tables);
     applyCaptions();
     try {
-        if (state_.taskRegister)
+        if (state_.taskRegister) {
+            state_.taskRegister->speak(state_.shell);
             state_.taskRegister->save();
+        }
     } catch (const std::exception& e) {
         notifier_.warning(this, QString::fromUtf8(e.what()));
     }

@@ -187,9 +187,7 @@ void TfrmCreateTask::btnNextClick() {
     if (outcome.finished) {
         const std::string code = model_->inputs().code;
         const bool atOnce = model_->inputs().solveAtOnce;
-        for (const WizardMessage& m : outcome.notes)
-            if (m.kind == MessageKind::Information)
-                notifier_.information(this, qt_text(m.text));
+        show_notes(outcome.notes);
         close();
         if (onFinished)
             onFinished(code, atOnce);
@@ -219,14 +217,18 @@ void TfrmCreateTask::closeEvent(QCloseEvent* event) {
 
 // ---- Outcomes and focus -----------------------------------------------------------------------------
 
-void TfrmCreateTask::show_outcome(const StepOutcome& outcome) {
-    show_model();
-    for (const WizardMessage& m : outcome.notes) {
+void TfrmCreateTask::show_notes(const std::vector<WizardMessage>& notes) {
+    for (const WizardMessage& m : notes) {
         if (m.kind == MessageKind::Information)
             notifier_.information(this, qt_text(m.text));
         else if (m.kind == MessageKind::Warning)
             notifier_.warning(this, qt_text(m.text));
     }
+}
+
+void TfrmCreateTask::show_outcome(const StepOutcome& outcome) {
+    show_model();
+    show_notes(outcome.notes);
     if (outcome.refusal)
         notifier_.warning(this, qt_text(outcome.refusal->text));
     apply_focus(outcome.focus);

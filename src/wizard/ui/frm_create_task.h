@@ -109,6 +109,7 @@ private:
 
     // Shows the notes and the refusal of an outcome, the model, and puts the focus where it says.
     void show_outcome(const StepOutcome& outcome);
+    void show_notes(const std::vector<WizardMessage>& notes);
     void apply_focus(const WizardFocus& focus);
     void register_control(WizardControl control, QWidget* widget);
 

@@ -2,8 +2,11 @@
 #include "shell/ui/frm_select_task.h"
 #include "shell/ui/frm_view_protocol.h"
 
+#include "lock_holder.h"
 #include "optimiser/slow_task.h"
 #include "optimiser/solution_stamps.h"
+#include "optimiser/take_over.h"
+#include "shell/register_texts.h"
 #include "shell/task_files.h"
 #include "task/sample_tasks.h"
 #include "ui_workspace.h"
@@ -132,6 +135,69 @@ TEST(TForm1, ImmediateSolveEndsSolvedWithNothingLeftInSolving) {
     EXPECT_TRUE(u.main->isEnabled());
     // Taken over as the file stands on disk: the register file holds the new status too.
     EXPECT_EQ(read_register(u.ws.register_file()).find("DEC001")->status, TaskStatus::Solved);
+}
+
+// Another program holds the register's lock when the solution of the immediate solve is to be taken
+// over: the user hears it in the run's language, the task stays handed over with its solution waiting
+// in Solving, and the main window is usable again.
+TEST(TForm1, ImmediateSolveMeetingALockedRegisterSaysSoAndChangesNothing) {
+    UiWorkspace u("eng");
+    register_optimiser(*u.main);
+    u.enter(test::decomposed_task());
+    hand_over(u, "DEC001");
+    u.reg().set_lock_wait(std::chrono::milliseconds(300));
+    const auto registerBefore = read_whole_file(u.ws.register_file());
+    u.state().immediateSolve = 1;
+    u.state().immediateSolveCode = "DEC001";
+    u.main->setEnabled(false);
+    test::LockHolder other(register_lock_path(u.ws.register_file()));
+    QPointer<QWidget> form = u.main->openWindow(WindowKind::Optimiser);
+    ASSERT_TRUE(form);
+    ASSERT_TRUE(test::wait_until([&] { return form.isNull(); }));
+    RegisterRefusal busy;
+    busy.reason = RegisterRefusal::Reason::Busy;
+    busy.file = u.ws.register_file();
+    busy.waited = std::chrono::milliseconds(300);
+    ASSERT_EQ(u.notifier.messages.size(), 1u);
+    EXPECT_EQ(u.notifier.messages[0].kind, Notifier::Kind::Warning);
+    EXPECT_EQ(u.notifier.messages[0].text.toStdString(), register_refusal_text(u.state().shell, busy));
+    EXPECT_EQ(read_whole_file(u.ws.register_file()), registerBefore);
+    EXPECT_EQ(u.reg().get().find("DEC001")->status, TaskStatus::HandedOver);
+    EXPECT_FALSE(std::filesystem::exists(u.data("DEC001", "_out.dat")));
+    EXPECT_TRUE(std::filesystem::exists(u.solving("DEC001", "_in.dat")));
+    EXPECT_TRUE(std::filesystem::exists(u.solving("DEC001", "_out.dat")));
+    EXPECT_EQ(u.state().immediateSolve, 0);
+    EXPECT_TRUE(u.main->isEnabled());
+    other.release();
+    EXPECT_TRUE(take_over_solution(u.ws, u.reg(), "DEC001").done); // and later it can be taken over
+}
+
+// A task whose input another run has claimed is skipped with the message; the others are solved.
+TEST(TForm1, BatchRunSkipsATaskAnotherRunHasClaimedAndSolvesTheRest) {
+    UiWorkspace u;
+    u.enter(test::decomposed_task());
+    TaskRecord other = test::decomposed_task();
+    other.header.taskCode = "DEC002";
+    u.enter(other);
+    hand_over(u, "DEC001");
+    hand_over(u, "DEC002");
+    test::LockHolder otherRun(u.solving("DEC002", "_in.dat"));
+    TForm1* form = open_from_menu(u);
+    ASSERT_NE(form, nullptr);
+    click(form, "BNext1");
+    click(form, "BNext3");
+    click(form, "BStart");
+    ASSERT_TRUE(wait_run(form));
+    const RunTexts texts{u.state().shell, "DEC002", u.state().decimalSeparator};
+    EXPECT_EQ(label(form, "Label8").toStdString(), texts.skipped(RunTexts::Skip::ClaimedByAnotherRun));
+    EXPECT_EQ(child<QProgressBar>(form, "ProgressTasks")->value(), 2);
+    EXPECT_FALSE(std::filesystem::exists(u.solving("DEC002", "_out.dat")));
+    EXPECT_TRUE(
+        testing::same_apart_from_time_stamps(read_whole_file(u.solving("DEC001", "_out.dat")),
+                                             zep_solve(u.data("DEC001", "_in.dat"), "DEC001", "rus")));
+    EXPECT_TRUE(u.notifier.messages.empty());
+    form->close();
+    EXPECT_TRUE(u.main->isEnabled());
 }
 
 TEST(TForm1, BatchRunStaysResponsiveShowsProgressAndStopsWithNothingWritten) {

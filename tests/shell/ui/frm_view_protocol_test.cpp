@@ -1,6 +1,8 @@
 #include "shell/ui/frm_view_protocol.h"
 
+#include "lock_holder.h"
 #include "optimiser/solution_file.h"
+#include "shell/register_texts.h"
 #include "shell/register_views.h"
 #include "shell/task_files.h"
 #include "task/sample_tasks.h"
@@ -160,6 +162,46 @@ TEST(TfrmViewProtocol, UnloadThenLoadMoveTheFilesAndTheStatus) {
     EXPECT_EQ(read_register(u.ws.register_file()).find("AAA001")->status, TaskStatus::Solved);
     EXPECT_EQ(grid(w)->rowCount(), 7);
     EXPECT_FALSE(enabled(w, "btnLoadOutData"));
+}
+
+// Another program holds the register's lock for the whole wait: each command says so in the run's
+// language, changes nothing, and works once the lock is free.
+TEST(TfrmViewProtocol, ALockedRegisterIsSaidAndNothingChangesTillItIsFree) {
+    UiWorkspace u;
+    u.enter(task("AAA001", "x"));
+    u.enter(task("AAA002", "y"));
+    u.reg().set_lock_wait(std::chrono::milliseconds(300));
+    TfrmViewProtocol* w = open_protocol(u);
+    ASSERT_NE(w, nullptr);
+    const auto registerBefore = read_whole_file(u.ws.register_file());
+    RegisterRefusal busy;
+    busy.reason = RegisterRefusal::Reason::Busy;
+    busy.file = u.ws.register_file();
+    busy.waited = std::chrono::milliseconds(300);
+    const QString message = QString::fromStdString(register_refusal_text(u.state().shell, busy));
+    ASSERT_TRUE(message.startsWith(QStringLiteral("Реестр задач \""))) << message.toStdString();
+    u.notifier.answer = true; // yes, delete
+    {
+        test::LockHolder other(register_lock_path(u.ws.register_file()));
+        for (const char* button : {"btnCreateInData", "btnDeleteTask"}) {
+            u.notifier.messages.clear();
+            QTest::mouseClick(child<QPushButton>(w, button), Qt::LeftButton);
+            ASSERT_FALSE(u.notifier.messages.empty()) << button;
+            EXPECT_EQ(u.notifier.messages.back().kind, Notifier::Kind::Warning) << button;
+            EXPECT_EQ(u.notifier.messages.back().text, message) << button;
+            EXPECT_EQ(read_whole_file(u.ws.register_file()), registerBefore) << button;
+            EXPECT_TRUE(std::filesystem::is_empty(u.ws.solving())) << button;
+            EXPECT_TRUE(std::filesystem::exists(u.data("AAA001", ".dat"))) << button;
+            EXPECT_EQ(list(w)->count(), 2) << button;
+            EXPECT_EQ(list(w)->currentIndex(), 0) << button;
+            EXPECT_TRUE(enabled(w, "btnCreateInData")) << button;
+        }
+    }
+    u.notifier.messages.clear();
+    QTest::mouseClick(child<QPushButton>(w, "btnCreateInData"), Qt::LeftButton);
+    EXPECT_TRUE(u.notifier.messages.empty());
+    EXPECT_EQ(read_register(u.ws.register_file()).find("AAA001")->status, TaskStatus::HandedOver);
+    EXPECT_TRUE(std::filesystem::exists(u.solving("AAA001", "_in.dat")));
 }
 
 TEST(TfrmViewProtocol, AnEmptyRegisterOffersOnlyClose) {

@@ -3,7 +3,10 @@
 #include "window_typist.h"
 #include "wizard_window_harness.h"
 
+#include "lock_holder.h"
+#include "shell/register_texts.h"
 #include "shell/ui/frm_select_task.h"
+#include "task/task_file.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -230,6 +233,78 @@ TEST(WizardWindow, CancelWritesNothingAndGivesTheMainWindowBack) {
     EXPECT_TRUE(std::filesystem::is_empty(h.ws.data()));
     EXPECT_EQ(file_bytes(h.ws.register_file()), registerBefore);
     EXPECT_TRUE(h.main->state().taskRegister->get().entries.empty());
+}
+
+// Saving while another program holds the register's lock waits for it, and saves once it is free.
+TEST(WizardWindow, SavingWaitsForTheRegistersLockAndSavesWhenItIsFree) {
+    WizardWindowHarness h;
+    const TaskScript script = parse_task_script(kPlain);
+    TfrmCreateTask* w = typed_up_to(h, WizardStep::Summary, script);
+    test::LockHolder other(register_lock_path(h.ws.register_file()), std::chrono::milliseconds(400));
+    press_next(w);
+    EXPECT_TRUE(w->model().closed()) << h.warnings();
+    EXPECT_TRUE(h.notifier.messages.empty()) << h.warnings();
+    EXPECT_NE(read_register(h.ws.register_file()).find("PLAIN1"), nullptr);
+    EXPECT_TRUE(std::filesystem::exists(task_file_path(h.ws, "PLAIN1")));
+    EXPECT_TRUE(h.main->isEnabled());
+}
+
+// A lock held for the whole wait: the save is refused in words, nothing is left in Data, the summary
+// stays, and Next saves once the lock is free.
+TEST(WizardWindow, SavingRefusedAfterTheWaitLeavesNothingAndCanBeRepeated) {
+    WizardWindowHarness h;
+    const auto registerBefore = file_bytes(h.ws.register_file());
+    const TaskScript script = parse_task_script(kPlain);
+    TfrmCreateTask* w = typed_up_to(h, WizardStep::Summary, script);
+    h.main->state().taskRegister->set_lock_wait(std::chrono::milliseconds(300));
+    {
+        test::LockHolder other(register_lock_path(h.ws.register_file()));
+        press_next(w);
+    }
+    RegisterRefusal busy;
+    busy.reason = RegisterRefusal::Reason::Busy;
+    busy.file = h.ws.register_file();
+    busy.waited = std::chrono::milliseconds(300);
+    ASSERT_EQ(h.notifier.messages.size(), 1u) << h.warnings();
+    EXPECT_EQ(h.notifier.messages[0].kind, Notifier::Kind::Warning);
+    EXPECT_EQ(h.notifier.messages[0].text.toStdString(), register_refusal_text(h.main->state().shell, busy));
+    EXPECT_FALSE(w->model().closed());
+    EXPECT_EQ(w->model().current_step(), WizardStep::Summary);
+    EXPECT_TRUE(std::filesystem::is_empty(h.ws.data()));
+    EXPECT_EQ(file_bytes(h.ws.register_file()), registerBefore);
+    press_next(w);
+    EXPECT_TRUE(w->model().closed()) << h.warnings();
+    EXPECT_NE(read_register(h.ws.register_file()).find("PLAIN1"), nullptr);
+}
+
+// Another process registers a task after the wizard opened: saving keeps its entry; one that took the
+// wizard's code meanwhile is not overwritten, and the wizard says the code is taken.
+TEST(WizardWindow, SavingKeepsWhatAnotherProcessRegisteredMeanwhile) {
+    WizardWindowHarness h;
+    const TaskScript script = parse_task_script(kPlain);
+    TfrmCreateTask* w = typed_up_to(h, WizardStep::Summary, script);
+    h.zep_build_in(h.ws.root, "'" + fixture("resources.task.json").string() + "'");
+    press_next(w);
+    EXPECT_TRUE(w->model().closed()) << h.warnings();
+    const TaskRegister onDisk = read_register(h.ws.register_file());
+    EXPECT_EQ(onDisk.entries.size(), 2u);
+    EXPECT_NE(onDisk.find("WBRES1"), nullptr);
+    EXPECT_NE(onDisk.find("PLAIN1"), nullptr);
+    EXPECT_EQ(h.main->state().taskRegister->get().entries.size(), 2u);
+
+    const TaskScript same = parse_task_script(
+        std::string(kPlain).replace(std::string(kPlain).find("PLAIN1"), 6, std::string("WBPLN1")));
+    h.notifier.messages.clear();
+    w = typed_up_to(h, WizardStep::Summary, same);
+    h.zep_build_in(h.ws.root, "'" + fixture("plain.task.json").string() + "'");
+    const auto theirs = file_bytes(task_file_path(h.ws, "WBPLN1"));
+    const auto registerBefore = file_bytes(h.ws.register_file());
+    press_next(w);
+    EXPECT_FALSE(w->model().closed());
+    ASSERT_EQ(h.notifier.messages.size(), 1u);
+    EXPECT_EQ(h.notifier.messages[0].text.toStdString(), h.main->state().text(453) + ".");
+    EXPECT_EQ(file_bytes(task_file_path(h.ws, "WBPLN1")), theirs);
+    EXPECT_EQ(file_bytes(h.ws.register_file()), registerBefore);
 }
 
 TEST(WizardWindow, FrameCloseWritesNothingEither) {
