@@ -120,6 +120,23 @@ TEST(Finish, WritesBothFilesRegistersTheTaskAndHandsItOverWhenAsked) {
     }
 }
 
+// Saved, but the hand-over fails (Solving cannot be made): the task stays entered, is not solved at
+// once, and the finish says why.
+TEST(Finish, ATaskThatCannotBeHandedOverStaysEnteredAndTheFinishSaysWhy) {
+    WizardFixture f;
+    auto w = f.at(WizardStep::Summary, test::kPlainTask);
+    w->inputs().solveAtOnce = true;
+    std::filesystem::remove_all(f.ws.solving());
+    write_file_atomically(f.ws.solving(), std::vector<std::uint8_t>{1}); // a file where the folder goes
+    StepOutcome o = w->next();
+    ASSERT_TRUE(o.finished);
+    ASSERT_EQ(o.notes.size(), 1u);
+    EXPECT_EQ(o.notes[0].kind, MessageKind::Warning);
+    EXPECT_FALSE(w->inputs().solveAtOnce);
+    EXPECT_TRUE(std::filesystem::exists(task_file_path(f.ws, "PLAIN1")));
+    EXPECT_EQ(RegisterStore::open(f.ws.register_file()).get().find("PLAIN1")->status, TaskStatus::Entered);
+}
+
 TEST(Finish, ATextTheFilesCannotHoldRefusesTheFinishAndWritesNothing) {
     WizardFixture f;
     auto w = f.at(WizardStep::Variants, test::kPlainTask);
