@@ -6,7 +6,9 @@
 #include "shell/ui/frm_main.h"
 #include "shell/ui/window_placement.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -586,6 +588,16 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == MaskEdit1_3_ && key->matches(QKeySequence::Paste)) {
+        // Pasted letters go upper case as typed ones do; the validator still refuses other characters.
+        MaskEdit1_3_->insert(QGuiApplication::clipboard()->text().toUpper());
+        return true;
+    }
+    // Ctrl with a letter is the line edit's shortcut (select all, copy, cut, undo...), not a typed
+    // character; Ctrl+Alt stays typing, as AltGr reports itself so on some systems.
+    const Qt::KeyboardModifiers mods = key->modifiers();
+    if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier))
+        return false;
     const QString text = key->text();
     if (text.isEmpty() || !text.at(0).isPrint())
         return false; // navigation and editing keys, backspace

@@ -12,7 +12,9 @@
 #include "ui_workspace.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -63,6 +65,18 @@ std::string hand_over(UiWorkspace& u, const std::string& code) {
 bool wait_run(TForm1* form) {
     QSignalSpy spy(form, &TForm1::runFinished);
     return spy.wait(60000);
+}
+
+// An individual run of the handed-over DEC001, at the step that asks for the code.
+TForm1* open_at_code(UiWorkspace& u) {
+    u.enter(test::decomposed_task());
+    hand_over(u, "DEC001");
+    TForm1* form = open_from_menu(u);
+    if (form) {
+        form->RB2Click();
+        form->BNext1Click();
+    }
+    return form;
 }
 
 // What `zep solve` writes for the same input and parameters, in a workspace of its own.
@@ -320,6 +334,77 @@ TEST(TForm1, ParameterEntryRefusesOutOfRangeValuesWithTheirWarnings) {
               u.state().label(32) + " = 0" + u.state().decimalSeparator + "50");
 }
 
+// The code box is a line edit like any other for the editing keys; only typed characters follow the mask.
+TEST(TForm1, TheCodeBoxKeepsTheUsualEditingKeysAndItsMask) {
+    UiWorkspace u;
+    TForm1* form = open_at_code(u);
+    ASSERT_NE(form, nullptr);
+    auto* code = child<QLineEdit>(form, "MaskEdit1_3");
+    ASSERT_TRUE(code->isVisible());
+    struct Key {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods = Qt::NoModifier;
+        const char* typed = nullptr; // typed instead of the key when set
+    };
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    struct Case {
+        const char* before;
+        std::vector<Key> keys;
+        const char* after;
+        const char* clipboard; // what the clipboard holds afterwards; nullptr: not looked at
+    };
+    const Case cases[] = {
+        {"dec001", {{Qt::Key_A, ctrl}, {Qt::Key_unknown, {}, "t"}}, "T", nullptr},
+        {"DEC001", {{Qt::Key_A, ctrl}, {Qt::Key_Backspace}}, "", nullptr},
+        {"DEC001", {{Qt::Key_A, ctrl}, {Qt::Key_Delete}}, "", nullptr},
+        {"DEC001", {{Qt::Key_A, ctrl}, {Qt::Key_C, ctrl}, {Qt::Key_End}}, "DEC001", "DEC001"},
+        {"DEC001", {{Qt::Key_A, ctrl}, {Qt::Key_X, ctrl}}, "", "DEC001"},
+        {"DEC001", {{Qt::Key_A, ctrl}, {Qt::Key_X, ctrl}, {Qt::Key_V, ctrl}}, "DEC001", "DEC001"},
+        {"DEC001", {{Qt::Key_A, ctrl}, {Qt::Key_unknown, {}, "ab"}, {Qt::Key_Z, ctrl}}, "DEC001", nullptr},
+        {"EC001", {{Qt::Key_Home}, {Qt::Key_unknown, {}, "d"}}, "DEC001", nullptr},
+        {"DEC00", {{Qt::Key_Home}, {Qt::Key_End}, {Qt::Key_unknown, {}, "1"}}, "DEC001", nullptr},
+        {"DEC001", {{Qt::Key_Home, Qt::ShiftModifier}, {Qt::Key_unknown, {}, "s-"}}, "S", nullptr},
+        {"DEC001", {{Qt::Key_End}, {Qt::Key_unknown, {}, "7"}}, "DEC001", nullptr}, // six at most
+        {"DEC001", {{Qt::Key_End}, {Qt::Key_Left}, {Qt::Key_Backspace}}, "DEC01", nullptr},
+    };
+    for (const Case& c : cases) {
+        code->clear();
+        QTest::keyClicks(code, QString::fromLatin1(c.before));
+        QGuiApplication::clipboard()->clear();
+        for (const Key& k : c.keys) {
+            if (k.typed)
+                QTest::keyClicks(code, QString::fromLatin1(k.typed));
+            else
+                QTest::keyClick(code, k.key, k.mods);
+        }
+        EXPECT_EQ(code->text().toStdString(), c.after) << c.before << " -> " << c.after;
+        if (c.clipboard)
+            EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.clipboard) << c.before;
+    }
+    // Pasted text follows the mask as typed text does: letters go upper case, a foreign character
+    // refuses the whole paste.
+    const struct {
+        const char* pasted;
+        const char* after;
+    } pastes[] = {{"dec001", "DEC001"}, {"de-001", ""}, {"ДЕК001", ""}, {"dec0019", "DEC001"}};
+    for (const auto& p : pastes) {
+        code->clear();
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(p.pasted));
+        QTest::keyClick(code, Qt::Key_V, ctrl);
+        EXPECT_EQ(code->text().toStdString(), p.after) << p.pasted;
+    }
+    code->clear();
+    QTest::keyClicks(code, "DEC001");
+    click(form, "BNext2");
+    // The parameter boxes take their shortcuts too: Ctrl+A then a digit replaces the value.
+    auto* kr = child<QLineEdit>(form, "ME3");
+    ASSERT_TRUE(kr->isVisible());
+    kr->setText(QStringLiteral("12"));
+    QTest::keyClick(kr, Qt::Key_A, ctrl);
+    QTest::keyClicks(kr, "5");
+    EXPECT_EQ(kr->text(), QStringLiteral("5"));
+}
+
 TEST(TForm1, BatchModeWithoutInputsOffersOnlyExit) {
     UiWorkspace u;
     register_optimiser(*u.main);
@@ -336,12 +421,8 @@ TEST(TForm1, BatchModeWithoutInputsOffersOnlyExit) {
 
 TEST(TForm1, ResetAfterARunReturnsToTheCodeWithTheCodeKept) {
     UiWorkspace u;
-    u.enter(test::decomposed_task());
-    hand_over(u, "DEC001");
-    TForm1* form = open_from_menu(u);
+    TForm1* form = open_at_code(u);
     ASSERT_NE(form, nullptr);
-    form->RB2Click();
-    click(form, "BNext1");
     QTest::keyClicks(child<QLineEdit>(form, "MaskEdit1_3"), "DEC001");
     click(form, "BNext2");
     click(form, "BNext3");
