@@ -18,16 +18,26 @@ namespace {
 const char* kShowUsage = "usage: zep show CODE [--variant N] [--json]\n"
                          "       zep show --task CODE [--json]\n";
 
+// A rule row begins a section of the list: a blank line, as between the other sections of the output.
 void print_list(const std::vector<ListRow>& rows) {
     std::size_t width = 0;
     for (const ListRow& r : rows)
-        width = std::max(width, utf8_length(r.key));
+        if (!r.rule)
+            width = std::max(width, utf8_length(r.key));
     // A continuation key stands under the first key's end, as the window aligns it.
     const std::size_t firstKey = rows.empty() ? 0 : utf8_length(rows.front().key);
     for (const ListRow& r : rows) {
+        if (r.rule) {
+            std::cout << "\n";
+            continue;
+        }
         std::string key = r.key;
         if (r.alignedUnderFirstKey && utf8_length(key) < firstKey)
             key = std::string(firstKey - utf8_length(key), ' ') + key;
+        if (r.value.empty()) { // a heading of the rows under it: no blanks after it
+            std::cout << key << "\n";
+            continue;
+        }
         std::cout << key << std::string(width + 2 > utf8_length(key) ? width + 2 - utf8_length(key) : 2, ' ')
                   << r.value << "\n";
     }
@@ -72,6 +82,8 @@ void json_list(JsonWriter& w, const char* name, const std::vector<ListRow>& rows
         w.begin_object().key("key").value(r.key).key("value").value(r.value);
         if (r.alignedUnderFirstKey)
             w.key("alignedUnderFirstKey").value(true);
+        if (r.rule)
+            w.key("rule").value(true);
         w.end_object();
     }
     w.end_array();

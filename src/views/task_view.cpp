@@ -97,7 +97,7 @@ void add_threshold_rows(RowList& r, const TaskRecord& rec, const ShellTables& t,
 
 // With unavailable resources, under a rule: the number of categories and the interval count of each.
 void add_resource_rows(RowList& r, const TaskRecord& rec, const ShellTables& t) {
-    r.add(std::string(164, '-'), std::string(158, '-'));
+    r.rows.push_back({std::string(164, '-'), std::string(158, '-'), false, true});
     r.add(t.text(5), std::to_string(rec.header.resourceCategoryCount));
     for (std::size_t c = 0; c < rec.resourceIntervals.size(); ++c) {
         const std::string count = std::to_string(rec.resourceIntervals[c].size());

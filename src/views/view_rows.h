@@ -13,6 +13,9 @@ struct ListRow {
     // The key continues the row above it ("... <2>"): the window puts blanks before it until it reaches
     // the width of the list's first key less 10 pixels.
     bool alignedUnderFirstKey = false;
+    // A rule of "-" runs where a section of the list begins (the resources of the task view): not a key,
+    // so it takes no part in the width of the key column.
+    bool rule = false;
     bool operator==(const ListRow&) const = default;
 };
 

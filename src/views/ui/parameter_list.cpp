@@ -6,6 +6,9 @@
 namespace zep {
 namespace {
 
+// Marks the key of a rule row (ListRow::rule).
+constexpr int kRuleRole = Qt::UserRole + 1;
+
 QTableWidgetItem* read_only_item(const QString& text) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
@@ -48,17 +51,18 @@ void ParameterList::setRows(const std::vector<ListRow>& rows) {
         if (rows[r].alignedUnderFirstKey)
             key = aligned_key(metrics, firstKey, key);
         setItem(r, 0, read_only_item(key));
+        item(r, 0)->setData(kRuleRole, rows[r].rule);
         setItem(r, 1, read_only_item(QString::fromStdString(rows[r].value)));
     }
     fitKeyColumn();
 }
 
-// The keys are shown whole unless they would take more than two thirds of the list (a row of
-// separator runs must not push the values out of sight).
+// The keys are shown whole unless they would take more than two thirds of the list; a rule row does not
+// widen them.
 void ParameterList::fitKeyColumn() {
     int keys = 0;
     for (int r = 0; r < rowCount(); ++r)
-        if (const QTableWidgetItem* it = item(r, 0); it && !it->text().startsWith(QStringLiteral("----")))
+        if (const QTableWidgetItem* it = item(r, 0); it && !it->data(kRuleRole).toBool())
             keys = std::max(keys, fontMetrics().horizontalAdvance(it->text()));
     keys = std::max(keys, horizontalHeader()->sectionSizeHint(0));
     setColumnWidth(0, std::min(keys + 16, std::max(120, viewport()->width() * 2 / 3)));

@@ -132,7 +132,7 @@ private:
         const QString line = r.value.empty() ? key : key + QStringLiteral(": ") + qs(r.value);
         const QFontMetricsF fm(p_.font(), &device_);
         // The list's separator row (runs of "-") stops at the page's edge; a long text goes on below.
-        if (key.count(QLatin1Char('-')) == key.size() && !key.isEmpty()) {
+        if (r.rule) {
             QString cut = line;
             while (!cut.isEmpty() && fm.horizontalAdvance(cut) > width_)
                 cut.chop(1);
