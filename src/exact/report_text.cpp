@@ -1,6 +1,7 @@
 #include "exact/report_text.h"
 
 #include "common/number_text.h"
+#include "task/unit_keys.h"
 
 namespace zep::exact {
 namespace {
@@ -67,31 +68,26 @@ std::vector<std::string> report_lines(const VariantReport& r, const TaskRecord& 
                                       const ShellTables& shell, char separator) {
     const ReportUnits u = report_units(rec, goal);
     auto text = [&](ExactText t) { return exact_text(shell, t); };
-    auto amount = [&](double v, const std::string& unit) { return shown_number(v, separator) + " " + unit; };
+    auto number = [&](double v) { return shown_number(v, separator); };
     std::vector<std::string> lines;
-    std::string exact = text(ExactText::Button) + ": ";
     if (r.exact.feasible)
-        exact += amount(r.exact.value, u.value) + " (" +
-                 (r.exact.proven ? text(ExactText::Proven)
-                                 : text(ExactText::NotProven) + "; " + text(ExactText::Bound) + " " +
-                                       amount(r.exact.bound, u.value)) +
-                 ")";
+        lines.push_back(in_unit(text(ExactText::Button), u.value) + ": " + number(r.exact.value) + " (" +
+                        (r.exact.proven ? text(ExactText::Proven)
+                                        : text(ExactText::NotProven) + "; " + text(ExactText::Bound) + " " +
+                                              number(r.exact.bound)) +
+                        ")");
     else
-        exact += text(ExactText::NoPlan) + (r.exact.proven ? "" : " (" + text(ExactText::NotProven) + ")");
-    lines.push_back(exact);
-    std::string method = text(ExactText::Method) + ": ";
-    if (r.method.present) {
-        method += amount(r.method.value, u.value);
-        if (r.gap)
-            method += "; " + text(ExactText::Gap) + " " + shown_number(*r.gap, separator) + " %";
-    } else {
-        method += text(ExactText::NoMethodPlan);
-    }
-    lines.push_back(method);
+        lines.push_back(text(ExactText::Button) + ": " + text(ExactText::NoPlan) +
+                        (r.exact.proven ? "" : " (" + text(ExactText::NotProven) + ")"));
+    if (r.method.present)
+        lines.push_back(in_unit(text(ExactText::Method), u.value) + ": " + number(r.method.value) +
+                        (r.gap ? "; " + text(ExactText::Gap) + " " + number(*r.gap) + " %" : ""));
+    else
+        lines.push_back(text(ExactText::Method) + ": " + text(ExactText::NoMethodPlan));
+    lines.push_back(threshold_key(rec, shell) + ": " + number(r.threshold));
     if (r.method.present)
         lines.push_back(
-            text(r.method.withinThreshold ? ExactText::WithinThreshold : ExactText::BeyondThreshold) + " (" +
-            amount(r.threshold, u.threshold) + ")");
+            text(r.method.withinThreshold ? ExactText::WithinThreshold : ExactText::BeyondThreshold));
     return lines;
 }
 

@@ -35,8 +35,9 @@ struct ReportUnits {
 
 ReportUnits report_units(const TaskRecord& rec, TaskGoal goal);
 
-// Three lines: the exact optimum (proven, or the bound), the method's value with the gap, and whether
-// the method's plan keeps within the variant's threshold. Values in the task's units.
+// The lines of the exact panel: the exact optimum (proven, or the bound), the method's value with the
+// gap, the variant's threshold and, when the run gave a plan, whether it keeps within the threshold.
+// Each value stands after a key that names its unit in parentheses, as the lists of the view do.
 std::vector<std::string> report_lines(const VariantReport& r, const TaskRecord& rec, TaskGoal goal,
                                       const ShellTables& shell, char separator);
 

@@ -1,6 +1,7 @@
 #include "views/solution_view.h"
 
 #include "common/number_text.h"
+#include "task/unit_keys.h"
 #include "views/position_texts.h"
 
 #include <stdexcept>
@@ -11,10 +12,6 @@ namespace {
 inline constexpr std::size_t kMessagePiece = 109;
 inline constexpr int kSeparatorLengths[kSolutionGridColumns] = {60,  170, 25,  21, 18, 18,
                                                                 170, 34,  100, 28, 27, 22};
-
-std::string in_unit(const std::string& key, const std::string& unit) {
-    return key + " (" + unit + ")";
-}
 
 std::vector<std::string> column_labels(const TaskRecord& rec, const ShellTables& t) {
     const TaskHeader& h = rec.header;
@@ -126,18 +123,15 @@ std::vector<ListRow> variant_rows(const TaskRecord& rec, int run, int status, co
     const std::string threshold = format_fixed(threshold_value(rec, run), 2, sep);
     const std::string cost = s ? format_fixed(s->totalCost, 2, sep) : "";
     const std::string time = s ? format_fixed(s->graphTime, 2, sep) : "";
+    rows.push_back({threshold_key(rec, t), threshold});
+    if (status == 0)
+        return rows;
     if (h.minimisedParam == 1) {
-        rows.push_back({in_unit(t.text(152), h.costUnit), threshold});
-        if (status != 0) {
-            rows.push_back({in_unit(t.text(457), h.costUnit), cost});
-            rows.push_back({in_unit(t.text(201), h.timeUnit), time});
-        }
+        rows.push_back({in_unit(t.text(457), h.costUnit), cost});
+        rows.push_back({in_unit(t.text(201), h.timeUnit), time});
     } else {
-        rows.push_back({in_unit(t.text(150), h.timeUnit), threshold});
-        if (status != 0) {
-            rows.push_back({in_unit(t.text(459), h.timeUnit), time});
-            rows.push_back({in_unit(t.text(198), h.costUnit), cost});
-        }
+        rows.push_back({in_unit(t.text(459), h.timeUnit), time});
+        rows.push_back({in_unit(t.text(198), h.costUnit), cost});
     }
     return rows;
 }

@@ -2,6 +2,7 @@
 
 #include "common/number_text.h"
 #include "task/rounding.h"
+#include "task/unit_keys.h"
 #include "views/position_texts.h"
 
 namespace zep {
@@ -15,10 +16,6 @@ inline constexpr int kTableSeparators[] = {18, 167, 18, 167, 21, 99, 21, 21, 27}
 std::string trimmed(const std::string& s) {
     const auto a = s.find_first_not_of(' ');
     return a == std::string::npos ? std::string() : s.substr(a, s.find_last_not_of(' ') - a + 1);
-}
-
-std::string in_unit(const std::string& key, const std::string& unit) {
-    return key + " (" + unit + ")";
 }
 
 // The word after text 106: chosen by the unit of the discretised parameter.

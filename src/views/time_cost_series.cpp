@@ -1,13 +1,10 @@
 #include "views/time_cost_series.h"
 
+#include "task/unit_keys.h"
 #include "views/schedule.h"
 
 namespace zep {
 namespace {
-
-std::string in_unit(const std::string& key, const std::string& unit) {
-    return key + " (" + unit + ")";
-}
 
 bool time_minimised(const TaskRecord& rec) {
     return rec.header.minimisedParam == 1;

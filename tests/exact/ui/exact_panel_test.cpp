@@ -6,6 +6,7 @@
 #include "ui_workspace.h"
 #include "views/ui/exact_panel.h"
 #include "views/ui/frm_view_solution.h"
+#include "views/ui/parameter_list.h"
 #include "views/ui/time_cost_chart_view.h"
 
 #include <QLabel>
@@ -30,11 +31,11 @@ struct Harness {
     RecordingNotifier notifier;
     std::unique_ptr<TfrmMain> main;
 
-    Harness() {
+    explicit Harness(const char* lang = "eng") {
         fs::copy(kShippedWorkspace, ws.root,
                  fs::copy_options::recursive | fs::copy_options::overwrite_existing);
         // One shell, so that the program starts in it without asking.
-        fs::remove(ws.shells() / shell_file_name("rus"));
+        fs::remove(ws.shells() / shell_file_name(std::string(lang) == "eng" ? "rus" : "eng"));
         main = std::make_unique<TfrmMain>(ws, notifier);
         main->endProgram = [] {};
         main->registerWindow(WindowKind::ViewSolution, [](TfrmMain& m) { return TfrmViewSolution::open(m); });
@@ -126,8 +127,10 @@ TEST_P(DemoTask, EachVariantsExactOptimumIsZepExactsAndTheChartGainsZepFrontiers
         const std::vector<std::string> lines =
             exact::report_lines(*panel->report(run), view->files().task, exact::task_goal(view->files().task),
                                 st.shell, st.decimalSeparator);
-        EXPECT_EQ(panel->result()->text().toStdString(),
-                  lines[0] + "\n" + lines[1] + (lines.size() > 2 ? "\n" + lines[2] : ""));
+        QStringList shownLines;
+        for (const std::string& line : lines)
+            shownLines << QString::fromStdString(line);
+        EXPECT_EQ(panel->result()->text(), shownLines.join(QLatin1Char('\n')));
         EXPECT_TRUE(button->isEnabled());
         if (run == 0)
             firstResult = panel->result()->text();
@@ -167,6 +170,49 @@ TEST_P(DemoTask, EachVariantsExactOptimumIsZepExactsAndTheChartGainsZepFrontiers
 
 // DEME02 minimises the cost, DEME01 the time.
 INSTANTIATE_TEST_SUITE_P(Demos, DemoTask, ::testing::Values("DEME02", "DEME01"));
+
+struct Wording {
+    const char* lang;
+    const char* code;
+};
+
+class ExactPanelWording : public ::testing::TestWithParam<Wording> {};
+
+// Whatever the units are called, the panel never joins a number to a unit's name: the unit stands in
+// parentheses after the quantity, and the threshold is named as the variant's list names it.
+TEST_P(ExactPanelWording, NamesEachUnitInParenthesesAfterItsQuantity) {
+    Harness h(GetParam().lang);
+    TfrmViewSolution* view = h.open(GetParam().code);
+    ASSERT_NE(view, nullptr);
+    ExactOptimumPanel* panel = view->exactPanel();
+    QTest::mouseClick(panel->button(), Qt::LeftButton);
+    ASSERT_TRUE(computed(panel, 0));
+    const QString text = panel->result()->text();
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), panel->report(0)->method.present ? 4 : 3) << text.toStdString();
+    const TaskHeader& th = view->files().task.header;
+    for (const std::string& unit : {th.timeUnit, th.costUnit}) {
+        const QString u = QString::fromStdString(unit);
+        EXPECT_EQ(text.count(u), text.count(QLatin1Char('(') + u + QStringLiteral("):")))
+            << text.toStdString();
+    }
+    EXPECT_TRUE(text.contains(QStringLiteral("):")));
+    // The threshold: the key of the variant list's row, its value the same number.
+    const ParameterList* list = view->varList1();
+    const QString key = list->key(1) + QStringLiteral(": ");
+    ASSERT_TRUE(lines[2].startsWith(key)) << lines[2].toStdString() << " / " << key.toStdString();
+    const QChar sep = QLatin1Char(h.main->state().decimalSeparator);
+    EXPECT_DOUBLE_EQ(lines[2].mid(key.size()).replace(sep, QLatin1Char('.')).toDouble(),
+                     list->value(1).replace(sep, QLatin1Char('.')).toDouble());
+}
+
+// DEMR01 is a Russian task with Russian units, shown in both languages; DEME01 minimises the time.
+INSTANTIATE_TEST_SUITE_P(Demos, ExactPanelWording,
+                         ::testing::Values(Wording{"rus", "DEMR01"}, Wording{"eng", "DEMR01"},
+                                           Wording{"eng", "DEME01"}),
+                         [](const auto& info) {
+                             return std::string(info.param.lang) + "_" + info.param.code;
+                         });
 
 TEST(ExactPanel, TaskWithUnavailableResourcesSaysSoAndDisablesTheButton) {
     Harness h;
