@@ -4,6 +4,7 @@
 // set to 0x7fffffff, and a path element whose operation number is the smallest int32 (0x80000000).
 #include "common/atomic_file.h"
 #include "common/byte_codec.h"
+#include "common/record_fields.h"
 #include "sample_tasks.h"
 #include "task/record_images.h"
 #include "task/solver_input.h"
@@ -13,6 +14,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <iostream>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -28,9 +31,39 @@ void put_i32(Bytes& bytes, std::size_t offset, std::uint32_t value) {
         bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
+// Finds where one field of a record layout lies by running the layout's field list over a record and
+// comparing addresses.
+class FieldOffset {
+public:
+    explicit FieldOffset(const void* field) : field_(field) {}
+    template <typename T> void i32(std::size_t offset, const T& v) { look(offset, &v); }
+    void f64(std::size_t offset, const double& v) { look(offset, &v); }
+    void text(std::size_t offset, const std::string& v, std::size_t) { look(offset, &v); }
+    void end(std::size_t) {}
+    std::optional<std::size_t> offset() const { return offset_; }
+
+private:
+    void look(std::size_t offset, const void* v) {
+        if (v == field_)
+            offset_ = offset;
+    }
+    const void* field_;
+    std::optional<std::size_t> offset_;
+};
+
+// The offset of `member` in the file image of its record, as the layout lists it.
+template <typename Layout, typename T> std::size_t offset_of(T Layout::Record::*member) {
+    typename Layout::Record rec{};
+    FieldOffset f(&(rec.*member));
+    Layout::fields(f, rec);
+    if (!f.offset())
+        throw std::logic_error("a field the layout does not list");
+    return *f.offset();
+}
+
 Bytes element_image(const zep::PathElement& e) {
     zep::ByteWriter w;
-    zep::encode_element(w, e);
+    zep::write_record<zep::PathElementImage>(w, e);
     return w.take();
 }
 
@@ -49,7 +82,9 @@ void add_int_min_ops(const Bytes& file, const std::vector<std::vector<zep::PathE
             if (at == file.end())
                 continue;
             Bytes damaged = file;
-            put_i32(damaged, static_cast<std::size_t>(at - file.begin()) + zep::PathElementImage::op,
+            put_i32(damaged,
+                    static_cast<std::size_t>(at - file.begin()) +
+                        offset_of<zep::PathElementImage>(&zep::PathElement::op),
                     0x80000000u);
             out.emplace_back(e.op < 0 ? "reference_op_int_min" : "operation_op_int_min", std::move(damaged));
             done = true;
@@ -95,13 +130,13 @@ void task_seeds(const zep::TaskRecord& rec, const fs::path& dir) {
     for (const zep::PathInfo& p : rec.chainPaths)
         paths.push_back(p.elements);
     write_seeds(dir, "zep_" + rec.header.taskCode + ".dat", zep::encode_task_file(rec),
-                {{"chainCount", H::chainCount},
-                 {"nestedChainCount", H::nestedChainCount},
-                 {"thresholdCount", H::thresholdCount},
-                 {"resourceCategoryCount", H::resourceCategoryCount},
-                 {"subgraphCount", H::subgraphCount},
-                 {"opCount", chains + zep::ChainRecImage::opCount},
-                 {"variantCount", ops + zep::OperationRecImage::variantCount}},
+                {{"chainCount", offset_of<H>(&zep::TaskHeader::chainCount)},
+                 {"nestedChainCount", offset_of<H>(&zep::TaskHeader::nestedChainCount)},
+                 {"thresholdCount", offset_of<H>(&zep::TaskHeader::thresholdCount)},
+                 {"resourceCategoryCount", offset_of<H>(&zep::TaskHeader::resourceCategoryCount)},
+                 {"subgraphCount", offset_of<H>(&zep::TaskHeader::subgraphCount)},
+                 {"opCount", chains + offset_of<zep::ChainRecImage>(&zep::ChainRec::opCount)},
+                 {"variantCount", ops + offset_of<zep::OperationRecImage>(&zep::OperationRec::variantCount)}},
                 paths);
 }
 
@@ -117,11 +152,11 @@ void solver_seeds(const zep::TaskRecord& rec, const fs::path& dir) {
     for (const zep::SolverPath& p : in.topPaths)
         paths.push_back(p.elements);
     write_seeds(dir, "zep_" + rec.header.taskCode + "_in.dat", file,
-                {{"chainCount", H::chainCount},
-                 {"nestedChainCount", H::nestedChainCount},
-                 {"thresholdCount", H::thresholdCount},
-                 {"resourceCategoryCount", H::resourceCategoryCount},
-                 {"subgraphCount", H::subgraphCount},
+                {{"chainCount", offset_of<H>(&zep::SolverHeader::chainCount)},
+                 {"nestedChainCount", offset_of<H>(&zep::SolverHeader::nestedChainCount)},
+                 {"thresholdCount", offset_of<H>(&zep::SolverHeader::thresholdCount)},
+                 {"resourceCategoryCount", offset_of<H>(&zep::SolverHeader::resourceCategoryCount)},
+                 {"subgraphCount", offset_of<H>(&zep::SolverHeader::subgraphCount)},
                  {"opCount", opCounts},
                  {"chainsPerSubgraph", perSubgraph},
                  {"elementCount", perSubgraph + in.chainsPerSubgraph.size() * 4}},

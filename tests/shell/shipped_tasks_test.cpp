@@ -86,7 +86,8 @@ TEST(ShippedTasks, OlderCopyIsReplacedAndItsStrayFilesRemoved) {
     put(ws.solving() / "zep_DEME03_in.dat", "old input");
 
     bring_in_shipped_tasks(ws, shipped.ws);
-    const RegisterEntry* e = read_register(ws.register_file()).find("DEME03");
+    const TaskRegister reg = read_register(ws.register_file());
+    const RegisterEntry* e = reg.find("DEME03");
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(e->status, TaskStatus::Entered);
     EXPECT_EQ(e->created, 200);
