@@ -37,7 +37,14 @@ for target in task_file_fuzz:task solver_input_fuzz:solver optimiser_run_fuzz:so
   if "$bin/$name" "$work/corpus/$name" "$seeds" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 \
       -print_final_stats=1 -artifact_prefix="$work/artifacts/$name/" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
-    echo "fuzz $name: $runs runs in ${seconds} s, $(ls "$seeds" | wc -l) seeds, no report"
+    given=$(ls "$seeds" | wc -l)
+    read=$(sed -n 's/^INFO: seed corpus: files: \([0-9]*\).*/\1/p' "$log")
+    if [ "$read" != "$given" ]; then
+      status=1
+      echo "fuzz $name: FAILED: read ${read:-no} of its $given seeds"
+    else
+      echo "fuzz $name: $runs runs in ${seconds} s, all $given seeds replayed, no report"
+    fi
   else
     status=1
     echo "fuzz $name: FAILED"
