@@ -1,7 +1,7 @@
 #include "commands.h"
 
-#include "common/cp1251.h"
 #include "common/date_time.h"
+#include "common/utf8.h"
 #include "optimiser/solution_dump.h"
 #include "shell/register_texts.h"
 #include "shell/shell_dump.h"

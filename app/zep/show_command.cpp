@@ -5,6 +5,7 @@
 
 #include "common/json_writer.h"
 #include "common/number_text.h"
+#include "common/utf8.h"
 #include "views/solution_view.h"
 #include "views/solved_task_files.h"
 #include "views/task_view.h"
@@ -161,7 +162,7 @@ int show_task(const ViewArgs& a, const TaskRecord& rec, const ShellTables& shell
         JsonWriter w;
         w.begin_object().key("caption").value(v.caption);
         json_list(w, "taskParameters", v.taskRows);
-        if (!v.intervals.empty() || rec.header.hasUnavailableResources == 1)
+        if (!v.intervals.empty() || rec.header.has_unavailable_resources())
             json_grid(w, "intervals", v.intervalLabels, v.intervals);
         json_grid(w, "operations", v.columnLabels, v.operations);
         w.end_object();
@@ -170,7 +171,7 @@ int show_task(const ViewArgs& a, const TaskRecord& rec, const ShellTables& shell
     }
     std::cout << v.caption << "\n\n";
     print_list(v.taskRows);
-    if (rec.header.hasUnavailableResources == 1) {
+    if (rec.header.has_unavailable_resources()) {
         std::cout << "\n";
         print_grid(v.intervalLabels, v.intervals);
     }

@@ -1,6 +1,7 @@
 #include "common/cp1251.h"
 
 #include "common/errors.h"
+#include "common/utf8.h"
 
 #include <array>
 #include <cerrno>
@@ -36,7 +37,7 @@ std::string utf8_to_cp1251(std::string_view utf8) {
     if (iconv(h.cd, &in, &inLeft, &dst, &outLeft) == static_cast<std::size_t>(-1)) {
         std::size_t at = utf8.size() - inLeft;
         std::size_t len = 1;
-        while (at + len < utf8.size() && (static_cast<unsigned char>(utf8[at + len]) & 0xC0) == 0x80)
+        while (at + len < utf8.size() && is_utf8_continuation(static_cast<unsigned char>(utf8[at + len])))
             ++len;
         throw TextEncodingError("the character \"" + std::string(utf8.substr(at, len)) +
                                 "\" cannot be stored in a Windows-1251 text");
@@ -76,44 +77,6 @@ std::string cp1251_to_utf8(std::string_view bytes) {
     for (char c : bytes)
         out += table[static_cast<unsigned char>(c)];
     return out;
-}
-
-std::size_t utf8_length(std::string_view utf8) {
-    std::size_t n = 0;
-    for (unsigned char c : utf8)
-        if ((c & 0xC0) != 0x80)
-            ++n;
-    return n;
-}
-
-void append_utf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-}
-
-std::string utf8_prefix(std::string_view utf8, std::size_t n) {
-    std::size_t count = 0;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        if ((static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80) {
-            if (count == n)
-                return std::string(utf8.substr(0, i));
-            ++count;
-        }
-    }
-    return std::string(utf8);
 }
 
 } // namespace zep

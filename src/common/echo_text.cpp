@@ -1,6 +1,6 @@
 #include "common/echo_text.h"
 
-#include "common/cp1251.h"
+#include "common/utf8.h"
 
 #include <cstdio>
 
@@ -29,7 +29,7 @@ std::optional<ControlCharacter> first_control_character(std::string_view utf8) {
     std::size_t position = 0;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         const auto c = static_cast<unsigned char>(utf8[i]);
-        if ((c & 0xC0) != 0x80)
+        if (!is_utf8_continuation(c))
             ++position;
         if (c < 0x20)
             return ControlCharacter{position, c};

@@ -1,7 +1,7 @@
 #include "common/json_reader.h"
 
-#include "common/cp1251.h"
 #include "common/echo_text.h"
+#include "common/utf8.h"
 
 #include <charconv>
 #include <cmath>
@@ -36,7 +36,7 @@ private:
             if (text_[i] == '\n') {
                 ++line;
                 column = 1;
-            } else if ((static_cast<unsigned char>(text_[i]) & 0xC0) != 0x80) {
+            } else if (!is_utf8_continuation(static_cast<unsigned char>(text_[i]))) {
                 ++column;
             }
         }
@@ -215,36 +215,11 @@ private:
 
     // A well-formed UTF-8 sequence starting at pos_, copied to `out`.
     void utf8_character(std::string& out) {
-        const unsigned char lead = static_cast<unsigned char>(peek());
-        int extra = 0;
-        unsigned min = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            extra = 1;
-            min = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            extra = 2;
-            min = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            extra = 3;
-            min = 0x10000;
-        } else {
+        const auto c = decode_utf8_character(text_, pos_);
+        if (!c)
             fail("the text is not valid UTF-8");
-        }
-        unsigned c = lead & (0x3F >> extra);
-        const std::size_t start = pos_++;
-        for (int i = 0; i < extra; ++i, ++pos_) {
-            const unsigned char b = static_cast<unsigned char>(peek());
-            if ((b & 0xC0) != 0x80) {
-                pos_ = start;
-                fail("the text is not valid UTF-8");
-            }
-            c = (c << 6) | (b & 0x3F);
-        }
-        if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            pos_ = start;
-            fail("the text is not valid UTF-8");
-        }
-        out.append(text_.substr(start, pos_ - start));
+        out.append(text_.substr(pos_, c->length));
+        pos_ += c->length;
     }
 
     std::string string() {

@@ -97,7 +97,7 @@ const OperationVariant& chosen(const NetworkOperation& o, const Plan& plan) {
 
 Network build_network(const TaskRecord& rec) {
     const TaskHeader& h = rec.header;
-    if (h.hasUnavailableResources == 1)
+    if (h.has_unavailable_resources())
         throw NetworkError("a task with unavailable resources has durations that depend on their start");
     if (rec.chains.empty())
         throw NetworkError("the task has no chains");

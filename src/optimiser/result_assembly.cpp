@@ -121,7 +121,10 @@ double set_chain_times(const SolverInput& in, const std::vector<std::vector<std:
     std::fill(chainTimes.begin(), chainTimes.end(), 0.0);
     std::vector<double> start(static_cast<std::size_t>(S), 0.0);
     double graphTime = 0;
-    auto walk = [&](const SolverPath& path, double ownerStart, bool topLevel, bool first) {
+    // The length of the path; a subgraph's path counts its moments from `ownerStart`, its subgraph's start.
+    enum class PathLevel { Top, Subgraph };
+    auto walk = [&](const SolverPath& path, double ownerStart, PathLevel level) {
+        const bool topLevel = level == PathLevel::Top;
         double acc = 0;
         for (std::size_t e = 0; e < path.elements.size(); ++e) {
             const PathElement& el = path.elements[e];
@@ -133,14 +136,16 @@ double set_chain_times(const SolverInput& in, const std::vector<std::vector<std:
             }
             acc += element_time(path, e, choice, duration, S);
         }
-        if (topLevel && (first || acc > graphTime))
-            graphTime = acc;
+        return acc;
     };
-    for (std::size_t p = 0; p < in.topPaths.size(); ++p)
-        walk(in.topPaths[p], 0.0, true, p == 0);
+    for (std::size_t p = 0; p < in.topPaths.size(); ++p) {
+        const double length = walk(in.topPaths[p], 0.0, PathLevel::Top);
+        if (p == 0 || length > graphTime)
+            graphTime = length;
+    }
     for (std::int32_t s = S - 1; s >= 0; --s)
         for (const SolverPath& path : in.subgraphPaths[static_cast<std::size_t>(s)])
-            walk(path, start[static_cast<std::size_t>(s)], false, false);
+            walk(path, start[static_cast<std::size_t>(s)], PathLevel::Subgraph);
     return graphTime;
 }
 
@@ -163,7 +168,7 @@ void assemble_run(const SolverInput& in, const std::vector<std::vector<RunRecord
             a.take_choices(in.subgraphPaths[static_cast<std::size_t>(s)], *run, choice, cycles, counted);
     a.take_choices(in.topPaths, top, choice, cycles, counted);
 
-    if (in.header.hasUnavailableResources != 0 || k >= out.chainTimes.size())
+    if (in.header.has_unavailable_resources() || k >= out.chainTimes.size())
         return;
     const std::vector<double> duration = subgraph_durations(in, choice);
     out.graphTimes[k] = set_chain_times(in, choice, duration, out.chainTimes[k]);

@@ -110,7 +110,7 @@ std::optional<SolutionShape> refusal_shape(const SolverInputHead& head) {
     SolutionShape shape;
     shape.runs = h.thresholdCount;
     shape.opCounts = *head.opCounts;
-    shape.hasUnavailableResources = h.hasUnavailableResources == 1;
+    shape.hasUnavailableResources = h.has_unavailable_resources();
     return shape;
 }
 

@@ -5,6 +5,7 @@
 #include "common/date_time.h"
 #include "common/errors.h"
 #include "common/file_lock.h"
+#include "common/utf8.h"
 #include "optimiser/run_checks.h"
 #include "optimiser/run_texts.h"
 #include "optimiser/take_over.h"
@@ -71,7 +72,7 @@ std::vector<std::string> find_task_inputs(const Workspace& ws) {
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(ws.solving(), ec)) {
         const std::string name = entry.path().filename().string();
-        if (is_task_file_name(name, "_in.dat"))
+        if (is_task_file_name(name, TaskFile::SolverInput))
             names.push_back(name);
     }
     std::sort(names.begin(), names.end());
@@ -79,29 +80,15 @@ std::vector<std::string> find_task_inputs(const Workspace& ws) {
 }
 
 std::string task_code_of_input(const std::string& fileName) {
-    return fileName.substr(4, 6);
+    return task_code_of_file_name(fileName);
 }
 
 bool task_input_waits(const Workspace& ws, const std::string& code) {
     std::error_code ec;
-    return fs::is_regular_file(ws.solving() / ("zep_" + code + "_in.dat"), ec);
+    return fs::is_regular_file(ws.solving_file(code, TaskFile::SolverInput), ec);
 }
 
 namespace {
-
-bool is_utf8(const std::string& s) {
-    for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        std::size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-        if (len == 0 || i + len > s.size())
-            return false;
-        for (std::size_t k = 1; k < len; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) >> 6) != 0x2)
-                return false;
-        i += len;
-    }
-    return true;
-}
 
 std::string trimmed(const std::string& s) {
     const auto b = s.find_first_not_of(" \t\r\n");
@@ -162,7 +149,8 @@ std::string no_input_files_message(const ShellTables& shell) {
 }
 
 std::string missing_input_message(const ShellTables& shell, const std::string& code) {
-    return shell.text(10) + ". " + shell.text(373) + " \"zep_" + code + "_in.dat\".";
+    return shell.text(10) + ". " + shell.text(373) + " \"" + task_file_name(code, TaskFile::SolverInput) +
+           "\".";
 }
 
 namespace {
@@ -258,10 +246,10 @@ std::string file_stamp(const fs::path& path) {
 }
 
 fs::path input_path(const RunSetup& setup, const std::string& code) {
-    return setup.workspace.solving() / ("zep_" + code + "_in.dat");
+    return setup.workspace.solving_file(code, TaskFile::SolverInput);
 }
 fs::path output_path(const RunSetup& setup, const std::string& code) {
-    return setup.workspace.solving() / ("zep_" + code + "_out.dat");
+    return setup.workspace.solving_file(code, TaskFile::Solution);
 }
 
 // The claim of a task's input: held while the task is solved. Nothing when another run holds it, or the
@@ -317,8 +305,8 @@ SolutionStamps solution_stamps(const Workspace& ws) {
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(ws.solving(), ec)) {
         const std::string name = entry.path().filename().string();
-        if (is_task_file_name(name, "_out.dat"))
-            stamps[name.substr(4, 6)] = file_stamp(entry.path());
+        if (is_task_file_name(name, TaskFile::Solution))
+            stamps[task_code_of_file_name(name)] = file_stamp(entry.path());
     }
     return stamps;
 }

@@ -5,6 +5,7 @@
 #include "common/cp1251.h"
 #include "common/errors.h"
 #include "common/record_fields.h"
+#include "common/utf8.h"
 
 #include <stdexcept>
 
@@ -43,14 +44,8 @@ std::string fit_single_byte_text(const std::string& utf8, std::size_t capacity) 
     std::string out;
     std::size_t count = 0;
     for (std::size_t i = 0; i < utf8.size() && count < capacity; ++count) {
-        std::size_t len = 1;
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c >= 0xF0)
-            len = 4;
-        else if (c >= 0xE0)
-            len = 3;
-        else if (c >= 0xC0)
-            len = 2;
+        const auto decoded = decode_utf8_character(utf8, i);
+        const std::size_t len = decoded ? decoded->length : 1; // a damaged byte becomes '?'
         const std::string ch = utf8.substr(i, len);
         try {
             utf8_to_cp1251(ch);
@@ -162,7 +157,7 @@ SolutionShape solution_shape_of(const TaskRecord& rec) {
     s.runs = rec.header.thresholdCount;
     for (const ChainRec& ch : rec.chains)
         s.opCounts.push_back(ch.opCount);
-    s.hasUnavailableResources = rec.header.hasUnavailableResources == 1;
+    s.hasUnavailableResources = rec.header.has_unavailable_resources();
     return s;
 }
 

@@ -32,8 +32,8 @@ std::optional<std::string> unreadable_solution(const Workspace& ws, const std::s
 
 TaskMove take_over_solution(const Workspace& ws, RegisterStore& reg, const std::string& code) {
     TaskMove move;
-    const fs::path input = ws.solving() / ("zep_" + code + "_in.dat");
-    const fs::path solution = ws.solving() / ("zep_" + code + "_out.dat");
+    const fs::path input = ws.solving_file(code, TaskFile::SolverInput);
+    const fs::path solution = ws.solving_file(code, TaskFile::Solution);
     const fs::path stored = ws.data() / solution.filename();
     // The claim of the task's input keeps every optimisation run away until Solving is cleared.
     std::optional<FileLock> claim;

@@ -16,7 +16,7 @@ SolutionShape solution_shape(const SolverInput& in) {
     SolutionShape shape;
     shape.runs = in.header.thresholdCount;
     shape.opCounts.assign(in.opCounts.begin(), in.opCounts.end());
-    shape.hasUnavailableResources = in.header.hasUnavailableResources == 1;
+    shape.hasUnavailableResources = in.header.has_unavailable_resources();
     return shape;
 }
 
@@ -182,7 +182,7 @@ private:
 
     PathProblem problem_of(std::int32_t s, std::size_t p, std::int32_t threshold) const {
         const SolverPath& path = paths_of(s)[p];
-        const bool resources = s == S_ && in_.header.hasUnavailableResources == 1;
+        const bool resources = s == S_ && in_.header.has_unavailable_resources();
         const bool timeIsWeight = s == S_ && isCost_;
         PathProblem problem;
         problem.threshold = threshold;

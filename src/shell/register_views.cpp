@@ -1,7 +1,7 @@
 #include "shell/register_views.h"
 
-#include "common/cp1251.h"
 #include "common/text_join.h"
+#include "common/utf8.h"
 
 namespace zep {
 namespace {
@@ -62,7 +62,7 @@ ProtocolCommands protocol_commands(const RegisterEntry& e, const Workspace& ws) 
     c.canUnload = e.status == TaskStatus::Entered;
     std::error_code ec;
     c.canLoad = e.status == TaskStatus::HandedOver &&
-                std::filesystem::is_regular_file(ws.solving() / ("zep_" + e.code + "_out.dat"), ec);
+                std::filesystem::is_regular_file(ws.solving_file(e.code, TaskFile::Solution), ec);
     return c;
 }
 

@@ -1,10 +1,10 @@
 #include "shell/shell_dump.h"
 
 #include "common/atomic_file.h"
-#include "common/cp1251.h"
 #include "common/date_time.h"
 #include "common/errors.h"
 #include "common/json_writer.h"
+#include "common/utf8.h"
 #include "shell/shell_file.h"
 #include "shell/task_register.h"
 

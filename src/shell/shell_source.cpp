@@ -2,6 +2,7 @@
 
 #include "common/cp1251.h"
 #include "common/errors.h"
+#include "common/utf8.h"
 
 #include <charconv>
 #include <fstream>

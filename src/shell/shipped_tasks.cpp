@@ -1,6 +1,7 @@
 #include "shell/shipped_tasks.h"
 
 #include "common/atomic_file.h"
+#include "shell/task_files.h"
 #include "shell/task_register.h"
 
 #include <algorithm>
@@ -9,13 +10,6 @@ namespace fs = std::filesystem;
 
 namespace zep {
 namespace {
-
-// Every file a task can have in a workspace.
-std::vector<fs::path> task_files(const Workspace& ws, const std::string& code) {
-    const std::string stem = "zep_" + code;
-    return {ws.data() / (stem + ".dat"), ws.data() / (stem + "_in.dat"), ws.data() / (stem + "_out.dat"),
-            ws.solving() / (stem + "_in.dat"), ws.solving() / (stem + "_out.dat")};
-}
 
 void take_over_files(const Workspace& ws, const Workspace& shipped, const std::string& code) {
     const std::vector<fs::path> from = task_files(shipped, code);

@@ -1,7 +1,7 @@
 #include "shell/startup.h"
 
-#include "common/cp1251.h"
 #include "common/errors.h"
+#include "common/utf8.h"
 #include "shell/register_texts.h"
 
 #include <filesystem>

@@ -11,7 +11,7 @@ namespace zep {
 
 TaskMove hand_over_input(const Workspace& ws, RegisterStore& reg, const std::string& code) {
     TaskMove move;
-    const fs::path input = ws.data() / ("zep_" + code + "_in.dat");
+    const fs::path input = ws.data_file(code, TaskFile::SolverInput);
     const fs::path target = ws.solving() / input.filename();
     bool copied = false;
     try {
@@ -41,9 +41,9 @@ TaskMove hand_over_input(const Workspace& ws, RegisterStore& reg, const std::str
 }
 
 std::vector<fs::path> task_files(const Workspace& ws, const std::string& code) {
-    const std::string stem = "zep_" + code;
-    return {ws.data() / (stem + ".dat"), ws.data() / (stem + "_in.dat"), ws.data() / (stem + "_out.dat"),
-            ws.solving() / (stem + "_in.dat"), ws.solving() / (stem + "_out.dat")};
+    return {ws.data_file(code, TaskFile::Task), ws.data_file(code, TaskFile::SolverInput),
+            ws.data_file(code, TaskFile::Solution), ws.solving_file(code, TaskFile::SolverInput),
+            ws.solving_file(code, TaskFile::Solution)};
 }
 
 void delete_task(const Workspace& ws, RegisterStore& reg, const std::string& code) {

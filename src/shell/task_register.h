@@ -5,6 +5,7 @@
 // File: a 48-byte header (signature text of capacity 30 = "ZephyrPlanningWorkbenchTool", version text
 // of capacity 12 = "1.12.241", N as int32 at offset 44), then N entries of 120 bytes in register order.
 #include "common/file_lock.h"
+#include "common/task_naming.h"
 #include "shell/shell_file.h"
 #include "shell/workspace.h"
 
@@ -26,8 +27,6 @@ inline constexpr std::string_view kRegisterSignature = "ZephyrPlanningWorkbenchT
 inline constexpr std::string_view kRegisterVersion = "1.12.241";
 inline constexpr std::size_t kRegisterHeaderSize = 48;
 inline constexpr std::size_t kRegisterEntrySize = 120;
-inline constexpr std::size_t kTaskCodeCapacity = 6;
-inline constexpr std::size_t kTaskNameCapacity = 70;
 
 enum class TaskStatus : std::int32_t {
     Entered = 0,    // entered or corrected: the two Data files exist

@@ -1,8 +1,8 @@
 #include "shell/workspace.h"
 
 #include "common/atomic_file.h"
-#include "common/cp1251.h"
 #include "common/errors.h"
+#include "common/utf8.h"
 #include "shell/shell_file.h"
 #include "shell/task_register.h"
 #include "shell/user_workspace.h"
@@ -95,15 +95,10 @@ std::vector<ShellFileRef> find_shell_files(const Workspace& ws) {
     return found;
 }
 
-bool is_task_file_name(const std::string& name, const std::string& suffix) {
-    return name.size() == 4 + 6 + suffix.size() && name.compare(0, 4, "zep_") == 0 &&
-           name.compare(10, suffix.size(), suffix) == 0;
-}
-
 bool solving_has_input(const Workspace& ws) {
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(ws.solving(), ec))
-        if (is_task_file_name(entry.path().filename().string(), "_in.dat"))
+        if (is_task_file_name(entry.path().filename().string(), TaskFile::SolverInput))
             return true;
     return false;
 }

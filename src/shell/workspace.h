@@ -1,8 +1,11 @@
 #pragma once
 // The workspace: the program folder and its sub-folders Shells, System, Data and Solving.
+#include "common/task_naming.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zep {
@@ -16,6 +19,13 @@ struct Workspace {
     std::filesystem::path solving() const { return root / "Solving"; }
     std::filesystem::path register_file() const { return system() / "Protocol.opt"; }
     std::filesystem::path info_file() const { return system() / "Info."; }
+    // A data file of a task in Data and in Solving.
+    std::filesystem::path data_file(std::string_view code, TaskFile file) const {
+        return data() / task_file_name(code, file);
+    }
+    std::filesystem::path solving_file(std::string_view code, TaskFile file) const {
+        return solving() / task_file_name(code, file);
+    }
 };
 
 // The folder of the running executable.
@@ -44,9 +54,6 @@ std::vector<ShellFileRef> find_shell_files(const Workspace& ws);
 
 // True when Solving holds at least one "zep_??????_in.dat".
 bool solving_has_input(const Workspace& ws);
-
-// True when `name` is "zep_" + six characters + `suffix` (e.g. "_in.dat").
-bool is_task_file_name(const std::string& name, const std::string& suffix);
 
 // The shell for a command-line run: the one with extension `lang` when given (none: nullopt), else
 // the one whose extension begins with the locale's language code ("ru" -> "rus"), else the first.

@@ -150,7 +150,7 @@ PrepOutcome compute_bounds(TaskRecord& rec, const ShellTables& shell) {
 
     if (rec.header.decompositionMode == 1)
         decompose_top_level_paths(rec);
-    const bool gross = rec.header.hasUnavailableResources == 1;
+    const bool gross = rec.header.has_unavailable_resources();
 
     for (int c = 1; c <= n; ++c) {
         if (!is_top_level_chain(rec, c))

@@ -219,7 +219,7 @@ void extract_subgraphs(TaskRecord& rec) {
 
 PrepOutcome bound_subgraphs(TaskRecord& rec, const ShellTables& shell) {
     const int subgraphs = active_subgraph_count(rec);
-    if (rec.header.hasUnavailableResources == 1 || rec.workingNestedChainCount == 0 || subgraphs <= 0)
+    if (rec.header.has_unavailable_resources() || rec.workingNestedChainCount == 0 || subgraphs <= 0)
         return {};
     if (static_cast<int>(rec.subgraphPaths.size()) != subgraphs ||
         static_cast<int>(rec.subgraphMembers.size()) != subgraphs + 1 ||

@@ -171,7 +171,7 @@ void store_interval_tacts(TaskRecord& rec) {
         for (ResourceInterval& in : category) {
             in.startTacts = threshold_in_tacts(rec, in.start);
             in.finishTacts =
-                in.finish >= -0.00001 ? threshold_in_tacts(rec, in.finish) : kUnboundedFinishTacts;
+                !is_unbounded_finish(in.finish) ? threshold_in_tacts(rec, in.finish) : kUnboundedFinishTacts;
         }
     }
 }

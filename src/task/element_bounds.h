@@ -9,12 +9,11 @@
 namespace zep {
 
 // A running minimal time above this, or one that passes the running maximal time by more than
-// kBoundsTolerance, means the path cannot be bounded.
+// kValueTolerance, means the path cannot be bounded.
 inline constexpr double kUnboundedTime = 9.9e14;
-inline constexpr double kBoundsTolerance = 0.00001;
 
 inline bool path_unbounded(double timeMin, double timeMax) {
-    return timeMin > kUnboundedTime || timeMin - kBoundsTolerance > timeMax;
+    return timeMin > kUnboundedTime || timeMin - kValueTolerance > timeMax;
 }
 
 struct ElementBounds {

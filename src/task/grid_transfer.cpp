@@ -1,7 +1,7 @@
 #include "task/grid_transfer.h"
 
-#include "common/cp1251.h"
 #include "common/number_text.h"
+#include "common/utf8.h"
 #include "task/typed_number.h"
 
 #include <optional>
@@ -9,14 +9,6 @@
 
 namespace zep {
 namespace {
-
-const std::string& cell(const CellTable& grid, int row, int column) {
-    static const std::string blank;
-    if (row < 0 || column < 0 || row >= static_cast<int>(grid.size()))
-        return blank;
-    const auto& r = grid[row];
-    return column < static_cast<int>(r.size()) ? r[column] : blank;
-}
 
 bool is_blank(std::string_view s) {
     return trim_blanks(s).empty();
@@ -65,8 +57,16 @@ template <class T, class Parse> bool read_cell(const std::string& text, T empty,
 
 } // namespace
 
+const std::string& cell_text(const CellTable& grid, int row, int column) {
+    static const std::string blank;
+    if (row < 0 || column < 0 || row >= static_cast<int>(grid.size()))
+        return blank;
+    const auto& r = grid[row];
+    return column < static_cast<int>(r.size()) ? r[column] : blank;
+}
+
 VariantColumns variant_columns(const TaskRecord& rec) {
-    return rec.header.hasUnavailableResources == 1 ? kVariantColumnsWithResources : kVariantColumnsPlain;
+    return rec.header.has_unavailable_resources() ? kVariantColumnsWithResources : kVariantColumnsPlain;
 }
 
 GridTransferResult store_operations(TaskRecord& rec, int chainIndex, const CellTable& grid,
@@ -80,9 +80,9 @@ GridTransferResult store_operations(TaskRecord& rec, int chainIndex, const CellT
     std::vector<int> variantCounts(chain.opCount);
     for (int row = 0; row < chain.opCount; ++row) {
         const int rowNo = row + 1;
-        if (is_blank(cell(grid, row, kOperationNameColumn)))
+        if (is_blank(cell_text(grid, row, kOperationNameColumn)))
             return refused(operation_row_message(shell, 313, 214, rowNo, chainNo), row);
-        const std::string& countText = cell(grid, row, kOperationVariantCountColumn);
+        const std::string& countText = cell_text(grid, row, kOperationVariantCountColumn);
         if (is_blank(countText))
             return refused(operation_row_message(shell, 313, 474, rowNo, chainNo), row);
         auto count = parse_typed_integer(countText);
@@ -96,7 +96,7 @@ GridTransferResult store_operations(TaskRecord& rec, int chainIndex, const CellT
     chain.operations.resize(chain.opCount);
     for (int row = 0; row < chain.opCount; ++row) {
         OperationRec& op = chain.operations[row];
-        op.name = utf8_prefix(cell(grid, row, kOperationNameColumn), kOperationNameCapacity);
+        op.name = utf8_prefix(cell_text(grid, row, kOperationNameColumn), kOperationNameCapacity);
         op.variantCount = variantCounts[row];
     }
     return {};
@@ -119,19 +119,20 @@ GridTransferResult store_variants(TaskRecord& rec, int chainIndex, int opIndex, 
 
     op.variants.resize(op.variantCount);
     for (int row = 0; row < op.variantCount; ++row) {
-        std::string essence(trim_blanks(cell(grid, row, col.essence)));
+        std::string essence(trim_blanks(cell_text(grid, row, col.essence)));
         if (essence.empty())
             return refused(variant_row_message(shell, 236, row + 1, opNo, chainNo), row);
         VariantRec v;
         v.essence = utf8_prefix(essence, kEssenceCapacity);
-        bool converted = read_cell(cell(grid, row, col.time), kUnsetValue, real, v.time) &&
-                         read_cell(cell(grid, row, col.cost), kUnsetValue, real, v.cost);
+        bool converted = read_cell(cell_text(grid, row, col.time), kUnsetValue, real, v.time) &&
+                         read_cell(cell_text(grid, row, col.cost), kUnsetValue, real, v.cost);
         if (converted && col.category >= 0)
-            converted = read_cell(cell(grid, row, col.category), 0, parse_typed_integer, v.resourceCategory);
+            converted =
+                read_cell(cell_text(grid, row, col.category), 0, parse_typed_integer, v.resourceCategory);
         if (!converted)
             return refused(variant_row_message(shell, 235, row + 1, opNo, chainNo), row, true);
         if (col.noSuspend >= 0)
-            v.noSuspend = is_blank(cell(grid, row, col.noSuspend)) ? 0 : 1;
+            v.noSuspend = is_blank(cell_text(grid, row, col.noSuspend)) ? 0 : 1;
         op.variants[row] = std::move(v);
     }
     return {};

@@ -15,6 +15,9 @@ namespace zep {
 
 using CellTable = std::vector<std::vector<std::string>>;
 
+// The text of a cell; a cell outside the table (a row or column the grid does not have) is blank.
+const std::string& cell_text(const CellTable& grid, int row, int column);
+
 struct GridTransferResult {
     bool ok = true;
     std::string message; // the refusal, built from shell texts

@@ -8,7 +8,7 @@ std::optional<double> gross_duration(const std::vector<ResourceInterval>& interv
     for (const ResourceInterval& in : intervals) {
         const double a = in.start;
         const double b = in.finish;
-        if (b < -0.00001)
+        if (is_unbounded_finish(b))
             return start > a ? x : a + x - start;
         if (b <= start)
             continue;

@@ -9,7 +9,7 @@
 namespace zep {
 
 // The time from `start` until `netTime` of work is done, working only inside `intervals` (taken in
-// their stored order; a finish below -0.00001 is an unbounded interval). A variant that may be
+// their stored order; is_unbounded_finish tells an unbounded interval). A variant that may be
 // suspended spreads its work over the intervals; one that may not waits for the first interval that
 // holds its whole net time. None when no interval can finish the work: the graph bounds then refuse the
 // path, the schedule of a solution gives the operation its "never" duration. The one rule of both.

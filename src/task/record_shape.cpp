@@ -187,7 +187,7 @@ void check_record_for_files(const TaskRecord& rec) {
     if (h.subgraphCount > 0)
         check_subgraphs_for_files(rec, maxLength);
     check_chain_paths_for_files(rec, maxLength);
-    if (h.hasUnavailableResources == 1)
+    if (h.has_unavailable_resources())
         check_resource_intervals_for_files(rec);
 }
 

@@ -47,6 +47,9 @@ struct SolverHeader {
     int hasUnavailableResources = 0;
     int resourceCategoryCount = 0;
     int subgraphCount = 0;
+
+    // As the task header's: only 1 means resources.
+    bool has_unavailable_resources() const { return hasUnavailableResources == 1; }
 };
 
 struct VariantOut {

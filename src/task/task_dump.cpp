@@ -143,11 +143,11 @@ void solver_path_json(JsonWriter& j, const SolverPath& p) {
 } // namespace
 
 bool is_task_file(const std::filesystem::path& path) {
-    return is_task_file_name(path.filename().string(), ".dat");
+    return is_task_file_name(path.filename().string(), TaskFile::Task);
 }
 
 bool is_solver_input_file(const std::filesystem::path& path) {
-    return is_task_file_name(path.filename().string(), "_in.dat");
+    return is_task_file_name(path.filename().string(), TaskFile::SolverInput);
 }
 
 std::string dump_task_file_as_json(const std::filesystem::path& path) {

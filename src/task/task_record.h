@@ -12,7 +12,7 @@
 // - Counts are 32-bit signed integers, times, costs and coefficients IEEE doubles, texts UTF-8 strings
 //   (the files hold them as Windows-1251 texts of the capacities below).
 // - The ordinary chains come first in `chains`, the nested chains are the last `nestedChainCount`.
-#include "shell/task_register.h" // kTaskCodeCapacity, kTaskNameCapacity
+#include "common/task_naming.h" // kTaskCodeCapacity, kTaskNameCapacity
 
 #include <cstdint>
 #include <string>
@@ -54,9 +54,14 @@ inline constexpr int kMaxNestedChainsForAutoNumbering = 10;
 inline constexpr int kOpCountUnset = 1010;
 inline constexpr int kOpCountRemoved = 0;
 
+// Times, costs and interval ends are entered as decimal texts and summed in binary floating point: a
+// comparison of two of them, or of one with a bound summed from them, is judged with this margin, so
+// that a rounding error of the sums never decides it. Every entered difference that matters is larger.
+inline constexpr double kValueTolerance = 0.00001;
+
 // A time or cost at or below this value is unset (shown as an empty cell); an empty cell is stored as
-// kUnsetValue.
-inline constexpr double kUnsetValueLimit = -0.00001;
+// kUnsetValue. Entered values are never negative, so the margin only keeps a stored -1 apart from 0.
+inline constexpr double kUnsetValueLimit = -kValueTolerance;
 inline constexpr double kUnsetValue = -1.0;
 inline bool is_unset_value(double v) {
     return v <= kUnsetValueLimit;
@@ -64,9 +69,13 @@ inline bool is_unset_value(double v) {
 // `ResourceInterval::finish` of an unbounded last interval, and its `finishTacts`.
 inline constexpr double kUnboundedFinish = -1.0;
 inline constexpr int kUnboundedFinishTacts = -1;
+// The one test of an unbounded interval: its finish lies below the stored zero by more than the margin.
+inline bool is_unbounded_finish(double finish) {
+    return finish < -kValueTolerance;
+}
 
 // ---- Text capacities (characters; the files hold one more byte for the length) ---------------------
-// Task code and task name: kTaskCodeCapacity (6) and kTaskNameCapacity (70) of the register.
+// Task code and task name: kTaskCodeCapacity (6) and kTaskNameCapacity (70), shared with the register.
 inline constexpr std::size_t kUnitCapacity = 20; // `timeUnit`, `costUnit`
 inline constexpr std::size_t kChainNameCapacity = 100;
 inline constexpr std::size_t kOperationNameCapacity = 100;
@@ -99,6 +108,14 @@ struct TaskHeader {
     int criticalConversionMode = 0;  // 1 minimal times, 2 minimal costs, 0 not set
     int subgraphCount = 0;           // extracted subgraphs; copied from the working count (below)
     int maxPhaseStates = 0;          // estimate of the number of phase states (<= 20000)
+
+    // The one reading of the flag: only 1 means resources; the readers of the files refuse any other
+    // value than 0 and 1.
+    bool has_unavailable_resources() const { return hasUnavailableResources == 1; }
+    // Nested network subgraphs numbered by the user (manual) or found by the search (automatic); without
+    // the decomposition neither.
+    bool manual_subgraph_numbering() const { return decompositionMode == 1 && subgraphNumbering == 0; }
+    bool automatic_subgraph_numbering() const { return decompositionMode == 1 && subgraphNumbering == 1; }
 
     bool operator==(const TaskHeader&) const = default;
 };

@@ -1,6 +1,6 @@
 #include "task/workbook_import.h"
 
-#include "common/cp1251.h"
+#include "common/utf8.h"
 #include "task/rounding.h"
 #include "task/typed_number.h"
 
@@ -25,6 +25,7 @@ constexpr Range kVariantRange{0, kMaxVariantsPerOperation};
 constexpr Range kCategoryRange{1, kMaxResourceCategories};
 constexpr Range kIntervalRange{kMinIntervalsPerCategory, kMaxIntervalsPerCategory};
 constexpr Range kThresholdRange{0, kMaxThresholds};
+constexpr Range kFlagRange{0, 1}; // a yes/no cell: the layout of the rows below it follows its value
 
 // Columns of the variants sheet.
 struct VariantCells {
@@ -128,7 +129,7 @@ void read_thresholds(const Sheets& s, TaskRecord& rec, int countRow) {
 std::vector<int> read_modes_and_thresholds(const Sheets& s, TaskRecord& rec) {
     TaskHeader& h = rec.header;
     std::vector<int> intervalCounts;
-    if (h.nestedChainCount > 0 && h.hasUnavailableResources == 0) {
+    if (h.nestedChainCount > 0 && !h.has_unavailable_resources()) {
         h.decompositionMode = s.integer(1, 14, B) != 0 ? 1 : 0;
         const int o = h.decompositionMode == 1 ? 4 : 0;
         if (h.decompositionMode == 1) {
@@ -157,7 +158,7 @@ std::vector<int> read_modes_and_thresholds(const Sheets& s, TaskRecord& rec) {
     h.allowedSubgraphCount = 0;
     h.maxQuantSteps = 0;
     read_thresholds(s, rec, 14 + f);
-    if (h.hasUnavailableResources == 1) {
+    if (h.has_unavailable_resources()) {
         const int n = h.thresholdCount;
         h.resourceCategoryCount = s.count(1, 16 + f + n, B, kCategoryRange);
         for (int c = 0; c < h.resourceCategoryCount; ++c)
@@ -184,7 +185,7 @@ void read_general_parameters(const Sheets& s, TaskRecord& rec, std::string_view 
     h.roundingType = s.integer(1, 9, B);
     h.tact = s.real(1, 10, B);
     h.scalingCoef = s.real(1, 12, B);
-    h.hasUnavailableResources = h.minimisedParam == 0 ? s.integer(1, 13, B) : 0;
+    h.hasUnavailableResources = h.minimisedParam == 0 ? s.count(1, 13, B, kFlagRange) : 0;
 }
 
 // Sheet 2 with unavailable resources: the intervals of every category, one row each, from row 2.
@@ -295,7 +296,7 @@ TaskRecord read_task_workbook(const WorkbookReader& book, std::string_view codeB
 
     // The sheets after the first: the intervals (with unavailable resources), the chains, the
     // operations and the variants.
-    const bool resources = h.hasUnavailableResources == 1;
+    const bool resources = h.has_unavailable_resources();
     if (resources)
         read_resource_intervals(s, rec, intervalCounts);
     const int chainSheet = resources ? 3 : 2;

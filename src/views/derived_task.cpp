@@ -1,5 +1,6 @@
 #include "views/derived_task.h"
 
+#include "common/utf8.h"
 #include "views/view_rows.h"
 
 #include <cctype>

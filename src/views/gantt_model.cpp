@@ -10,7 +10,7 @@ std::vector<GanttPeriod> unavailable_periods(const std::vector<ResourceInterval>
     for (const ResourceInterval& in : intervals) {
         if (in.start > availableUntil && availableUntil < span)
             periods.push_back({availableUntil, std::min(in.start, span)});
-        if (in.finish < kUnsetValueLimit)
+        if (is_unbounded_finish(in.finish))
             return periods;
         availableUntil = std::max(availableUntil, in.finish);
     }
@@ -22,7 +22,7 @@ std::vector<GanttPeriod> unavailable_periods(const std::vector<ResourceInterval>
 GanttChart gantt_chart(const TaskRecord& rec, const Schedule& schedule) {
     GanttChart chart;
     chart.timeUnit = rec.header.timeUnit;
-    const bool resources = rec.header.hasUnavailableResources == 1;
+    const bool resources = rec.header.has_unavailable_resources();
     for (std::size_t c = 0; c < schedule.chains.size() && c < rec.chains.size(); ++c) {
         const ChainRec& ch = rec.chains[c];
         for (std::size_t k = 0; k < schedule.chains[c].operations.size() && k < ch.operations.size(); ++k) {

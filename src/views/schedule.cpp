@@ -95,7 +95,7 @@ Schedule compute_schedule(const TaskRecord& rec, const Solution& solution, int r
     const VariantChoices& choices = solution.variantChoice[run];
 
     std::unique_ptr<DelayedCompletion> graph;
-    if (rec.header.hasUnavailableResources == 1) {
+    if (rec.header.has_unavailable_resources()) {
         auto resources = std::make_unique<ResourceSchedule>(rec, choices);
         start_along_paths(*resources, s);
         graph = std::move(resources);

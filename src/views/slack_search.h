@@ -14,7 +14,8 @@
 
 namespace zep {
 
-inline constexpr double kSlackTolerance = 1e-5;
+// Completion moments are sums of entered times: the margin of every comparison of entered values.
+inline constexpr double kSlackTolerance = kValueTolerance;
 inline constexpr double kCompletionLimit = 9.9e14;
 
 enum class SlackMethod { Fast, Plain };

@@ -1,6 +1,7 @@
 #include "views/solution_view.h"
 
 #include "common/number_text.h"
+#include "common/utf8.h"
 #include "task/unit_keys.h"
 #include "views/position_texts.h"
 
@@ -15,7 +16,7 @@ inline constexpr int kSeparatorLengths[kSolutionGridColumns] = {60,  170, 25,  2
 
 std::vector<std::string> column_labels(const TaskRecord& rec, const ShellTables& t) {
     const TaskHeader& h = rec.header;
-    const bool resources = h.hasUnavailableResources == 1;
+    const bool resources = h.has_unavailable_resources();
     return {t.text(286),
             t.text(215),
             in_unit(t.text(207), h.timeUnit),
@@ -86,7 +87,7 @@ std::vector<ListRow> task_rows(const TaskRecord& rec, const Solution& sol, int r
     add(t.text(106), format_shortest(h.tact, sep));
     add(t.text(192), std::to_string(sol.header.maxPhaseStates));
     add(t.text(353), std::to_string(h.hasUnavailableResources));
-    const bool resources = h.hasUnavailableResources == 1;
+    const bool resources = h.has_unavailable_resources();
     const bool nested = h.nestedChainCount > 0;
     if (resources)
         add(t.text(5), std::to_string(h.resourceCategoryCount));
@@ -138,7 +139,7 @@ std::vector<ListRow> variant_rows(const TaskRecord& rec, int run, int status, co
 
 std::string variant_cell(const TaskRecord& rec, const OperationRec& op, const OperationSchedule& os) {
     std::string cell = std::to_string(os.variant);
-    if (rec.header.hasUnavailableResources == 1 && os.variant >= 1 &&
+    if (rec.header.has_unavailable_resources() && os.variant >= 1 &&
         os.variant <= static_cast<int>(op.variants.size())) {
         const VariantRec& v = op.variants[os.variant - 1];
         cell += ": " + std::to_string(v.resourceCategory) + (v.noSuspend ? "*" : "");
@@ -148,7 +149,7 @@ std::string variant_cell(const TaskRecord& rec, const OperationRec& op, const Op
 
 std::vector<GridRow> grid_rows(const TaskRecord& rec, const Schedule& s, const ShellTables& t, char sep) {
     std::vector<GridRow> rows;
-    const bool resources = rec.header.hasUnavailableResources == 1;
+    const bool resources = rec.header.has_unavailable_resources();
     for (std::size_t c = 0; c < rec.chains.size() && c < s.chains.size(); ++c) {
         const ChainRec& ch = rec.chains[c];
         const ChainSchedule& cs = s.chains[c];

@@ -7,7 +7,7 @@
 namespace zep {
 
 std::filesystem::path stored_solution_path(const Workspace& ws, std::string_view code) {
-    return ws.data() / ("zep_" + std::string(code) + "_out.dat");
+    return ws.data_file(code, TaskFile::Solution);
 }
 
 std::string views_warning(const ShellTables& shell) {

@@ -1,6 +1,7 @@
 #include "views/spreadsheet_export.h"
 
 #include "common/number_text.h"
+#include "common/utf8.h"
 #include "task/task_record.h"
 
 #include <fstream>
@@ -33,7 +34,7 @@ std::vector<std::vector<std::string>> parameter_sheet(const TaskRecord& rec, con
                                                       const ShellTables& t, char sep) {
     const TaskHeader& h = rec.header;
     const bool nested = h.nestedChainCount > 0;
-    const bool resources = h.hasUnavailableResources == 1;
+    const bool resources = h.has_unavailable_resources();
     std::vector<std::vector<std::string>> rows;
     if (nested && !resources) {
         for (const ListRow& r : view.taskRows)
@@ -105,7 +106,7 @@ std::vector<std::vector<std::string>> operation_sheet(const TaskRecord& rec, con
 
 ExportSheet variant_sheet(const TaskRecord& rec, const TaskViewContent& view, const ShellTables& t, char sep,
                           const std::vector<std::vector<VariantMark>>* marks) {
-    const bool resources = rec.header.hasUnavailableResources == 1;
+    const bool resources = rec.header.has_unavailable_resources();
     ExportSheet sheet;
     sheet.name = "4";
     const std::vector<std::string>& labels = view.columnLabels;
@@ -236,7 +237,7 @@ ExportWorkbook task_workbook(const TaskRecord& rec, const TaskViewContent& view,
                              char separator, const std::vector<std::vector<VariantMark>>* marks) {
     ExportWorkbook book;
     book.sheets.push_back({"1", parameter_sheet(rec, view, t, separator), {}, 0});
-    if (rec.header.hasUnavailableResources == 1) {
+    if (rec.header.has_unavailable_resources()) {
         ExportSheet intervals{"2", {view.intervalLabels}, {}, 0};
         for (const GridRow& r : view.intervals)
             intervals.cells.push_back(r.cells);

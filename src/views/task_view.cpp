@@ -79,7 +79,7 @@ void add_threshold_rows(RowList& r, const TaskRecord& rec, const ShellTables& t,
         r.add(t.text(190), threshold(1));
         return;
     }
-    const bool resources = h.hasUnavailableResources == 1;
+    const bool resources = h.has_unavailable_resources();
     const bool nested = h.nestedChainCount > 0;
     r.add(t.text(472), std::to_string(h.thresholdCount));
     r.add("  " + t.text(h.minimisedParam == 1 ? 151 : 149) + " <1>", threshold(0));
@@ -109,7 +109,7 @@ std::vector<ListRow> task_rows(const TaskRecord& rec, const ShellTables& t, char
                                const std::string& name) {
     const TaskHeader& h = rec.header;
     RowList r;
-    const bool resources = h.hasUnavailableResources == 1;
+    const bool resources = h.has_unavailable_resources();
     const bool nested = h.nestedChainCount > 0;
     r.add(t.text(486), code);
     r.add(t.text(213), name);
@@ -140,7 +140,7 @@ std::string amount(double v, char sep) {
 }
 
 std::vector<GridRow> operation_rows(const TaskRecord& rec, const ShellTables& t, char sep) {
-    const bool resources = rec.header.hasUnavailableResources == 1;
+    const bool resources = rec.header.has_unavailable_resources();
     const std::size_t columns = resources ? 11 : 9;
     std::vector<GridRow> rows;
     for (std::size_t c = 0; c < rec.chains.size(); ++c) {
@@ -201,7 +201,7 @@ std::vector<GridRow> interval_rows(const TaskRecord& rec, char sep) {
             GridRow r{GridRowKind::Operation, static_cast<int>(c) + 1, static_cast<int>(i) + 1, {}};
             r.cells = {i == 0 ? std::to_string(c + 1) : "  " + std::to_string(c + 1), std::to_string(i + 1),
                        format_shortest(in.start, sep),
-                       in.finish < kUnsetValueLimit ? "" : format_shortest(in.finish, sep)};
+                       is_unbounded_finish(in.finish) ? "" : format_shortest(in.finish, sep)};
             rows.push_back(std::move(r));
         }
     return rows;
@@ -216,7 +216,7 @@ TaskViewContent task_view(const TaskRecord& rec, const ShellTables& t, char sep,
     v.caption = t.text(378) + " \"" + h.taskName + "\"";
     v.taskRows = task_rows(rec, t, sep, derivedCode.empty() ? h.taskCode : derivedCode,
                            derivedName.empty() ? h.taskName : derivedName);
-    const bool resources = h.hasUnavailableResources == 1;
+    const bool resources = h.has_unavailable_resources();
     bool everyMarked = rec.marksPresent == 1;
     const std::string markLabel = everyMarked ? t.text(526) : "";
     if (resources) {

@@ -32,9 +32,4 @@ struct GridRow {
     std::vector<std::string> cells;
 };
 
-// The first `count` characters of a UTF-8 text from character `first` (0-based), counted as the
-// single-byte characters the files hold.
-std::string utf8_substr(const std::string& text, std::size_t first, std::size_t count);
-std::size_t utf8_length(const std::string& text);
-
 } // namespace zep

@@ -2,6 +2,7 @@
 
 #include "common/cp1251.h"
 #include "common/errors.h"
+#include "common/utf8.h"
 
 namespace zep {
 namespace {
@@ -64,15 +65,6 @@ bool representable(char32_t key) {
     }
 }
 
-void remove_last_character(std::string& text) {
-    if (text.empty())
-        return;
-    std::size_t i = text.size() - 1;
-    while (i > 0 && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
-        --i;
-    text.erase(i);
-}
-
 } // namespace
 
 bool rejects_decimal_key(std::string_view text, char32_t key, char separator) {
@@ -120,7 +112,7 @@ std::string type_into_box(WizardBox box, std::string text, std::u32string_view k
         if (!taken)
             continue;
         if (*taken == kBackspaceKey) {
-            remove_last_character(text);
+            remove_last_utf8_character(text);
             continue;
         }
         if (utf8_length(text) >= limit)

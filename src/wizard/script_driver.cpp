@@ -2,7 +2,7 @@
 
 #include "common/echo_text.h"
 
-#include "common/cp1251.h"
+#include "common/utf8.h"
 #include "task/typed_number.h"
 #include "wizard/key_filters.h"
 
@@ -10,22 +10,6 @@
 
 namespace zep {
 namespace {
-
-constexpr double kTolerance = 0.00001;
-
-std::u32string to_u32(std::string_view utf8) {
-    std::u32string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const unsigned char b = static_cast<unsigned char>(utf8[i]);
-        int extra = b < 0x80 ? 0 : b < 0xE0 ? 1 : b < 0xF0 ? 2 : 3;
-        char32_t c = extra == 0 ? b : b & (0x3F >> extra);
-        for (int k = 1; k <= extra && i + k < utf8.size(); ++k)
-            c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        out.push_back(c);
-        i += extra + 1;
-    }
-    return out;
-}
 
 std::string upper_ascii(std::string s) {
     for (char& c : s)
@@ -98,11 +82,13 @@ private:
         return t;
     }
 
-    // The text a box shows after `text` is typed into it; the script may not give what it drops.
+    // The text a box shows after `text` is typed into it; the script may not give what it drops. A box
+    // of `LetterCase::Free` shows Latin letters in upper case, whichever case the script gives.
+    enum class LetterCase { AsGiven, Free };
     std::string type_box(WizardBox box, const std::string& text, const std::string& path,
-                         bool caseFree = false) {
-        const std::string shown = type_into_box(box, "", to_u32(text), sep_);
-        const std::string wanted = caseFree ? upper_ascii(text) : text;
+                         LetterCase letters = LetterCase::AsGiven) {
+        const std::string shown = type_into_box(box, "", utf8_code_points(text), sep_);
+        const std::string wanted = letters == LetterCase::Free ? upper_ascii(text) : text;
         if (shown != wanted)
             fail(path, echoed(text) + " cannot be typed into its box (it takes at most " +
                            std::to_string(box_max_length(box)) +
@@ -112,7 +98,7 @@ private:
 
     std::string cell(WizardGrid grid, int column, const GridCellContext& ctx, const std::string& text,
                      const std::string& path) {
-        for (char32_t key : to_u32(text))
+        for (char32_t key : utf8_code_points(text))
             if (!grid_accepts_key(grid, column, ctx, "", key))
                 fail(path, echoed(text) +
                                " cannot be typed into its cell (a character the task files cannot hold)");
@@ -167,7 +153,7 @@ private:
                 if (upper_ascii(*s_.code) != in.code)
                     fail("code", "a task being corrected keeps its code " + in.code);
             } else {
-                in.code = type_box(WizardBox::Code, *s_.code, "code", true);
+                in.code = type_box(WizardBox::Code, *s_.code, "code", LetterCase::Free);
             }
         }
         if (s_.name)
@@ -260,7 +246,7 @@ private:
         if (!s_.chains)
             return;
         const TaskHeader& h = w_.record().header;
-        const bool manual = h.decompositionMode == 1 && h.subgraphNumbering == 0;
+        const bool manual = h.manual_subgraph_numbering();
         const bool nestedGrid = w_.record().workingNestedChainCount > 0;
         const WizardGrid grid = nestedGrid ? WizardGrid::NestedChains : WizardGrid::Chains;
         for (std::size_t r = 0; r < s_.chains->size() && r < in.chains.size(); ++r) {
@@ -321,7 +307,7 @@ private:
         if (!s_.chains)
             return true;
         const std::vector<const ScriptChain*> kept = kept_chains();
-        const bool resources = w_.record().header.hasUnavailableResources == 1;
+        const bool resources = w_.record().header.has_unavailable_resources();
         const WizardGrid grid = resources ? WizardGrid::ResourceVariants : WizardGrid::Variants;
         const VariantColumns col = resources ? kVariantColumnsWithResources : kVariantColumnsPlain;
         for (std::size_t c = 0; c < kept.size() && c < w_.record().chains.size(); ++c) {
@@ -396,7 +382,7 @@ private:
             bool found = false;
             for (ThresholdItem& item : in.candidates) {
                 auto v = parse_typed_real(item.text, sep_);
-                if (v && std::fabs(*v - t.value) < kTolerance) {
+                if (v && std::fabs(*v - t.value) < kValueTolerance) {
                     item.ticked = true;
                     found = true;
                     break;

@@ -1,6 +1,6 @@
 // Step 3: the chains. Row checks, the subgraph rules of a manual numbering, removal of chains whose
 // operation count is 0, storing, and adapting the operations of chains whose count changed.
-#include "common/cp1251.h"
+#include "common/utf8.h"
 #include "task/typed_number.h"
 #include "wizard/message_text.h"
 #include "wizard/subgraph_rules.h"
@@ -11,14 +11,6 @@
 
 namespace zep {
 namespace {
-
-const std::string& cell(const CellTable& grid, int row, int column) {
-    static const std::string blank;
-    if (row < 0 || row >= static_cast<int>(grid.size()) || column < 0 ||
-        column >= static_cast<int>(grid[row].size()))
-        return blank;
-    return grid[row][column];
-}
 
 OperationRec new_operation() {
     OperationRec op;
@@ -59,9 +51,9 @@ ChainRuleRefusal row_refusal(const ShellTables& shell, int text, int r) {
 // The name and the operation count of row r.
 std::optional<ChainRuleRefusal> read_chain_name_and_count(const CellTable& g, int r, ChainGridRow& row,
                                                           const ShellTables& shell) {
-    if (trim_blanks(cell(g, r, 1)).empty())
+    if (trim_blanks(cell_text(g, r, 1)).empty())
         return row_refusal(shell, 220, r);
-    auto ops = parse_typed_integer(cell(g, r, 2));
+    auto ops = parse_typed_integer(cell_text(g, r, 2));
     if (!ops)
         return row_refusal(shell, 222, r);
     if (*ops < 0)
@@ -75,9 +67,9 @@ std::optional<ChainRuleRefusal> read_chain_name_and_count(const CellTable& g, in
 // The subgraph number of nested row r, when a manual numbering gives one.
 std::optional<ChainRuleRefusal> read_subgraph_number(const CellTable& g, int r, ChainGridRow& row,
                                                      const ChainGridShape& shape, const ShellTables& shell) {
-    if (!shape.manual || trim_blanks(cell(g, r, 3)).empty())
+    if (!shape.manual || trim_blanks(cell_text(g, r, 3)).empty())
         return std::nullopt;
-    auto sub = parse_typed_integer(cell(g, r, 3));
+    auto sub = parse_typed_integer(cell_text(g, r, 3));
     if (!sub)
         return row_refusal(shell, 269, r);
     // A negative number is no subgraph either: refused like 0.
@@ -97,7 +89,7 @@ read_nested_chain_ends(const CellTable& g, int r, std::vector<ChainGridRow>& row
     ChainGridRow& row = rows[r];
     int coords[4];
     for (int i = 0; i < 4; ++i) {
-        auto v = parse_typed_integer(cell(g, r, 4 + i));
+        auto v = parse_typed_integer(cell_text(g, r, 4 + i));
         if (!v)
             return row_refusal(shell, 221, r);
         coords[i] = *v;
@@ -177,7 +169,7 @@ void store_kept_chains(TaskRecord& rec, const CellTable& g, const std::vector<Ch
         if (row.opCount == 0)
             continue;
         ChainRec c = std::move(old[r]);
-        c.name = utf8_prefix(cell(g, static_cast<int>(r), 1), kChainNameCapacity);
+        c.name = utf8_prefix(cell_text(g, static_cast<int>(r), 1), kChainNameCapacity);
         c.opCount = row.opCount;
         c.subgraphNo = row.nested && manual ? row.subgraph : 0;
         c.fromChain = row.nested ? kept.newNumber[row.fromChain] : 0;
@@ -277,7 +269,7 @@ StepOutcome Wizard::check_chains_step() {
                 return refuse(numbering.refusal->message, {grid, numbering.refusal->row}, std::move(notes));
         }
     }
-    const bool automatic = rec_.header.decompositionMode == 1 && rec_.header.subgraphNumbering == 1;
+    const bool automatic = rec_.header.automatic_subgraph_numbering();
     if (!removed)
         if (auto order = check_nesting_order(rows, automatic, ctx_.shell))
             return refuse(order->message, {grid, order->row}, std::move(notes));

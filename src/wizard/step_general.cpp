@@ -1,5 +1,5 @@
 // Steps 1 and 2: task code and name, general parameters of the graph.
-#include "common/cp1251.h"
+#include "common/utf8.h"
 #include "task/typed_number.h"
 #include "wizard/key_filters.h"
 #include "wizard/message_text.h"
@@ -259,7 +259,7 @@ StepOutcome Wizard::check_code_step() {
     if (mode_ == EntryMode::CorrectTask)
         in_.code = rec_.header.taskCode; // the code box is disabled: the task keeps its code
     in_.automaticNumbering = rec_.header.subgraphNumbering == 1;
-    in_.hasResources = rec_.header.hasUnavailableResources == 1;
+    in_.hasResources = rec_.header.has_unavailable_resources();
 
     if (!is_code_text(in_.code, ctx_.separator))
         return refuse(compose(ctx_.shell, Text{239}, "."), {WizardControl::Code});
@@ -277,7 +277,7 @@ StepOutcome Wizard::check_code_step() {
         // back to correct the name must not throw away the chains, operations and variants entered.
         reset_general_boxes();
     }
-    in_.hasResources = in_.minimisedParam == 0 && rec_.header.hasUnavailableResources == 1;
+    in_.hasResources = in_.minimisedParam == 0 && rec_.header.has_unavailable_resources();
 
     generalStepEntered_ = true;
     prevEnabled_ = true;

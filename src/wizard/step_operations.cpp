@@ -13,7 +13,7 @@ StepOutcome Wizard::check_operations_step() {
     const TaskHeader& h = rec_.header;
     const bool decomposition = h.decompositionMode == 1;
 
-    if (decomposition && h.subgraphNumbering == 0) {
+    if (h.manual_subgraph_numbering()) {
         extract_subgraphs(rec_);
     } else if (decomposition && has_nested_chains() && rec_.workingChainCount > 1) {
         NumberingSearchResult found = search_numbering(rec_, ctx_.shell);

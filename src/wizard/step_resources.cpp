@@ -6,16 +6,6 @@
 namespace zep {
 namespace {
 
-constexpr double kTolerance = 0.00001;
-
-const std::string& cell(const CellTable& grid, int row, int column) {
-    static const std::string blank;
-    if (row < 0 || row >= static_cast<int>(grid.size()) || column < 0 ||
-        column >= static_cast<int>(grid[row].size()))
-        return blank;
-    return grid[row][column];
-}
-
 bool blank(const std::string& s) {
     return trim_blanks(s).empty();
 }
@@ -24,7 +14,7 @@ bool blank(const std::string& s) {
 std::vector<int> interval_counts(const CellTable& grid) {
     std::vector<int> counts;
     for (int r = 0; r < static_cast<int>(grid.size()); ++r)
-        counts.push_back(parse_typed_integer(cell(grid, r, 1)).value_or(0));
+        counts.push_back(parse_typed_integer(cell_text(grid, r, 1)).value_or(0));
     return counts;
 }
 
@@ -53,7 +43,7 @@ void Wizard::prepare_interval_grid(const std::vector<int>& counts) {
             if (unchanged) {
                 const ResourceInterval& iv = rec_.resourceIntervals[c][j];
                 row[2] = number_text(iv.start);
-                row[3] = iv.finish < kUnsetValueLimit ? std::string() : number_text(iv.finish);
+                row[3] = is_unbounded_finish(iv.finish) ? std::string() : number_text(iv.finish);
             }
             in_.intervals.push_back(std::move(row));
         }
@@ -63,7 +53,7 @@ void Wizard::prepare_interval_grid(const std::vector<int>& counts) {
 StepOutcome Wizard::check_interval_counts_step() {
     const CellTable& grid = in_.intervalCounts;
     for (int r = 0; r < static_cast<int>(grid.size()); ++r) {
-        const std::string& text = cell(grid, r, 1);
+        const std::string& text = cell_text(grid, r, 1);
         if (blank(text))
             return refuse(compose(ctx_.shell, Text{313}, ColumnMention{478}, Text{19}, "."),
                           {WizardControl::IntervalCountGrid, r});
@@ -85,30 +75,30 @@ StepOutcome Wizard::check_interval_counts_step() {
 StepOutcome Wizard::check_intervals_step() {
     const CellTable& grid = in_.intervals;
     const std::vector<int> counts = interval_counts(in_.intervalCounts);
-    auto category_of = [&](int r) { return parse_typed_integer(cell(grid, r, 0)); };
+    auto category_of = [&](int r) { return parse_typed_integer(cell_text(grid, r, 0)); };
     auto real = [this](const std::string& s) { return parse_typed_real(s, ctx_.separator); };
 
     for (int r = 0; r < static_cast<int>(grid.size()); ++r) {
         const WizardFocus focus{WizardControl::IntervalGrid, r};
-        const std::string& startText = cell(grid, r, 2);
+        const std::string& startText = cell_text(grid, r, 2);
         if (blank(startText))
             return refuse(compose(ctx_.shell, Text{313}, ColumnMention{210}, Text{19}, "."), focus);
         auto start = real(startText);
         if (!start)
             return refuse(compose(ctx_.shell, Text{268}, ColumnMention{210}, Text{19}, "."), focus);
-        if (*start + kTolerance < 0)
+        if (*start + kValueTolerance < 0)
             return refuse(compose(ctx_.shell, Text{251}, ColumnMention{210}, Text{19}, " (< 0)."), focus);
         const auto category = category_of(r);
         if (r > 0 && category && category_of(r - 1) == category) {
-            auto endAbove = real(cell(grid, r - 1, 3));
-            if (endAbove && *start - *endAbove <= kTolerance)
+            auto endAbove = real(cell_text(grid, r - 1, 3));
+            if (endAbove && *start - *endAbove <= kValueTolerance)
                 return refuse(compose(ctx_.shell, Text{251}, ColumnMention{210}, Text{19}, " (", Text{498},
                                       ColumnMention{208}, Text{499}, ")."),
                               focus);
         }
-        const std::string& endText = cell(grid, r, 3);
+        const std::string& endText = cell_text(grid, r, 3);
         if (blank(endText)) {
-            const int number = parse_typed_integer(cell(grid, r, 1)).value_or(0);
+            const int number = parse_typed_integer(cell_text(grid, r, 1)).value_or(0);
             const int c = category.value_or(0);
             const int countOfCategory = c >= 1 && c <= static_cast<int>(counts.size()) ? counts[c - 1] : 0;
             if (number < countOfCategory)
@@ -118,7 +108,7 @@ StepOutcome Wizard::check_intervals_step() {
         auto end = real(endText);
         if (!end)
             return refuse(compose(ctx_.shell, Text{268}, ColumnMention{208}, Text{19}, "."), focus);
-        if (*end - *start <= kTolerance)
+        if (*end - *start <= kValueTolerance)
             return refuse(compose(ctx_.shell, Text{251}, ColumnMention{208}, Text{19}, " (", Text{498},
                                   ColumnMention{210}, Text{500}, ")."),
                           focus);
@@ -135,8 +125,8 @@ void Wizard::store_resource_intervals() {
     for (std::size_t c = 0; c < counts.size(); ++c) {
         for (int j = 0; j < counts[c]; ++j, ++row) {
             ResourceInterval iv;
-            iv.start = parse_typed_real(cell(in_.intervals, row, 2), ctx_.separator).value_or(0);
-            const std::string& end = cell(in_.intervals, row, 3);
+            iv.start = parse_typed_real(cell_text(in_.intervals, row, 2), ctx_.separator).value_or(0);
+            const std::string& end = cell_text(in_.intervals, row, 3);
             iv.finish = blank(end) ? kUnboundedFinish : parse_typed_real(end, ctx_.separator).value_or(0);
             rec_.resourceIntervals[c].push_back(iv);
         }

@@ -16,8 +16,6 @@
 namespace zep {
 namespace {
 
-constexpr double kTolerance = 0.00001;
-
 // A whole number from a digit box; nullopt when it is empty or holds anything else.
 std::optional<int> box_integer(const std::string& text) {
     if (trim_blanks(text).empty())
@@ -70,10 +68,10 @@ StepOutcome Wizard::check_thresholds_step() {
         auto cost = parse_typed_real(in_.costThreshold, ctx_.separator);
         if (!cost)
             return refuse(compose(ctx_.shell, Text{229}, "."), {WizardControl::CostThreshold});
-        if (*cost <= rec_.graphCostMin - kTolerance)
+        if (*cost <= rec_.graphCostMin - kValueTolerance)
             return refuse(compose(ctx_.shell, Text{422}, " (< ", number_text(rec_.graphCostMin), ")."),
                           {WizardControl::CostThreshold});
-        if (*cost >= rec_.graphCostMax + kTolerance)
+        if (*cost >= rec_.graphCostMax + kValueTolerance)
             return refuse(compose(ctx_.shell, Text{410}, " (> ", number_text(rec_.graphCostMax), ")."),
                           {WizardControl::CostThreshold});
         auto iterations = box_integer(in_.iterations);

@@ -13,10 +13,8 @@
 namespace zep {
 namespace {
 
-constexpr double kTolerance = 0.00001;
-
 bool same(double a, double b) {
-    return std::fabs(a - b) < kTolerance;
+    return std::fabs(a - b) < kValueTolerance;
 }
 
 struct Dominance {

@@ -1,8 +1,8 @@
 #include "wizard/wizard.h"
 
-#include "common/cp1251.h"
 #include "common/date_time.h"
 #include "common/number_text.h"
+#include "common/utf8.h"
 #include "task/task_file.h"
 #include "task/typed_number.h"
 #include "wizard/message_text.h"
@@ -86,7 +86,7 @@ std::string Wizard::number_text(double v) const {
 }
 
 bool Wizard::manual_subgraph_numbers() const {
-    return rec_.header.decompositionMode == 1 && rec_.header.subgraphNumbering == 0;
+    return rec_.header.manual_subgraph_numbering();
 }
 
 WizardControl Wizard::chain_grid() const {

@@ -198,7 +198,7 @@ private:
     bool ask(const std::string& question, std::vector<WizardMessage>& notes) const;
     std::string number_text(double v) const;
     bool has_nested_chains() const { return rec_.workingNestedChainCount > 0; }
-    bool has_resources() const { return rec_.header.hasUnavailableResources == 1; }
+    bool has_resources() const { return rec_.header.has_unavailable_resources(); }
     bool manual_subgraph_numbers() const;
     WizardControl chain_grid() const;
     WizardControl variant_grid() const;

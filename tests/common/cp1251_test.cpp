@@ -1,5 +1,6 @@
 #include "common/cp1251.h"
 #include "common/errors.h"
+#include "common/utf8.h"
 
 #include <gtest/gtest.h>
 

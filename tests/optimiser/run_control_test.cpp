@@ -2,10 +2,10 @@
 
 #include "common/atomic_file.h"
 #include "common/errors.h"
-#include "optimiser/fake_shell.h"
 #include "optimiser/run_checks.h"
 #include "optimiser/solution_stamps.h"
 #include "optimiser/solver_input_bytes.h"
+#include "shell/naming_shell.h"
 #include "test_dir.h"
 
 #include <gtest/gtest.h>
@@ -255,6 +255,25 @@ TEST(InfoLines, TakeTheEvenLinesOfTheInformationFileTrimmed) {
     EXPECT_EQ(read_info_lines(w.ws, shell()), (std::array<std::string, 3>{"Acme", "Planning", ""}));
     std::ofstream(w.ws.info_file()) << "a\n\xCE\xF2\xE4\xE5\xEB\n"; // Windows-1251 "Отдел"
     EXPECT_EQ(read_info_lines(w.ws, shell())[0], "Отдел");
+}
+
+// Windows-1251 texts whose bytes look like UTF-8 sequences but are no well-formed ones: an overlong
+// form ("Б»"), a surrogate ("нЎЁ"), a code point beyond U+10FFFF ("х‚‚‚"). Each is read as the
+// Windows-1251 text it is, not kept as damaged UTF-8.
+TEST(InfoLines, ReadAsWindows1251WhenTheBytesAreNoWellFormedUtf8) {
+    Workplace w;
+    const struct {
+        const char* bytes;
+        const char* text;
+    } cases[] = {
+        {"\xC1\xBB", "Б»"},
+        {"\xED\xA1\xA8", "нЎЁ"},
+        {"\xF5\x82\x82\x82", "х‚‚‚"},
+    };
+    for (const auto& c : cases) {
+        std::ofstream(w.ws.info_file()) << "a\n" << c.bytes << "\n";
+        EXPECT_EQ(read_info_lines(w.ws, shell())[0], c.text) << c.text;
+    }
 }
 
 // ---- Stop and progress ----

@@ -1,8 +1,8 @@
 #include "optimiser/task_optimiser.h"
 
-#include "optimiser/fake_shell.h"
 #include "optimiser/random_paths.h"
 #include "optimiser/solver_input_bytes.h"
+#include "shell/naming_shell.h"
 
 #include <gtest/gtest.h>
 
@@ -64,6 +64,19 @@ TEST(TaskOptimiser, SolvesEveryThresholdAndStoresChoicesCountsAndTimes) {
     EXPECT_EQ(s.graphTimes[0], 7); // max(4 + 3, 5)
     EXPECT_EQ(s.graphTimes[1], 3); // max(2 + 1, 3)
     EXPECT_EQ(s.message, (std::vector<std::string>{"", ""}));
+}
+
+// A damaged flag value (neither 0 nor 1) is read as "no resources" by the whole run: the solution laid
+// out with sections 5 and 6 also holds their times.
+TEST(TaskOptimiser, AFlagOtherThanOneMeansNoUnavailableResourcesThroughout) {
+    SolverInput damaged = two_chains({7, 4});
+    damaged.header.hasUnavailableResources = 2;
+    const Solution s = optimise(damaged).solution;
+    const Solution plain = optimise(two_chains({7, 4})).solution;
+    ASSERT_EQ(s.graphTimes.size(), 2u);
+    EXPECT_EQ(s.graphTimes, plain.graphTimes);
+    EXPECT_EQ(s.chainTimes, plain.chainTimes);
+    EXPECT_EQ(s.variantChoice, plain.variantChoice);
 }
 
 TEST(TaskOptimiser, ARunThatCannotKeepWithinItsThresholdHasNoStatusAndSaysWhy) {

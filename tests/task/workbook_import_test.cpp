@@ -181,6 +181,7 @@ TEST(WorkbookImport, ACellThatDoesNotConvertNamesTheSheetTheCellAndTheText) {
         {"tact", 0, 9, 1, "0.5", "Sheet 1, cell B10: \"0.5\" is not a number."},
         {"empty threshold", 0, 14, 1, "", "Sheet 1, cell B15: \"\" is not a number."},
         {"too many chains", 0, 3, 1, "50", "Sheet 1, cell B4: \"50\" is outside 1 to 10."},
+        {"resource flag", 0, 12, 1, "2", "Sheet 1, cell B13: \"2\" is outside 0 to 1."},
         {"operation count", 1, 2, 2, "-1", "Sheet 2, cell C3: \"-1\" is outside 0 to 10."},
         {"variant count", 2, 1, 3, "2,5", "Sheet 3, cell D2: \"2,5\" is not a whole number."},
         {"variant time", 3, 3, 5, "fast", "Sheet 4, cell F4: \"fast\" is not a number."},

@@ -1,5 +1,6 @@
 #include "views/ui/frm_view_solution.h"
 
+#include "common/task_naming.h"
 #include "views/gantt_model.h"
 #include "views/ui/chart_texts.h"
 #include "views/ui/exact_curve_source.h"
@@ -192,7 +193,7 @@ void TfrmViewSolution::showVariant(int run) {
 void TfrmViewSolution::printView() {
     const SessionState& st = main_.state();
     open_print_preview(solution_printout(files_.task, content_, shown_ + 1, st.shell, st.decimalSeparator),
-                       QStringLiteral("zep_%1.pdf").arg(qs(files_.task.header.taskCode)), this);
+                       qs(exported_file_name(files_.task.header.taskCode, "pdf")), this);
 }
 
 // The solution sheet of the shown variant, then, when the user wants it, the task derived from it.
@@ -203,7 +204,7 @@ void TfrmViewSolution::exportView() {
                                  st.text(time ? 523 : 522) + " " + st.text(525) + "?";
     st.derivedTask = main_.notifier().question(this, qs(question)) ? 1 : 0;
     if (!export_workbook(main_, this, solution_workbook(content_),
-                         QStringLiteral("zep_%1.xlsx").arg(qs(files_.task.header.taskCode)), dialogs_))
+                         qs(exported_file_name(files_.task.header.taskCode, "xlsx")), dialogs_))
         return;
     if (st.derivedTask == 1)
         TfrmViewTask::open(main_, dialogs_);

@@ -1,5 +1,6 @@
 #include "views/ui/frm_view_task.h"
 
+#include "common/task_naming.h"
 #include "views/derived_task.h"
 #include "views/solved_task_files.h"
 #include "views/ui/mdi_child.h"
@@ -84,7 +85,7 @@ TfrmViewTask::TfrmViewTask(TfrmMain& main, TaskRecord task, std::optional<Soluti
 
 void TfrmViewTask::buildWindow() {
     const ShellTables& t = main_.state().shell;
-    const bool resources = task_.header.hasUnavailableResources == 1;
+    const bool resources = task_.header.has_unavailable_resources();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     auto* split = new QSplitter(Qt::Vertical, this);
@@ -125,7 +126,7 @@ void TfrmViewTask::printView() {
     st.derivedTask = 0;
     const TaskViewContent own = task_view(task_, st.shell, st.decimalSeparator);
     open_print_preview(task_printout(task_, own, st.shell),
-                       QStringLiteral("zep_%1.pdf").arg(qs(task_.header.taskCode)), this);
+                       qs(exported_file_name(task_.header.taskCode, "pdf")), this);
 }
 
 void TfrmViewTask::exportView() {
@@ -133,17 +134,17 @@ void TfrmViewTask::exportView() {
     st.derivedTask = 0;
     const TaskViewContent own = task_view(task_, st.shell, st.decimalSeparator);
     export_workbook(main_, this, task_workbook(task_, own, st.shell, st.decimalSeparator),
-                    QStringLiteral("zep_%1.xlsx").arg(qs(task_.header.taskCode)), dialogs_);
+                    qs(exported_file_name(task_.header.taskCode, "xlsx")), dialogs_);
 }
 
 bool TfrmViewTask::exportShown() {
     const SessionState& st = main_.state();
     if (!derived() || !solution_)
         return export_workbook(main_, this, task_workbook(task_, content_, st.shell, st.decimalSeparator),
-                               QStringLiteral("zep_%1.xlsx").arg(qs(task_.header.taskCode)), dialogs_);
+                               qs(exported_file_name(task_.header.taskCode, "xlsx")), dialogs_);
     const auto marks = derived_marks(task_, solution_->variantChoice.at(derivedVariant_ - 1));
     return export_workbook(main_, this, task_workbook(task_, content_, st.shell, st.decimalSeparator, &marks),
-                           QStringLiteral("zep_%1.xlsx").arg(qs(derived_task_code(task_.header.taskCode))),
+                           qs(exported_file_name(derived_task_code(task_.header.taskCode), "xlsx")),
                            dialogs_);
 }
 

@@ -334,7 +334,7 @@ PrintDocument task_printout(const TaskRecord& rec, const TaskViewContent& view, 
     PrintDocument doc;
     doc.title = qs(t.text(66) + " \"" + rec.header.taskName + "\"");
     doc.lines = view.taskRows;
-    const bool resources = rec.header.hasUnavailableResources == 1;
+    const bool resources = rec.header.has_unavailable_resources();
     const bool marked = rec.marksPresent == 1;
     if (resources) {
         PrintTable intervals;
