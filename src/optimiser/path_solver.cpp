@@ -136,16 +136,30 @@ ZEP_VECTOR_CLONES bool any_exceeds(const double* __restrict newv, const double* 
 
 } // namespace
 
-std::int64_t PathSolver::consumed(std::int64_t b, std::size_t v, std::int64_t a) const {
+std::int64_t PathSolver::fitting_target(std::int64_t b, std::size_t v, std::int64_t a) const {
     const std::size_t i = variantBegin_[static_cast<std::size_t>(b)] + v;
-    if (!unavailable_)
-        return value_[i];
-    const PathVariant& pv = problem_->elements[static_cast<std::size_t>(b)][v];
-    return elapsed_time(intervals_of(*problem_, pv.resourceCategory), a, pv.value, pv.noSuspend == 1);
+    if (unavailable_) {
+        const std::int32_t t = target_[i * static_cast<std::size_t>(T_ + 2) + static_cast<std::size_t>(a)];
+        return t > T_ ? -1 : t;
+    }
+    const std::int64_t d = value_[i];
+    return d < 0 || a + d > T_ ? -1 : a + d;
 }
 
 void PathSolver::lay_out(const PathProblem& problem) {
-    problem_ = &problem;
+    size_stages(problem);
+    const double upperBound = flatten_variants(problem);
+    selfArcWeight_ = 2 * upperBound;
+    find_fitting_variants();
+    clear_values();
+    tabulate_targets(problem);
+
+    result_ = PathResult{};
+    result_.phaseStates = L_;
+    result_.upperBound = upperBound;
+}
+
+void PathSolver::size_stages(const PathProblem& problem) {
     if (problem.threshold < 0)
         throw PathProblemError("the threshold of a path is negative");
     E_ = static_cast<std::int64_t>(problem.elements.size());
@@ -154,7 +168,9 @@ void PathSolver::lay_out(const PathProblem& problem) {
         throw PathProblemError("a path has more phase states than the solver can hold");
     L_ = phase_state_count(E_, T_);
     unavailable_ = problem.hasUnavailableResources;
+}
 
+double PathSolver::flatten_variants(const PathProblem& problem) {
     variantBegin_.assign(1, 0);
     weight_.clear();
     value_.clear();
@@ -173,10 +189,12 @@ void PathSolver::lay_out(const PathProblem& problem) {
                 largest = v.weight;
         upperBound += largest;
     }
-    selfArcWeight_ = 2 * upperBound;
+    return upperBound;
+}
 
-    // Per element the variants that fit somewhere (0 <= d <= T), and the states [0, allFit) where all of
-    // them fit.
+// Per element the variants that fit somewhere (0 <= d <= T), and the states [0, allFit) where all of
+// them fit.
+void PathSolver::find_fitting_variants() {
     fittingBegin_.assign(1, 0);
     fittingValue_.clear();
     fittingWeight_.clear();
@@ -193,7 +211,9 @@ void PathSolver::lay_out(const PathProblem& problem) {
         fittingBegin_.push_back(fittingValue_.size());
         allFit_.push_back(fittingBegin_[b + 1] > fittingBegin_[b] ? all : 0);
     }
+}
 
+void PathSolver::clear_values() {
     const auto L = static_cast<std::size_t>(L_);
     const auto width = static_cast<std::size_t>(T_ + 2); // resource values 0 .. T and a sentinel
     bufferA_.assign(L, 0.0);
@@ -203,34 +223,36 @@ void PathSolver::lay_out(const PathProblem& problem) {
     scaledNew_.assign(width, 0.0);
     scaledOld_.assign(width, 0.0);
     best_.assign(width, 0.0);
+}
 
+// Elapsed times depend on the start a: with unavailable resources the arcs' targets are tabulated once
+// per path, and from then on the solver needs nothing more of the problem.
+void PathSolver::tabulate_targets(const PathProblem& problem) {
     target_.clear();
     firstFit_.clear();
-    if (unavailable_) {
-        // Elapsed times depend on the start a: tabulate the arcs' targets once per path.
-        const auto sentinel = static_cast<std::int32_t>(T_ + 1);
-        target_.assign(weight_.size() * width, sentinel);
-        firstFit_.assign(static_cast<std::size_t>(E_) * width, -1);
-        for (std::int64_t b = 0; b < E_; ++b) {
-            const std::size_t count = variantBegin_[b + 1] - variantBegin_[b];
-            for (std::size_t v = 0; v < count; ++v) {
-                std::int32_t* row = &target_[(variantBegin_[b] + v) * width];
-                for (std::int64_t a = 0; a < stage_size(b); ++a) {
-                    const std::int64_t d = consumed(b, v, a);
-                    if (d >= 0 && a + d <= T_) {
-                        row[a] = static_cast<std::int32_t>(a + d);
-                        std::int32_t& first = firstFit_[static_cast<std::size_t>(b) * width + a];
-                        if (first < 0)
-                            first = static_cast<std::int32_t>(v);
-                    }
+    if (!unavailable_)
+        return;
+    const auto width = static_cast<std::size_t>(T_ + 2);
+    const auto sentinel = static_cast<std::int32_t>(T_ + 1);
+    target_.assign(weight_.size() * width, sentinel);
+    firstFit_.assign(static_cast<std::size_t>(E_) * width, -1);
+    for (std::int64_t b = 0; b < E_; ++b) {
+        const auto& variants = problem.elements[static_cast<std::size_t>(b)];
+        for (std::size_t v = 0; v < variants.size(); ++v) {
+            const PathVariant& pv = variants[v];
+            const auto intervals = intervals_of(problem, pv.resourceCategory);
+            std::int32_t* row = &target_[(variantBegin_[b] + v) * width];
+            for (std::int64_t a = 0; a < stage_size(b); ++a) {
+                const std::int64_t d = elapsed_time(intervals, a, pv.value, pv.noSuspend == 1);
+                if (d >= 0 && a + d <= T_) {
+                    row[a] = static_cast<std::int32_t>(a + d);
+                    std::int32_t& first = firstFit_[static_cast<std::size_t>(b) * width + a];
+                    if (first < 0)
+                        first = static_cast<std::int32_t>(v);
                 }
             }
         }
     }
-
-    result_ = PathResult{};
-    result_.phaseStates = L_;
-    result_.upperBound = upperBound;
 }
 
 // Stage E: every state's only arc leads to state 1 with weight 0; state 1's arc is its own, which
@@ -390,10 +412,10 @@ PathSolver::Choice PathSolver::choose(std::int64_t b, std::int64_t a) const {
     double smallest = 0;
     std::int32_t arcs = 0;
     for (std::size_t v = 0; v < count; ++v) {
-        const std::int64_t d = consumed(b, v, a);
-        if (d < 0 || a + d > T_)
+        const std::int64_t reached = fitting_target(b, v, a);
+        if (reached < 0)
             continue;
-        const std::int64_t t = targetBase + a + d;
+        const std::int64_t t = targetBase + reached;
         const double value = (invOmega_ * nv[t] + weight_[first + v]) - unrelax_ * ov[t];
         ++arcs;
         if (arcs == 1 || value < smallest) {
@@ -422,14 +444,12 @@ void PathSolver::trace() {
     for (std::int64_t pos = 1; pos <= E_; ++pos) {
         const Choice c = choose(pos - 1, a);
         result_.trace.push_back({c.element, c.variant});
-        std::int64_t d = 0;
         if (c.variant > 0) {
-            d = consumed(pos - 1, static_cast<std::size_t>(c.variant - 1), a);
+            a = fitting_target(pos - 1, static_cast<std::size_t>(c.variant - 1), a);
         } else {
             result_.traceCode = PathCode::NoAdmissibleVariant;
             result_.elementsWithoutVariant.push_back(c.element);
         }
-        a += d;
     }
 }
 

@@ -36,7 +36,8 @@ public:
 };
 
 // A path solver keeps its buffers between calls: solving many paths allocates only when a path needs
-// more room than the ones before it.
+// more room than the ones before it. It keeps no reference to a problem: what it needs of one (weights,
+// values, the arcs' targets) is copied by solve, so a problem may be a temporary.
 class PathSolver {
 public:
     // Refuses more states than this (the task entry keeps tasks far below it).
@@ -58,6 +59,11 @@ private:
     };
 
     void lay_out(const PathProblem& problem);
+    void size_stages(const PathProblem& problem);
+    double flatten_variants(const PathProblem& problem); // returns the upper bound UB
+    void find_fitting_variants();
+    void clear_values();
+    void tabulate_targets(const PathProblem& problem);
     // One cycle: the new values of every state, stage by stage from the end.
     void run_cycle(double u);
     void update_last_stage(double u, double negOmegaU);
@@ -66,12 +72,13 @@ private:
     bool exceeds_stop_criterion() const;
     Choice choose(std::int64_t b, std::int64_t a) const;
     void trace();
-    std::int64_t consumed(std::int64_t b, std::size_t v, std::int64_t a) const;
+    // The resource value a + d that variant v (0-based) of stage b reaches from a, or -1 when it does
+    // not fit (d < 0 or a + d > T).
+    std::int64_t fitting_target(std::int64_t b, std::size_t v, std::int64_t a) const;
 
     std::int64_t stage_base(std::int64_t b) const { return b == 0 ? L_ - 1 : 1 + (E_ - b) * (T_ + 1); }
     std::int64_t stage_size(std::int64_t b) const { return b == 0 ? 1 : T_ + 1; }
 
-    const PathProblem* problem_ = nullptr;
     IterationParams params_;
     PathResult result_;
 

@@ -214,6 +214,29 @@ TEST(PathSolver, ANonSuspendableVariantLongerThanEveryFiniteIntervalFitsOnlyInTh
     EXPECT_EQ(solver.solve(p, {}).trace, (std::vector<TracedChoice>{{1, 1}}));
 }
 
+// A problem given as a temporary is gone when solve returns; the options of the last cycle and the
+// trace are found again from what the solver kept (with unavailable resources they depend on the
+// intervals and the variants' categories). The freed memory is written over before they are asked for.
+TEST(PathSolver, NeedsNoProblemAfterSolve) {
+    const auto problem = [] {
+        PathProblem p;
+        p.hasUnavailableResources = true;
+        p.intervals = {{{0, 3}, {5, 9}, {12, -1}}, {{2, -1}}};
+        p.elements = {{{10, 6, 1, 1}, {50, 2, 1, 0}}, {{7, 3, 2, 0}, {4, 5, 1, 1}}, {{1, 1, 2, 1}}};
+        p.threshold = 24;
+        return p;
+    };
+    const PathProblem kept = problem();
+    PathSolver reference;
+    const PathResult expected = reference.solve(kept, {});
+    PathSolver solver;
+    const PathResult& r = solver.solve(problem(), {});
+    std::vector<std::vector<PathVariant>> overwrite(64, std::vector<PathVariant>(2, {-1, -1000, 77, 1}));
+    EXPECT_EQ(r.trace, expected.trace);
+    EXPECT_EQ(solver.chosen_options(), reference.chosen_options());
+    EXPECT_EQ(overwrite.size(), 64u);
+}
+
 TEST(PathSolver, ReusesItsBuffersAcrossPathsOfDifferentSizes) {
     std::mt19937 rng(3);
     testing::RandomPathOptions o;
