@@ -250,17 +250,14 @@ bool TfrmMain::startUp() {
         return false;
     }
     if (shells.size() == 1) {
-        ShellLoadResult loaded = load_program_shell(shells.front());
-        if (!loaded.shell) {
-            abortRun(QString::fromStdString(loaded.error));
+        if (!loadShell(shells.front()))
             return false;
-        }
-        state_.shellFileName = loaded.shell->fileName;
-        state_.shell = std::move(loaded.shell->tables);
-        applyCaptions();
     } else {
         setEnabled(false);
-        langDialog_ = new TfrmSelLang(*this);
+        langDialog_ = new TfrmSelLang(this, state_.workspace, notifier_,
+                                      {[this](const ShellFileRef& file) { return acceptLanguage(file); },
+                                       [this](const QString& message) { abortRun(message); },
+                                       [this] { return ended(); }});
     }
 
     // With several shells the language is chosen later: until then the register speaks fixed English.
@@ -279,7 +276,7 @@ bool TfrmMain::startUp() {
     return true;
 }
 
-bool TfrmMain::acceptLanguage(const ShellFileRef& file) {
+bool TfrmMain::loadShell(const ShellFileRef& file) {
     ShellLoadResult loaded = load_program_shell(file);
     if (!loaded.shell) {
         abortRun(QString::fromStdString(loaded.error));
@@ -288,6 +285,12 @@ bool TfrmMain::acceptLanguage(const ShellFileRef& file) {
     state_.shellFileName = loaded.shell->fileName;
     state_.shell = std::move(loaded.shell->tables);
     applyCaptions();
+    return true;
+}
+
+bool TfrmMain::acceptLanguage(const ShellFileRef& file) {
+    if (!loadShell(file))
+        return false;
     try {
         if (state_.taskRegister) {
             state_.taskRegister->speak(state_.shell);

@@ -81,6 +81,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Loads a shell and applies its captions; false (the program ending) when it does not load.
+    bool loadShell(const ShellFileRef& file);
     void buildMenus();
     void mnuSolvingShow();
     void mnuOutShow();

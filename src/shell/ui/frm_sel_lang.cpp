@@ -1,6 +1,7 @@
 #include "shell/ui/frm_sel_lang.h"
 
-#include "shell/ui/frm_main.h"
+#include "shell/startup.h"
+#include "shell/ui/notifier.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -10,9 +11,9 @@
 
 namespace zep {
 
-TfrmSelLang::TfrmSelLang(TfrmMain& main)
-    : QDialog(&main, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
-      main_(main) {
+TfrmSelLang::TfrmSelLang(QWidget* parent, Workspace workspace, Notifier& notifier, LanguageDialogCalls calls)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint),
+      workspace_(std::move(workspace)), notifier_(notifier), calls_(std::move(calls)) {
     setObjectName(QStringLiteral("TfrmSelLang"));
     setWindowTitle(QStringLiteral("Selection of program interface language"));
     auto* layout = new QVBoxLayout(this);
@@ -25,7 +26,7 @@ TfrmSelLang::TfrmSelLang(TfrmMain& main)
     layout->addWidget(btnOK_, 0, Qt::AlignHCenter);
     connect(btnOK_, &QPushButton::clicked, this, [this] { btnOKClick(); });
 
-    for (const std::string& name : shell_display_names(find_shell_files(main_.state().workspace)))
+    for (const std::string& name : shell_display_names(find_shell_files(workspace_)))
         List_->addItem(QString::fromStdString(name));
     List_->setCurrentIndex(-1);
     // The dialog stays enabled although its parent, the main window, is disabled until the choice.
@@ -34,17 +35,16 @@ TfrmSelLang::TfrmSelLang(TfrmMain& main)
 
 void TfrmSelLang::btnOKClick() {
     if (List_->currentIndex() < 0) {
-        main_.notifier().warning(this, QString::fromStdString(no_language_selected_message()));
+        notifier_.warning(this, QString::fromStdString(no_language_selected_message()));
         List_->setFocus();
         return;
     }
-    LanguageChoice choice =
-        resolve_language_choice(main_.state().workspace, List_->currentText().toStdString());
+    LanguageChoice choice = resolve_language_choice(workspace_, List_->currentText().toStdString());
     if (!choice.file) {
-        main_.abortRun(QString::fromStdString(choice.error));
+        calls_.abort(QString::fromStdString(choice.error));
         return;
     }
-    if (!main_.acceptLanguage(*choice.file))
+    if (!calls_.accept(*choice.file))
         return;
     accepted_ = true;
     hide();
@@ -53,7 +53,7 @@ void TfrmSelLang::btnOKClick() {
 
 void TfrmSelLang::closeEvent(QCloseEvent* event) {
     // No title-bar buttons: the dialog closes only through its OK button.
-    if (!accepted_ && !main_.ended())
+    if (!accepted_ && !calls_.ended())
         event->ignore();
 }
 

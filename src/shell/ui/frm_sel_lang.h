@@ -1,19 +1,33 @@
 #pragma once
 // The language selection dialog, shown at start-up when Shells holds several shell files. Its texts are
 // fixed English texts: no shell is loaded yet.
+#include "shell/workspace.h"
+
 #include <QDialog>
+#include <functional>
 
 class QComboBox;
 class QPushButton;
 
 namespace zep {
 
-class TfrmMain;
+class Notifier;
+
+// What the dialog asks of the window that shows it.
+struct LanguageDialogCalls {
+    // Loads the chosen shell; false when it did not load and the run ends.
+    std::function<bool(const ShellFileRef&)> accept;
+    // Ends the run with a message.
+    std::function<void(const QString&)> abort;
+    // True once the run has ended: only then may the dialog close without a choice.
+    std::function<bool()> ended;
+};
 
 class TfrmSelLang : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmSelLang(TfrmMain& main);
+    // Lists the shells of `workspace`; `parent` stays disabled while the dialog is shown.
+    TfrmSelLang(QWidget* parent, Workspace workspace, Notifier& notifier, LanguageDialogCalls calls);
 
     QComboBox* list() const { return List_; }
     QPushButton* okButton() const { return btnOK_; }
@@ -24,7 +38,9 @@ protected:
     void reject() override {}
 
 private:
-    TfrmMain& main_;
+    Workspace workspace_;
+    Notifier& notifier_;
+    LanguageDialogCalls calls_;
     QComboBox* List_;
     QPushButton* btnOK_;
     bool accepted_ = false;
