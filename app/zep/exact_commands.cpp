@@ -32,7 +32,11 @@ bool parse_number(const std::string& text, double& out) {
     return static_cast<bool>(in >> out) && in.eof() && out > 0;
 }
 
-std::optional<ExactArgs> parse_exact_args(const std::vector<std::string>& args, bool variantAllowed) {
+// Whether the command takes `--variant N`.
+enum class VariantOption { Taken, Refused };
+
+std::optional<ExactArgs> parse_exact_args(const std::vector<std::string>& args, VariantOption variant) {
+    const bool variantAllowed = variant == VariantOption::Taken;
     ExactArgs a;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& s = args[i];
@@ -231,7 +235,7 @@ template <typename Run> int guarded(const char* name, Run run) {
 } // namespace
 
 int cmd_exact(const Options& o) {
-    const std::optional<ExactArgs> a = parse_exact_args(o.args, true);
+    const std::optional<ExactArgs> a = parse_exact_args(o.args, VariantOption::Taken);
     if (!a) {
         std::cerr << kExactUsage;
         return 2;
@@ -242,7 +246,7 @@ int cmd_exact(const Options& o) {
 }
 
 int cmd_frontier(const Options& o) {
-    const std::optional<ExactArgs> a = parse_exact_args(o.args, false);
+    const std::optional<ExactArgs> a = parse_exact_args(o.args, VariantOption::Refused);
     if (!a) {
         std::cerr << kExactUsage;
         return 2;

@@ -189,7 +189,10 @@ int cmd_solve(const Options& o) {
 
 namespace {
 
-int register_move(const Options& o, bool takeOver) {
+enum class RegisterMove { HandOver, TakeOver };
+
+int register_move(const Options& o, RegisterMove kind) {
+    const bool takeOver = kind == RegisterMove::TakeOver;
     if (o.args.size() != 1) {
         std::cerr << "usage: zep " << (takeOver ? "take-over" : "hand-over") << " CODE [--workspace DIR]\n";
         return 2;
@@ -210,10 +213,10 @@ int register_move(const Options& o, bool takeOver) {
 } // namespace
 
 int cmd_hand_over(const Options& o) {
-    return register_move(o, false);
+    return register_move(o, RegisterMove::HandOver);
 }
 int cmd_take_over(const Options& o) {
-    return register_move(o, true);
+    return register_move(o, RegisterMove::TakeOver);
 }
 
 int cmd_delete(const Options& o) {

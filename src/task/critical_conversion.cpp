@@ -10,11 +10,14 @@
 namespace zep {
 namespace {
 
-// One pass of the conversion rule. With `apply` false nothing is converted; the result says whether
-// anything would be.
+// Whether a pass converts the operations or only finds out whether anything would be converted.
+enum class ConversionAction { Probe, Convert };
+
+// One pass of the conversion rule. A probe converts nothing; the result says whether anything would be.
 class ConversionPass {
 public:
-    ConversionPass(TaskRecord& rec, bool apply) : rec_(rec), apply_(apply) {}
+    ConversionPass(TaskRecord& rec, ConversionAction action)
+        : rec_(rec), apply_(action == ConversionAction::Convert) {}
 
     bool needed() const { return needed_; }
     int counted() const { return counted_; }
@@ -136,7 +139,7 @@ void move_best_variant_first(TaskRecord& rec, int chainNo, int opNo) {
 }
 
 bool conversion_needed(TaskRecord& rec) {
-    ConversionPass pass(rec, false);
+    ConversionPass pass(rec, ConversionAction::Probe);
     pass.run();
     return pass.needed();
 }
@@ -144,7 +147,7 @@ bool conversion_needed(TaskRecord& rec) {
 int convert_shared_operations(TaskRecord& rec) {
     if (active_subgraph_count(rec) > 0)
         compute_critical_flags(rec);
-    ConversionPass pass(rec, true);
+    ConversionPass pass(rec, ConversionAction::Convert);
     pass.run();
     return pass.counted();
 }

@@ -7,6 +7,9 @@
 namespace zep {
 namespace {
 
+// The value of a variant that its discretised value counts in tacts.
+enum class Discretised { Time, Cost };
+
 // Writes the variant blocks of paths and collects, per subgraph, the elements that refer to it, in the
 // order they are written.
 class VariantBlockWriter {
@@ -14,8 +17,9 @@ public:
     VariantBlockWriter(ByteWriter& w, const TaskRecord& rec)
         : w_(w), rec_(rec), refs_(rec.header.subgraphCount) {}
 
-    // `divisor` is the tact the discretised value counts in; `byCost` discretises the cost, else the time.
-    void path(const PathInfo& p, int owner, int pathIndex, double divisor, bool byCost) {
+    // `divisor` is the tact the discretised value counts in; `discretised` says which value it counts.
+    void path(const PathInfo& p, int owner, int pathIndex, double divisor, Discretised discretised) {
+        const bool byCost = discretised == Discretised::Cost;
         const double sc = rec_.header.scalingCoef;
         for (int i = 0; i < p.elementCount(); ++i) {
             const PathElement& e = p.elements[i];
@@ -96,7 +100,7 @@ void write_subgraph_paths(ByteWriter& w, const TaskRecord& rec, VariantBlockWrit
                 write_record<PathElementImage>(w, e);
     for (int k = 0; k < rec.header.subgraphCount; ++k)
         for (int m = 0; m < static_cast<int>(rec.subgraphPaths[k].size()); ++m)
-            blocks.path(rec.subgraphPaths[k][m], k, m, rec.levelTact, false);
+            blocks.path(rec.subgraphPaths[k][m], k, m, rec.levelTact, Discretised::Time);
 }
 
 // 7 to 9: the top-level paths the same way, discretised in tacts (by cost when the discretised
@@ -109,7 +113,8 @@ void write_top_level_paths(ByteWriter& w, const TaskRecord& rec, const std::vect
         for (const PathElement& e : p->elements)
             write_record<PathElementImage>(w, e);
     for (int i = 0; i < static_cast<int>(top.size()); ++i)
-        blocks.path(*top[i], rec.header.subgraphCount, i, rec.header.tact, rec.discretisedIsCost == 1);
+        blocks.path(*top[i], rec.header.subgraphCount, i, rec.header.tact,
+                    rec.discretisedIsCost == 1 ? Discretised::Cost : Discretised::Time);
 }
 
 // 11: per subgraph its base cost and level count (with a decomposition) and the number of elements
@@ -178,7 +183,7 @@ std::vector<std::uint8_t> encode_solver_input(const TaskRecord& rec, std::string
         w.i32(rec.thresholds[i]);
     if (h.subgraphCount > 0)
         write_subgraph_tables(w, rec, blocks);
-    if (h.hasUnavailableResources == 1)
+    if (h.has_unavailable_resources())
         write_resources(w, rec, top);
     w.text(shellFileName, kSolverShellNameCapacity); // 13
     return w.take();

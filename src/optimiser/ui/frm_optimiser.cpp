@@ -184,12 +184,13 @@ QWidget* TForm1::build_step_controls() {
 QVBoxLayout* TForm1::build_report_lines() {
     auto* report = new QVBoxLayout;
     report->setContentsMargins(16, 0, 16, 0);
-    auto line = [&](const char* name, bool bold) {
+    enum class Weight { Normal, Bold };
+    auto line = [&](const char* name, Weight weight) {
         auto* l = named(new QLabel(this), name);
         l->setWordWrap(true);
         l->setMinimumHeight(2 * l->fontMetrics().height() + 2);
         l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        if (bold) {
+        if (weight == Weight::Bold) {
             QFont f = l->font();
             f.setBold(true);
             l->setFont(f);
@@ -197,12 +198,12 @@ QVBoxLayout* TForm1::build_report_lines() {
         report->addWidget(l);
         return l;
     };
-    Label_Start_ = line("Label_Start", true);
+    Label_Start_ = line("Label_Start", Weight::Bold);
     for (int i = 0; i < 7; ++i)
-        report_[i] = line(kReportNames[i], false);
+        report_[i] = line(kReportNames[i], Weight::Normal);
     set_colour(report_[5], "#800000"); // Label7, report line 6
     set_colour(report_[6], "#ff0000"); // Label8, the error line
-    Label_End_ = line("Label_End", true);
+    Label_End_ = line("Label_End", Weight::Bold);
     return report;
 }
 

@@ -22,7 +22,7 @@ double tick_step(double scale, double minPixels) {
 } // namespace
 
 GanttTexts gantt_texts(const ShellTables& t, const TaskRecord& rec, char separator) {
-    const bool resources = rec.header.hasUnavailableResources == 1;
+    const bool resources = rec.header.has_unavailable_resources();
     auto qs = [](const std::string& s) { return QString::fromStdString(s); };
     GanttTexts g;
     g.timeAxis = qs(t.text(64) + " (" + rec.header.timeUnit + ")");
@@ -131,22 +131,24 @@ void GanttPainter::paintLegend(QPainter& p, double top) const {
     const QFontMetricsF fm(p.font());
     double x = kNameColumn;
     const double y = top + 8;
-    auto item = [&](const QColor& colour, const QString& text, bool hatched) {
-        p.fillRect(QRectF(x, y, 24, 12), hatched ? QBrush(colour, Qt::BDiagPattern) : QBrush(colour));
+    enum class Fill { Solid, Hatched };
+    auto item = [&](const QColor& colour, const QString& text, Fill fill) {
+        p.fillRect(QRectF(x, y, 24, 12),
+                   fill == Fill::Hatched ? QBrush(colour, Qt::BDiagPattern) : QBrush(colour));
         p.setPen(QColor(90, 90, 90));
         p.drawRect(QRectF(x, y, 24, 12));
         p.setPen(Qt::black);
         p.drawText(QPointF(x + 30, y + 11), text);
         x += 30 + fm.horizontalAdvance(text) + 24;
     };
-    item(kBar, texts_.operation, false);
-    item(kCriticalBar, texts_.critical, false);
-    item(kSlack, texts_.slack, false);
+    item(kBar, texts_.operation, Fill::Solid);
+    item(kCriticalBar, texts_.critical, Fill::Solid);
+    item(kSlack, texts_.slack, Fill::Solid);
     bool anyUnavailable = false;
     for (const GanttBar& b : chart_.bars)
         anyUnavailable = anyUnavailable || !b.unavailable.empty();
     if (anyUnavailable)
-        item(QColor(120, 120, 120), texts_.unavailable, true);
+        item(QColor(120, 120, 120), texts_.unavailable, Fill::Hatched);
 }
 
 void GanttPainter::paint(QPainter& p, double scale, const QRectF& visible) const {

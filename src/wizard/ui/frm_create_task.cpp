@@ -88,12 +88,12 @@ void TfrmCreateTask::build_buttons() {
     connect(btnClose_, &QPushButton::clicked, this, [this] { btnCloseClick(); });
 }
 
-QWidget* TfrmCreateTask::panel(const char* name, QWidget* content, bool withHeader) {
+QWidget* TfrmCreateTask::panel(const char* name, QWidget* content, PanelHeader header) {
     auto* page = new QWidget;
     page->setObjectName(QLatin1String(name));
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(4, 4, 4, 4);
-    if (withHeader) {
+    if (header == PanelHeader::Task) {
         const QString suffix = QLatin1String(name).mid(QStringLiteral("gbWindow_").size());
         auto* header = new TaskHeaderPanel(suffix, page);
         headers_.push_back(header);
@@ -125,7 +125,7 @@ void TfrmCreateTask::register_control(WizardControl control, QWidget* widget) {
 QWidget* TfrmCreateTask::panel_of(WizardStep step) const {
     const TaskRecord& rec = model_->record();
     const bool nested = rec.workingNestedChainCount > 0;
-    const bool resources = rec.header.hasUnavailableResources == 1;
+    const bool resources = rec.header.has_unavailable_resources();
     const char* name = "gbWindow_1";
     switch (step) {
     case WizardStep::Code:
@@ -170,8 +170,8 @@ QWidget* TfrmCreateTask::panel_of(WizardStep step) const {
 void TfrmCreateTask::btnNextClick() {
     read_controls();
     const WizardStep step = model_->current_step();
-    const bool searching = step == WizardStep::Operations && model_->record().header.decompositionMode == 1 &&
-                           model_->record().header.subgraphNumbering == 1;
+    const bool searching =
+        step == WizardStep::Operations && model_->record().header.automatic_subgraph_numbering();
     if (searching) {
         Label12_->show();
         Label12_->repaint();
@@ -276,7 +276,7 @@ void TfrmCreateTask::read_controls() {
     in.opChangeAtStart = nested ? RB1__->isChecked() : RB1_->isChecked();
     in.conversionMode = Reg2_2_->isChecked() ? 2 : 1;
     in.operations = StringGrid2_->cells();
-    in.variants = (rec.header.hasUnavailableResources == 1 ? varA_ : var_).grid->cells();
+    in.variants = (rec.header.has_unavailable_resources() ? varA_ : var_).grid->cells();
 
     in.roundingType = toc_1_->isChecked() ? 1 : toc_2_->isChecked() ? 2 : 0;
     in.tact = utf8_text(txtDelta_->text());

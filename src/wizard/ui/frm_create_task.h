@@ -80,7 +80,9 @@ private:
     QWidget* build_threshold_list(QWidget* content);
     QGridLayout* build_second_level_boxes(QWidget* content);
     QWidget* build_summary_panel();
-    QWidget* panel(const char* name, QWidget* content, bool withHeader);
+    // A step's page; the pages of the steps after the first show the task's code and name above.
+    enum class PanelHeader { None, Task };
+    QWidget* panel(const char* name, QWidget* content, PanelHeader header);
     QWidget* bounds_box(const QString& suffix, QWidget* parent);
     // The decimal separator `name` (Decimal3, Decimal5, ...) after its caption.
     QWidget* separator_box(const char* name, QWidget* parent);

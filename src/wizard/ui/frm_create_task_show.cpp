@@ -183,8 +183,8 @@ void TfrmCreateTask::show_grids() {
     const WizardInputs& in = model_->inputs();
     const TaskRecord& rec = model_->record();
     const bool nested = rec.workingNestedChainCount > 0;
-    const bool resources = rec.header.hasUnavailableResources == 1;
-    const bool manual = rec.header.decompositionMode == 1 && rec.header.subgraphNumbering == 0;
+    const bool resources = rec.header.has_unavailable_resources();
+    const bool manual = rec.header.manual_subgraph_numbering();
     Grid2a_->set_cells(in.intervalCounts);
     Grid2b_->set_cells(in.intervals);
     (nested ? StringGrid1__ : StringGrid1_)->set_cells(in.chains);
@@ -317,7 +317,7 @@ void TfrmCreateTask::show_captions() {
 void TfrmCreateTask::show_summary() {
     const WizardSummary& s = model_->summary();
     const WizardCaptions c = model_->captions();
-    auto line = [this](const char* name, const std::string& value, bool shown) {
+    auto line = [this](const char* name, const std::string& value, bool shown = true) {
         SummaryLine& l = summaryLines_[name];
         l.value->setText(qt_text(value));
         l.caption->setVisible(shown);
@@ -326,12 +326,12 @@ void TfrmCreateTask::show_summary() {
     summaryLines_["staticDelta_7"].caption->setText(qt_text(c.tactLabel));
     summaryLines_["L_C_value"].caption->setText(
         text(152) + QStringLiteral(" (") + qt_text(model_->record().header.costUnit) + QStringLiteral(") -"));
-    line("staticDelta_7", s.tact, true);
-    line("MaxFaz_7", s.phaseStates, true);
-    line("prkoe", s.scalingCoef, true);
-    line("static_toc", s.rounding, true);
-    line("Cost", s.costUnit, true);
-    line("lTime", s.timeUnit, true);
+    line("staticDelta_7", s.tact);
+    line("MaxFaz_7", s.phaseStates);
+    line("prkoe", s.scalingCoef);
+    line("static_toc", s.rounding);
+    line("Cost", s.costUnit);
+    line("lTime", s.timeUnit);
     line("kateg", s.categoryCount, s.categoriesShown);
     line("regime", s.regime, s.decompositionShown);
     line("regn", s.numbering, s.numberingShown);

@@ -23,7 +23,7 @@ QWidget* TfrmCreateTask::build_chain_panel(bool nested) {
     if (nested) {
         grid->rowContext = [this](int row) {
             const TaskRecord& rec = model_->record();
-            const bool manual = rec.header.decompositionMode == 1 && rec.header.subgraphNumbering == 0;
+            const bool manual = rec.header.manual_subgraph_numbering();
             return GridCellContext{row < rec.ordinaryChainCount(), manual};
         };
         Label33_ = new WrappedLabel(content);
@@ -59,7 +59,7 @@ QWidget* TfrmCreateTask::build_chain_panel(bool nested) {
     }
     options->addStretch(1);
     layout->addLayout(options);
-    return panel(nested ? "gbWindow_22_" : "gbWindow_22", content, true);
+    return panel(nested ? "gbWindow_22_" : "gbWindow_22", content, PanelHeader::Task);
 }
 
 QWidget* TfrmCreateTask::build_operation_panel() {
@@ -95,7 +95,7 @@ QWidget* TfrmCreateTask::build_operation_panel() {
         if (target >= 0 && target < static_cast<int>(model_->record().chains.size()))
             operation_chain_chosen(target);
     });
-    return panel("gbWindow_223", content, true);
+    return panel("gbWindow_223", content, PanelHeader::Task);
 }
 
 void TfrmCreateTask::operation_chain_chosen(int chainIndex) {

@@ -91,7 +91,7 @@ QWidget* TfrmCreateTask::build_rounding_panel() {
     layout->addLayout(grid);
     layout->addWidget(bounds_box(QStringLiteral("5"), content));
     layout->addStretch(1);
-    return panel("gbWindow_5", content, true);
+    return panel("gbWindow_5", content, PanelHeader::Task);
 }
 
 QWidget* TfrmCreateTask::build_threshold_panel() {
@@ -104,7 +104,7 @@ QWidget* TfrmCreateTask::build_threshold_panel() {
     layout->addLayout(build_second_level_boxes(content));
     layout->addStretch(0);
     connect(Resflg_, &QPushButton::clicked, this, [this] { ResflgClick(); });
-    return panel("gbWindow_6", content, true);
+    return panel("gbWindow_6", content, PanelHeader::Task);
 }
 
 // The tact and the phase-state estimate the thresholds are chosen under.
@@ -237,7 +237,7 @@ QWidget* TfrmCreateTask::build_summary_panel() {
     orderLayout->setColumnStretch(1, 1);
     layout->addWidget(order);
     layout->addStretch(1);
-    return panel("gbWindow_7", content, false);
+    return panel("gbWindow_7", content, PanelHeader::None);
 }
 
 void TfrmCreateTask::ResflgClick() {

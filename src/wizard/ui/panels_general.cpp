@@ -63,7 +63,7 @@ QWidget* TfrmCreateTask::build_code_panel() {
     layout->addLayout(form);
     layout->addWidget(build_import_group(content));
     layout->addStretch(1);
-    return panel("gbWindow_1", content, false);
+    return panel("gbWindow_1", content, PanelHeader::None);
 }
 
 // The import of step 1: from another task's file (DAT) or from a workbook (XLS).
@@ -130,7 +130,7 @@ QWidget* TfrmCreateTask::build_general_panel() {
             [this](const QString& t) { model_->type_chain_count(utf8_text(t)); });
     connect(txtnc2_, &QLineEdit::textEdited, this,
             [this](const QString& t) { model_->type_nested_chain_count(utf8_text(t)); });
-    return panel("gbWindow_2", content, true);
+    return panel("gbWindow_2", content, PanelHeader::Task);
 }
 
 // The minimised parameter: cost or time.
@@ -240,7 +240,7 @@ QWidget* TfrmCreateTask::build_interval_count_panel() {
     Grid2a_ = new EntryGrid(std::nullopt, 1, {QString(), QString()}, content);
     register_control(WizardControl::IntervalCountGrid, Grid2a_);
     layout->addWidget(Grid2a_);
-    return panel("gbWindow_2a", content, true);
+    return panel("gbWindow_2a", content, PanelHeader::Task);
 }
 
 QWidget* TfrmCreateTask::build_interval_panel() {
@@ -252,7 +252,7 @@ QWidget* TfrmCreateTask::build_interval_panel() {
     Label21_->setWordWrap(true);
     layout->addWidget(Grid2b_, 1);
     layout->addWidget(Label21_);
-    return panel("gbWindow_2b", content, true);
+    return panel("gbWindow_2b", content, PanelHeader::Task);
 }
 
 // ---- Showing ----------------------------------------------------------------------------------------

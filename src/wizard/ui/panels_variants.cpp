@@ -70,7 +70,7 @@ QWidget* TfrmCreateTask::build_variant_panel(bool resources) {
             [this](int o) { variant_place_chosen(model_->var_step_chain(), o); });
     connect(p.grid, &EntryGrid::chainStep, this, [this](int delta) { step_chain(delta); });
     connect(p.grid, &EntryGrid::operationStep, this, [this](int delta) { step_operation(delta); });
-    return panel(resources ? "gbWindow_3a" : "gbWindow_3", content, true);
+    return panel(resources ? "gbWindow_3a" : "gbWindow_3", content, PanelHeader::Task);
 }
 
 QWidget* TfrmCreateTask::build_review_panel(bool resources) {
@@ -80,7 +80,7 @@ QWidget* TfrmCreateTask::build_review_panel(bool resources) {
     register_control(resources ? WizardControl::ResourceReviewGrid : WizardControl::ReviewGrid, grid);
     (resources ? Grid_a_ : Grid_) = grid;
     layout->addWidget(grid);
-    return panel(resources ? "gbWindow_4a" : "gbWindow_4", content, true);
+    return panel(resources ? "gbWindow_4a" : "gbWindow_4", content, PanelHeader::Task);
 }
 
 void TfrmCreateTask::variant_place_chosen(int chainIndex, int opIndex) {
