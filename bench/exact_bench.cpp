@@ -4,9 +4,9 @@
 // optimum and how many of its plans keep within their thresholds.
 #include "exact/exact_optimum.h"
 #include "exact/exact_tasks.h"
-#include "optimiser/fake_shell.h"
 #include "optimiser/solver_input_bytes.h"
 #include "optimiser/task_optimiser.h"
+#include "shell/naming_shell.h"
 
 #include <benchmark/benchmark.h>
 

@@ -11,7 +11,7 @@
 // enumeration.
 #include "graph_builder.h"
 #include "plain_numbering_search.h"
-#include "shell_texts_fixture.h"
+#include "shell/naming_shell.h"
 #include "task/numbering_search.h"
 
 #include <benchmark/benchmark.h>
@@ -123,7 +123,7 @@ const Instance kSevenChains{{4},
 
 void search(benchmark::State& state, const Instance* inst) {
     const TaskRecord rec = build(*inst);
-    const zep::ShellTables shell = zep::test::numbered_texts();
+    const zep::ShellTables shell = zep::testing::numbered_texts();
     zep::NumberingSearchResult result;
     for (auto _ : state) {
         TaskRecord work = rec;

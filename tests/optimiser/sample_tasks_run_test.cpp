@@ -1,6 +1,6 @@
 // The run on solver input files written by the task model's own writer.
-#include "optimiser/fake_shell.h"
 #include "optimiser/run_control.h"
+#include "shell/naming_shell.h"
 #include "task/sample_tasks.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,10 @@
 #pragma once
-// Test fixtures of solver inputs: a SolverInput built in memory, and its file image written field by
-// field in the file's order, so that the run can be driven from a real file in a workspace.
+// Test fixtures of solver inputs: a SolverInput built in memory, and its file image written section by
+// section in the file's order (each record through the file's own field table), so that the run can be
+// driven from a real file in a workspace.
 #include "common/byte_codec.h"
+#include "common/record_fields.h"
+#include "task/record_images.h"
 #include "task/solver_input.h"
 
 #include <cstdint>
@@ -12,43 +15,21 @@ namespace zep::testing {
 inline std::vector<std::uint8_t> solver_input_bytes(const SolverInput& in) {
     ByteWriter w;
     const SolverHeader& h = in.header;
-    w.i32(h.chainCount);
-    w.i32(h.nestedChainCount);
-    w.i32(h.minimisedParam);
-    w.i32(h.roundingType);
-    w.f64(h.scaledTact);
-    w.f64(h.scaledLevelTact);
-    w.i32(h.thresholdCount);
-    w.i32(h.secondLevelIterations);
-    w.i32(h.thresholdStep);
-    w.zeros(4);
-    w.f64(h.scaledCostThreshold);
-    w.f64(h.scaledBaseCostTotal);
-    w.i32(h.hasUnavailableResources);
-    w.i32(h.resourceCategoryCount);
-    w.i32(h.subgraphCount);
-    w.zeros(4);
+    write_record<SolverHeaderImage>(w, h);
     for (int n : in.opCounts)
         w.i32(n);
     for (int n : in.chainsPerSubgraph)
         w.i32(n);
     auto elements = [&](const std::vector<SolverPath>& paths) {
         for (const SolverPath& p : paths)
-            for (const PathElement& e : p.elements) {
-                w.i32(e.chain);
-                w.i32(e.op);
-                w.i32(e.count);
-            }
+            for (const PathElement& e : p.elements)
+                write_record<PathElementImage>(w, e);
     };
     auto blocks = [&](const std::vector<SolverPath>& paths) {
         for (const SolverPath& p : paths)
             for (const auto& block : p.variants)
-                for (const VariantOut& v : block) {
-                    w.f64(v.time);
-                    w.f64(v.cost);
-                    w.i32(v.discretised);
-                    w.zeros(4);
-                }
+                for (const VariantOut& v : block)
+                    write_record<VariantOutImage>(w, v);
     };
     for (const auto& paths : in.subgraphPaths)
         for (const SolverPath& p : paths)
@@ -64,22 +45,16 @@ inline std::vector<std::uint8_t> solver_input_bytes(const SolverInput& in) {
     for (int t : in.thresholds)
         w.i32(t);
     if (h.subgraphCount > 0) {
-        for (const SubgraphSolverRec& s : in.subgraphs) {
-            w.f64(s.costBase);
-            w.i32(s.levelCount);
-            w.i32(s.refCount);
-        }
+        for (const SubgraphSolverRec& s : in.subgraphs)
+            write_record<SubgraphSolverRecImage>(w, s);
         for (const auto& refs : in.subgraphRefs)
-            for (const SubgraphRef& r : refs) {
-                w.i32(r.owner);
-                w.i32(r.pathIndex);
-                w.i32(r.elementIndex);
-            }
+            for (const SubgraphRef& r : refs)
+                write_record<SubgraphRefImage>(w, r);
         for (const auto& levels : in.timeLevels)
             for (int l : levels)
                 w.i32(l);
     }
-    if (h.hasUnavailableResources == 1) {
+    if (h.has_unavailable_resources()) {
         for (const auto& c : in.intervalTacts)
             w.i32(static_cast<int>(c.size()));
         for (const auto& c : in.intervalTacts)

@@ -1,6 +1,7 @@
 #include "shell/register_views.h"
 
 #include "common/atomic_file.h"
+#include "shell/naming_shell.h"
 #include "shell/task_files.h"
 #include "test_dir.h"
 
@@ -31,9 +32,7 @@ TEST(RegisterViews, EachSelectionOffersTheTasksItsPurposeAllows) {
 }
 
 TEST(RegisterViews, RowsGrowWithTheStatus) {
-    ShellTables sh;
-    for (int n = 0; n < kRequiredTexts; ++n)
-        sh.texts.push_back("T" + std::to_string(n));
+    const ShellTables sh = testing::naming_shell("T", kRequiredTexts);
     TaskRegister reg = register_of({{"A00001", TaskStatus::Entered}});
     RegisterEntry& e = reg.entries[0];
     auto keys = [&] {

@@ -1,7 +1,7 @@
 #include "task/critical_conversion.h"
 
 #include "graph_builder.h"
-#include "shell_texts_fixture.h"
+#include "shell/naming_shell.h"
 #include "task/decomposition.h"
 #include "task/numbering_rules.h"
 
@@ -88,7 +88,7 @@ TEST(convert_shared_operations, SharedSubgraphBecomesCriticalWithAllItsOperation
 }
 
 TEST(ConversionNotice, NamesOneOperationOrCountsThem) {
-    const ShellTables shell = test::numbered_texts();
+    const ShellTables shell = testing::numbered_texts();
     EXPECT_EQ(conversion_notice(shell, 0), "");
     EXPECT_EQ(conversion_notice(shell, 1), "t30, t17.");
     EXPECT_EQ(conversion_notice(shell, 4), "t29 4 t298 t18.");

@@ -1,6 +1,6 @@
 #include "task/grid_transfer.h"
 
-#include "shell_texts_fixture.h"
+#include "shell/naming_shell.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ TaskRecord two_chain_record(int opCount) {
 }
 
 TEST(store_operations, RefusesTheFirstBadRowWithItsMessage) {
-    const ShellTables shell = test::numbered_texts();
+    const ShellTables shell = testing::numbered_texts();
     const std::string tail = " t20 2 t162 2. t329.";
     struct Case {
         const char* what;
@@ -49,7 +49,7 @@ TEST(store_operations, StoresNamesAndCountsAndKeepsTheVariantsOfKeptOperations) 
     const std::string longName(120, 'x');
     CellTable grid = {{"1", " Dig ", "2"}, {"2", longName, " 20 "}, {"3", "Пуск", "1"}};
 
-    GridTransferResult r = store_operations(rec, 1, grid, test::numbered_texts());
+    GridTransferResult r = store_operations(rec, 1, grid, testing::numbered_texts());
 
     ASSERT_TRUE(r.ok) << r.message;
     const auto& ops = rec.chains[1].operations;
@@ -64,8 +64,8 @@ TEST(store_operations, StoresNamesAndCountsAndKeepsTheVariantsOfKeptOperations) 
 
 TEST(store_operations, RefusesAChainWithoutAnOperationCount) {
     TaskRecord rec = two_chain_record(kOpCountUnset);
-    EXPECT_THROW(store_operations(rec, 1, {}, test::numbered_texts()), std::invalid_argument);
-    EXPECT_THROW(store_operations(rec, 2, {}, test::numbered_texts()), std::invalid_argument);
+    EXPECT_THROW(store_operations(rec, 1, {}, testing::numbered_texts()), std::invalid_argument);
+    EXPECT_THROW(store_operations(rec, 2, {}, testing::numbered_texts()), std::invalid_argument);
 }
 
 TaskRecord one_operation_record(int variantCount, bool withResources) {
@@ -85,7 +85,7 @@ TEST(store_variants, StoresRowsWithTheUserSeparatorAndEmptyCellsAsUnset) {
     TaskRecord rec = one_operation_record(2, false);
     CellTable grid = {{"1", "  by hand  ", "2,5", "100"}, {"2", std::string(50, 'e'), "", "1E2"}};
 
-    GridTransferResult r = store_variants(rec, 0, 1, grid, test::numbered_texts(), ',');
+    GridTransferResult r = store_variants(rec, 0, 1, grid, testing::numbered_texts(), ',');
 
     ASSERT_TRUE(r.ok) << r.message;
     const auto& v = rec.chains[0].operations[1].variants;
@@ -102,7 +102,7 @@ TEST(store_variants, ReadsCategoryAndNoSuspendColumnsWithResources) {
     TaskRecord rec = one_operation_record(2, true);
     CellTable grid = {{"1", "a", "2", "*", "3", "4"}, {"2", "b", "", "", "5", ""}};
 
-    ASSERT_TRUE(store_variants(rec, 0, 1, grid, test::numbered_texts(), '.').ok);
+    ASSERT_TRUE(store_variants(rec, 0, 1, grid, testing::numbered_texts(), '.').ok);
 
     const auto& v = rec.chains[0].operations[1].variants;
     EXPECT_EQ(v[0].resourceCategory, 2);
@@ -114,7 +114,7 @@ TEST(store_variants, ReadsCategoryAndNoSuspendColumnsWithResources) {
 }
 
 TEST(store_variants, RefusalsKeepEarlierRowsAndNameTheVariant) {
-    const ShellTables shell = test::numbered_texts();
+    const ShellTables shell = testing::numbered_texts();
     struct Case {
         const char* what;
         bool withResources;
@@ -162,7 +162,7 @@ TEST(load_variant_grid, ShowsVariantsAsStoredAndBackAgain) {
 
     // What the grid shows stores back to the same variants, except the category it could not show.
     TaskRecord again = rec;
-    ASSERT_TRUE(store_variants(again, 0, 1, view.rows, test::numbered_texts(), ',').ok);
+    ASSERT_TRUE(store_variants(again, 0, 1, view.rows, testing::numbered_texts(), ',').ok);
     const auto& v = again.chains[0].operations[1].variants;
     EXPECT_EQ(v[0].time, 2.5);
     EXPECT_EQ(v[0].noSuspend, 1);

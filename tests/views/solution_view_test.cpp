@@ -1,5 +1,5 @@
 // The rows of the solution view and the derived task of an export.
-#include "naming_shell.h"
+#include "shell/naming_shell.h"
 #include "solved_tasks.h"
 #include "test_dir.h"
 #include "views/derived_task.h"

@@ -1,4 +1,4 @@
-#include "naming_shell.h"
+#include "shell/naming_shell.h"
 #include "solved_tasks.h"
 #include "views/spreadsheet_export.h"
 

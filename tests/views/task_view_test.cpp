@@ -1,5 +1,5 @@
 // The rows of the task view.
-#include "naming_shell.h"
+#include "shell/naming_shell.h"
 #include "solved_tasks.h"
 #include "views/task_view.h"
 

@@ -2,7 +2,7 @@
 // A wizard over a fresh workspace and register, speaking the numbered test shell (text N reads "tN";
 // the unit lists are "t91", "t115", ... and "t114", "t468"), with "," as the decimal separator.
 // Small tasks are typed in by script (the same driver as `zep build`) up to the step a test examines.
-#include "task/shell_texts_fixture.h"
+#include "shell/naming_shell.h"
 #include "test_dir.h"
 #include "wizard/script_driver.h"
 #include "wizard/wizard.h"
@@ -28,7 +28,7 @@ public:
 
     WizardContext context() {
         WizardContext ctx;
-        ctx.shell = numbered_texts();
+        ctx.shell = testing::numbered_texts();
         ctx.shellFileName = "Shell (ZEP 2.2).rus";
         ctx.separator = ',';
         ctx.workspace = ws;
