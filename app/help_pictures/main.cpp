@@ -102,20 +102,21 @@ void faint_motif(QPainter& p, QPointF origin, double scale) {
     p.setOpacity(1);
 }
 
-QImage picture1() {
-    QImage img = page_background(kPicture1, QColor(252, 253, 255), QColor(232, 240, 250));
+// A page background in two shades with the faint motif drawn about `centre`.
+QImage motif_page(Size size, QColor top, QColor bottom, QPointF centre, double scale) {
+    QImage img = page_background(size, top, bottom);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    faint_motif(p, QPointF(470, 360), 1.2);
+    faint_motif(p, centre, scale);
     return img;
 }
 
+QImage picture1() {
+    return motif_page(kPicture1, QColor(252, 253, 255), QColor(232, 240, 250), QPointF(470, 360), 1.2);
+}
+
 QImage picture3() {
-    QImage img = page_background(kPicture3, QColor(252, 253, 255), QColor(236, 242, 236));
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    faint_motif(p, QPointF(330, 190), 1.0);
-    return img;
+    return motif_page(kPicture3, QColor(252, 253, 255), QColor(236, 242, 236), QPointF(330, 190), 1.0);
 }
 
 // Source network graph: the base chain with two bypasses, and a second ordinary chain below.

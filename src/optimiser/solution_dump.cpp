@@ -14,26 +14,19 @@ namespace fs = std::filesystem;
 namespace zep {
 
 bool is_solution_file(const fs::path& path) {
-    return is_task_file_name(path.filename().string(), "_out.dat");
+    return is_task_file_name(path.filename().string(), TaskFile::Solution);
 }
 
 SolutionShape solution_shape_beside(const fs::path& solutionFile) {
-    const std::string code = solutionFile.filename().string().substr(4, 6);
+    const std::string code = task_code_of_file_name(solutionFile.filename().string());
     const fs::path folder = solutionFile.parent_path();
-    const fs::path input = folder / ("zep_" + code + "_in.dat");
-    const fs::path task = folder / ("zep_" + code + ".dat");
+    const fs::path input = folder / task_file_name(code, TaskFile::SolverInput);
+    const fs::path task = folder / task_file_name(code, TaskFile::Task);
     std::error_code ec;
     if (fs::is_regular_file(input, ec))
         return solution_shape(decode_solver_input(read_whole_file(input), input.string()));
-    if (fs::is_regular_file(task, ec)) {
-        TaskRecord rec = decode_task_file(read_whole_file(task), task.string());
-        SolutionShape shape;
-        shape.runs = rec.header.thresholdCount;
-        for (const ChainRec& c : rec.chains)
-            shape.opCounts.push_back(c.opCount);
-        shape.hasUnavailableResources = rec.header.hasUnavailableResources != 0;
-        return shape;
-    }
+    if (fs::is_regular_file(task, ec))
+        return solution_shape_of(decode_task_file(read_whole_file(task), task.string()));
     throw FileAccessError("\"" + solutionFile.string() + "\": its task is needed to read it, and neither \"" +
                           input.string() + "\" nor \"" + task.string() + "\" is there");
 }

@@ -277,27 +277,29 @@ private:
     // In the top level or in a subgraph around u.
     static bool outside_number(int x, int u) { return x == 0 || x > u; }
 
-    void describe_spans(int count, std::vector<PartialSpan>& spans) const {
-        std::fill(spans.begin(), spans.end(), PartialSpan{});
+    // Calls f(j, u, span of u) for each of the first `count` chains in search order that is in a
+    // subgraph u.
+    template <typename F> void for_each_member(int count, std::vector<PartialSpan>& spans, F f) const {
         for (int k = 0; k < count; ++k) {
             const int j = order_[k];
             const int u = x_[j];
-            if (u < 1)
-                continue;
-            PartialSpan& s = spans[u];
+            if (u >= 1)
+                f(j, u, spans[u]);
+        }
+    }
+
+    // First every span's base chain (all members known so far looked at), then its operations.
+    void describe_spans(int count, std::vector<PartialSpan>& spans) const {
+        std::fill(spans.begin(), spans.end(), PartialSpan{});
+        for_each_member(count, spans, [&](int j, int u, PartialSpan& s) {
             for (int parent : {chains_[j].fromChain, chains_[j].toChain}) {
                 if (s.base == 0 && outside_number(number_of(parent), u)) {
                     s.base = parent;
                     s.baseWhy = bit(j) | nested_bit(parent);
                 }
             }
-        }
-        for (int k = 0; k < count; ++k) {
-            const int j = order_[k];
-            const int u = x_[j];
-            if (u < 1)
-                continue;
-            PartialSpan& s = spans[u];
+        });
+        for_each_member(count, spans, [&](int j, int, PartialSpan& s) {
             if (chains_[j].fromChain == s.base && chains_[j].fromOp < s.firstOp) {
                 s.firstOp = chains_[j].fromOp;
                 s.firstWhy = bit(j);
@@ -306,7 +308,7 @@ private:
                 s.lastOp = chains_[j].toOp;
                 s.lastWhy = bit(j);
             }
-        }
+        });
     }
 
     // Nested chain z, outside the subgraph, hanging on the base chain strictly inside the span, or

@@ -17,13 +17,7 @@ public:
     SolverInput read() {
         SolverHeader& h = in_.header;
         h = read_record<SolverHeaderImage>(r_); // 1
-        check_count(r_, "chainCount", h.chainCount, 1, kMaxChains);
-        check_count(r_, "nestedChainCount", h.nestedChainCount, 0, h.chainCount - 1);
-        check_count(r_, "subgraphCount", h.subgraphCount, 0, h.nestedChainCount);
-        check_count(r_, "thresholdCount", h.thresholdCount, 0, kMaxThresholds);
-        check_count(r_, "hasUnavailableResources", h.hasUnavailableResources, 0, 1);
-        if (h.hasUnavailableResources == 1)
-            check_count(r_, "resourceCategoryCount", h.resourceCategoryCount, 0, kMaxResourceCategories);
+        check_header_counts(r_, h);
 
         for (int c = 0; c < h.chainCount; ++c) { // 2
             in_.opCounts.push_back(
@@ -66,7 +60,7 @@ public:
 
         if (h.subgraphCount > 0) // 11
             read_subgraph_tables();
-        if (h.hasUnavailableResources == 1) // 12
+        if (h.has_unavailable_resources()) // 12
             read_resources();
         in_.shellFileName = r_.text(kSolverShellNameCapacity); // 13
         return std::move(in_);

@@ -69,14 +69,7 @@ void check_nested_coordinates(const ByteReader& r, const TaskRecord& rec, int c)
 // 1: the header.
 void read_header(ByteReader& r, TaskHeader& h) {
     h = read_record<TaskHeaderImage>(r);
-    check_count(r, "chainCount", h.chainCount, 1, kMaxChains);
-    check_count(r, "nestedChainCount", h.nestedChainCount, 0, h.chainCount - 1);
-    // Every subgraph holds at least one nested chain of its own.
-    check_count(r, "subgraphCount", h.subgraphCount, 0, h.nestedChainCount);
-    check_count(r, "thresholdCount", h.thresholdCount, 0, kMaxThresholds);
-    check_count(r, "hasUnavailableResources", h.hasUnavailableResources, 0, 1);
-    if (h.hasUnavailableResources == 1)
-        check_count(r, "resourceCategoryCount", h.resourceCategoryCount, 0, kMaxResourceCategories);
+    check_header_counts(r, h);
 }
 
 // 2: the chains; returns the number of operations of all chains.
@@ -211,11 +204,11 @@ void read_variant_marks(ByteReader& r, TaskRecord& rec) {
 } // namespace
 
 std::filesystem::path task_file_path(const Workspace& ws, std::string_view code) {
-    return ws.data() / ("zep_" + std::string(code) + ".dat");
+    return ws.data_file(code, TaskFile::Task);
 }
 
 std::filesystem::path solver_input_path(const Workspace& ws, std::string_view code) {
-    return ws.data() / ("zep_" + std::string(code) + "_in.dat");
+    return ws.data_file(code, TaskFile::SolverInput);
 }
 
 std::vector<std::uint8_t> encode_task_file(const TaskRecord& rec) {
@@ -248,7 +241,7 @@ std::vector<std::uint8_t> encode_task_file(const TaskRecord& rec) {
         write_record<PathInfoImage>(w, path_info_counts(p));
     for (const PathInfo& p : rec.chainPaths) // 10
         encode_path_elements(w, p);
-    if (h.hasUnavailableResources == 1) { // 11
+    if (h.has_unavailable_resources()) { // 11
         for (const auto& intervals : rec.resourceIntervals)
             w.i32(static_cast<int>(intervals.size()));
         for (const auto& intervals : rec.resourceIntervals)
@@ -284,7 +277,7 @@ TaskRecord decode_task_file(std::span<const std::uint8_t> data, const std::strin
     if (h.subgraphCount > 0)
         read_subgraph_paths(r, rec, lim);
     read_chain_paths(r, rec, lim);
-    if (h.hasUnavailableResources == 1)
+    if (h.has_unavailable_resources())
         read_resource_intervals(r, rec);
     rec.subgraphSummaries.resize(h.subgraphCount + 1);
     if (h.subgraphCount > 0)

@@ -85,6 +85,18 @@ const JsonValue& required(const JsonValue& object, const char* key, const std::s
     return *v;
 }
 
+// The value of the member `key`, read by `read` under the member's own path; a missing key is refused.
+template <typename Read>
+auto required_member(const JsonValue& object, const char* key, const std::string& path, Read read) {
+    return read(required(object, key, path), member_path(path, key));
+}
+
+// An object whose keys are all among `known`.
+void expect_object(const JsonValue& v, std::initializer_list<const char*> known, const std::string& path) {
+    expect(v, Kind::Object, path);
+    only_keys(v, known, path);
+}
+
 std::pair<int, int> coordinate(const JsonValue& v, const std::string& path) {
     expect(v, Kind::Array, path);
     if (v.items.size() != 2)
@@ -93,13 +105,12 @@ std::pair<int, int> coordinate(const JsonValue& v, const std::string& path) {
 }
 
 ScriptVariant variant(const JsonValue& v, const std::string& path) {
-    expect(v, Kind::Object, path);
-    only_keys(v, {"essence", "time", "cost", "category", "noSuspend"}, path);
+    expect_object(v, {"essence", "time", "cost", "category", "noSuspend"}, path);
     ScriptVariant out;
     out.path = path;
-    out.essence = text(required(v, "essence", path), member_path(path, "essence"));
-    out.time = number(required(v, "time", path), member_path(path, "time"));
-    out.cost = number(required(v, "cost", path), member_path(path, "cost"));
+    out.essence = required_member(v, "essence", path, text);
+    out.time = required_member(v, "time", path, number);
+    out.cost = required_member(v, "cost", path, number);
     if (const JsonValue* c = v.find("category"))
         out.category = integer(*c, member_path(path, "category"));
     if (const JsonValue* n = v.find("noSuspend"))
@@ -108,11 +119,10 @@ ScriptVariant variant(const JsonValue& v, const std::string& path) {
 }
 
 ScriptOperation operation(const JsonValue& v, const std::string& path) {
-    expect(v, Kind::Object, path);
-    only_keys(v, {"name", "variants"}, path);
+    expect_object(v, {"name", "variants"}, path);
     ScriptOperation out;
     out.path = path;
-    out.name = text(required(v, "name", path), member_path(path, "name"));
+    out.name = required_member(v, "name", path, text);
     const std::string vp = member_path(path, "variants");
     const JsonValue& variants = required(v, "variants", path);
     expect(variants, Kind::Array, vp);
@@ -122,11 +132,10 @@ ScriptOperation operation(const JsonValue& v, const std::string& path) {
 }
 
 ScriptChain chain(const JsonValue& v, const std::string& path) {
-    expect(v, Kind::Object, path);
-    only_keys(v, {"name", "operations", "from", "to", "subgraph"}, path);
+    expect_object(v, {"name", "operations", "from", "to", "subgraph"}, path);
     ScriptChain out;
     out.path = path;
-    out.name = text(required(v, "name", path), member_path(path, "name"));
+    out.name = required_member(v, "name", path, text);
     const JsonValue* from = v.find("from");
     const JsonValue* to = v.find("to");
     if (bool(from) != bool(to))
@@ -180,11 +189,10 @@ std::vector<std::vector<ScriptInterval>> resources(const JsonValue& v, const std
 std::optional<ScriptDecomposition> decomposition(const JsonValue& v) {
     if (v.is(Kind::Null))
         return std::nullopt;
-    expect(v, Kind::Object, "decomposition");
-    only_keys(v, {"allowed", "quantSteps", "numbering"}, "decomposition");
+    expect_object(v, {"allowed", "quantSteps", "numbering"}, "decomposition");
     ScriptDecomposition d;
-    d.allowed = integer(required(v, "allowed", "decomposition"), "decomposition.allowed");
-    d.quantSteps = integer(required(v, "quantSteps", "decomposition"), "decomposition.quantSteps");
+    d.allowed = required_member(v, "allowed", "decomposition", integer);
+    d.quantSteps = required_member(v, "quantSteps", "decomposition", integer);
     if (const JsonValue* n = v.find("numbering"))
         d.automatic = choice(*n, "decomposition.numbering", {"manual", "automatic"}) == 1;
     return d;
@@ -212,10 +220,9 @@ std::vector<ScriptNumber> threshold_list(const JsonValue& v) {
 
 // "secondLevel": the cost threshold, and the iterations and reduction where they are given.
 ScriptSecondLevel second_level(const JsonValue& v) {
-    expect(v, Kind::Object, "secondLevel");
-    only_keys(v, {"costThreshold", "iterations", "reduction"}, "secondLevel");
+    expect_object(v, {"costThreshold", "iterations", "reduction"}, "secondLevel");
     ScriptSecondLevel sl;
-    sl.costThreshold = number(required(v, "costThreshold", "secondLevel"), "secondLevel.costThreshold");
+    sl.costThreshold = required_member(v, "costThreshold", "secondLevel", number);
     if (const JsonValue* n = v.find("iterations"))
         sl.iterations = integer(*n, "secondLevel.iterations");
     if (const JsonValue* n = v.find("reduction"))
