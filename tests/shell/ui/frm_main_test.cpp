@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -90,6 +91,30 @@ TEST(TfrmMain, SeveralShellsOpenTheDialogAndTheChoiceAppliesTheLanguage) {
     EXPECT_EQ(h.main->state().shellFileName, "Shell (ZEP 2.2).eng");
     EXPECT_EQ(menu_title(*h.main, "mnuOut"), QStringLiteral("Output"));
     EXPECT_FALSE(h.endedProgram);
+}
+
+// The dialog needs no main window: it lists the workspace's shells and hands the choice to its calls.
+TEST(TfrmSelLang, HandsTheChoiceToItsCallsWithoutAMainWindow) {
+    test::TempDir dir;
+    const Workspace ws = make_workspace(dir, {"rus", "eng"});
+    RecordingNotifier notifier;
+    std::vector<std::string> accepted;
+    QPointer<TfrmSelLang> dlg =
+        new TfrmSelLang(nullptr, ws, notifier,
+                        {[&](const ShellFileRef& file) {
+                             accepted.push_back(file.fileName);
+                             return true;
+                         },
+                         [](const QString&) { ADD_FAILURE() << "the run ended"; }, [] { return false; }});
+    EXPECT_EQ(dlg->list()->count(), 2);
+    dlg->btnOKClick(); // nothing chosen
+    ASSERT_EQ(notifier.messages.size(), 1u);
+    EXPECT_TRUE(accepted.empty());
+    dlg->list()->setCurrentIndex(dlg->list()->findText(QStringLiteral("eng"), Qt::MatchStartsWith));
+    dlg->btnOKClick();
+    EXPECT_EQ(accepted, (std::vector<std::string>{"Shell (ZEP 2.2).eng"}));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dlg.isNull());
 }
 
 TEST(TfrmMain, DisplayNameNotMatchingItsExtensionEndsWithTheMissingFileWarning) {
