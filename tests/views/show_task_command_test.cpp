@@ -1,6 +1,7 @@
 // `zep show --task` as text: the parameter list laid out from its own keys, with or without unavailable
 // resources, in both languages, row for row the list the task view shows (the JSON rows).
 #include "common/json_reader.h"
+#include "common/utf8.h"
 #include "views/view_rows.h"
 
 #include <cstdio>
