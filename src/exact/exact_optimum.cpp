@@ -75,7 +75,7 @@ ExactValue ExactTask::best_within(const std::optional<Reduction>& reduction, Mip
         out.plan = reduction->plan_at(bound);
         out.proven = true;
     } else {
-        MipOutcome m = solve_mip(net_, goal, bound, options_.timeLimitSeconds);
+        MipOutcome m = solve_mip(net_, goal, bound, options_.timeLimitSeconds, options_.stopRequested);
         if (!m.feasible)
             return infeasible(m.proven);
         out.plan = std::move(m.plan);
@@ -114,7 +114,8 @@ ExactValue ExactTask::least_tacts_within_cost() const {
         // costs the limit itself out.
         const double limit = costThreshold_ * 1.0001;
         const double strict = limit - 1e-9 * std::max(1.0, std::fabs(limit));
-        MipOutcome m = solve_mip(net_, MipGoal::TactsUnderCost, strict, options_.timeLimitSeconds);
+        MipOutcome m = solve_mip(net_, MipGoal::TactsUnderCost, strict, options_.timeLimitSeconds,
+                                 options_.stopRequested);
         if (!m.feasible)
             return infeasible(m.proven);
         out.plan = std::move(m.plan);

@@ -26,6 +26,9 @@ TaskGoal task_goal(const TaskRecord& rec);
 struct ExactOptions {
     double timeLimitSeconds = 10; // for each MIP solve
     bool forceMip = false;        // solve by the MIP even when the network reduces
+    // Asked during the MIP's searches (on the computing thread); when it answers true the computation
+    // ends with SearchStopped. The reductions are not asked: they take no time worth stopping.
+    StopRequest stopRequested;
 };
 
 struct ExactValue {

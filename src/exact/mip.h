@@ -5,6 +5,9 @@
 // limit; when the limit ends the search, the best plan found and the best bound are reported unproven.
 #include "exact/network.h"
 
+#include <exception>
+#include <functional>
+
 namespace zep::exact {
 
 enum class MipGoal {
@@ -21,6 +24,16 @@ struct MipOutcome {
     Plan plan;
 };
 
-MipOutcome solve_mip(const Network& net, MipGoal goal, double limit, double timeLimitSeconds);
+// Asked now and then during a search (from the searching thread): true stops it.
+using StopRequest = std::function<bool()>;
+
+// A search stopped on request: nothing it found is reported.
+struct SearchStopped : std::exception {
+    const char* what() const noexcept override { return "the search was stopped"; }
+};
+
+// Throws SearchStopped when `stop` (if set) asks for it before, during or at the end of the search.
+MipOutcome solve_mip(const Network& net, MipGoal goal, double limit, double timeLimitSeconds,
+                     const StopRequest& stop = {});
 
 } // namespace zep::exact

@@ -35,6 +35,10 @@ const char* english(ExactText which) {
                "chains that close a cycle";
     case ExactText::Computing:
         return "Computing the exact optimum";
+    case ExactText::Stop:
+        return "Stop";
+    case ExactText::Stopped:
+        return "The search for the exact optimum was stopped";
     }
     return "";
 }

@@ -24,6 +24,8 @@ enum class ExactText {
     Curve = 570,           // the chart series
     Unavailable = 571,     // the task has no network
     Computing = 572,       // while the worker runs
+    Stop = 597,            // the button that stops the worker
+    Stopped = 598,         // the search stopped by it
 };
 
 std::string exact_text(const ShellTables& shell, ExactText which);

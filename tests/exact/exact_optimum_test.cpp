@@ -200,6 +200,44 @@ TEST(ExactOptimum, TheFrontierHoldsEveryPointWhereTheLeastCostDrops) {
     }
 }
 
+// A stop asked for ends the computation with SearchStopped; a stop never asked for leaves the results as
+// they are without one. The MIP's search asks on its own, between the asks before and after each solve.
+TEST(ExactOptimum, TheMipSearchAsksWhetherToStopAndStopsWhenTold) {
+    std::mt19937 rng(53);
+    TaskRecord rec = task_of({chain_of(random_ops(rng, 8, 5, 20)), chain_of(random_ops(rng, 8, 5, 20)),
+                              chain_of(random_ops(rng, 8, 5, 20))},
+                             {{chain_of(random_ops(rng, 2, 5, 20)), {1, 2, 2, 6}},
+                              {chain_of(random_ops(rng, 2, 5, 20)), {2, 3, 3, 5}}},
+                             false);
+    const Network net = build_network(rec);
+    const int lo = shortest_time_tacts(net), hi = longest_time_tacts(net);
+    rec.thresholds = {lo + (hi - lo) / 4, (lo + hi) / 2, hi - (hi - lo) / 4};
+    ExactOptions asked;
+    int asks = 0;
+    asked.stopRequested = [&asks] {
+        ++asks;
+        return false;
+    };
+    const ExactTask plain(rec, {});
+    ASSERT_FALSE(plain.reduces());
+    const ExactTask withAsks(rec, asked);
+    for (int k = 0; k < plain.variant_count(); ++k) {
+        asks = 0;
+        const ExactValue a = plain.optimum(k), b = withAsks.optimum(k);
+        EXPECT_EQ(a.feasible, b.feasible);
+        EXPECT_EQ(a.value, b.value);
+        EXPECT_EQ(a.plan, b.plan);
+        EXPECT_GT(asks, 2) << "variant " << k;
+    }
+    for (int stopAt : {1, 2, 3}) {
+        ExactOptions stopping;
+        int n = 0;
+        stopping.stopRequested = [&n, stopAt] { return ++n >= stopAt; };
+        const ExactTask task(rec, stopping);
+        EXPECT_THROW(task.frontier(), SearchStopped) << stopAt;
+    }
+}
+
 TEST(ExactOptimum, TheGapIsTheMethodsExcessOverTheOptimumInPercent) {
     ExactValue e;
     e.feasible = true;

@@ -14,6 +14,7 @@ namespace zep {
 struct ExactOptimumPanel::Outcome {
     int run = 0;
     bool unavailable = false;
+    bool stopped = false;
     exact::TaskGoal goal = exact::TaskGoal::CostUnderDeadline;
     std::optional<exact::VariantReport> report;
     std::optional<std::vector<exact::FrontierPoint>> curve;
@@ -46,14 +47,22 @@ ExactOptimumPanel::ExactOptimumPanel(const SessionState& state, TaskRecord task,
     progress_->setMinimumWidth(260);
     progress_->hide();
     layout->addWidget(progress_, 0, Qt::AlignTop);
+    stop_ = new QToolButton(this);
+    stop_->setObjectName(QStringLiteral("btnExactStop"));
+    stop_->setText(qs(exact::exact_text(state_.shell, exact::ExactText::Stop)));
+    stop_->hide();
+    layout->addWidget(stop_, 0, Qt::AlignTop);
     result_ = new QLabel(this);
     result_->setObjectName(QStringLiteral("lblExact"));
     result_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(result_, 1);
     connect(button_, &QToolButton::clicked, this, &ExactOptimumPanel::computeOptimum);
+    connect(stop_, &QToolButton::clicked, this, &ExactOptimumPanel::stopComputing);
 }
 
 ExactOptimumPanel::~ExactOptimumPanel() {
+    if (stopRequested_)
+        stopRequested_->store(true);
     if (thread_) {
         thread_->wait();
         delete thread_;
@@ -85,9 +94,12 @@ void ExactOptimumPanel::computeOptimum() {
     auto outcome = std::make_shared<Outcome>();
     outcome->run = shown_;
     const bool withCurve = !curveComputed_;
-    thread_ = QThread::create([this, outcome, withCurve, task = task_, solution = solution_] {
+    stopRequested_ = std::make_shared<std::atomic<bool>>(false);
+    exact::ExactOptions options;
+    options.stopRequested = [stop = stopRequested_] { return stop->load(); };
+    thread_ = QThread::create([this, outcome, withCurve, options, task = task_, solution = solution_] {
         try {
-            const exact::ExactTask exactTask(task, exact::ExactOptions{});
+            const exact::ExactTask exactTask(task, options);
             outcome->goal = exactTask.goal();
             if (outcome->run < exact::reported_variant_count(exactTask, solution))
                 outcome->report = exact::variant_report(exactTask, solution, outcome->run);
@@ -95,6 +107,8 @@ void ExactOptimumPanel::computeOptimum() {
                 outcome->curve = exactTask.frontier();
         } catch (const exact::NetworkError&) {
             outcome->unavailable = true;
+        } catch (const exact::SearchStopped&) {
+            outcome->stopped = true;
         }
         QMetaObject::invokeMethod(
             this, [this, outcome] { finish(*outcome); }, Qt::QueuedConnection);
@@ -102,11 +116,26 @@ void ExactOptimumPanel::computeOptimum() {
     button_->setEnabled(false);
     result_->clear();
     progress_->show();
+    stop_->setEnabled(true);
+    stop_->show();
     thread_->start();
+}
+
+void ExactOptimumPanel::stopComputing() {
+    if (!running())
+        return;
+    stopRequested_->store(true);
+    stop_->setEnabled(false);
 }
 
 void ExactOptimumPanel::finish(const Outcome& outcome) {
     progress_->hide();
+    stop_->hide();
+    if (outcome.stopped) {
+        button_->setEnabled(true);
+        result_->setText(qs(exact::exact_text(state_.shell, exact::ExactText::Stopped)));
+        return;
+    }
     unavailable_ = outcome.unavailable;
     button_->setEnabled(!unavailable_);
     goal_ = outcome.goal;

@@ -1,12 +1,14 @@
 #pragma once
 // The exact optimum of the shown variant above the time-cost chart: a button that computes it on a
-// worker thread (with the exact time-cost curve, the first time), a progress bar while it runs, and
-// the optimum, the gap and whether the method's plan keeps within the variant's threshold.
+// worker thread (with the exact time-cost curve, the first time), a progress bar and a stop button while
+// it runs, and the optimum, the gap and whether the method's plan keeps within the variant's threshold.
 #include "exact/variant_report.h"
 #include "shell/session_state.h"
 
 #include <QWidget>
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -21,18 +23,21 @@ class ExactOptimumPanel : public QWidget {
     Q_OBJECT
 public:
     ExactOptimumPanel(const SessionState& state, TaskRecord task, Solution solution, QWidget* parent);
-    ~ExactOptimumPanel() override; // waits for a run in progress
+    ~ExactOptimumPanel() override; // stops a run in progress and waits for it
 
     // The variant (0-based) whose result the panel shows.
     void setVariant(int run);
     // The button's click: the exact optimum of the shown variant.
     void computeOptimum();
+    // The stop button's click: the run ends at the solver's next chance, its results dropped.
+    void stopComputing();
     bool running() const;
 
     // Called on the window's thread with the exact curve once it is computed.
     std::function<void(std::vector<exact::FrontierPoint>)> onCurve;
 
     QToolButton* button() const { return button_; }
+    QToolButton* stopButton() const { return stop_; }
     QLabel* result() const { return result_; }
     QProgressBar* progress() const { return progress_; }
     // The report of a variant computed so far.
@@ -55,8 +60,10 @@ private:
     std::optional<exact::TaskGoal> goal_;
     std::vector<std::optional<exact::VariantReport>> reports_;
     QThread* thread_ = nullptr;
+    std::shared_ptr<std::atomic<bool>> stopRequested_; // of the run in progress
 
     QToolButton* button_ = nullptr;
+    QToolButton* stop_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QLabel* result_ = nullptr;
 };

@@ -1,6 +1,7 @@
 // The exact optimum in the solution view: the button's result for each variant of a solved demo task is
 // what `zep exact` writes for it, and the exact curve added to the time-cost chart is `zep frontier`'s.
 #include "common/json_reader.h"
+#include "exact/exact_tasks.h"
 #include "exact/report_text.h"
 #include "test_dir.h"
 #include "ui_workspace.h"
@@ -11,6 +12,7 @@
 
 #include <QLabel>
 #include <QProcess>
+#include <QProgressBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -227,6 +229,57 @@ TEST(ExactPanel, TaskWithUnavailableResourcesSaysSoAndDisablesTheButton) {
               exact::exact_text(h.main->state().shell, exact::ExactText::Unavailable));
     EXPECT_FALSE(panel->button()->isEnabled());
     EXPECT_EQ(view->timeCost()->picture().series.size(), seriesBefore);
+    EXPECT_TRUE(h.notifier.messages.empty());
+}
+
+// A network that does not reduce, large enough that the MIPs of its exact curve take seconds.
+TaskRecord long_search_task() {
+    using namespace exact::testing;
+    std::mt19937 rng(59);
+    std::vector<ChainRec> chains;
+    for (int i = 0; i < 6; ++i)
+        chains.push_back(chain_of(random_ops(rng, 15, 8, 40)));
+    std::vector<std::pair<ChainRec, Nesting>> bridges;
+    for (const Nesting n : {Nesting{1, 3, 2, 9}, Nesting{2, 4, 3, 10}, Nesting{3, 2, 4, 8},
+                            Nesting{5, 2, 6, 12}, Nesting{4, 5, 5, 13}})
+        bridges.push_back({chain_of(random_ops(rng, 3, 6, 30)), n});
+    return task_of(chains, bridges, false);
+}
+
+// The stop button stands beside the progress bar while the search runs; pressed, it ends the search
+// with a word of it, no curve, and the window ready for another press.
+TEST(ExactPanel, StopEndsALongSearchAndLeavesThePanelReady) {
+    Harness h;
+    Solution solution;
+    solution.status = {1};
+    auto panel = std::make_unique<ExactOptimumPanel>(h.main->state(), long_search_task(), solution, nullptr);
+    bool curve = false;
+    panel->onCurve = [&curve](const std::vector<exact::FrontierPoint>&) { curve = true; };
+    panel->show();
+    QToolButton* stop = panel->stopButton();
+    EXPECT_FALSE(stop->isVisible());
+    EXPECT_EQ(stop->text().toStdString(), exact::exact_text(h.main->state().shell, exact::ExactText::Stop));
+    for (int press = 0; press < 2; ++press) {
+        SCOPED_TRACE("press " + std::to_string(press + 1));
+        QTest::mouseClick(panel->button(), Qt::LeftButton);
+        ASSERT_TRUE(panel->running());
+        EXPECT_TRUE(stop->isVisible());
+        EXPECT_TRUE(panel->progress()->isVisible());
+        EXPECT_FALSE(panel->button()->isEnabled());
+        QTest::qWait(100);
+        QTest::mouseClick(stop, Qt::LeftButton);
+        ASSERT_TRUE(test::wait_until([&] { return !panel->running() && !stop->isVisible(); }, 60000));
+        EXPECT_EQ(panel->result()->text().toStdString(),
+                  exact::exact_text(h.main->state().shell, exact::ExactText::Stopped));
+        EXPECT_FALSE(panel->progress()->isVisible());
+        EXPECT_TRUE(panel->button()->isEnabled());
+        EXPECT_FALSE(curve);
+    }
+    // Destroyed while it searches (the view closed), the panel stops the search rather than wait for it.
+    QTest::mouseClick(panel->button(), Qt::LeftButton);
+    ASSERT_TRUE(panel->running());
+    panel.reset();
+    EXPECT_FALSE(curve);
     EXPECT_TRUE(h.notifier.messages.empty());
 }
 
