@@ -25,6 +25,7 @@ PrintDocument printout_of(const ViewArgs& a, const Workspace& ws, const ShellTab
     if (a.variant < 1 || a.variant > runs)
         throw std::out_of_range("the task has computation variants 1 to " + std::to_string(runs));
     return solution_printout(f.task, solution_view(f.task, f.solution, a.variant - 1, shell, sep), a.variant,
+                             time_cost_picture(default_time_cost_sources(), f.task, f.solution, shell, sep),
                              shell, sep);
 }
 

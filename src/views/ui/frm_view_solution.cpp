@@ -153,14 +153,8 @@ QWidget* TfrmViewSolution::buildTimeCostPage() {
 
 void TfrmViewSolution::buildTimeCostChart() {
     const SessionState& st = main_.state();
-    const TimeCostAxes axes = time_cost_axes(files_.task, st.shell);
-    TimeCostPicture picture;
-    picture.xTitle = qs(axes.x);
-    picture.yTitle = qs(axes.y);
-    picture.series = time_cost_series(sources_, files_.task, files_.solution, st.shell);
-    picture.shownVariant = chart_text(st.shell, ChartText::ShownVariant);
-    picture.separator = st.decimalSeparator;
-    timeCost_->setPicture(std::move(picture));
+    timeCost_->setPicture(
+        time_cost_picture(sources_, files_.task, files_.solution, st.shell, st.decimalSeparator));
 }
 
 void TfrmViewSolution::TabControlChange(int index) {
@@ -192,7 +186,8 @@ void TfrmViewSolution::showVariant(int run) {
 
 void TfrmViewSolution::printView() {
     const SessionState& st = main_.state();
-    open_print_preview(solution_printout(files_.task, content_, shown_ + 1, st.shell, st.decimalSeparator),
+    open_print_preview(solution_printout(files_.task, content_, shown_ + 1, timeCost_->picture(), st.shell,
+                                         st.decimalSeparator),
                        qs(exported_file_name(files_.task.header.taskCode, "pdf")), this);
 }
 

@@ -80,6 +80,8 @@ public:
         pageNumber();
         if (doc_.gantt && !doc_.gantt->bars.empty())
             ganttPage();
+        if (doc_.timeCost && has_points(*doc_.timeCost))
+            timeCostPage();
         p_.end();
         return page_;
     }
@@ -254,11 +256,24 @@ private:
         verticalRules(lefts, top);
     }
 
+    static constexpr double kChartWidth = 1400; // the charts are drawn at this width, then scaled
+
     void ganttPage() {
         GanttPainter chart(*doc_.gantt, doc_.ganttTexts);
-        constexpr double kChartWidth = 1400; // drawn at this width, then scaled to the page
         const double scale = chart.fitScale(kChartWidth);
-        const bool landscape = chart.height() < kChartWidth;
+        chartPage(chart.height(), [&](QPainter& p, const QRectF& area) { chart.paint(p, scale, area); });
+    }
+
+    // The time-cost chart in the proportions of the view's page, the shown variant ringed.
+    void timeCostPage() {
+        chartPage(kChartWidth * 0.6,
+                  [&](QPainter& p, const QRectF& area) { paint_time_cost(p, *doc_.timeCost, area); });
+    }
+
+    // A page of its own under the charts' heading: landscape unless the chart is taller than wide, the
+    // chart drawn at kChartWidth × `height` in its own font and scaled to the room left.
+    template <typename Paint> void chartPage(double height, Paint paint) {
+        const bool landscape = height < kChartWidth;
         device_.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
         device_.newPage();
         ++page_;
@@ -268,15 +283,14 @@ private:
         y_ += step_;
         const double roomWidth = pageWidth_ - 2 * kLeft;
         const double roomHeight = pageHeight_ - y_ - 2 * step_ - kBottom;
-        const double factor = std::min(roomWidth / kChartWidth, roomHeight / chart.height());
+        const double factor = std::min(roomWidth / kChartWidth, roomHeight / height);
         p_.save();
         p_.translate(kLeft, y_);
         p_.scale(factor, factor);
-        // The chart's own font, in its drawing units.
         QFont font = p_.font();
         font.setPixelSize(12);
         p_.setFont(font);
-        chart.paint(p_, scale, QRectF(0, 0, kChartWidth, chart.height()));
+        paint(p_, QRectF(0, 0, kChartWidth, height));
         p_.restore();
         pageNumber();
     }
@@ -308,7 +322,7 @@ QStringList break_into_lines(const QString& text, double width, const QFontMetri
 }
 
 PrintDocument solution_printout(const TaskRecord& rec, const SolutionViewContent& view, int variant,
-                                const ShellTables& t, char separator) {
+                                TimeCostPicture timeCost, const ShellTables& t, char separator) {
     PrintDocument doc;
     doc.title = qs(t.text(393) + " \"" + rec.header.taskName + "\"");
     doc.subtitle = qs(t.text(107) + " " + std::to_string(variant) + " " + t.text(339));
@@ -325,6 +339,8 @@ PrintDocument solution_printout(const TaskRecord& rec, const SolutionViewContent
         doc.gantt = gantt_chart(rec, *view.schedule);
     doc.ganttTexts = gantt_texts(t, rec, separator);
     doc.ganttTitle = doc.title + QStringLiteral(", ") + doc.subtitle;
+    timeCost.shown = variant;
+    doc.timeCost = std::move(timeCost);
     doc.subgraphWord = qs(t.text(276));
     doc.positionWord = qs(t.text(175));
     return doc;

@@ -3,12 +3,13 @@
 // a PDF file): a bold heading, the key/value lines of the parameter lists, then the tables with their
 // headings, cells broken into lines to fit their columns, rules between chains and operations,
 // separator runs, page breaks with page numbers; the solution printout ends with the Gantt chart of the
-// shown variant on a page of its own.
+// shown variant and the time-cost chart, each on a page of its own.
 #include "task/task_record.h"
 #include "views/gantt_model.h"
 #include "views/solution_view.h"
 #include "views/task_view.h"
 #include "views/ui/gantt_painter.h"
+#include "views/ui/time_cost_chart_view.h"
 
 #include <QString>
 #include <QStringList>
@@ -46,7 +47,8 @@ struct PrintDocument {
     std::vector<PrintTable> tables;
     std::optional<GanttChart> gantt;
     GanttTexts ganttTexts;
-    QString ganttTitle;
+    QString ganttTitle; // the heading of both chart pages
+    std::optional<TimeCostPicture> timeCost;
     // Texts that mark a chain-name cell as a nested chain's position, not a name.
     QString subgraphWord; // text 276
     QString positionWord; // text 175
@@ -56,9 +58,10 @@ struct PrintDocument {
 // and when the line gets wider, the characters before the current one form a line (at most 100).
 QStringList break_into_lines(const QString& text, double width, const QFontMetricsF& metrics);
 
-// `variant` is the shown variant from 1.
+// `variant` is the shown variant from 1; `timeCost` the time-cost chart as the view draws it (its
+// variant is ringed on the page).
 PrintDocument solution_printout(const TaskRecord& rec, const SolutionViewContent& view, int variant,
-                                const ShellTables& shell, char separator);
+                                TimeCostPicture timeCost, const ShellTables& shell, char separator);
 PrintDocument task_printout(const TaskRecord& rec, const TaskViewContent& view, const ShellTables& shell);
 
 // The resolution the printouts are laid out for (dots per inch): the page geometry's units are dots of

@@ -169,6 +169,26 @@ void paint_legend(QPainter& p, const TimeCostPicture& pic, const QRectF& area, c
 
 } // namespace
 
+TimeCostPicture time_cost_picture(const std::vector<std::shared_ptr<const TimeCostSource>>& sources,
+                                  const TaskRecord& rec, const Solution& solution, const ShellTables& shell,
+                                  char separator) {
+    const TimeCostAxes axes = time_cost_axes(rec, shell);
+    TimeCostPicture picture;
+    picture.xTitle = QString::fromStdString(axes.x);
+    picture.yTitle = QString::fromStdString(axes.y);
+    picture.series = time_cost_series(sources, rec, solution, shell);
+    picture.shownVariant = chart_text(shell, ChartText::ShownVariant);
+    picture.separator = separator;
+    return picture;
+}
+
+bool has_points(const TimeCostPicture& picture) {
+    for (const ChartSeries& s : picture.series)
+        if (!s.points.empty())
+            return true;
+    return false;
+}
+
 std::vector<std::vector<QPointF>> paint_time_cost(QPainter& p, const TimeCostPicture& pic,
                                                   const QRectF& area) {
     const QFontMetricsF fm(p.font());

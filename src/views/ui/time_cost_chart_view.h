@@ -3,6 +3,8 @@
 // shown variant's points ringed. The painting serves the screen and the printed page alike.
 #include "views/time_cost_series.h"
 
+#include <memory>
+
 #include <QRectF>
 #include <QString>
 #include <QWidget>
@@ -20,6 +22,14 @@ struct TimeCostPicture {
     int shown = 0;        // variant from 1 whose points are ringed; 0 none
     char separator = ',';
 };
+
+// The chart of a solution as the view shows it, every series of the sources, no variant ringed yet.
+TimeCostPicture time_cost_picture(const std::vector<std::shared_ptr<const TimeCostSource>>& sources,
+                                  const TaskRecord& rec, const Solution& solution, const ShellTables& shell,
+                                  char separator);
+
+// True when some series has a point to draw.
+bool has_points(const TimeCostPicture& picture);
 
 // Paints the chart into `area`; returns where each point of each series landed (by series, by point).
 std::vector<std::vector<QPointF>> paint_time_cost(QPainter& p, const TimeCostPicture& picture,

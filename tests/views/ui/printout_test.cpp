@@ -12,6 +12,7 @@
 #include <QMdiArea>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <gtest/gtest.h>
 
 using namespace zep;
@@ -73,17 +74,19 @@ struct PrintHarness {
 
 class SolutionPrintouts : public ::testing::TestWithParam<const char*> {};
 
-TEST_P(SolutionPrintouts, CarryTheHeadingTheListsTheRowsAndTheGanttPage) {
+TEST_P(SolutionPrintouts, CarryTheHeadingTheListsTheRowsTheGanttAndTheTimeCostPages) {
     if (!have_pdftotext())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     PrintHarness h;
     const std::string code = test::enter_and_solve(h.ui.ws, GetParam());
     const SolvedTaskFiles f = read_solved_task(h.ui.ws, code, h.shell());
     const SolutionViewContent view = solution_view(f.task, f.solution, 1, h.shell(), h.sep());
-    const PrintDocument doc = solution_printout(f.task, view, 2, h.shell(), h.sep());
+    const TimeCostPicture chart =
+        time_cost_picture(default_time_cost_sources(), f.task, f.solution, h.shell(), h.sep());
+    const PrintDocument doc = solution_printout(f.task, view, 2, chart, h.shell(), h.sep());
     const fs::path pdf = h.ui.dir / "solution.pdf";
     const int pages = write_pdf(doc, QString::fromStdString(pdf.string()));
-    ASSERT_GE(pages, 2);
+    ASSERT_GE(pages, 3);
     EXPECT_EQ(pdf_pages(pdf), pages);
 
     const QString all = squeezed(pdf_text(pdf));
@@ -101,12 +104,20 @@ TEST_P(SolutionPrintouts, CarryTheHeadingTheListsTheRowsAndTheGanttPage) {
         for (const std::string& cell : row.cells)
             EXPECT_TRUE(all.contains(squeezed(QString::fromStdString(cell)))) << cell;
     }
-    // Every page carries its number; the last one is the Gantt chart with the operations' names.
+    // Every page carries its number; the next to last is the Gantt chart with the chains' names, the last
+    // the time-cost chart under the same heading, with its axes' titles and its legend.
     for (int p = 1; p <= pages; ++p)
         EXPECT_EQ(last_line(pdf_text(pdf, p)), QString::number(p)) << "page " << p;
-    const QString gantt = pdf_text(pdf, pages);
+    const QString gantt = pdf_text(pdf, pages - 1);
     for (const ChainRec& ch : f.task.chains)
         EXPECT_TRUE(gantt.contains(QString::fromStdString(ch.name))) << ch.name;
+    const QString timeCost = squeezed(pdf_text(pdf, pages));
+    EXPECT_TRUE(timeCost.contains(squeezed(doc.ganttTitle)));
+    EXPECT_TRUE(timeCost.contains(squeezed(chart.xTitle))) << chart.xTitle.toStdString();
+    EXPECT_TRUE(timeCost.contains(squeezed(chart.yTitle))) << chart.yTitle.toStdString();
+    EXPECT_TRUE(timeCost.contains(squeezed(chart.shownVariant)));
+    for (const ChartSeries& s : chart.series)
+        EXPECT_TRUE(timeCost.contains(squeezed(QString::fromStdString(s.name)))) << s.name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, SolutionPrintouts, ::testing::Values("plain", "decomposed", "resources"));
@@ -208,11 +219,19 @@ TEST(PrintCommand, ZepPrintWritesWhatTheWindowPrints) {
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     PrintHarness h;
     const std::string code = test::enter_and_solve(h.ui.ws, "decomposed");
-    const SolvedTaskFiles f = read_solved_task(h.ui.ws, code, h.shell());
+    // What Output -> Print of the solution view prints, the second variant shown.
+    h.ui.state().currentTaskCode = code;
+    auto* view = dynamic_cast<TfrmViewSolution*>(h.ui.main->openWindow(WindowKind::ViewSolution));
+    ASSERT_NE(view, nullptr);
+    view->tabControl()->setCurrentIndex(1);
+    h.ui.main->action(QStringLiteral("mnuOutPrint"))->trigger();
+    auto* preview = view->findChild<PrintPreview*>();
+    ASSERT_NE(preview, nullptr);
     const fs::path window = h.ui.dir / "window.pdf";
-    write_pdf(solution_printout(f.task, solution_view(f.task, f.solution, 1, h.shell(), h.sep()), 2,
-                                h.shell(), h.sep()),
-              QString::fromStdString(window.string()));
+    const int pages = write_pdf(preview->document(), QString::fromStdString(window.string()));
+    preview->close();
+    ASSERT_GE(pages, 3);
+    EXPECT_TRUE(squeezed(pdf_text(window, pages)).contains(squeezed(view->timeCost()->picture().xTitle)));
     const fs::path cli = h.ui.dir / "cli.pdf";
     QProcess zep;
     zep.start(QString::fromStdString((test::kShipped / "zep").string()),
