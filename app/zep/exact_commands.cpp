@@ -6,6 +6,7 @@
 
 #include "common/json_writer.h"
 #include "exact/report_text.h"
+#include "task/unit_keys.h"
 #include "views/solved_task_files.h"
 
 #include <cmath>
@@ -97,17 +98,18 @@ void json_plan(JsonWriter& w, const exact::Plan& plan) {
 
 using exact::VariantReport;
 
+// Each value after a key naming its unit, "(days)", whatever the unit is called.
 void print_variant(const VariantReport& r, const exact::ReportUnits& u) {
-    std::cout << "variant " << r.variant << ": threshold " << number(r.threshold) << " " << u.threshold
-              << "\n";
+    std::cout << "variant " << r.variant << ", " << in_unit("threshold", u.threshold) << ": "
+              << number(r.threshold) << "\n";
     if (r.method.present)
-        std::cout << "  method: " << number(r.method.value) << " " << u.value
+        std::cout << "  " << in_unit("method", u.value) << ": " << number(r.method.value)
                   << (r.method.withinThreshold ? ", within the threshold\n"
                                                : ", NOT within the threshold when recomputed\n");
     else
         std::cout << "  method: no solution\n";
     if (r.exact.feasible) {
-        std::cout << "  exact:  " << number(r.exact.value) << " " << u.value
+        std::cout << "  " << in_unit("exact", u.value) << ": " << number(r.exact.value)
                   << (r.exact.proven ? ", proven" : ", not proven") << ", bound " << number(r.exact.bound)
                   << "\n";
         std::cout << "  gap:    " << (r.gap ? number(*r.gap) + " %" : std::string("-")) << "\n";

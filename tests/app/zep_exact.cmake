@@ -1,6 +1,7 @@
 # zep exact and zep frontier on the solved demo tasks of the shipped workspace: the JSON keys, the
-# optimum never worse than a plan of the optimiser that keeps within its threshold, every computed
-# variant on or above the exact curve; a task with unavailable resources and a bad option refused.
+# optimum never worse than a plan of the optimiser that keeps within its threshold, the units of the
+# text in parentheses after their quantities, every computed variant on or above the exact curve; a task
+# with unavailable resources and a bad option refused.
 # Variables: ZEP (the program), SHIPPED (the shipped workspace), TASKS (solved codes without
 # unavailable resources, comma separated), REFUSED (a solved code with them).
 cmake_minimum_required(VERSION 3.25)
@@ -17,6 +18,11 @@ function(zep_run expected)
 endfunction()
 
 foreach(code IN LISTS TASKS)
+  # The text names each unit in parentheses after its quantity: no number stands before a unit's name.
+  zep_run(0 exact ${code})
+  if(out MATCHES "[0-9] [^0-9 %\n]")
+    message(FATAL_ERROR "zep exact ${code} joins a number to a unit:\n${out}")
+  endif()
   zep_run(0 exact ${code} --json)
   string(JSON n LENGTH "${out}")
   if(n EQUAL 0)
