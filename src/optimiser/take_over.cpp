@@ -39,19 +39,21 @@ TaskMove take_over_solution(const Workspace& ws, RegisterStore& reg, const std::
     std::optional<FileLock> claim;
     std::optional<FileRestore> restore;
     std::vector<std::uint8_t> bytes;
-    reg.change([&](TaskRegister& r) {
-        const RegisterEntry* entry = r.find(code);
+    // Under the register's lock: why the take-over is refused, empty when it goes ahead (the input
+    // claimed, the solution's bytes read).
+    auto refusal = [&](const TaskRegister& r) -> std::string {
+        std::string why = move_refusal(reg.shell(), r, code, TaskStatus::HandedOver, solution);
+        if (!why.empty())
+            return why;
         std::error_code ec;
-        if (!entry)
-            move.refusal = unregistered_task_message(reg.shell(), code);
-        else if (entry->status != TaskStatus::HandedOver)
-            move.refusal = wrong_status_message(reg.shell(), code, entry->status, TaskStatus::HandedOver);
-        else if (!fs::is_regular_file(solution, ec))
-            move.refusal = missing_file_message(reg.shell(), solution);
-        else if (fs::exists(input, ec) && !(claim = FileLock::try_acquire_existing(input)))
-            move.refusal = task_being_solved_message(reg.shell(), code);
-        else if (auto why = unreadable_solution(ws, code, solution, bytes))
-            move.refusal = solution_not_taken_over_message(reg.shell(), *why);
+        if (fs::exists(input, ec) && !(claim = FileLock::try_acquire_existing(input)))
+            return task_being_solved_message(reg.shell(), code);
+        if (auto reader = unreadable_solution(ws, code, solution, bytes))
+            return solution_not_taken_over_message(reg.shell(), *reader);
+        return {};
+    };
+    reg.change([&](TaskRegister& r) {
+        move.refusal = refusal(r);
         if (!move.refusal.empty())
             return false;
         restore.emplace(std::vector<fs::path>{stored});

@@ -16,14 +16,7 @@ TaskMove hand_over_input(const Workspace& ws, RegisterStore& reg, const std::str
     bool copied = false;
     try {
         reg.change([&](TaskRegister& r) {
-            const RegisterEntry* entry = r.find(code);
-            std::error_code ec;
-            if (!entry)
-                move.refusal = unregistered_task_message(reg.shell(), code);
-            else if (entry->status != TaskStatus::Entered)
-                move.refusal = wrong_status_message(reg.shell(), code, entry->status, TaskStatus::Entered);
-            else if (!fs::is_regular_file(input, ec))
-                move.refusal = missing_file_message(reg.shell(), input);
+            move.refusal = move_refusal(reg.shell(), r, code, TaskStatus::Entered, input);
             if (!move.refusal.empty())
                 return false;
             fs::create_directories(ws.solving());
