@@ -5,6 +5,7 @@
 #include "common/atomic_file.h"
 #include "common/byte_codec.h"
 #include "common/record_fields.h"
+#include "common/task_naming.h"
 #include "sample_tasks.h"
 #include "task/record_images.h"
 #include "task/solver_input.h"
@@ -129,7 +130,8 @@ void task_seeds(const zep::TaskRecord& rec, const fs::path& dir) {
             paths.push_back(p.elements);
     for (const zep::PathInfo& p : rec.chainPaths)
         paths.push_back(p.elements);
-    write_seeds(dir, "zep_" + rec.header.taskCode + ".dat", zep::encode_task_file(rec),
+    write_seeds(dir, zep::task_file_name(rec.header.taskCode, zep::TaskFile::Task),
+                zep::encode_task_file(rec),
                 {{"chainCount", offset_of<H>(&zep::TaskHeader::chainCount)},
                  {"nestedChainCount", offset_of<H>(&zep::TaskHeader::nestedChainCount)},
                  {"thresholdCount", offset_of<H>(&zep::TaskHeader::thresholdCount)},
@@ -151,7 +153,7 @@ void solver_seeds(const zep::TaskRecord& rec, const fs::path& dir) {
             paths.push_back(p.elements);
     for (const zep::SolverPath& p : in.topPaths)
         paths.push_back(p.elements);
-    write_seeds(dir, "zep_" + rec.header.taskCode + "_in.dat", file,
+    write_seeds(dir, zep::task_file_name(rec.header.taskCode, zep::TaskFile::SolverInput), file,
                 {{"chainCount", offset_of<H>(&zep::SolverHeader::chainCount)},
                  {"nestedChainCount", offset_of<H>(&zep::SolverHeader::nestedChainCount)},
                  {"thresholdCount", offset_of<H>(&zep::SolverHeader::thresholdCount)},

@@ -14,4 +14,12 @@ int read_count(ByteReader& r, const std::string& what, int lo, int hi) {
     return v;
 }
 
+std::vector<int> read_interval_counts(ByteReader& r, int categories) {
+    std::vector<int> counts;
+    for (int k = 0; k < categories; ++k)
+        counts.push_back(read_count(r, "category " + std::to_string(k + 1) + " intervalCount",
+                                    kMinIntervalsPerCategory, kMaxIntervalsPerCategory));
+    return counts;
+}
+
 } // namespace zep

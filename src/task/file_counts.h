@@ -5,6 +5,7 @@
 #include "task/task_record.h"
 
 #include <string>
+#include <vector>
 
 namespace zep {
 
@@ -14,6 +15,10 @@ int read_count(ByteReader& r, const std::string& what, int lo, int hi);
 // Fails the reader unless lo <= value <= hi (for a value read as part of a record).
 // The value is wide so that a number derived from a stored one is judged before it could overflow.
 void check_count(const ByteReader& r, const std::string& what, long long value, int lo, int hi);
+
+// The interval count of each of `categories` resource categories, read one after another; both files
+// store them so before the intervals.
+std::vector<int> read_interval_counts(ByteReader& r, int categories);
 
 // The counts of a header that size the rest of the file, checked alike in the task file and the solver
 // input (their headers name the counts the same): chains, nested chains, subgraphs (every subgraph holds

@@ -150,10 +150,7 @@ private:
 
     void read_resources() {
         const int categories = in_.header.resourceCategoryCount;
-        std::vector<int> intervalCount;
-        for (int k = 0; k < categories; ++k)
-            intervalCount.push_back(read_count(r_, "category " + num(k + 1) + " intervalCount",
-                                               kMinIntervalsPerCategory, kMaxIntervalsPerCategory));
+        const std::vector<int> intervalCount = read_interval_counts(r_, categories);
         in_.intervalTacts.resize(categories);
         for (int k = 0; k < categories; ++k)
             for (int i = 0; i < intervalCount[k]; ++i) {

@@ -153,10 +153,7 @@ void read_chain_paths(ByteReader& r, TaskRecord& rec, const ReadLimits& lim) {
 // 11: the interval count of every category, then the intervals.
 void read_resource_intervals(ByteReader& r, TaskRecord& rec) {
     const int categories = rec.header.resourceCategoryCount;
-    std::vector<int> intervalCount;
-    for (int k = 0; k < categories; ++k)
-        intervalCount.push_back(read_count(r, "category " + num(k + 1) + " intervalCount",
-                                           kMinIntervalsPerCategory, kMaxIntervalsPerCategory));
+    const std::vector<int> intervalCount = read_interval_counts(r, categories);
     rec.resourceIntervals.resize(categories);
     for (int k = 0; k < categories; ++k)
         for (int i = 0; i < intervalCount[k]; ++i)
