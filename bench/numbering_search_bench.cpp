@@ -11,7 +11,6 @@
 // enumeration.
 #include "graph_builder.h"
 #include "plain_numbering_search.h"
-#include "shell/naming_shell.h"
 #include "task/numbering_search.h"
 
 #include <benchmark/benchmark.h>
@@ -123,11 +122,10 @@ const Instance kSevenChains{{4},
 
 void search(benchmark::State& state, const Instance* inst) {
     const TaskRecord rec = build(*inst);
-    const zep::ShellTables shell = zep::testing::numbered_texts();
     zep::NumberingSearchResult result;
     for (auto _ : state) {
         TaskRecord work = rec;
-        result = zep::search_numbering(work, shell);
+        result = zep::search_numbering(work);
         benchmark::DoNotOptimize(result);
     }
     state.counters["explored"] = static_cast<double>(result.explored);

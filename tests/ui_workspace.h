@@ -4,7 +4,7 @@
 // task model's own saving, as the wizard saves them.
 #include "common/atomic_file.h"
 #include "shell/ui/frm_main.h"
-#include "task/task_saving.h"
+#include "shell/user_operations.h"
 #include "test_dir.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 
 #include "common/json_writer.h"
 #include "exact/report_text.h"
-#include "task/unit_keys.h"
+#include "optimiser/unit_keys.h"
 #include "views/solved_task_files.h"
 
 #include <cmath>

@@ -7,9 +7,9 @@
 #include "optimiser/module_texts.h"
 #include "optimiser/run_control.h"
 #include "optimiser/run_texts.h"
-#include "optimiser/take_over.h"
 #include "shell/register_texts.h"
 #include "shell/register_views.h"
+#include "shell/user_operations.h"
 
 #include <chrono>
 #include <iostream>

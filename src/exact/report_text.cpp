@@ -1,7 +1,7 @@
 #include "exact/report_text.h"
 
 #include "common/number_text.h"
-#include "task/unit_keys.h"
+#include "optimiser/unit_keys.h"
 
 namespace zep::exact {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 // What the solution view says of a variant's exact optimum, in the shell's words (a shell made before
 // the exact optimum existed lacks them: then the English words stand).
+#include "common/shell_tables.h"
 #include "exact/variant_report.h"
-#include "shell/shell_file.h"
 #include "task/task_record.h"
 
 #include <string>

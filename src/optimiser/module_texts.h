@@ -2,8 +2,8 @@
 // The captions of the optimisation module's window and of `zep solve`'s summary, from the shell: the
 // fixed captions of its steps, the four parameter captions with their ranges, the summary of the
 // accepted parameters and the line naming the task of an individual run.
+#include "common/shell_tables.h"
 #include "optimiser/path_problem.h"
-#include "shell/shell_file.h"
 
 #include <array>
 #include <string>

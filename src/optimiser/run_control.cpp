@@ -8,7 +8,6 @@
 #include "common/utf8.h"
 #include "optimiser/run_checks.h"
 #include "optimiser/run_texts.h"
-#include "optimiser/take_over.h"
 #include "task/typed_number.h"
 
 #include <algorithm>
@@ -358,15 +357,6 @@ TaskRunOutcome run_task(const RunSetup& setup, const std::string& code, RunListe
                               report_line6(texts, solved.shape ? solved.shape->runs : 0));
         listener->task_finished(code, end_line(texts, elapsed));
     }
-    return outcome;
-}
-
-TaskRunOutcome solve_immediately(RunSetup setup, const std::string& code, RunListener* listener,
-                                 RegisterStore& reg) {
-    setup.params = IterationParams{};
-    TaskRunOutcome outcome = run_task(setup, code, listener);
-    if (!outcome.solutionFile.empty())
-        take_over_solution(setup.workspace, reg, code);
     return outcome;
 }
 

@@ -5,13 +5,11 @@
 //
 // The window drives the same code on a worker thread and shows what the RunListener receives; the
 // command line prints it.
+#include "common/shell_tables.h"
+#include "common/workspace_layout.h"
 #include "optimiser/path_problem.h"
 #include "optimiser/run_texts.h"
 #include "optimiser/task_optimiser.h"
-#include "shell/shell_file.h"
-#include "shell/task_files.h"
-#include "shell/task_register.h"
-#include "shell/workspace.h"
 
 #include <array>
 #include <filesystem>
@@ -120,11 +118,5 @@ SolvedTask solve_input(std::span<const std::uint8_t> bytes, const std::string& s
 // input cannot be read or the solution cannot be written, and RunStopped when the listener asked to stop:
 // then nothing is written and the input stays where it is.
 TaskRunOutcome run_task(const RunSetup& setup, const std::string& code, RunListener* listener = nullptr);
-
-// The immediate-solve path: the task the wizard has just saved and handed over is solved at once with
-// the default parameters (individual mode), and its solution is taken over (take_over_solution) when it
-// was written.
-TaskRunOutcome solve_immediately(RunSetup setup, const std::string& code, RunListener* listener,
-                                 RegisterStore& reg);
 
 } // namespace zep

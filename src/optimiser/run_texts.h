@@ -5,7 +5,7 @@
 // Where the module's own lines carry a fixed Russian word ("из" before the number of runs, "или"
 // between two bounds), the shell's word is taken instead (text 159, text 1), so that every language
 // reads its own.
-#include "shell/shell_file.h"
+#include "common/shell_tables.h"
 
 #include <cstdint>
 #include <string>

@@ -4,8 +4,8 @@
 #include "common/date_time.h"
 #include "common/errors.h"
 #include "common/json_writer.h"
+#include "common/workspace_layout.h"
 #include "optimiser/task_optimiser.h"
-#include "shell/workspace.h"
 #include "task/solver_input.h"
 #include "task/task_file.h"
 

@@ -6,6 +6,8 @@
 // NL label entries, NT text records, NS item counts, then the items of every list in order. A string
 // record is L (int32), L again as a byte, then L characters. A label entry of a Russian shell begins
 // with an extra string record (at most 70 characters) that the program reads and throws away.
+#include "common/shell_tables.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -18,28 +20,6 @@ inline constexpr std::size_t kShellNameCapacity = 24;
 inline constexpr std::size_t kLabelCapacity = 15;
 inline constexpr std::size_t kExtraLabelCapacity = 70;
 inline constexpr std::size_t kTextCapacity = 255;
-
-// What a shell must hold for this program: texts 0..526, labels 0..32 and lists 0..10 with at least
-// these item counts.
-inline constexpr int kRequiredTexts = 527;
-inline constexpr int kRequiredLabels = 33;
-inline constexpr int kRequiredListItems[] = {5, 4, 1, 1, 3, 3, 2, 1, 3, 2, 1};
-inline constexpr int kRequiredLists = static_cast<int>(std::size(kRequiredListItems));
-
-// The three tables of a loaded shell, as UTF-8. Out-of-range lookups give an empty text.
-struct ShellTables {
-    std::vector<std::string> labels;
-    std::vector<std::string> texts;
-    std::vector<std::vector<std::string>> lists;
-
-    const std::string& text(int n) const;
-    const std::string& label(int k) const;
-    const std::string& item(int list, int i) const;
-
-    // What this program needs and the tables lack, as readable phrases ("texts 500 to 526"); empty
-    // when the shell is complete.
-    std::vector<std::string> missing_entries() const;
-};
 
 // A shell as its writer sees it: tables plus the head and the extra label strings.
 struct ShellSource {

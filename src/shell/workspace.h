@@ -1,6 +1,6 @@
 #pragma once
-// The workspace: the program folder and its sub-folders Shells, System, Data and Solving.
-#include "common/task_naming.h"
+// Opening a workspace: the folder of a run, seeded when it is missing or empty, and the shells in it.
+#include "common/workspace_layout.h"
 
 #include <filesystem>
 #include <optional>
@@ -9,24 +9,6 @@
 #include <vector>
 
 namespace zep {
-
-struct Workspace {
-    std::filesystem::path root;
-
-    std::filesystem::path shells() const { return root / "Shells"; }
-    std::filesystem::path system() const { return root / "System"; }
-    std::filesystem::path data() const { return root / "Data"; }
-    std::filesystem::path solving() const { return root / "Solving"; }
-    std::filesystem::path register_file() const { return system() / "Protocol.opt"; }
-    std::filesystem::path info_file() const { return system() / "Info."; }
-    // A data file of a task in Data and in Solving.
-    std::filesystem::path data_file(std::string_view code, TaskFile file) const {
-        return data() / task_file_name(code, file);
-    }
-    std::filesystem::path solving_file(std::string_view code, TaskFile file) const {
-        return solving() / task_file_name(code, file);
-    }
-};
 
 // The folder of the running executable.
 std::filesystem::path executable_folder();

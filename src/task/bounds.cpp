@@ -106,8 +106,7 @@ void add_gross_operation(const TaskRecord& rec, const PathElement& e, bool own, 
 // The bounds of the path of top-level chain c summed element by element into `sums` (the base cost into
 // the record's total); the refusal of the first element at which the path's time can no longer be
 // bounded.
-std::optional<PrepOutcome> sum_path_bounds(TaskRecord& rec, int c, bool gross, PathSums& sums,
-                                           const ShellTables& shell) {
+std::optional<TaskRefusalValue> sum_path_bounds(TaskRecord& rec, int c, bool gross, PathSums& sums) {
     const auto& elements = rec.chainPaths[c - 1].elements;
     for (std::size_t i = 0; i < elements.size(); ++i) {
         const PathElement& e = elements[i];
@@ -123,11 +122,7 @@ std::optional<PrepOutcome> sum_path_bounds(TaskRecord& rec, int c, bool gross, P
             rec.baseCostTotal += b.baseCost;
         }
         if (path_unbounded(sums.timeMin, sums.timeMax)) {
-            const int opNo = source_op(rec, c, i);
-            PrepOutcome out{false, unbounded_operation_message(shell, opNo, e.chain)};
-            out.chainNo = e.chain;
-            out.opNo = opNo;
-            return out;
+            return unbounded_operation(e.chain, source_op(rec, c, i));
         }
     }
     return std::nullopt;
@@ -135,7 +130,7 @@ std::optional<PrepOutcome> sum_path_bounds(TaskRecord& rec, int c, bool gross, P
 
 } // namespace
 
-PrepOutcome compute_bounds(TaskRecord& rec, const ShellTables& shell) {
+PrepOutcome compute_bounds(TaskRecord& rec) {
     check_graph_shape(rec);
     const int n = rec.workingChainCount;
     if (static_cast<int>(rec.chainPaths.size()) != n)
@@ -156,7 +151,7 @@ PrepOutcome compute_bounds(TaskRecord& rec, const ShellTables& shell) {
         if (!is_top_level_chain(rec, c))
             continue;
         PathSums sums;
-        if (std::optional<PrepOutcome> unbounded = sum_path_bounds(rec, c, gross, sums, shell))
+        if (std::optional<TaskRefusalValue> unbounded = sum_path_bounds(rec, c, gross, sums))
             return *unbounded;
         rec.pathTimeMin[c - 1] = sums.timeMin;
         rec.pathTimeMax[c - 1] = sums.timeMax;

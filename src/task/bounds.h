@@ -1,7 +1,6 @@
 #pragma once
 // Bounds of the network graph: the minimal and maximal possible time and cost of every top-level path
 // and of the whole graph.
-#include "shell/shell_file.h"
 #include "task/prep_outcome.h"
 #include "task/task_record.h"
 
@@ -14,8 +13,8 @@ namespace zep {
 // the sums of the path costs, gathers `baseCostTotal`, sets the counts of real operations and marks the
 // bounds valid. The time of the graph is the time of its longest path; with unavailable resources
 // every real operation takes its gross time from the two possible start moments the path's running
-// sums give (see gross_duration). Refuses, naming the operation, at the first element after which
-// its path cannot be bounded; the bounds then stay invalid.
-PrepOutcome compute_bounds(TaskRecord& rec, const ShellTables& shell);
+// sums give (see gross_duration). Refuses (TaskRefusal::UnboundedOperation, naming the operation) at the
+// first element after which its path cannot be bounded; the bounds then stay invalid.
+PrepOutcome compute_bounds(TaskRecord& rec);
 
 } // namespace zep

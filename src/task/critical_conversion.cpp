@@ -152,12 +152,4 @@ int convert_shared_operations(TaskRecord& rec) {
     return pass.counted();
 }
 
-std::string conversion_notice(const ShellTables& shell, int count) {
-    if (count <= 0)
-        return {};
-    if (count == 1)
-        return shell.text(30) + ", " + shell.text(17) + ".";
-    return shell.text(29) + " " + std::to_string(count) + " " + shell.text(298) + " " + shell.text(18) + ".";
-}
-
 } // namespace zep

@@ -6,10 +6,7 @@
 // enters it) must not leave a choice: it keeps one variant, its best one. The same holds inside every
 // subgraph for the members' shared operations, and a subgraph shared that way must keep a single time
 // level (it becomes critical).
-#include "shell/shell_file.h"
 #include "task/task_record.h"
-
-#include <string>
 
 namespace zep {
 
@@ -27,9 +24,6 @@ bool conversion_needed(TaskRecord& rec);
 // then one variant; an operation whose `criticalMark` was 0 gets 1 and is counted. The critical flags are
 // taken afresh from the current variant counts first. Returns the number counted.
 int convert_shared_operations(TaskRecord& rec);
-
-// The notice of converted operations: for one "<text 30>, <text 17>.", for more
-// "<text 29> <count> <text 298> <text 18>."; empty for none.
-std::string conversion_notice(const ShellTables& shell, int count);
+// The notice of converted operations is the wizard's: wizard/refusal_texts.h.
 
 } // namespace zep

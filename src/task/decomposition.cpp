@@ -217,7 +217,7 @@ void extract_subgraphs(TaskRecord& rec) {
     rec.timeLevels.assign(subgraphs, {});
 }
 
-PrepOutcome bound_subgraphs(TaskRecord& rec, const ShellTables& shell) {
+PrepOutcome bound_subgraphs(TaskRecord& rec) {
     const int subgraphs = active_subgraph_count(rec);
     if (rec.header.has_unavailable_resources() || rec.workingNestedChainCount == 0 || subgraphs <= 0)
         return {};
@@ -241,10 +241,7 @@ PrepOutcome bound_subgraphs(TaskRecord& rec, const ShellTables& shell) {
                 if (path_unbounded(timeMin, timeMax)) {
                     // A reference is named by the first operation of the span it replaces.
                     const int opNo = e.op >= 0 ? e.op : rec.subgraphSpans[subgraph_index_of(e.op)].firstOp;
-                    PrepOutcome out{false, unbounded_operation_message(shell, opNo, e.chain)};
-                    out.chainNo = e.chain;
-                    out.opNo = opNo;
-                    return out;
+                    return unbounded_operation(e.chain, opNo);
                 }
             }
             summary.timeMin = std::max(summary.timeMin, timeMin);

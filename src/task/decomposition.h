@@ -8,7 +8,6 @@
 // (`opRefs[k]`), its summary and its member paths. The top-level graph has members, references and a
 // summary too, at index `workingSubgraphCount`. An inner subgraph always has a smaller number than the
 // subgraph it lies in, so every walk over subgraphs in increasing order meets the inner ones first.
-#include "shell/shell_file.h"
 #include "task/prep_outcome.h"
 #include "task/task_record.h"
 
@@ -37,6 +36,6 @@ int op_of_reference(const TaskRecord& rec, int s, int member, int ref);
 // subgraphs extracted; otherwise nothing happens and the result is ok): the time and cost bounds and the base
 // cost of every subgraph, inner subgraphs first, and the counts of the real operations of the member paths.
 // Stops at the first element after which its path cannot be bounded.
-PrepOutcome bound_subgraphs(TaskRecord& rec, const ShellTables& shell);
+PrepOutcome bound_subgraphs(TaskRecord& rec);
 
 } // namespace zep

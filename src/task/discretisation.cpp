@@ -5,19 +5,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <stdexcept>
 
 namespace zep {
 namespace {
-
-// The estimate as a whole number, however large a refused one is.
-std::string whole_number(double value) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.0f", value);
-    return buf;
-}
 
 int largest_path_length(const TaskRecord& rec) {
     int longest = 0;
@@ -109,8 +101,7 @@ std::vector<ThresholdCandidate> threshold_candidates(const TaskRecord& rec) {
 
 } // namespace
 
-DiscretisationResult discretise(TaskRecord& rec, double tact, double scalingCoef, int roundingType,
-                                const ShellTables& shell) {
+DiscretisationResult discretise(TaskRecord& rec, double tact, double scalingCoef, int roundingType) {
     DiscretisationResult result;
     TaskHeader& h = rec.header;
     const double newTact = round_to_cents(tact);
@@ -134,10 +125,10 @@ DiscretisationResult discretise(TaskRecord& rec, double tact, double scalingCoef
     constexpr int kIntMax = std::numeric_limits<int>::max();
     h.maxPhaseStates = estimate < static_cast<double>(kIntMax) ? static_cast<int>(estimate) : kIntMax;
     if (estimate > kMaxPhaseStates) {
-        result.outcome.ok = false;
-        result.outcome.focus = PrepFocus::Tact;
-        result.outcome.message = shell.text(416) + " " + whole_number(estimate) + ", " + shell.text(345) +
-                                 " (" + "20000" + " " + shell.text(110) + "). " + shell.text(450) + ".";
+        TaskRefusalValue r{TaskRefusal::TooManyPhaseStates};
+        r.value = estimate;
+        r.limit = kMaxPhaseStates;
+        result.outcome = r;
         return result;
     }
 

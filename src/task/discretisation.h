@@ -2,7 +2,6 @@
 // Discretisation of the graph: the discretised parameter (the cost when `discretisedIsCost` is 1,
 // else the time) brought to whole tacts, the estimate of the number of phase states, the time levels
 // of the subgraphs and the candidate threshold values.
-#include "shell/shell_file.h"
 #include "task/prep_outcome.h"
 #include "task/task_record.h"
 
@@ -27,11 +26,11 @@ struct DiscretisationResult {
 // the scaling coefficient. Sets `roundingType`; takes the tact and the coefficient rounded to two decimals (a
 // tact that differs from the stored one by 0.0001 or more drops the stored thresholds); sets `boundLower` and
 // `boundUpper` from the top-level paths, `maxPhaseStates`, `levelTact`, the subgraph time levels and
-// the counts of references and covered elements; lists the candidate thresholds. Refuses, focusing the
-// tact, when the phase-state estimate passes 20000; the levels, counts and candidates are then not
-// computed. Throws std::invalid_argument for a tact that rounds to 0 or less.
-DiscretisationResult discretise(TaskRecord& rec, double tact, double scalingCoef, int roundingType,
-                                const ShellTables& shell);
+// the counts of references and covered elements; lists the candidate thresholds. Refuses
+// (TaskRefusal::TooManyPhaseStates, the estimate and its limit) when the phase-state estimate passes 20000;
+// the levels, counts and candidates are then not computed. Throws std::invalid_argument for a tact that
+// rounds to 0 or less.
+DiscretisationResult discretise(TaskRecord& rec, double tact, double scalingCoef, int roundingType);
 
 // A chosen threshold value in whole tacts (the task's rounding type and tact).
 int threshold_in_tacts(const TaskRecord& rec, double value);

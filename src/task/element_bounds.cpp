@@ -42,9 +42,11 @@ ElementBounds plain_element_bounds(const TaskRecord& rec, const PathElement& e, 
     return b;
 }
 
-std::string unbounded_operation_message(const ShellTables& shell, int opNo, int chainNo) {
-    return shell.text(273) + " " + std::to_string(opNo) + " " + shell.text(31) + " " +
-           std::to_string(chainNo) + ".";
+TaskRefusalValue unbounded_operation(int chainNo, int opNo) {
+    TaskRefusalValue r{TaskRefusal::UnboundedOperation};
+    r.chainNo = chainNo;
+    r.opNo = opNo;
+    return r;
 }
 
 } // namespace zep

@@ -1,7 +1,7 @@
 #pragma once
 // The contribution of one path element to its path's bounds, without unavailable resources: the sums
 // of the graph bounds and of the subgraph summaries are both made of these.
-#include "shell/shell_file.h"
+#include "task/prep_outcome.h"
 #include "task/task_record.h"
 
 #include <string>
@@ -30,7 +30,7 @@ struct ElementBounds {
 // covered element: nothing. An operation without stored variants contributes nothing.
 ElementBounds plain_element_bounds(const TaskRecord& rec, const PathElement& e, bool own);
 
-// "<text 273> <op> <text 31> <chain>.": the operation that makes its path unboundable.
-std::string unbounded_operation_message(const ShellTables& shell, int opNo, int chainNo);
+// The refusal naming the operation that makes its path unboundable.
+TaskRefusalValue unbounded_operation(int chainNo, int opNo);
 
 } // namespace zep

@@ -18,23 +18,18 @@ std::string num(int n) {
     return std::to_string(n);
 }
 
-// "<row> <text 162> <chain>. <text 329>." — the tail every grid message ends with.
-std::string where_tail(const ShellTables& shell, int chainNo) {
-    return shell.text(162) + " " + num(chainNo) + ". " + shell.text(329) + ".";
+TaskRefusalValue operation_row_refusal(TaskRefusal kind, int row, int chainNo) {
+    TaskRefusalValue r{kind};
+    r.chainNo = chainNo;
+    r.row = row;
+    return r;
 }
 
-std::string operation_row_message(const ShellTables& shell, int lead, int what, int rowNo, int chainNo) {
-    return shell.text(lead) + " \"" + shell.text(what) + "\" " + shell.text(20) + " " + num(rowNo) + " " +
-           where_tail(shell, chainNo);
-}
-
-std::string variant_row_message(const ShellTables& shell, int lead, int variantNo, int opNo, int chainNo) {
-    return shell.text(lead) + " " + num(variantNo) + " " + shell.text(387) + " " + num(opNo) + " " +
-           where_tail(shell, chainNo);
-}
-
-GridTransferResult refused(std::string message, int row, bool restoreSelectors = false) {
-    return {false, std::move(message), row, restoreSelectors};
+TaskRefusalValue variant_row_refusal(TaskRefusal kind, int row, int opNo, int chainNo) {
+    TaskRefusalValue r = operation_row_refusal(kind, row, chainNo);
+    r.opNo = opNo;
+    r.variantNo = row + 1;
+    return r;
 }
 
 void check_chain_index(const TaskRecord& rec, int chainIndex) {
@@ -69,8 +64,7 @@ VariantColumns variant_columns(const TaskRecord& rec) {
     return rec.header.has_unavailable_resources() ? kVariantColumnsWithResources : kVariantColumnsPlain;
 }
 
-GridTransferResult store_operations(TaskRecord& rec, int chainIndex, const CellTable& grid,
-                                    const ShellTables& shell) {
+GridTransferResult store_operations(TaskRecord& rec, int chainIndex, const CellTable& grid) {
     check_chain_index(rec, chainIndex);
     ChainRec& chain = rec.chains[chainIndex];
     if (chain.opCount < 1 || chain.opCount > kMaxOperationsPerChain)
@@ -79,17 +73,16 @@ GridTransferResult store_operations(TaskRecord& rec, int chainIndex, const CellT
 
     std::vector<int> variantCounts(chain.opCount);
     for (int row = 0; row < chain.opCount; ++row) {
-        const int rowNo = row + 1;
         if (is_blank(cell_text(grid, row, kOperationNameColumn)))
-            return refused(operation_row_message(shell, 313, 214, rowNo, chainNo), row);
+            return operation_row_refusal(TaskRefusal::BlankOperationName, row, chainNo);
         const std::string& countText = cell_text(grid, row, kOperationVariantCountColumn);
         if (is_blank(countText))
-            return refused(operation_row_message(shell, 313, 474, rowNo, chainNo), row);
+            return operation_row_refusal(TaskRefusal::BlankVariantCount, row, chainNo);
         auto count = parse_typed_integer(countText);
         if (!count)
-            return refused(operation_row_message(shell, 268, 474, rowNo, chainNo), row);
+            return operation_row_refusal(TaskRefusal::VariantCountNotWhole, row, chainNo);
         if (*count < kMinVariantsPerOperation || *count > kMaxVariantsPerOperation)
-            return refused(shell.text(252) + " " + num(rowNo) + " " + where_tail(shell, chainNo), row);
+            return operation_row_refusal(TaskRefusal::VariantCountOutOfRange, row, chainNo);
         variantCounts[row] = *count;
     }
 
@@ -103,7 +96,7 @@ GridTransferResult store_operations(TaskRecord& rec, int chainIndex, const CellT
 }
 
 GridTransferResult store_variants(TaskRecord& rec, int chainIndex, int opIndex, const CellTable& grid,
-                                  const ShellTables& shell, char separator) {
+                                  char separator) {
     check_chain_index(rec, chainIndex);
     ChainRec& chain = rec.chains[chainIndex];
     if (opIndex < 0 || opIndex >= static_cast<int>(chain.operations.size()))
@@ -121,7 +114,7 @@ GridTransferResult store_variants(TaskRecord& rec, int chainIndex, int opIndex, 
     for (int row = 0; row < op.variantCount; ++row) {
         std::string essence(trim_blanks(cell_text(grid, row, col.essence)));
         if (essence.empty())
-            return refused(variant_row_message(shell, 236, row + 1, opNo, chainNo), row);
+            return variant_row_refusal(TaskRefusal::BlankEssence, row, opNo, chainNo);
         VariantRec v;
         v.essence = utf8_prefix(essence, kEssenceCapacity);
         bool converted = read_cell(cell_text(grid, row, col.time), kUnsetValue, real, v.time) &&
@@ -130,7 +123,7 @@ GridTransferResult store_variants(TaskRecord& rec, int chainIndex, int opIndex, 
             converted =
                 read_cell(cell_text(grid, row, col.category), 0, parse_typed_integer, v.resourceCategory);
         if (!converted)
-            return refused(variant_row_message(shell, 235, row + 1, opNo, chainNo), row, true);
+            return variant_row_refusal(TaskRefusal::CellNotANumber, row, opNo, chainNo);
         if (col.noSuspend >= 0)
             v.noSuspend = is_blank(cell_text(grid, row, col.noSuspend)) ? 0 : 1;
         op.variants[row] = std::move(v);

@@ -47,16 +47,18 @@ std::vector<NumberingLimit> leader_limits(const TaskRecord& rec) {
     return limits;
 }
 
-std::string numbering_failure_message(const TaskRecord& rec, const ShellTables& shell) {
+TaskRefusalValue numbering_failure(const TaskRecord& rec) {
     const int upper = std::min(rec.workingNestedChainCount, kMaxAllowedSubgraphs);
     const int allowed = rec.header.allowedSubgraphCount;
-    if (allowed < upper)
-        return shell.text(489) + " " + std::to_string(allowed) + ". " + shell.text(448) + " \"... (" +
-               shell.text(485) + " 2 " + shell.text(159) + " 8)\".";
-    return shell.text(496) + ". " + shell.text(329) + ".";
+    if (allowed >= upper)
+        return {TaskRefusal::NoNumbering};
+    TaskRefusalValue r{TaskRefusal::TooFewSubgraphsAllowed};
+    r.value = allowed;
+    r.limit = upper;
+    return r;
 }
 
-NumberingSearchResult search_numbering(TaskRecord& rec, const ShellTables& shell) {
+NumberingSearchResult search_numbering(TaskRecord& rec) {
     if (rec.header.decompositionMode != 1)
         throw std::invalid_argument("the numbering of subgraphs needs decomposition");
     check_graph_shape(rec);
@@ -76,7 +78,7 @@ NumberingSearchResult search_numbering(TaskRecord& rec, const ShellTables& shell
         apply_numbering(rec, result.numbering);
     } else {
         result.outcome = NumberingSearchResult::Outcome::Failed;
-        result.message = numbering_failure_message(rec, shell);
+        result.failure = numbering_failure(rec);
         clear_numbering(rec);
     }
     return result;

@@ -13,7 +13,7 @@
 // have their numbers. It therefore meets the same numbering as the full enumeration, but in a graph
 // with no valid numbering it gives up early instead of trying (allowedSubgraphCount + 1) to the power
 // of the number of nested chains candidates.
-#include "shell/shell_file.h"
+#include "task/prep_outcome.h"
 #include "task/task_record.h"
 
 #include <cstdint>
@@ -47,7 +47,7 @@ struct NumberingSearchResult {
     enum class Outcome { Accepted, Fallback, Failed };
     Outcome outcome = Outcome::Failed;
     std::vector<int> numbering; // per nested chain; all zeros when the search failed
-    std::string message;        // the failure message, built from shell texts
+    PrepOutcome failure;        // refused when the search failed (numbering_failure)
     std::int64_t checked = 0;   // candidates that went through `check_numbering_candidate`
     std::int64_t explored = 0;  // numbers tried for single chains, cut or not (the work of the search)
 };
@@ -57,11 +57,11 @@ struct NumberingSearchResult {
 // afresh (the conversion then makes the operations critical); after a failure no subgraph at all. Throws
 // std::invalid_argument when decomposition is off, there is no nested chain or the graph is not
 // consistent.
-NumberingSearchResult search_numbering(TaskRecord& rec, const ShellTables& shell);
+NumberingSearchResult search_numbering(TaskRecord& rec);
 
-// The message of a failed search: with fewer admissible subgraphs than nested chains (and than 100),
-// text 489 with the admissible count and a pointer to step 2 of 8 where it is entered; otherwise text
-// 496 and text 329.
-std::string numbering_failure_message(const TaskRecord& rec, const ShellTables& shell);
+// The refusal of a failed search: with fewer admissible subgraphs than nested chains (and than 100),
+// TooFewSubgraphsAllowed with the admissible count as `value` (the user raises it at step 2 of 8);
+// otherwise NoNumbering.
+TaskRefusalValue numbering_failure(const TaskRecord& rec);
 
 } // namespace zep

@@ -2,7 +2,7 @@
 
 #include "common/atomic_file.h"
 #include "common/json_writer.h"
-#include "shell/workspace.h"
+#include "common/workspace_layout.h"
 #include "task/solver_input.h"
 #include "task/task_file.h"
 

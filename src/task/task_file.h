@@ -11,7 +11,7 @@
 //    mode, else thresholdCount)             chain and element, spanMark per chain and operation
 //  7 subgraphs only: PathInfo per        13 marks present only: one VariantMark per operation
 //    subgraph and member path
-#include "shell/workspace.h"
+#include "common/workspace_layout.h"
 #include "task/task_record.h"
 
 #include <cstdint>

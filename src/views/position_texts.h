@@ -1,6 +1,6 @@
 #pragma once
 // Where a nested chain hangs, as the views write it under the chain's first row.
-#include "shell/shell_file.h"
+#include "common/shell_tables.h"
 #include "task/task_record.h"
 
 #include <string>

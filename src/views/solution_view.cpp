@@ -2,7 +2,7 @@
 
 #include "common/number_text.h"
 #include "common/utf8.h"
-#include "task/unit_keys.h"
+#include "optimiser/unit_keys.h"
 #include "views/position_texts.h"
 
 #include <stdexcept>

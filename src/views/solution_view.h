@@ -2,8 +2,8 @@
 // The content of the solution view for one computation variant: the task's parameters and the run
 // data (`VarList`), the variant's parameters (`VarList_1`), and the twelve-column grid of every chain
 // and operation, with the schedule behind them.
+#include "common/shell_tables.h"
 #include "optimiser/solution_file.h"
-#include "shell/shell_file.h"
 #include "views/schedule.h"
 #include "views/view_rows.h"
 

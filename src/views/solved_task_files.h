@@ -1,8 +1,8 @@
 #pragma once
 // What the views read: the task file and the stored solution in Data.
+#include "common/shell_tables.h"
+#include "common/workspace_layout.h"
 #include "optimiser/solution_file.h"
-#include "shell/shell_file.h"
-#include "shell/workspace.h"
 #include "task/task_record.h"
 
 #include <stdexcept>

@@ -11,8 +11,8 @@
 //  - a task without nested chains with the time minimised: the view's row of the one-path flag (text
 //    356) is left out, so that row 14 is the number of thresholds. In the second-level mode such a
 //    task's thresholds are written as a list, which is all the import reads for it.
+#include "common/shell_tables.h"
 #include "optimiser/solution_file.h"
-#include "shell/shell_file.h"
 #include "task/task_record.h"
 #include "views/chosen_variants.h"
 #include "views/solution_view.h"

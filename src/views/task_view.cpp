@@ -1,8 +1,8 @@
 #include "views/task_view.h"
 
 #include "common/number_text.h"
+#include "optimiser/unit_keys.h"
 #include "task/rounding.h"
-#include "task/unit_keys.h"
 #include "views/position_texts.h"
 
 namespace zep {

@@ -2,7 +2,7 @@
 // The content of the task view: the task's parameters (`VarList`) and its operations, one row per
 // implementation variant (`Table` without unavailable resources; with them the availability intervals
 // `Grid1` and the operations `Grid2`).
-#include "shell/shell_file.h"
+#include "common/shell_tables.h"
 #include "task/task_record.h"
 #include "views/view_rows.h"
 

@@ -1,6 +1,6 @@
 #include "views/time_cost_series.h"
 
-#include "task/unit_keys.h"
+#include "optimiser/unit_keys.h"
 #include "views/schedule.h"
 
 namespace zep {

@@ -3,8 +3,8 @@
 // parameter the thresholds bound (the time when the cost is minimised, the cost when the time is), y
 // the minimised one. Each series comes from a source; the chart shows every source's series, so a new
 // one (an exact curve, say) is one more source.
+#include "common/shell_tables.h"
 #include "optimiser/solution_file.h"
-#include "shell/shell_file.h"
 #include "task/task_record.h"
 
 #include <memory>

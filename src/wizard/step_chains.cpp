@@ -3,6 +3,7 @@
 #include "common/utf8.h"
 #include "task/typed_number.h"
 #include "wizard/message_text.h"
+#include "wizard/refusal_texts.h"
 #include "wizard/subgraph_rules.h"
 #include "wizard/wizard.h"
 
@@ -220,9 +221,10 @@ StepOutcome Wizard::show_operations_of_chain(int chainIndex) {
     if (step_ != WizardStep::Operations || chainIndex < 0 ||
         chainIndex >= static_cast<int>(rec_.chains.size()))
         return stay({WizardControl::OperationGrid});
-    GridTransferResult saved = store_operations(rec_, opStepChain_, in_.operations, ctx_.shell);
-    if (!saved.ok)
-        return refuse(saved.message, {WizardControl::OperationGrid, saved.focusRow});
+    GridTransferResult saved = store_operations(rec_, opStepChain_, in_.operations);
+    if (!saved.ok())
+        return refuse(task_refusal_text(ctx_.shell, saved.refusal()),
+                      {WizardControl::OperationGrid, saved.refusal().row});
     show_operations_grid(chainIndex);
     StepOutcome out = stay({WizardControl::OperationGrid});
     out.moved = true;

@@ -4,6 +4,7 @@
 #include "task/decomposition.h"
 #include "task/numbering_search.h"
 #include "wizard/message_text.h"
+#include "wizard/refusal_texts.h"
 #include "wizard/wizard.h"
 
 namespace zep {
@@ -16,18 +17,20 @@ StepOutcome Wizard::check_operations_step() {
     if (h.manual_subgraph_numbering()) {
         extract_subgraphs(rec_);
     } else if (decomposition && has_nested_chains() && rec_.workingChainCount > 1) {
-        NumberingSearchResult found = search_numbering(rec_, ctx_.shell);
+        NumberingSearchResult found = search_numbering(rec_);
         if (found.outcome == NumberingSearchResult::Outcome::Failed)
-            return refuse(found.message, {WizardControl::OperationGrid});
+            return refuse(task_refusal_text(ctx_.shell, found.failure.refusal()),
+                          {WizardControl::OperationGrid});
     }
 
     // Every chain is stored again from what it holds: a chain never shown on this step still has the
     // empty operations step 3 gave it, and is refused here with that chain on screen.
     for (int c = 0; c < static_cast<int>(rec_.chains.size()); ++c) {
         show_operations_grid(c);
-        GridTransferResult saved = store_operations(rec_, c, in_.operations, ctx_.shell);
-        if (!saved.ok)
-            return refuse(saved.message, {WizardControl::OperationGrid, saved.focusRow});
+        GridTransferResult saved = store_operations(rec_, c, in_.operations);
+        if (!saved.ok())
+            return refuse(task_refusal_text(ctx_.shell, saved.refusal()),
+                          {WizardControl::OperationGrid, saved.refusal().row});
     }
 
     for (ChainRec& chain : rec_.chains)

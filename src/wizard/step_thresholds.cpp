@@ -2,12 +2,12 @@
 // second-level parameters; writing the task files and registering the task.
 #include "common/atomic_file.h"
 #include "common/errors.h"
-#include "shell/task_files.h"
+#include "shell/user_operations.h"
 #include "task/discretisation.h"
 #include "task/task_file.h"
-#include "task/task_saving.h"
 #include "task/typed_number.h"
 #include "wizard/message_text.h"
+#include "wizard/refusal_texts.h"
 #include "wizard/wizard.h"
 
 #include <filesystem>
@@ -39,9 +39,9 @@ StepOutcome Wizard::check_rounding_step() {
         return refuse(compose(ctx_.shell, Text{238}, " (< 0,01 ", Text{163}, " >= 100)."),
                       {WizardControl::ScalingCoef});
 
-    DiscretisationResult d = discretise(rec_, *tact, *coef, in_.roundingType, ctx_.shell);
-    if (!d.outcome.ok)
-        return refuse(d.outcome.message, {WizardControl::Tact});
+    DiscretisationResult d = discretise(rec_, *tact, *coef, in_.roundingType);
+    if (!d.outcome.ok())
+        return refuse(task_refusal_text(ctx_.shell, d.outcome.refusal()), {WizardControl::Tact});
     in_.candidates.clear();
     for (const ThresholdCandidate& c : d.candidates)
         in_.candidates.push_back({number_text(c.value), c.checked});

@@ -5,6 +5,7 @@
 #include "task/path_unrolling.h"
 #include "task/typed_number.h"
 #include "wizard/message_text.h"
+#include "wizard/refusal_texts.h"
 #include "wizard/wizard.h"
 
 #include <cmath>
@@ -137,9 +138,9 @@ StepOutcome Wizard::show_variants_of(int chainIndex, int opIndex) {
     if (step_ != WizardStep::Variants || !exists)
         return stay({variant_grid()});
     GridTransferResult saved =
-        store_variants(rec_, varStepChain_, varStepOperation_, in_.variants, ctx_.shell, ctx_.separator);
-    if (!saved.ok)
-        return refuse(saved.message, {variant_grid(), saved.focusRow});
+        store_variants(rec_, varStepChain_, varStepOperation_, in_.variants, ctx_.separator);
+    if (!saved.ok())
+        return refuse(task_refusal_text(ctx_.shell, saved.refusal()), {variant_grid(), saved.refusal().row});
     show_variants_grid(chainIndex, opIndex);
     StepOutcome out = stay({variant_grid()});
     out.moved = true;
@@ -162,11 +163,12 @@ StepOutcome Wizard::check_variants_step() {
     if (refusal)
         return refuse_at_variant(refusal->message, refusal->chain, refusal->operation, refusal->row);
 
-    PrepOutcome decomposed = bound_subgraphs(rec_, ctx_.shell);
-    if (!decomposed.ok) {
-        const int c = decomposed.chainNo > 0 ? decomposed.chainNo - 1 : varStepChain_;
-        const int o = decomposed.opNo > 0 ? decomposed.opNo - 1 : varStepOperation_;
-        return refuse_at_variant(decomposed.message, c, o, -1);
+    PrepOutcome decomposed = bound_subgraphs(rec_);
+    if (!decomposed.ok()) {
+        const TaskRefusalValue& r = decomposed.refusal();
+        const int c = r.chainNo > 0 ? r.chainNo - 1 : varStepChain_;
+        const int o = r.opNo > 0 ? r.opNo - 1 : varStepOperation_;
+        return refuse_at_variant(task_refusal_text(ctx_.shell, r), c, o, -1);
     }
     unroll_paths(rec_);
     rec_.boundsValid = false;
@@ -207,9 +209,9 @@ void Wizard::build_review_table() {
 
 StepOutcome Wizard::check_review_step() {
     if (!rec_.boundsValid) {
-        PrepOutcome bounded = compute_bounds(rec_, ctx_.shell);
-        if (!bounded.ok)
-            return refuse(bounded.message,
+        PrepOutcome bounded = compute_bounds(rec_);
+        if (!bounded.ok())
+            return refuse(task_refusal_text(ctx_.shell, bounded.refusal()),
                           {has_resources() ? WizardControl::ResourceReviewGrid : WizardControl::ReviewGrid});
     }
     return enter(WizardStep::Rounding, {WizardControl::Tact});

@@ -6,6 +6,7 @@
 #include "task/task_file.h"
 #include "task/typed_number.h"
 #include "wizard/message_text.h"
+#include "wizard/refusal_texts.h"
 
 namespace zep {
 namespace {
@@ -158,16 +159,18 @@ StepOutcome Wizard::next() {
     case WizardStep::Chains:
         return check_chains_step();
     case WizardStep::Operations: {
-        GridTransferResult saved = store_operations(rec_, opStepChain_, in_.operations, ctx_.shell);
-        if (!saved.ok)
-            return refuse(saved.message, {WizardControl::OperationGrid, saved.focusRow});
+        GridTransferResult saved = store_operations(rec_, opStepChain_, in_.operations);
+        if (!saved.ok())
+            return refuse(task_refusal_text(ctx_.shell, saved.refusal()),
+                          {WizardControl::OperationGrid, saved.refusal().row});
         return check_operations_step();
     }
     case WizardStep::Variants: {
         GridTransferResult saved =
-            store_variants(rec_, varStepChain_, varStepOperation_, in_.variants, ctx_.shell, ctx_.separator);
-        if (!saved.ok)
-            return refuse(saved.message, {variant_grid(), saved.focusRow});
+            store_variants(rec_, varStepChain_, varStepOperation_, in_.variants, ctx_.separator);
+        if (!saved.ok())
+            return refuse(task_refusal_text(ctx_.shell, saved.refusal()),
+                          {variant_grid(), saved.refusal().row});
         return check_variants_step();
     }
     case WizardStep::Review:
@@ -202,10 +205,10 @@ StepOutcome Wizard::prev() {
         return enter(WizardStep::General, {WizardControl::ChainCount});
     case WizardStep::Operations:
         // What the grid shows of the chain is kept as far as it stores; the step checks it again.
-        store_operations(rec_, opStepChain_, in_.operations, ctx_.shell);
+        store_operations(rec_, opStepChain_, in_.operations);
         return enter(WizardStep::Chains, {chain_grid()});
     case WizardStep::Variants:
-        store_variants(rec_, varStepChain_, varStepOperation_, in_.variants, ctx_.shell, ctx_.separator);
+        store_variants(rec_, varStepChain_, varStepOperation_, in_.variants, ctx_.separator);
         // The conversion into critical operations is done anew when step 4 is passed again.
         for (ChainRec& c : rec_.chains)
             for (OperationRec& op : c.operations)

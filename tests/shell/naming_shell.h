@@ -1,7 +1,7 @@
 #pragma once
 // Shells whose entries name themselves ("T143", "L10"), so that a test reads which texts and labels a
 // message or a row is joined from.
-#include "shell/shell_file.h"
+#include "common/shell_tables.h"
 
 #include <string>
 #include <string_view>

@@ -3,7 +3,7 @@
 #include "common/atomic_file.h"
 #include "shell/register_texts.h"
 #include "shell/startup.h"
-#include "shell/task_files.h"
+#include "shell/user_operations.h"
 #include "test_dir.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 #include "common/atomic_file.h"
 #include "shell/naming_shell.h"
 #include "shell/task_files.h"
+#include "shell/user_operations.h"
 #include "test_dir.h"
 
 #include <gtest/gtest.h>

@@ -4,6 +4,7 @@
 #include "shell/naming_shell.h"
 #include "task/decomposition.h"
 #include "task/numbering_rules.h"
+#include "wizard/refusal_texts.h"
 
 #include <gtest/gtest.h>
 

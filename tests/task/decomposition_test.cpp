@@ -1,7 +1,7 @@
 #include "task/decomposition.h"
 
 #include "graph_builder.h"
-#include "shell/naming_shell.h"
+#include "refusal_words.h"
 #include "task/bounds.h"
 #include "task/numbering_rules.h"
 #include "task/path_unrolling.h"
@@ -64,7 +64,7 @@ TEST(Decomposition, SubgraphPathsHoldTheOperationsOwnNumbers) {
 TEST(Decomposition, SubgraphSpanningFromOperationTwoGetsTheBoundsOfTheOperationsItCovers) {
     TaskRecord rec = span_from_operation_two();
     decompose(rec);
-    ASSERT_TRUE(bound_subgraphs(rec, testing::numbered_texts()).ok);
+    ASSERT_TRUE(bound_subgraphs(rec).ok());
 
     const SubgraphSummary& s = rec.subgraphSummaries[0];
     // Base span: operations 2..4 of chain 1, times 2+3+4 to 20+30+40, costs 2+3+4 to 200+300+400.
@@ -80,7 +80,7 @@ TEST(Decomposition, SubgraphSpanningFromOperationTwoGetsTheBoundsOfTheOperations
 
     // The top level sees the span as one operation of those bounds.
     unroll_paths(rec);
-    ASSERT_TRUE(compute_bounds(rec, testing::numbered_texts()).ok);
+    ASSERT_TRUE(compute_bounds(rec).ok());
     EXPECT_EQ(chain_ops(rec.chainPaths[0]),
               (Ops{{1, 1}, {1, subgraph_reference(0)}, {1, 0}, {1, 0}, {1, 5}}));
     EXPECT_EQ(rec.sourceOps[0], (std::vector<int>{1, 2, 3, 4, 5}));
@@ -129,7 +129,7 @@ TEST(Decomposition, OuterSubgraphCountsAnInnerOneByItsSummary) {
     test::set_variants(rec, 2, 2, {{2, 5}, {4, 3}});
     test::set_variants(rec, 3, 1, {{3, 6}, {1, 9}});
     decompose(rec);
-    ASSERT_TRUE(bound_subgraphs(rec, testing::numbered_texts()).ok);
+    ASSERT_TRUE(bound_subgraphs(rec).ok());
 
     const SubgraphSummary& inner = rec.subgraphSummaries[0];
     EXPECT_DOUBLE_EQ(inner.timeMin, 2);     // operation 2 of chain 2, or chain 3: max(2, 1)
@@ -148,11 +148,11 @@ TEST(Decomposition, Decomp2NamesTheOperationThatCannotBeBounded) {
     TaskRecord rec = span_from_operation_two();
     test::set_variants(rec, 3, 1, {{1e15, 3}});
     decompose(rec);
-    const PrepOutcome out = bound_subgraphs(rec, testing::numbered_texts());
-    EXPECT_FALSE(out.ok);
-    EXPECT_EQ(out.message, "t273 1 t31 3.");
-    EXPECT_EQ(out.chainNo, 3);
-    EXPECT_EQ(out.opNo, 1);
+    const PrepOutcome out = bound_subgraphs(rec);
+    EXPECT_FALSE(out.ok());
+    EXPECT_EQ(testing::message_of(out), "t273 1 t31 3.");
+    EXPECT_EQ(out.refusal().chainNo, 3);
+    EXPECT_EQ(out.refusal().opNo, 1);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "task/discretisation.h"
 
 #include "graph_builder.h"
-#include "shell/naming_shell.h"
+#include "refusal_words.h"
 #include "task/bounds.h"
 #include "task/decomposition.h"
 #include "task/numbering_rules.h"
@@ -17,7 +17,7 @@ using test::make_graph;
 // Unrolled and bounded, ready for the rounding step.
 TaskRecord bounded(TaskRecord rec) {
     unroll_paths(rec);
-    EXPECT_TRUE(compute_bounds(rec, testing::numbered_texts()).ok);
+    EXPECT_TRUE(compute_bounds(rec).ok());
     return rec;
 }
 
@@ -37,12 +37,13 @@ TEST(discretise, PhaseStateEstimateOfExactly20000IsAccepted) {
         TaskRecord rec = make_graph({c.elements});
         test::set_variants(rec, 1, 1, {{c.upperTacts - (c.elements - 1), 1}});
         rec = bounded(rec);
-        const DiscretisationResult r = discretise(rec, 1, 1, 0, testing::numbered_texts());
-        EXPECT_EQ(r.outcome.ok, c.ok) << c.elements << " " << c.upperTacts;
+        const DiscretisationResult r = discretise(rec, 1, 1, 0);
+        EXPECT_EQ(r.outcome.ok(), c.ok) << c.elements << " " << c.upperTacts;
         EXPECT_EQ(rec.header.maxPhaseStates, c.estimate);
         if (!c.ok) {
-            EXPECT_EQ(r.outcome.message, "t416 " + std::to_string(c.estimate) + ", t345 (20000 t110). t450.");
-            EXPECT_EQ(r.outcome.focus, PrepFocus::Tact);
+            EXPECT_EQ(testing::message_of(r.outcome),
+                      "t416 " + std::to_string(c.estimate) + ", t345 (20000 t110). t450.");
+            EXPECT_EQ(prep_focus(r.outcome.refusal()), PrepFocus::Tact);
             EXPECT_TRUE(r.candidates.empty());
         }
     }
@@ -56,8 +57,8 @@ TEST(discretise, CandidatesRunFromTheLowerToTheUpperBoundByTacts) {
     rec.thresholds = {3};
     rec.header.thresholdCount = 1;
 
-    DiscretisationResult r = discretise(rec, 5, 1, 0, testing::numbered_texts());
-    ASSERT_TRUE(r.outcome.ok);
+    DiscretisationResult r = discretise(rec, 5, 1, 0);
+    ASSERT_TRUE(r.outcome.ok());
     EXPECT_FALSE(r.thresholdsDropped);
     ASSERT_EQ(r.candidates.size(), 3u);
     EXPECT_EQ(r.candidates[0].value, 10);
@@ -69,7 +70,7 @@ TEST(discretise, CandidatesRunFromTheLowerToTheUpperBoundByTacts) {
     EXPECT_EQ(rec.header.boundUpper, 20);
 
     // Another tact drops what was chosen.
-    r = discretise(rec, 2, 1, 0, testing::numbered_texts());
+    r = discretise(rec, 2, 1, 0);
     EXPECT_TRUE(r.thresholdsDropped);
     EXPECT_TRUE(rec.thresholds.empty());
     EXPECT_EQ(rec.header.thresholdCount, 0);
@@ -78,10 +79,10 @@ TEST(discretise, CandidatesRunFromTheLowerToTheUpperBoundByTacts) {
 
 TEST(discretise, TactAndCoefficientAreTakenToTwoDecimals) {
     TaskRecord rec = bounded(make_graph({1}));
-    ASSERT_TRUE(discretise(rec, 0.125, 0.375, 0, testing::numbered_texts()).outcome.ok);
+    ASSERT_TRUE(discretise(rec, 0.125, 0.375, 0).outcome.ok());
     EXPECT_EQ(rec.header.tact, 0.12);
     EXPECT_EQ(rec.header.scalingCoef, 0.38);
-    EXPECT_THROW(discretise(rec, 0.004, 1, 0, testing::numbered_texts()), std::invalid_argument);
+    EXPECT_THROW(discretise(rec, 0.004, 1, 0), std::invalid_argument);
 }
 
 TEST(discretise, SubgraphKeepsOnlyItsDistinctTimeLevels) {
@@ -92,10 +93,10 @@ TEST(discretise, SubgraphKeepsOnlyItsDistinctTimeLevels) {
     rec.workingSubgraphCount = 1;
     ASSERT_FALSE(check_numbering_rules(rec).has_value());
     extract_subgraphs(rec);
-    ASSERT_TRUE(bound_subgraphs(rec, testing::numbered_texts()).ok);
+    ASSERT_TRUE(bound_subgraphs(rec).ok());
     rec = bounded(rec);
 
-    ASSERT_TRUE(discretise(rec, 1, 1, 0, testing::numbered_texts()).outcome.ok);
+    ASSERT_TRUE(discretise(rec, 1, 1, 0).outcome.ok());
     // Five steps from 2 to 4 round to 2, 2, 3, 4, 4.
     EXPECT_EQ(rec.timeLevels[0], (std::vector<int>{2, 3, 4}));
     EXPECT_EQ(rec.subgraphSummaries[0].levelCount, 3);
@@ -105,9 +106,9 @@ TEST(discretise, SubgraphKeepsOnlyItsDistinctTimeLevels) {
     // With a single variant the subgraph is critical: one level, its minimal time.
     test::set_variants(rec, 2, 1, {{3, 5}});
     extract_subgraphs(rec);
-    ASSERT_TRUE(bound_subgraphs(rec, testing::numbered_texts()).ok);
+    ASSERT_TRUE(bound_subgraphs(rec).ok());
     rec = bounded(rec);
-    ASSERT_TRUE(discretise(rec, 1, 1, 0, testing::numbered_texts()).outcome.ok);
+    ASSERT_TRUE(discretise(rec, 1, 1, 0).outcome.ok());
     EXPECT_EQ(rec.timeLevels[0], (std::vector<int>{3}));
     EXPECT_EQ(rec.chainPaths[0].elements[1].count, 1);
 }
@@ -127,7 +128,7 @@ TEST(discretise, LevelTactFollowsTheCostWhenTheCostIsDiscretised) {
         test::set_variants(rec, 1, 1, {{c.time, c.cost}});
         rec = bounded(rec);
         ASSERT_EQ(rec.discretisedIsCost, 1);
-        ASSERT_TRUE(discretise(rec, 1, 1, 0, testing::numbered_texts()).outcome.ok);
+        ASSERT_TRUE(discretise(rec, 1, 1, 0).outcome.ok());
         EXPECT_EQ(rec.levelTact, c.levelTact);
         EXPECT_EQ(rec.header.boundUpper, c.cost); // the cost is the discretised parameter
     }

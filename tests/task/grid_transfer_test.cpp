@@ -1,6 +1,6 @@
 #include "task/grid_transfer.h"
 
-#include "shell/naming_shell.h"
+#include "refusal_words.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,6 @@ TaskRecord two_chain_record(int opCount) {
 }
 
 TEST(store_operations, RefusesTheFirstBadRowWithItsMessage) {
-    const ShellTables shell = testing::numbered_texts();
     const std::string tail = " t20 2 t162 2. t329.";
     struct Case {
         const char* what;
@@ -33,10 +32,10 @@ TEST(store_operations, RefusesTheFirstBadRowWithItsMessage) {
     };
     for (const auto& c : cases) {
         TaskRecord rec = two_chain_record(2);
-        GridTransferResult r = store_operations(rec, 1, c.grid, shell);
-        EXPECT_FALSE(r.ok) << c.what;
-        EXPECT_EQ(r.message, c.message) << c.what;
-        EXPECT_EQ(r.focusRow, c.row) << c.what;
+        GridTransferResult r = store_operations(rec, 1, c.grid);
+        EXPECT_FALSE(r.ok()) << c.what;
+        EXPECT_EQ(testing::message_of(r), c.message) << c.what;
+        EXPECT_EQ(r.refusal().row, c.row) << c.what;
         EXPECT_TRUE(rec.chains[1].operations.empty()) << c.what << ": the record must stay unchanged";
     }
 }
@@ -49,9 +48,9 @@ TEST(store_operations, StoresNamesAndCountsAndKeepsTheVariantsOfKeptOperations) 
     const std::string longName(120, 'x');
     CellTable grid = {{"1", " Dig ", "2"}, {"2", longName, " 20 "}, {"3", "Пуск", "1"}};
 
-    GridTransferResult r = store_operations(rec, 1, grid, testing::numbered_texts());
+    GridTransferResult r = store_operations(rec, 1, grid);
 
-    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_TRUE(r.ok()) << testing::message_of(r);
     const auto& ops = rec.chains[1].operations;
     ASSERT_EQ(ops.size(), 3u);
     EXPECT_EQ(ops[0].name, " Dig ");
@@ -64,8 +63,8 @@ TEST(store_operations, StoresNamesAndCountsAndKeepsTheVariantsOfKeptOperations) 
 
 TEST(store_operations, RefusesAChainWithoutAnOperationCount) {
     TaskRecord rec = two_chain_record(kOpCountUnset);
-    EXPECT_THROW(store_operations(rec, 1, {}, testing::numbered_texts()), std::invalid_argument);
-    EXPECT_THROW(store_operations(rec, 2, {}, testing::numbered_texts()), std::invalid_argument);
+    EXPECT_THROW(store_operations(rec, 1, {}), std::invalid_argument);
+    EXPECT_THROW(store_operations(rec, 2, {}), std::invalid_argument);
 }
 
 TaskRecord one_operation_record(int variantCount, bool withResources) {
@@ -85,9 +84,9 @@ TEST(store_variants, StoresRowsWithTheUserSeparatorAndEmptyCellsAsUnset) {
     TaskRecord rec = one_operation_record(2, false);
     CellTable grid = {{"1", "  by hand  ", "2,5", "100"}, {"2", std::string(50, 'e'), "", "1E2"}};
 
-    GridTransferResult r = store_variants(rec, 0, 1, grid, testing::numbered_texts(), ',');
+    GridTransferResult r = store_variants(rec, 0, 1, grid, ',');
 
-    ASSERT_TRUE(r.ok) << r.message;
+    ASSERT_TRUE(r.ok()) << testing::message_of(r);
     const auto& v = rec.chains[0].operations[1].variants;
     ASSERT_EQ(v.size(), 2u);
     EXPECT_EQ(v[0].essence, "by hand");
@@ -102,7 +101,7 @@ TEST(store_variants, ReadsCategoryAndNoSuspendColumnsWithResources) {
     TaskRecord rec = one_operation_record(2, true);
     CellTable grid = {{"1", "a", "2", "*", "3", "4"}, {"2", "b", "", "", "5", ""}};
 
-    ASSERT_TRUE(store_variants(rec, 0, 1, grid, testing::numbered_texts(), '.').ok);
+    ASSERT_TRUE(store_variants(rec, 0, 1, grid, '.').ok());
 
     const auto& v = rec.chains[0].operations[1].variants;
     EXPECT_EQ(v[0].resourceCategory, 2);
@@ -114,7 +113,6 @@ TEST(store_variants, ReadsCategoryAndNoSuspendColumnsWithResources) {
 }
 
 TEST(store_variants, RefusalsKeepEarlierRowsAndNameTheVariant) {
-    const ShellTables shell = testing::numbered_texts();
     struct Case {
         const char* what;
         bool withResources;
@@ -133,11 +131,11 @@ TEST(store_variants, RefusalsKeepEarlierRowsAndNameTheVariant) {
                                             ? std::vector<std::string>{"", "ok", "1", "", "7", "8"}
                                             : std::vector<std::string>{"", "ok", "7", "8"};
         CellTable grid = {good, good, c.badRow, good};
-        GridTransferResult r = store_variants(rec, 0, 1, grid, shell, ',');
-        EXPECT_FALSE(r.ok) << c.what;
-        EXPECT_EQ(r.message, c.message) << c.what;
-        EXPECT_EQ(r.focusRow, 2) << c.what;
-        EXPECT_EQ(r.restoreSelectors, c.restoreSelectors) << c.what;
+        GridTransferResult r = store_variants(rec, 0, 1, grid, ',');
+        EXPECT_FALSE(r.ok()) << c.what;
+        EXPECT_EQ(testing::message_of(r), c.message) << c.what;
+        EXPECT_EQ(r.refusal().row, 2) << c.what;
+        EXPECT_EQ(restores_selectors(r.refusal()), c.restoreSelectors) << c.what;
         const auto& v = rec.chains[0].operations[1].variants;
         ASSERT_EQ(v.size(), 4u) << c.what;
         EXPECT_EQ(v[1].essence, "ok") << c.what;
@@ -162,7 +160,7 @@ TEST(load_variant_grid, ShowsVariantsAsStoredAndBackAgain) {
 
     // What the grid shows stores back to the same variants, except the category it could not show.
     TaskRecord again = rec;
-    ASSERT_TRUE(store_variants(again, 0, 1, view.rows, testing::numbered_texts(), ',').ok);
+    ASSERT_TRUE(store_variants(again, 0, 1, view.rows, ',').ok());
     const auto& v = again.chains[0].operations[1].variants;
     EXPECT_EQ(v[0].time, 2.5);
     EXPECT_EQ(v[0].noSuspend, 1);

@@ -3,7 +3,7 @@
 #include "graph_builder.h"
 #include "plain_numbering_search.h"
 #include "random_graphs.h"
-#include "shell/naming_shell.h"
+#include "refusal_words.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,7 @@ TEST(search_numbering, GivesTheSameOutcomeAsThePlainEnumeration) {
     for (int g = 0; g < 1500; ++g) {
         TaskRecord rec = test::random_nested_graph(rng, 3, 6, 5);
         TaskRecord reference = rec;
-        const NumberingSearchResult pruned = search_numbering(rec, testing::numbered_texts());
+        const NumberingSearchResult pruned = search_numbering(rec);
         const NumberingSearchResult plain = test::plain_numbering_search(reference);
         ASSERT_EQ(pruned.outcome, plain.outcome) << "graph " << g;
         ASSERT_EQ(pruned.numbering, plain.numbering) << "graph " << g;
@@ -52,13 +52,13 @@ TEST(search_numbering, GivesTheSameOutcomeAsThePlainEnumeration) {
 
 TEST(search_numbering, AcceptsTheFirstValidNumberingNeedingNoConversion) {
     TaskRecord rec = automatic(make_graph({5}, {{2, 1, 2, 1, 4}}), 1);
-    const NumberingSearchResult r = search_numbering(rec, testing::numbered_texts());
+    const NumberingSearchResult r = search_numbering(rec);
     EXPECT_EQ(r.outcome, Outcome::Accepted);
     EXPECT_EQ(r.numbering, (std::vector<int>{1}));
     EXPECT_EQ(rec.workingSubgraphCount, 1);
     EXPECT_EQ(rec.subgraphSpans[0].firstOp, 2);
     EXPECT_EQ(rec.subgraphSpans[0].lastOp, 4);
-    EXPECT_TRUE(r.message.empty());
+    EXPECT_TRUE(r.failure.ok());
 }
 
 TEST(search_numbering, FallsBackOnTheLastValidNumberingThatNeedsConversion) {
@@ -66,7 +66,7 @@ TEST(search_numbering, FallsBackOnTheLastValidNumberingThatNeedsConversion) {
     // chain 3 leave chain 1 after chain 2 entered it.
     TaskRecord rec = automatic(make_graph({4}, {{1, 1, 2, 1, 3}, {1, 1, 4, 1, 4}}), 1);
     test::set_variant_counts(rec, 2);
-    const NumberingSearchResult r = search_numbering(rec, testing::numbered_texts());
+    const NumberingSearchResult r = search_numbering(rec);
     EXPECT_EQ(r.outcome, Outcome::Fallback);
     EXPECT_EQ(r.numbering, (std::vector<int>{0, 1}));
     // The fallback is in force and decomposed as itself, not as the last candidate tried.
@@ -80,18 +80,18 @@ TEST(search_numbering, FailureNamesTheAdmissibleCountWhenItCouldGrow) {
     // Three chains each leaving chain 1 after the one before entered it: no two may share a number.
     const TaskRecord crossing = make_graph({6}, {{1, 1, 1, 1, 1}, {1, 1, 3, 1, 3}, {1, 1, 5, 1, 5}});
     TaskRecord rec = automatic(crossing, 1);
-    NumberingSearchResult r = search_numbering(rec, testing::numbered_texts());
+    NumberingSearchResult r = search_numbering(rec);
     EXPECT_EQ(r.outcome, Outcome::Failed);
-    EXPECT_EQ(r.message, "t489 1. t448 \"... (t485 2 t159 8)\".");
+    EXPECT_EQ(testing::message_of(r.failure), "t489 1. t448 \"... (t485 2 t159 8)\".");
     EXPECT_EQ(rec.workingSubgraphCount, 0);
     EXPECT_EQ(numbers_in_chains(rec), (std::vector<int>{0, 0, 0}));
 
     rec = automatic(crossing, 2);
-    EXPECT_EQ(search_numbering(rec, testing::numbered_texts()).outcome, Outcome::Accepted);
+    EXPECT_EQ(search_numbering(rec).outcome, Outcome::Accepted);
 
     // With as many admissible subgraphs as nested chains only the graph itself can change.
     rec.header.allowedSubgraphCount = 3;
-    EXPECT_EQ(numbering_failure_message(rec, testing::numbered_texts()), "t496. t329.");
+    EXPECT_EQ(task_refusal_text(testing::numbered_texts(), numbering_failure(rec)), "t496. t329.");
 }
 
 TEST(LeaderLimits, GroupsChainsOfTheSameEnds) {

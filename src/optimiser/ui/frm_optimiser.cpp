@@ -1,6 +1,6 @@
 #include "optimiser/ui/frm_optimiser.h"
 
-#include "optimiser/take_over.h"
+#include "shell/user_operations.h"
 
 #include "optimiser/ui/run_thread.h"
 #include "shell/ui/frm_main.h"

@@ -1,11 +1,10 @@
 #include "shell/ui/frm_view_protocol.h"
 
 #include "common/date_time.h"
-#include "optimiser/take_over.h"
 #include "shell/register_views.h"
-#include "shell/task_files.h"
 #include "shell/ui/frm_main.h"
 #include "shell/ui/window_placement.h"
+#include "shell/user_operations.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -5,9 +5,8 @@
 #include "lock_holder.h"
 #include "optimiser/slow_task.h"
 #include "optimiser/solution_stamps.h"
-#include "optimiser/take_over.h"
 #include "shell/register_texts.h"
-#include "shell/task_files.h"
+#include "shell/user_operations.h"
 #include "task/sample_tasks.h"
 #include "ui_workspace.h"
 

@@ -5,6 +5,7 @@
 #include "shell/register_texts.h"
 #include "shell/register_views.h"
 #include "shell/task_files.h"
+#include "shell/user_operations.h"
 #include "task/sample_tasks.h"
 #include "ui_workspace.h"
 

@@ -1,9 +1,9 @@
 // Screenshots of the protocol window and the task selection dialog (not a test): PROGRAM --out DIR
 // --lang rus|eng saves one PNG per state into DIR.
 #include "screenshot_args.h"
-#include "shell/task_files.h"
 #include "shell/ui/frm_select_task.h"
 #include "shell/ui/frm_view_protocol.h"
+#include "shell/user_operations.h"
 #include "task/sample_tasks.h"
 #include "ui_workspace.h"
 

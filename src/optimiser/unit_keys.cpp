@@ -1,4 +1,4 @@
-#include "task/unit_keys.h"
+#include "optimiser/unit_keys.h"
 
 namespace zep {
 

@@ -2,7 +2,7 @@
 // Keys that name a quantity together with its unit, as the lists, grids and charts name them: the unit
 // in parentheses after the quantity, "Порог по времени (дни)", so that the wording holds whatever the
 // unit is called (a number never stands next to a unit's name).
-#include "shell/shell_file.h"
+#include "common/shell_tables.h"
 #include "task/task_record.h"
 
 #include <string>

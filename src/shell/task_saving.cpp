@@ -1,4 +1,4 @@
-#include "task/task_saving.h"
+#include "shell/user_operations.h"
 
 #include "common/atomic_file.h"
 #include "common/date_time.h"

@@ -1,4 +1,4 @@
-#include "optimiser/take_over.h"
+#include "shell/user_operations.h"
 
 #include "common/atomic_file.h"
 #include "common/date_time.h"

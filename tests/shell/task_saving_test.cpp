@@ -1,9 +1,9 @@
-#include "task/task_saving.h"
+#include "shell/user_operations.h"
 
 #include "common/atomic_file.h"
 #include "common/errors.h"
 #include "file_size_limit.h"
-#include "sample_tasks.h"
+#include "task/sample_tasks.h"
 #include "task/solver_input.h"
 #include "task/task_file.h"
 #include "test_dir.h"
