@@ -49,11 +49,6 @@ void set_colour(QLabel* label, const char* colour) {
     label->setStyleSheet(colour ? QStringLiteral("color: %1;").arg(QLatin1String(colour)) : QString());
 }
 
-void set_visible(std::initializer_list<QWidget*> widgets, bool visible) {
-    for (QWidget* w : widgets)
-        w->setVisible(visible);
-}
-
 void place(QWidget* w, int x, int y) {
     w->adjustSize();
     w->move(x, y);
@@ -82,10 +77,10 @@ TForm1::TForm1(TfrmMain& main) : QWidget(nullptr), main_(main) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Модуль оптимизации СТРЕЖ 2.2"));
     run_ = new RunThread(this);
-    buildControls();
+    build_controls();
     connect(run_, &RunThread::taskStarted, this,
             [this](int index, int count, const QString&, const QString& line) {
-                clearReport();
+                clear_report();
                 Label_Start_->setText(line);
                 ProgressRun_->setRange(0, 1);
                 ProgressRun_->setValue(0);
@@ -94,7 +89,7 @@ TForm1::TForm1(TfrmMain& main) : QWidget(nullptr), main_(main) {
                 ProgressTasks_->setFormat(qs(batch_progress_text(main_.state().shell, index + 1, count)));
             });
     connect(run_, &RunThread::reportLine, this, [this](int line, const QString& text) {
-        if (QLabel* label = reportLabel(line))
+        if (QLabel* label = report_label(line))
             label->setText(text);
     });
     connect(run_, &RunThread::errorLine, this, [this](const QString& text) { report_[6]->setText(text); });
@@ -115,7 +110,7 @@ TForm1::TForm1(TfrmMain& main) : QWidget(nullptr), main_(main) {
         report_[6]->setText(message);
         ProgressTasks_->setValue(index + 1);
     });
-    connect(run_, &RunThread::finished, this, [this](bool stopped) { runEnded(stopped); });
+    connect(run_, &RunThread::finished, this, [this](bool stopped) { run_ended(stopped); });
 }
 
 // A run still going when the window goes (the program ends) is stopped at its next path boundary and
@@ -125,7 +120,7 @@ TForm1::~TForm1() {
     delete run_;
 }
 
-void TForm1::buildControls() {
+void TForm1::build_controls() {
     QWidget* steps = build_step_controls();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 10);
@@ -239,13 +234,13 @@ QHBoxLayout* TForm1::build_buttons() {
     return buttons;
 }
 
-void TForm1::setStepsHeight(int height) {
+void TForm1::set_steps_height(int height) {
     steps_->setFixedHeight(height);
     layout()->activate();
     adjustSize();
 }
 
-QLabel* TForm1::reportLabel(int line) const {
+QLabel* TForm1::report_label(int line) const {
     return line >= 1 && line <= 6 ? report_[static_cast<std::size_t>(line - 1)] : nullptr;
 }
 
@@ -260,12 +255,12 @@ void TForm1::showEvent(QShowEvent* event) {
     if (setUpDone_)
         return;
     setUpDone_ = true;
-    setUp();
+    set_up();
     if (main_.state().immediateSolve == 1)
-        QTimer::singleShot(0, this, [this] { startImmediateSolve(); });
+        QTimer::singleShot(0, this, [this] { start_immediate_solve(); });
 }
 
-void TForm1::setUp() {
+void TForm1::set_up() {
     const SessionState& st = main_.state();
     captions_ = module_captions(st.shell);
     setWindowTitle(qs(captions_.window));
@@ -286,18 +281,14 @@ void TForm1::setUp() {
     ME_[2]->setText(qs(defaults.stopCheckSparsity));
     ME_[3]->setText(qs(defaults.iterationLimit));
 
-    batch_ = true;
+    state_.batch = true;
     RB1_->setChecked(true);
-    set_visible({MaskEdit1_3_, Label1_, BStart_, BReset_, BEnd_, BStop_, BNext2_, BNext3_, ProgressRun_,
-                 ProgressTasks_},
-                false);
-    set_visible({Label0_, Label0_1_, Label0_2_, RB1_, RB2_, BNext1_}, true);
+    enter_step(OptimiserStep::ChooseMode);
 }
 
 // The captions of the three steps, each placed where its step shows it: the parameters with their
 // edits, the choice between all tasks and one, the code prompt and the Next buttons.
 void TForm1::place_step_captions() {
-    showParameterBlock(false);
     for (int i = 0; i < 4; ++i) {
         setLabel(LOPT_[i], captions_.params[i]);
         set_colour(LOPT_[i], nullptr);
@@ -338,21 +329,45 @@ void TForm1::placeParameterEdits() {
         ME_[i]->move(LOPT_[i]->x() + LOPT_[i]->width() + kEditGap, LOPT_[i]->y() - 3);
 }
 
-void TForm1::showParameterBlock(bool shown) {
-    LOPRM_->setVisible(shown);
-    for (int i = 0; i < 4; ++i) {
-        LOPT_[i]->setVisible(shown);
-        ME_[i]->setVisible(shown);
+void TForm1::enter_step(OptimiserStep step) {
+    state_.step = step;
+    show_step_controls();
+}
+
+// The controls the step hides go first: a hidden control with the focus hands it on to one still shown.
+void TForm1::show_step_controls() {
+    const OptimiserControls c = controls_of(state_);
+    // The window is sized when the steps' area changes height, to the controls shown at that moment:
+    // growing back to the code, it keeps the room of the run's buttons and bars; shrinking to the
+    // summary, it is sized after the entry's controls went and grows for the buttons then shown.
+    const int height = c.summaryHeight ? kSummaryStepsHeight : kStepsHeight;
+    const bool resized = steps_->minimumHeight() != height;
+    if (resized && !c.summaryHeight)
+        set_steps_height(height);
+    const std::pair<std::vector<QWidget*>, bool> groups[] = {
+        {{Label0_, Label0_1_, Label0_2_, RB1_, RB2_, BNext1_}, c.modeChoice},
+        {{MaskEdit1_3_, BNext2_}, c.codeEntry},
+        {{Label1_}, c.taskLine},
+        {{LOPRM_, LOPT_[0], LOPT_[1], LOPT_[2], LOPT_[3]}, c.parameters},
+        {{ME_[0], ME_[1], ME_[2], ME_[3], BNext3_}, c.parameterEntry},
+        {{BStart_}, c.start},
+        {{BReset_}, c.reset},
+        {{BStop_}, c.stop},
+        {{BEnd_}, c.exit},
+        {{ProgressRun_}, c.runProgress},
+        {{ProgressTasks_}, c.taskProgress},
+    };
+    for (const bool shown : {false, true}) {
+        if (shown && resized && c.summaryHeight)
+            set_steps_height(height);
+        for (const auto& [widgets, visible] : groups)
+            if (visible == shown)
+                for (QWidget* w : widgets)
+                    w->setVisible(shown);
     }
 }
 
-void TForm1::showParameterEntry() {
-    showParameterBlock(true);
-    BNext3_->show();
-    ME_[0]->setFocus();
-}
-
-void TForm1::clearReport() {
+void TForm1::clear_report() {
     for (QLabel* l : report_)
         l->clear();
     Label_End_->clear();
@@ -361,59 +376,68 @@ void TForm1::clearReport() {
 void TForm1::RB1Click() {
     RB1_->setChecked(true);
     RB2_->setChecked(false);
-    batch_ = true;
+    state_.batch = true;
 }
 
 void TForm1::RB2Click() {
     RB2_->setChecked(true);
     RB1_->setChecked(false);
-    batch_ = false;
+    state_.batch = false;
 }
 
 void TForm1::BNext1Click() {
-    set_visible({BNext1_, Label0_, Label0_1_, Label0_2_, RB1_, RB2_}, false);
-    if (!batch_) {
+    if (!state_.batch) {
         taskFileList_.clear();
-        MaskEdit1_3_->show();
-        Label1_->show();
-        BNext2_->show();
+        enter_step(OptimiserStep::EnterCode);
         MaskEdit1_3_->setFocus();
         return;
     }
-    MaskEdit1_3_->hide();
-    Label1_->hide();
-    BNext2_->hide();
+    choose_task_list();
+}
+
+// The batch mode: every task waiting in Solving.
+void TForm1::choose_task_list() {
     taskFileList_ = find_task_inputs(main_.state().workspace);
     if (taskFileList_.empty()) {
         report_[6]->setText(qs(no_input_files_message(main_.state().shell)));
-        BEnd_->show();
+        enter_step(OptimiserStep::NoInput);
         return;
     }
-    showParameterEntry();
+    enter_step(OptimiserStep::EnterParameters);
+    ME_[0]->setFocus();
 }
 
 void TForm1::BNext2Click() {
-    const SessionState& st = main_.state();
-    std::string code = immediate_ ? st.immediateSolveCode : MaskEdit1_3_->text().toUpper().toStdString();
-    if (!immediate_ && code.size() != static_cast<std::size_t>(kModuleCodeLength)) {
+    const std::string code = MaskEdit1_3_->text().toUpper().toStdString();
+    if (code.size() != static_cast<std::size_t>(kModuleCodeLength)) {
         MaskEdit1_3_->setFocus(); // the masked edit wants all six characters
         return;
     }
+    choose_task(code);
+}
+
+// The individual mode: the one task `code`, if its input waits in Solving.
+void TForm1::choose_task(const std::string& code) {
+    const SessionState& st = main_.state();
     code_ = code;
-    MaskEdit1_3_->hide();
     setLabel(Label1_, task_to_solve_line(st.shell, code_));
     set_colour(Label1_, "#008000");
     Label1_->move(10, 16);
-    BNext2_->hide();
     if (task_input_waits(st.workspace, code_)) {
-        showParameterEntry();
+        enter_step(OptimiserStep::EnterParameters);
+        ME_[0]->setFocus();
         return;
     }
     report_[6]->setText(qs(missing_input_message(st.shell, code_)));
-    BEnd_->show();
+    enter_step(OptimiserStep::NoInput);
 }
 
 void TForm1::BNext3Click() {
+    accept_parameters();
+}
+
+// The parameters as typed, refused with the warning and the focus on the first wrong one.
+bool TForm1::accept_parameters() {
     const SessionState& st = main_.state();
     ParameterTexts typed;
     typed.relaxationCoef = ME_[0]->text().toStdString();
@@ -425,12 +449,9 @@ void TForm1::BNext3Click() {
         if (!entry.warning.empty())
             main_.notifier().warning(this, qs(entry.warning));
         ME_[static_cast<std::size_t>(entry.field)]->setFocus();
-        return;
+        return false;
     }
     params_ = *entry.params;
-    for (QLineEdit* e : ME_)
-        e->hide();
-    BNext3_->hide();
     const ParameterSummary summary = parameter_summary(st.shell, params_, st.decimalSeparator);
     setLabel(LOPRM_, summary.heading);
     set_colour(LOPRM_, "#0000ff");
@@ -440,27 +461,22 @@ void TForm1::BNext3Click() {
         set_colour(LOPT_[i], "#0000ff");
         LOPT_[i]->move(kSummaryX, kSummaryTop + kSummaryStep * i);
     }
-    setStepsHeight(kSummaryStepsHeight);
-    BStart_->show();
-    BEnd_->show();
-    BReset_->setVisible(!batch_);
+    enter_step(OptimiserStep::Ready);
     BStart_->setFocus();
+    return true;
 }
 
 void TForm1::BResetClick() {
     if (runActive_)
         return;
     const SessionState& st = main_.state();
-    setStepsHeight(kStepsHeight);
+    enter_step(OptimiserStep::EnterCode);
     setLabel(Label1_, captions_.codePrompt);
     set_colour(Label1_, nullptr);
     place(Label1_, 128, 90);
     MaskEdit1_3_->move(Label1_->x() + Label1_->width() + 16, 86);
-    MaskEdit1_3_->show();
     MaskEdit1_3_->setFocus();
-    BNext2_->show();
-    showParameterBlock(false);
-    clearReport();
+    clear_report();
     Label_Start_->clear();
     for (int i = 0; i < 4; ++i) {
         setLabel(LOPT_[i], captions_.params[i]);
@@ -471,16 +487,19 @@ void TForm1::BResetClick() {
     set_colour(LOPRM_, nullptr);
     centre_on(LOPRM_, kCentreX, 44);
     placeParameterEdits();
-    set_visible({BStart_, BReset_, BEnd_, ProgressRun_, ProgressTasks_}, false);
     BStart_->setText(qs(captions_.start));
 }
 
 void TForm1::BStartClick() {
     if (runActive_)
         return;
+    start_run();
+}
+
+void TForm1::start_run() {
     const SessionState& st = main_.state();
     std::vector<std::string> codes;
-    if (batch_)
+    if (state_.batch)
         for (const std::string& name : taskFileList_)
             codes.push_back(task_code_of_input(name));
     else
@@ -498,12 +517,10 @@ void TForm1::BStartClick() {
     BStart_->setEnabled(false);
     BReset_->setEnabled(false);
     BStop_->setEnabled(true);
-    BStop_->show();
-    clearReport();
+    clear_report();
     ProgressRun_->setRange(0, 1);
     ProgressRun_->setValue(0);
-    ProgressRun_->show();
-    ProgressTasks_->setVisible(batch_);
+    enter_step(OptimiserStep::Running);
     run_->start(std::move(setup), std::move(codes));
 }
 
@@ -518,16 +535,16 @@ void TForm1::BEndClick() {
     close();
 }
 
-void TForm1::runEnded(bool stopped) {
+void TForm1::run_ended(bool stopped) {
     runActive_ = false;
     BStart_->setText(qs(captions_.start));
     BStart_->setEnabled(true);
     BReset_->setEnabled(true);
-    BStop_->hide();
+    enter_step(OptimiserStep::Finished);
     if (immediate_) {
         immediate_ = false;
         if (!stopped)
-            takeOverImmediateSolve();
+            take_over_immediate_solve();
         RB1Click();
         main_.state().immediateSolve = 0;
         if (!stopped)
@@ -538,12 +555,14 @@ void TForm1::runEnded(bool stopped) {
         close();
 }
 
-void TForm1::startImmediateSolve() {
+// The individual mode with the handed-over task and the default parameters, step by step as the user
+// would go, to the run.
+void TForm1::start_immediate_solve() {
     immediate_ = true;
     RB2Click();
-    BNext1Click();
-    BNext2Click();
-    if (!BNext3_->isVisible()) { // the input file is not there: the message shows
+    taskFileList_.clear();
+    choose_task(main_.state().immediateSolveCode);
+    if (state_.step != OptimiserStep::EnterParameters) { // the input file is not there: the message shows
         immediate_ = false;
         main_.state().immediateSolve = 0;
         return;
@@ -553,12 +572,16 @@ void TForm1::startImmediateSolve() {
     ME_[1]->setText(qs(defaults.stopCriterion));
     ME_[2]->setText(qs(defaults.stopCheckSparsity));
     ME_[3]->setText(qs(defaults.iterationLimit));
-    BNext3Click();
-    BStartClick();
+    if (!accept_parameters()) { // the defaults pass; were one refused, its warning shows
+        immediate_ = false;
+        main_.state().immediateSolve = 0;
+        return;
+    }
+    start_run();
 }
 
 // The solution of the task the wizard handed over goes to Data and the task is marked solved.
-void TForm1::takeOverImmediateSolve() {
+void TForm1::take_over_immediate_solve() {
     SessionState& st = main_.state();
     const std::string code = st.immediateSolveCode;
     try {

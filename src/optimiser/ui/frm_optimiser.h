@@ -16,6 +16,7 @@
 // leaves the task in Solving (status 1) and the window open with the message.
 #include "optimiser/module_texts.h"
 #include "optimiser/run_control.h"
+#include "optimiser/ui/optimiser_steps.h"
 
 #include <QWidget>
 #include <array>
@@ -56,7 +57,9 @@ public:
     void BStopClick();
 
     bool runInProgress() const { return runActive_; }
-    bool batchMode() const { return batch_; }
+    bool batchMode() const { return state_.batch; }
+    // The step the window is in and the mode chosen; the controls shown follow from it.
+    const OptimiserState& state() const { return state_; }
 
 signals:
     // After every run, stopped or not (tests wait for it).
@@ -68,28 +71,34 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildControls();
+    void build_controls();
     QWidget* build_step_controls();
     QVBoxLayout* build_report_lines();
     QHBoxLayout* build_progress_bars();
     QHBoxLayout* build_buttons();
-    void setUp();
+    void set_up();
     void place_step_captions();
     void placeParameterEdits();
-    void showParameterBlock(bool shown);
-    void showParameterEntry();
-    void clearReport();
-    void startImmediateSolve();
-    void runEnded(bool stopped);
-    void takeOverImmediateSolve();
+    // Moves to `step` and shows the controls it shows, hiding the others first.
+    void enter_step(OptimiserStep step);
+    void show_step_controls();
+    // The steps after the mode: the task list or the one task's code, the parameters, the run.
+    void choose_task_list();
+    void choose_task(const std::string& code);
+    bool accept_parameters();
+    void start_run();
+    void clear_report();
+    void start_immediate_solve();
+    void run_ended(bool stopped);
+    void take_over_immediate_solve();
     void setLabel(QLabel* label, const std::string& text);
-    void setStepsHeight(int height);
-    QLabel* reportLabel(int line) const;
+    void set_steps_height(int height);
+    QLabel* report_label(int line) const;
 
     TfrmMain& main_;
     ModuleCaptions captions_;
     bool setUpDone_ = false;
-    bool batch_ = true;
+    OptimiserState state_;
     bool immediate_ = false;
     bool runActive_ = false;
     bool closeAfterRun_ = false;

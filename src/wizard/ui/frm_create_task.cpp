@@ -1,18 +1,20 @@
 #include "wizard/ui/frm_create_task.h"
 
-#include "common/number_text.h"
+#include "wizard/ui/page_chains.h"
+#include "wizard/ui/page_code.h"
+#include "wizard/ui/page_final.h"
+#include "wizard/ui/page_general.h"
+#include "wizard/ui/page_intervals.h"
+#include "wizard/ui/page_variants.h"
 #include "wizard/ui/task_header.h"
 #include "wizard/ui/wizard_widgets.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -20,7 +22,7 @@ namespace zep {
 
 TfrmCreateTask::TfrmCreateTask(WizardContext ctx, EntryMode mode, const std::string& currentTaskCode,
                                Notifier& notifier, QWidget* parent)
-    : QWidget(parent, Qt::Window), notifier_(notifier), separator_(ctx.separator) {
+    : QWidget(parent, Qt::Window), notifier_(notifier) {
     setObjectName(QStringLiteral("TfrmCreateTask"));
     ctx.ask = [this](const std::string& question) { return notifier_.question(this, qt_text(question)); };
     model_ = std::make_unique<Wizard>(std::move(ctx), mode, currentTaskCode);
@@ -35,20 +37,7 @@ TfrmCreateTask::TfrmCreateTask(WizardContext ctx, EntryMode mode, const std::str
     layout->addWidget(stepTitle_);
     stack_ = new QStackedWidget(this);
     layout->addWidget(stack_, 1);
-    stack_->addWidget(build_code_panel());
-    stack_->addWidget(build_general_panel());
-    stack_->addWidget(build_interval_count_panel());
-    stack_->addWidget(build_interval_panel());
-    stack_->addWidget(build_chain_panel(false));
-    stack_->addWidget(build_chain_panel(true));
-    stack_->addWidget(build_operation_panel());
-    stack_->addWidget(build_variant_panel(false));
-    stack_->addWidget(build_variant_panel(true));
-    stack_->addWidget(build_review_panel(false));
-    stack_->addWidget(build_review_panel(true));
-    stack_->addWidget(build_rounding_panel());
-    stack_->addWidget(build_threshold_panel());
-    stack_->addWidget(build_summary_panel());
+    build_pages();
     build_buttons();
     apply_static_captions();
     resize(1220, 740);
@@ -65,6 +54,31 @@ QString TfrmCreateTask::text(int n) const {
 
 QString TfrmCreateTask::label(int k) const {
     return qt_text(model_->context().shell.label(k));
+}
+
+// The pages in the order of the steps; a step with two pages (nested chains, unavailable resources)
+// shows the one its task needs.
+void TfrmCreateTask::build_pages() {
+    add_page(new CodePage(*this));
+    add_page(new GeneralPage(*this));
+    add_page(new IntervalCountPage(*this));
+    add_page(new IntervalPage(*this));
+    add_page(new ChainPage(false, *this));
+    add_page(new ChainPage(true, *this));
+    operations_ = new OperationPage(*this);
+    add_page(operations_);
+    add_page(new VariantPage(false, *this));
+    add_page(new VariantPage(true, *this));
+    add_page(new ReviewPage(false, *this));
+    add_page(new ReviewPage(true, *this));
+    add_page(new RoundingPage(*this));
+    add_page(new ThresholdPage(*this));
+    add_page(new SummaryPage(*this));
+}
+
+void TfrmCreateTask::add_page(WizardPage* page) {
+    stack_->addWidget(page);
+    pages_.push_back(page);
 }
 
 void TfrmCreateTask::build_buttons() {
@@ -88,33 +102,19 @@ void TfrmCreateTask::build_buttons() {
     connect(btnClose_, &QPushButton::clicked, this, [this] { btnCloseClick(); });
 }
 
-QWidget* TfrmCreateTask::panel(const char* name, QWidget* content, PanelHeader header) {
-    auto* page = new QWidget;
-    page->setObjectName(QLatin1String(name));
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(4, 4, 4, 4);
-    if (header == PanelHeader::Task) {
-        const QString suffix = QLatin1String(name).mid(QStringLiteral("gbWindow_").size());
-        auto* header = new TaskHeaderPanel(suffix, page);
-        headers_.push_back(header);
-        layout->addWidget(header);
+void TfrmCreateTask::apply_static_captions() {
+    btnPrev_->setText(text(212));
+    btnClose_->setText(text(301));
+    const QStringList headerCaptions = {text(486) + QStringLiteral(":"),
+                                        text(213) + QStringLiteral(":"),
+                                        text(204) + QStringLiteral(":"),
+                                        label(11) + QStringLiteral(":"),
+                                        label(1) + QStringLiteral(", ") + label(28) + QStringLiteral(":"),
+                                        text(154) + QStringLiteral(":")};
+    for (WizardPage* p : pages_) {
+        p->apply_captions();
+        p->apply_header_captions(headerCaptions);
     }
-    layout->addWidget(content, 1);
-    return page;
-}
-
-QWidget* TfrmCreateTask::separator_box(const char* name, QWidget* parent) {
-    auto* box = new QWidget(parent);
-    auto* row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
-    auto* caption = new QLabel(box);
-    auto* value = new QLabel(box);
-    value->setObjectName(QLatin1String(name));
-    row->addWidget(caption);
-    row->addWidget(value);
-    separatorCaptions_.push_back(caption);
-    separatorLabels_.push_back(value);
-    return box;
 }
 
 void TfrmCreateTask::register_control(WizardControl control, QWidget* widget) {
@@ -122,47 +122,15 @@ void TfrmCreateTask::register_control(WizardControl control, QWidget* widget) {
     controls_[control] = widget;
 }
 
-QWidget* TfrmCreateTask::panel_of(WizardStep step) const {
-    const TaskRecord& rec = model_->record();
-    const bool nested = rec.workingNestedChainCount > 0;
-    const bool resources = rec.header.has_unavailable_resources();
-    const char* name = "gbWindow_1";
-    switch (step) {
-    case WizardStep::Code:
-        name = "gbWindow_1";
-        break;
-    case WizardStep::General:
-        name = "gbWindow_2";
-        break;
-    case WizardStep::IntervalCounts:
-        name = "gbWindow_2a";
-        break;
-    case WizardStep::Intervals:
-        name = "gbWindow_2b";
-        break;
-    case WizardStep::Chains:
-        name = nested ? "gbWindow_22_" : "gbWindow_22";
-        break;
-    case WizardStep::Operations:
-        name = "gbWindow_223";
-        break;
-    case WizardStep::Variants:
-        name = resources ? "gbWindow_3a" : "gbWindow_3";
-        break;
-    case WizardStep::Review:
-        name = resources ? "gbWindow_4a" : "gbWindow_4";
-        break;
-    case WizardStep::Rounding:
-        name = "gbWindow_5";
-        break;
-    case WizardStep::Thresholds:
-        name = "gbWindow_6";
-        break;
-    case WizardStep::Summary:
-        name = "gbWindow_7";
-        break;
-    }
-    return stack_->findChild<QWidget*>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+WizardPage* TfrmCreateTask::page_of(WizardStep step) const {
+    for (WizardPage* p : pages_)
+        if (p->shows_step(step, model_->record()))
+            return p;
+    return nullptr;
+}
+
+QString TfrmCreateTask::choose_workbook() {
+    return chooseWorkbook ? chooseWorkbook() : QString();
 }
 
 // ---- The buttons ------------------------------------------------------------------------------------
@@ -173,14 +141,13 @@ void TfrmCreateTask::btnNextClick() {
     const bool searching =
         step == WizardStep::Operations && model_->record().header.automatic_subgraph_numbering();
     if (searching) {
-        Label12_->show();
-        Label12_->repaint();
+        operations_->show_search_note(true);
         QApplication::setOverrideCursor(Qt::WaitCursor);
     }
     StepOutcome outcome = model_->next();
     if (searching) {
         QApplication::restoreOverrideCursor();
-        Label12_->hide();
+        operations_->show_search_note(false);
     }
     if (step == WizardStep::General && outcome.moved)
         generalPassed_ = true;
@@ -248,58 +215,34 @@ void TfrmCreateTask::apply_focus(const WizardFocus& focus) {
         list->setCurrentRow(0);
 }
 
-// ---- Controls to the model --------------------------------------------------------------------------
+// ---- Between the pages and the model ----------------------------------------------------------------
 
+// Every page, not only the step's: a page the user has left still hands back what the model showed in
+// it (the rows added for the variants, the ticks of the thresholds), as the model expects.
 void TfrmCreateTask::read_controls() {
     WizardInputs& in = model_->inputs();
-    const TaskRecord& rec = model_->record();
-    in.code = utf8_text(txtShifr_->text());
-    in.name = utf8_text(txtName_->text());
-    in.importSource = RB_2_->isChecked() ? ImportSource::Workbook : ImportSource::TaskFile;
-
-    in.minimisedParam = rbPrmp_1_->isChecked() ? 1 : 0;
-    in.chainCount = utf8_text(txtNch_->text());
-    in.nestedChainCount = utf8_text(txtnc2_->text());
-    in.costUnit = UnitOfMeasurement_0_->currentIndex();
-    in.timeUnit = UnitOfMeasurement_1_->currentIndex();
-    in.hasResources = vnr1_->isChecked();
-    in.categoryCount = utf8_text(txtKat_->text());
-    in.decomposition = Reg_1_->isChecked();
-    in.automaticNumbering = Reg1_1_->isChecked();
-    in.allowedSubgraphs = utf8_text(txtDnp_->text());
-    in.quantSteps = utf8_text(txtMxns_->text());
-
-    in.intervalCounts = Grid2a_->cells();
-    in.intervals = Grid2b_->cells();
-    const bool nested = rec.workingNestedChainCount > 0;
-    in.chains = (nested ? StringGrid1__ : StringGrid1_)->cells();
-    in.opChangeAtStart = nested ? RB1__->isChecked() : RB1_->isChecked();
-    in.conversionMode = Reg2_2_->isChecked() ? 2 : 1;
-    in.operations = StringGrid2_->cells();
-    in.variants = (rec.header.has_unavailable_resources() ? varA_ : var_).grid->cells();
-
-    in.roundingType = toc_1_->isChecked() ? 1 : toc_2_->isChecked() ? 2 : 0;
-    in.tact = utf8_text(txtDelta_->text());
-    in.scalingCoef = utf8_text(txtKoe_->text());
-    for (int i = 0; i < clFazu_->count() && i < static_cast<int>(in.candidates.size()); ++i)
-        in.candidates[i].ticked = clFazu_->item(i)->checkState() == Qt::Checked;
-    in.costThreshold = utf8_text(txt_C_->text());
-    in.iterations = utf8_text(txt_Nd_->text());
-    in.reduction = utf8_text(txt_kup_->text());
-    in.solveAtOnce = Order1_->isChecked();
+    for (WizardPage* p : pages_)
+        p->read_controls(in);
 }
-
-// ---- The model to the controls ----------------------------------------------------------------------
 
 void TfrmCreateTask::show_model() {
     syncing_ = true;
-    if (QWidget* p = panel_of(model_->current_step()))
+    if (WizardPage* p = page_of(model_->current_step()))
         stack_->setCurrentWidget(p);
     setWindowTitle(qt_text(model_->step_title()));
     stepTitle_->setText(windowTitle());
     btnPrev_->setEnabled(model_->prev_enabled());
     btnNext_->setText(qt_text(model_->next_caption()));
+    const HeaderValues header = header_values();
+    for (WizardPage* p : pages_)
+        p->show_header(header, generalPassed_);
+    for (WizardPage* p : pages_)
+        p->show_model();
+    syncing_ = false;
+}
 
+// The task's code and name above the pages; its parameters once step 2 has been passed.
+HeaderValues TfrmCreateTask::header_values() const {
     const TaskRecord& rec = model_->record();
     const WizardCaptions captions = model_->captions();
     HeaderValues header;
@@ -311,16 +254,7 @@ void TfrmCreateTask::show_model() {
         header.chains = QString::number(rec.workingChainCount);
         header.nestedChains = QString::number(rec.workingNestedChainCount);
     }
-    for (TaskHeaderPanel* h : headers_)
-        h->set_values(header, generalPassed_);
-
-    show_code_step();
-    show_general_step();
-    show_grids();
-    show_selectors();
-    show_captions();
-    show_summary();
-    syncing_ = false;
+    return header;
 }
 
 } // namespace zep

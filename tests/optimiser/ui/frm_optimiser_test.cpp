@@ -404,6 +404,54 @@ TEST(TForm1, TheCodeBoxKeepsTheUsualEditingKeysAndItsMask) {
     EXPECT_EQ(kr->text(), QStringLiteral("5"));
 }
 
+// Which controls each step shows, in both modes: one group of entry controls at a time, Start from the
+// accepted parameters on, Reset only for one task, the bar over the tasks only for a batch.
+TEST(OptimiserSteps, EachStepShowsItsControls) {
+    using S = OptimiserStep;
+    struct Case {
+        S step;
+        bool batch;
+        const char* shown; // the groups shown, by their first letters in the order of OptimiserControls
+    };
+    // m: mode, c: code, l: task line, p: parameters, e: parameter entry, s: start, r: reset, t: stop,
+    // x: exit, g: run progress, k: task progress, h: the summary height.
+    const Case cases[] = {
+        {S::ChooseMode, true, "m"},       {S::ChooseMode, false, "m"},        {S::EnterCode, false, "cl"},
+        {S::EnterParameters, true, "pe"}, {S::EnterParameters, false, "lpe"}, {S::Ready, true, "psxh"},
+        {S::Ready, false, "lpsrxh"},      {S::Running, true, "pstxgkh"},      {S::Running, false, "lpsrtxgh"},
+        {S::Finished, true, "psxgkh"},    {S::Finished, false, "lpsrxgh"},    {S::NoInput, true, "x"},
+        {S::NoInput, false, "lx"},
+    };
+    for (const Case& c : cases) {
+        const OptimiserControls k = controls_of({c.step, c.batch});
+        const std::pair<char, bool> groups[] = {
+            {'m', k.modeChoice},     {'c', k.codeEntry},   {'l', k.taskLine},     {'p', k.parameters},
+            {'e', k.parameterEntry}, {'s', k.start},       {'r', k.reset},        {'t', k.stop},
+            {'x', k.exit},           {'g', k.runProgress}, {'k', k.taskProgress}, {'h', k.summaryHeight},
+        };
+        std::string shown;
+        for (const auto& [letter, on] : groups)
+            if (on)
+                shown += letter;
+        EXPECT_EQ(shown, c.shown) << static_cast<int>(c.step) << " batch " << c.batch;
+    }
+}
+
+// The window's step follows the buttons, and the controls shown follow the step.
+TEST(TForm1, TheStepFollowsTheButtonsAndTheControlsFollowTheStep) {
+    UiWorkspace u;
+    TForm1* form = open_at_code(u);
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->state().step, OptimiserStep::EnterCode);
+    EXPECT_FALSE(form->state().batch);
+    QTest::keyClicks(child<QLineEdit>(form, "MaskEdit1_3"), "NONE01");
+    click(form, "BNext2");
+    EXPECT_EQ(form->state().step, OptimiserStep::NoInput);
+    EXPECT_TRUE(child<QLabel>(form, "Label1")->isVisible());
+    EXPECT_FALSE(child<QPushButton>(form, "BNext3")->isVisible());
+    EXPECT_TRUE(child<QPushButton>(form, "BEnd")->isVisible());
+}
+
 TEST(TForm1, BatchModeWithoutInputsOffersOnlyExit) {
     UiWorkspace u;
     register_optimiser(*u.main);
