@@ -5,6 +5,7 @@
 // Where the module's own lines carry a fixed Russian word ("из" before the number of runs, "или"
 // between two bounds), the shell's word is taken instead (text 159, text 1), so that every language
 // reads its own.
+#include "optimiser/run_parameters.h"
 #include "shell/shell_file.h"
 
 #include <cstdint>
@@ -27,6 +28,9 @@ struct RunTexts {
     std::string minimised_param_refused(std::int32_t minimisedParam) const;
     std::string scaled_tact_refused(double scaledTact) const;
     std::string threshold_count_refused(std::int32_t chainCount, std::int32_t thresholdCount) const;
+    // A parameter outside the range of its run check: the value (a real with three decimals) and the
+    // range it left, " (< 0,1 " + text 1 + " >= 1,0)".
+    std::string parameter_refused(RunParameterId id, double value) const;
     std::string relaxation_refused(double relaxationCoef) const;
     std::string sparsity_refused(std::int32_t stopCheckSparsity) const;
     std::string iteration_limit_refused(std::int32_t iterationLimit) const;
