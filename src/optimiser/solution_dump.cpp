@@ -39,7 +39,7 @@ std::string dump_solution_as_json(const fs::path& path) {
     j.begin_object();
     j.key("file").value("solution");
     j.key("header").begin_object();
-    // The end of the run as a date and time beside its date.
+    // "endText": the end of the run as date and time, after its date.
     write_json_fields<SolutionHeaderImage>(j, h, [&h](JsonWriter& out, std::string_view, const auto& field) {
         if (static_cast<const void*>(&field) == &h.endDate)
             out.key("endText").value(format_date_serial(h.endDate + h.endTime));

@@ -30,9 +30,8 @@ void nested_int_array(JsonWriter& j, std::string_view key, const std::vector<std
 }
 
 void header_json(JsonWriter& j, const TaskHeader& h) {
-    j.key("header").begin_object();
-    write_json_fields<TaskHeaderImage>(j, h);
-    j.end_object();
+    j.key("header");
+    write_json_record<TaskHeaderImage>(j, h);
 }
 
 void path_json(JsonWriter& j, const PathInfo& p) {
@@ -144,9 +143,8 @@ std::string dump_task_file_as_json(const std::filesystem::path& path) {
 namespace {
 
 void solver_header_json(JsonWriter& j, const SolverHeader& h) {
-    j.key("header").begin_object();
-    write_json_fields<SolverHeaderImage>(j, h);
-    j.end_object();
+    j.key("header");
+    write_json_record<SolverHeaderImage>(j, h);
 }
 
 // Subgraph k: its record, the elements that refer to it and its time levels.
