@@ -51,22 +51,6 @@ std::string RunTexts::parameter_refused(RunParameterId id, double value) const {
                         " ", shell.text(1), rp.run.upperInclusive ? " > " : " >= ", rp.upperText, ")."});
 }
 
-std::string RunTexts::relaxation_refused(double relaxationCoef) const {
-    return parameter_refused(kRelaxationCoef, relaxationCoef);
-}
-
-std::string RunTexts::sparsity_refused(std::int32_t stopCheckSparsity) const {
-    return parameter_refused(kStopCheckSparsity, stopCheckSparsity);
-}
-
-std::string RunTexts::iteration_limit_refused(std::int32_t iterationLimit) const {
-    return parameter_refused(kIterationLimit, iterationLimit);
-}
-
-std::string RunTexts::stop_criterion_refused(double stopCriterion) const {
-    return parameter_refused(kStopCriterion, stopCriterion);
-}
-
 std::string RunTexts::input_refused(const std::string& what) const {
     return join_pieces({refusal_prefix(), what});
 }
