@@ -18,6 +18,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -37,9 +38,9 @@ void put_i32(Bytes& bytes, std::size_t offset, std::uint32_t value) {
 class FieldOffset {
 public:
     explicit FieldOffset(const void* field) : field_(field) {}
-    template <typename T> void i32(std::size_t offset, const T& v) { look(offset, &v); }
-    void f64(std::size_t offset, const double& v) { look(offset, &v); }
-    void text(std::size_t offset, const std::string& v, std::size_t) { look(offset, &v); }
+    template <typename T> void i32(std::size_t offset, std::string_view, const T& v) { look(offset, &v); }
+    void f64(std::size_t offset, std::string_view, const double& v) { look(offset, &v); }
+    void text(std::size_t offset, std::string_view, const std::string& v, std::size_t) { look(offset, &v); }
     void end(std::size_t) {}
     std::optional<std::size_t> offset() const { return offset_; }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The subcommands of `zep`, one function each (kUsage in main.cpp lists them). Each prints what it
+// The subcommands of `zep`, one function each (usage() in main.cpp lists them). Each prints what it
 // gives to the standard output and why it refuses or fails to the standard error, and returns the exit
 // status: 0 done, 1 refused or failed, 2 arguments it does not take.
 #include "shell/startup.h"
@@ -30,6 +30,8 @@ int cmd_shell(const Options& o);
 int cmd_list(const Options& o);
 // The optimisation run and the register moves of a task (optimiser_commands.cpp).
 int cmd_solve(const Options& o);
+// The parameter options of solve with their defaults: " [--okr 0.9] [--ko 0.005] [--kr 5] [--lchi 3000]".
+std::string solve_parameter_usage();
 int cmd_hand_over(const Options& o);
 int cmd_take_over(const Options& o);
 int cmd_delete(const Options& o);

@@ -1,4 +1,4 @@
-// zep: the command-line front door of Lite_KORT_ZEP. kUsage below lists every command with its
+// zep: the command-line front door of Lite_KORT_ZEP. usage() below lists every command with its
 // arguments; the README's list of commands is a copy of it, which the zep_usage_in_readme test keeps
 // equal to what `zep --help` prints.
 #include "commands.h"
@@ -10,7 +10,8 @@
 
 namespace {
 
-// What `zep` without arguments, `zep --help` and an unknown command print.
+// What `zep` without arguments, `zep --help` and an unknown command print: kUsage, the solve line
+// with the parameters of the optimisation module as their table gives them, kUsageAfterSolve.
 const char* kUsage =
     "usage: zep COMMAND [ARGUMENTS] [--workspace DIR] [--lang EXT]\n"
     "  --workspace DIR   the workspace: default the program's folder, or the user's own workspace\n"
@@ -25,8 +26,8 @@ const char* kUsage =
     "  build [--yes] BOOK.xlsx|BOOK.ods|BOOK.xls\n"
     "                    the same from a workbook in the layout that export --task writes\n"
     "Solving it:\n"
-    "  hand-over CODE    copy the task's input file to Solving and set status 1\n"
-    "  solve [--code CODE] [--okr 0.9] [--ko 0.005] [--kr 5] [--lchi 3000] [--threads N]\n"
+    "  hand-over CODE    copy the task's input file to Solving and set status 1\n";
+const char* kUsageAfterSolve =
     "                    solve every task waiting in Solving, or the one of --code, with these\n"
     "                    parameters of the optimisation module; --threads 0: one per core\n"
     "  take-over CODE    copy the task's solution to Data, clear Solving and set status 2\n"
@@ -57,6 +58,11 @@ const char* kUsage =
     "                    solution file (zep_XXXXXX_out.dat, its task beside it)\n"
     "  shell             print the language shell this run speaks and its file\n";
 
+std::string usage() {
+    return kUsage + std::string("  solve [--code CODE]") + zep::cli::solve_parameter_usage() +
+           " [--threads N]\n" + kUsageAfterSolve;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -74,12 +80,12 @@ int main(int argc, char** argv) {
 #endif
     };
     if (argc < 2 || !std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h")) {
-        std::cout << kUsage;
+        std::cout << usage();
         return argc < 2 ? 2 : 0;
     }
     auto it = commands.find(argv[1]);
     if (it == commands.end()) {
-        std::cerr << "zep: unknown command \"" << argv[1] << "\"\n" << kUsage;
+        std::cerr << "zep: unknown command \"" << argv[1] << "\"\n" << usage();
         return 2;
     }
     Options o;

@@ -50,19 +50,31 @@ std::string with_separator(std::string text, char separator) {
     return text;
 }
 
+bool is_parameter_option(const std::string& a) {
+    for (const RunParameter& rp : kRunParameters)
+        if (a == rp.option)
+            return true;
+    return false;
+}
+
+// " [--okr 0.9]": a parameter's option with its default, as the usage shows it.
+std::string parameter_usage(RunParameterId id) {
+    return " [" + std::string(kRunParameters[id].option) + " " + default_parameter_text(id, '.') + "]";
+}
+
 // The options of zep solve by name, each with the text after it; false after printing the usage for
 // anything else.
 bool parse_solve_options(const std::vector<std::string>& args, std::map<std::string, std::string>& given) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if ((a == "--code" || a == "--okr" || a == "--ko" || a == "--kr" || a == "--lchi" ||
-             a == "--threads") &&
-            i + 1 < args.size()) {
+        if ((a == "--code" || is_parameter_option(a) || a == "--threads") && i + 1 < args.size()) {
             given[a] = args[++i];
         } else {
-            std::cerr
-                << "usage: zep solve [--workspace DIR] [--code CODE] [--okr 0.9] [--ko 0.005] [--kr 5]\n"
-                   "                 [--lchi 3000] [--threads N] [--lang EXT]\n";
+            // The usage breaks its line before the last parameter.
+            std::string usage = "usage: zep solve [--workspace DIR] [--code CODE]";
+            for (RunParameterId id : kRunParameterIds)
+                usage += (id == kIterationLimit ? "\n                " : "") + parameter_usage(id);
+            std::cerr << usage << " [--threads N] [--lang EXT]\n";
             return false;
         }
     }
@@ -74,20 +86,18 @@ bool parse_solve_options(const std::vector<std::string>& args, std::map<std::str
 std::optional<IterationParams> solve_parameters(std::map<std::string, std::string>& given, char separator,
                                                 const ShellTables& sh) {
     ParameterTexts typed = default_parameter_texts(separator);
-    if (given.count("--okr"))
-        typed.relaxationCoef = with_separator(given["--okr"], separator);
-    if (given.count("--ko"))
-        typed.stopCriterion = with_separator(given["--ko"], separator);
-    if (given.count("--kr"))
-        typed.stopCheckSparsity = given["--kr"];
-    if (given.count("--lchi"))
-        typed.iterationLimit = given["--lchi"];
+    for (RunParameterId id : kRunParameterIds) {
+        const RunParameter& rp = kRunParameters[id];
+        const auto option = given.find(std::string(rp.option));
+        if (option != given.end())
+            typed[id] =
+                rp.kind == ParameterKind::Real ? with_separator(option->second, separator) : option->second;
+    }
     ParameterEntry entry = enter_parameters(typed, separator, sh);
     if (!entry.params) {
-        static const char* names[] = {"--okr", "--ko", "--kr", "--lchi"};
-        std::cerr << "zep: " << names[entry.field] << ": "
-                  << (entry.warning.empty() ? "\"" + given[names[entry.field]] + "\" is not a number"
-                                            : entry.warning)
+        const std::string option(kRunParameters[static_cast<std::size_t>(entry.field)].option);
+        std::cerr << "zep: " << option << ": "
+                  << (entry.warning.empty() ? "\"" + given[option] + "\" is not a number" : entry.warning)
                   << "\n";
     }
     return entry.params;
@@ -155,6 +165,13 @@ int run_tasks(const RunSetup& setup, const std::vector<std::string>& codes) {
 }
 
 } // namespace
+
+std::string solve_parameter_usage() {
+    std::string usage;
+    for (RunParameterId id : kRunParameterIds)
+        usage += parameter_usage(id);
+    return usage;
+}
 
 int cmd_solve(const Options& o) {
     std::map<std::string, std::string> given;

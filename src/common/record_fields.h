@@ -1,22 +1,25 @@
 #pragma once
-// One description per fixed record, both directions derived from it. A record's layout is written once,
-// as a function template over a field codec that names every field with its offset and its type:
+// One description per fixed record, every use derived from it. A record's layout is written once, as
+// a function template over a field codec that gives every field its offset, its name and its type:
 //
 //     template <typename Fields, typename Chain> void chain_fields(Fields& f, Chain& c) {
-//         f.text(0, c.name, kChainNameCapacity);
-//         f.i32(104, c.opCount);
+//         f.text(0, "name", c.name, kChainNameCapacity);
+//         f.i32(104, "opCount", c.opCount);
 //         f.end(128);
 //     }
 //
 // FieldWriter (over a const record) writes the fields, padding with zeros up to each offset and
 // refusing to go back, so a field listed at the wrong place fails loudly; FieldReader (over a record to
-// fill) reads them, skipping the padding. Offsets count from where the record starts; fields without an
-// offset follow the previous one (for a file laid out entirely by counts known beforehand).
+// fill) reads them, skipping the padding; JsonFields (common/json_fields.h) writes them as JSON members
+// by their names. Offsets count from where the record starts; fields without an offset (and without a
+// name) follow the previous one, for a file laid out entirely by counts known beforehand. A text of
+// capacity n takes n + 1 bytes, so `texts` lays out N of them one after the other.
 #include "common/byte_codec.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 namespace zep {
@@ -26,12 +29,17 @@ public:
     explicit FieldWriter(ByteWriter& w) : w_(w), base_(w.size()) {}
 
     // int32 fields, and enums stored as int32.
-    template <typename T> void i32(std::size_t offset, const T& v) {
+    template <typename T> void i32(std::size_t offset, std::string_view, const T& v) {
         at(offset).i32(static_cast<std::int32_t>(v));
     }
-    void f64(std::size_t offset, double v) { at(offset).f64(v); }
-    void text(std::size_t offset, const std::string& v, std::size_t capacity) {
+    void f64(std::size_t offset, std::string_view, double v) { at(offset).f64(v); }
+    void text(std::size_t offset, std::string_view, const std::string& v, std::size_t capacity) {
         at(offset).text(v, capacity);
+    }
+    template <std::size_t N>
+    void texts(std::size_t offset, std::string_view name, const std::string (&v)[N], std::size_t capacity) {
+        for (std::size_t i = 0; i < N; ++i)
+            text(offset + i * (capacity + 1), name, v[i], capacity);
     }
     template <typename T> void i32(const T& v) { w_.i32(static_cast<std::int32_t>(v)); }
     void f64(double v) { w_.f64(v); }
@@ -50,9 +58,18 @@ class FieldReader {
 public:
     explicit FieldReader(ByteReader& r) : r_(r), base_(r.offset()) {}
 
-    template <typename T> void i32(std::size_t offset, T& v) { v = static_cast<T>(at(offset).i32()); }
-    void f64(std::size_t offset, double& v) { v = at(offset).f64(); }
-    void text(std::size_t offset, std::string& v, std::size_t capacity) { v = at(offset).text(capacity); }
+    template <typename T> void i32(std::size_t offset, std::string_view, T& v) {
+        v = static_cast<T>(at(offset).i32());
+    }
+    void f64(std::size_t offset, std::string_view, double& v) { v = at(offset).f64(); }
+    void text(std::size_t offset, std::string_view, std::string& v, std::size_t capacity) {
+        v = at(offset).text(capacity);
+    }
+    template <std::size_t N>
+    void texts(std::size_t offset, std::string_view name, std::string (&v)[N], std::size_t capacity) {
+        for (std::size_t i = 0; i < N; ++i)
+            text(offset + i * (capacity + 1), name, v[i], capacity);
+    }
     template <typename T> void i32(T& v) { v = static_cast<T>(r_.i32()); }
     void f64(double& v) { v = r_.f64(); }
     void text(std::string& v, std::size_t capacity) { v = r_.text(capacity); }

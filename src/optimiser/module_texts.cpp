@@ -1,6 +1,5 @@
 #include "optimiser/module_texts.h"
 
-#include "common/number_text.h"
 #include "common/text_join.h"
 
 namespace zep {
@@ -33,20 +32,24 @@ ModuleCaptions module_captions(const ShellTables& sh) {
     c.stopQuestion = sh.text(529);
     c.paramHeading = join_pieces({sh.text(45), ":"});
     const std::string w = trimmed(sh.text(0)); // the word joining two bounds
-    c.params[0] = join_pieces({sh.text(297), " (>=0,1 ", w, " <1,0)"});
-    c.params[1] = join_pieces({sh.text(173), " (>=0,001 ", w, " <=0,1)"});
-    c.params[2] = join_pieces({sh.text(185), " (>=1)"});
-    c.params[3] = join_pieces({sh.text(187), " (>=10)"});
+    for (RunParameterId id : kRunParameterIds) {
+        const RunParameter& rp = kRunParameters[id];
+        const ParameterRange& r = rp.run;
+        c.params[id] = r.has_upper() ? join_pieces({sh.text(rp.caption), " (>=", rp.lowerText, " ", w, " ",
+                                                    r.upperInclusive ? "<=" : "<", rp.upperText, ")"})
+                                     : join_pieces({sh.text(rp.caption), " (>=", rp.lowerText, ")"});
+    }
     return c;
 }
 
 ParameterSummary parameter_summary(const ShellTables& sh, const IterationParams& p, char separator) {
     ParameterSummary s;
     s.heading = join_pieces({sh.text(322), ":"});
-    s.lines[0] = join_pieces({sh.label(32), " = ", format_fixed(p.relaxationCoef, 2, separator)});
-    s.lines[1] = join_pieces({sh.label(15), " = ", format_fixed(p.stopCriterion, 3, separator)});
-    s.lines[2] = join_pieces({sh.label(14), " = ", std::to_string(p.stopCheckSparsity)});
-    s.lines[3] = join_pieces({sh.label(17), " = ", std::to_string(p.iterationLimit)});
+    for (RunParameterId id : kRunParameterIds) {
+        const RunParameter& rp = kRunParameters[id];
+        s.lines[id] = join_pieces({sh.label(rp.summaryLabel), " = ",
+                                   parameter_value_text(rp, p[id], rp.summaryDecimals, separator)});
+    }
     return s;
 }
 
@@ -62,7 +65,8 @@ std::string batch_progress_text(const ShellTables& sh, int number, int count) {
 bool parameter_key_accepted(int field, char32_t key, char separator) {
     if (key == kBackspace || (key >= U'0' && key <= U'9'))
         return true;
-    return field <= 1 && key == static_cast<unsigned char>(separator);
+    return kRunParameters[static_cast<std::size_t>(field)].kind == ParameterKind::Real &&
+           key == static_cast<unsigned char>(separator);
 }
 
 bool module_code_key_accepted(char32_t key) {

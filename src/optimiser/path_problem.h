@@ -11,6 +11,8 @@
 // elements passed (0 .. E). Its states are numbered from the end towards the start (see
 // phase_state_number) so that one relaxed value-iteration cycle visits every arc's target before the
 // arc's own state.
+#include "optimiser/run_parameters.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -35,14 +37,6 @@ struct PathProblem {
     bool hasUnavailableResources = false;
     // Category c (1-based) -> its intervals in file order, at index c - 1.
     std::vector<std::vector<AvailabilityInterval>> intervals;
-};
-
-// ОКР, КО, КР, ЛЧИ.
-struct IterationParams {
-    double relaxationCoef = 0.9;        // ω, ОКР
-    double stopCriterion = 0.005;       // ε, КО
-    std::int32_t stopCheckSparsity = 5; // m, КР
-    std::int32_t iterationLimit = 3000; // N, ЛЧИ
 };
 
 // How a path optimisation ended. The iteration codes end the optimisation of the path; the trace codes

@@ -46,15 +46,10 @@ std::optional<std::string> run_check_refusal(const SolverHeader& h, const Iterat
         return t.scaled_tact_refused(h.scaledTact);
     if (!(h.thresholdCount >= 1 && h.thresholdCount <= 10))
         return t.threshold_count_refused(h.chainCount, h.thresholdCount);
-    // 0.09999: a typed 0.1 passes even when it reads as a hair below it.
-    if (!(p.relaxationCoef >= 0.09999 && p.relaxationCoef < 1.0))
-        return t.relaxation_refused(p.relaxationCoef);
-    if (!(p.stopCheckSparsity >= 1))
-        return t.sparsity_refused(p.stopCheckSparsity);
-    if (!(p.iterationLimit >= 10))
-        return t.iteration_limit_refused(p.iterationLimit);
-    if (!(p.stopCriterion >= 0.00099 && p.stopCriterion <= 0.10001))
-        return t.stop_criterion_refused(p.stopCriterion);
+    // The parameters in the order the module has always checked them (not the table's).
+    for (RunParameterId id : {kRelaxationCoef, kStopCheckSparsity, kIterationLimit, kStopCriterion})
+        if (!kRunParameters[id].run.admits(p[id]))
+            return t.parameter_refused(id, p[id]);
     return std::nullopt;
 }
 

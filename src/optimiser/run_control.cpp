@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -22,46 +23,65 @@ namespace fs = std::filesystem;
 
 namespace zep {
 
+std::string default_parameter_text(RunParameterId id, char separator) {
+    char buf[32];
+    const auto end = std::to_chars(buf, buf + sizeof buf, kRunParameters[id].defaultValue).ptr;
+    std::string text(buf, end);
+    std::replace(text.begin(), text.end(), '.', separator);
+    return text;
+}
+
+namespace {
+
+// The edit of each parameter, in the order of kRunParameters.
+constexpr std::string ParameterTexts::*kParameterTextMembers[] = {
+    &ParameterTexts::relaxationCoef, &ParameterTexts::stopCriterion, &ParameterTexts::stopCheckSparsity,
+    &ParameterTexts::iterationLimit};
+
+} // namespace
+
+std::string& ParameterTexts::operator[](RunParameterId id) {
+    return this->*kParameterTextMembers[id];
+}
+
+const std::string& ParameterTexts::operator[](RunParameterId id) const {
+    return this->*kParameterTextMembers[id];
+}
+
 ParameterTexts default_parameter_texts(char separator) {
     ParameterTexts t;
-    t.relaxationCoef = std::string("0") + separator + "9";
-    t.stopCriterion = std::string("0") + separator + "005";
+    for (RunParameterId id : kRunParameterIds)
+        t[id] = default_parameter_text(id, separator);
     return t;
 }
+
+namespace {
+
+// A real takes the user's decimal separator; an integer only digits.
+std::optional<double> parse_parameter(const RunParameter& rp, const std::string& text, char separator) {
+    if (rp.kind == ParameterKind::Real)
+        return parse_typed_real(text, separator);
+    if (const std::optional<int> n = parse_typed_integer(text))
+        return *n;
+    return std::nullopt;
+}
+
+} // namespace
 
 ParameterEntry enter_parameters(const ParameterTexts& typed, char separator, const ShellTables& shell) {
     ParameterEntry out;
     IterationParams p;
-    auto refuse = [&](int field, int text) {
-        out.field = field;
-        if (text >= 0)
-            out.warning = shell.text(text) + ".";
-        return out;
-    };
-    auto okr = parse_typed_real(typed.relaxationCoef, separator);
-    if (!okr)
-        return refuse(0, -1);
-    if (!(*okr >= kRelaxationEntryMin && *okr < kRelaxationEntryLimit))
-        return refuse(0, 248);
-    p.relaxationCoef = *okr;
-    auto ko = parse_typed_real(typed.stopCriterion, separator);
-    if (!ko)
-        return refuse(1, -1);
-    if (!(*ko >= kStopCriterionEntryMin && *ko <= kStopCriterionEntryMax))
-        return refuse(1, 247);
-    p.stopCriterion = *ko;
-    auto kr = parse_typed_integer(typed.stopCheckSparsity);
-    if (!kr)
-        return refuse(2, -1);
-    if (*kr < kSparsityEntryMin)
-        return refuse(2, 419);
-    p.stopCheckSparsity = *kr;
-    auto lchi = parse_typed_integer(typed.iterationLimit);
-    if (!lchi)
-        return refuse(3, -1);
-    if (*lchi < kIterationLimitEntryMin)
-        return refuse(3, 421);
-    p.iterationLimit = *lchi;
+    for (RunParameterId id : kRunParameterIds) {
+        const RunParameter& rp = kRunParameters[id];
+        const std::optional<double> v = parse_parameter(rp, typed[id], separator);
+        if (!v || !rp.entry.admits(*v)) {
+            out.field = static_cast<int>(id);
+            if (v)
+                out.warning = shell.text(rp.entryRefusal) + ".";
+            return out;
+        }
+        p.set(id, *v);
+    }
     out.params = p;
     return out;
 }

@@ -23,20 +23,18 @@
 namespace zep {
 
 // ---- Parameters ----------------------------------------------------------------------------------
-// Entry ranges of the parameter step (the run checks accept an ОКР down to 0.1; the entry does not).
-inline constexpr double kRelaxationEntryMin = 0.49999;   // ОКР >= this
-inline constexpr double kRelaxationEntryLimit = 0.99999; // ОКР < this
-inline constexpr double kStopCriterionEntryMin = 0.00099;
-inline constexpr double kStopCriterionEntryMax = 0.10001;
-inline constexpr int kSparsityEntryMin = 1;
-inline constexpr int kIterationLimitEntryMin = 10;
+// The default of a parameter as its box first shows it: "0" + separator + "9", "3000".
+std::string default_parameter_text(RunParameterId id, char separator);
 
-// The four edits as typed, in the order ОКР, КО, КР, ЛЧИ.
+// The four edits as typed, in the order of kRunParameters: ОКР, КО, КР, ЛЧИ (the defaults with ",").
 struct ParameterTexts {
-    std::string relaxationCoef = "0,9";
-    std::string stopCriterion = "0,005";
-    std::string stopCheckSparsity = "5";
-    std::string iterationLimit = "3000";
+    std::string relaxationCoef = default_parameter_text(kRelaxationCoef, ',');
+    std::string stopCriterion = default_parameter_text(kStopCriterion, ',');
+    std::string stopCheckSparsity = default_parameter_text(kStopCheckSparsity, ',');
+    std::string iterationLimit = default_parameter_text(kIterationLimit, ',');
+
+    std::string& operator[](RunParameterId id);
+    const std::string& operator[](RunParameterId id) const;
 };
 ParameterTexts default_parameter_texts(char separator);
 

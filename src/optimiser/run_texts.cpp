@@ -41,22 +41,14 @@ std::string RunTexts::threshold_count_refused(std::int32_t chainCount, std::int3
                         num(thresholdCount), "."});
 }
 
-std::string RunTexts::relaxation_refused(double relaxationCoef) const {
-    return join_pieces({refusal_prefix(), shell.text(364), " ", format_fixed(relaxationCoef, 3, separator),
-                        " (< 0,1 ", shell.text(1), " >= 1,0)."});
-}
-
-std::string RunTexts::sparsity_refused(std::int32_t stopCheckSparsity) const {
-    return join_pieces({refusal_prefix(), shell.text(362), " ", num(stopCheckSparsity), " (< 1)."});
-}
-
-std::string RunTexts::iteration_limit_refused(std::int32_t iterationLimit) const {
-    return join_pieces({refusal_prefix(), shell.text(365), " ", num(iterationLimit), " (< 10)."});
-}
-
-std::string RunTexts::stop_criterion_refused(double stopCriterion) const {
-    return join_pieces({refusal_prefix(), shell.text(363), " ", format_fixed(stopCriterion, 3, separator),
-                        " (< 0,001 ", shell.text(1), " > 0,1)."});
+std::string RunTexts::parameter_refused(RunParameterId id, double value) const {
+    const RunParameter& rp = kRunParameters[id];
+    const std::string valueText = parameter_value_text(rp, value, 3, separator);
+    if (!rp.run.has_upper())
+        return join_pieces(
+            {refusal_prefix(), shell.text(rp.runRefusal), " ", valueText, " (< ", rp.lowerText, ")."});
+    return join_pieces({refusal_prefix(), shell.text(rp.runRefusal), " ", valueText, " (< ", rp.lowerText,
+                        " ", shell.text(1), rp.run.upperInclusive ? " > " : " >= ", rp.upperText, ")."});
 }
 
 std::string RunTexts::input_refused(const std::string& what) const {

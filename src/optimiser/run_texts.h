@@ -6,6 +6,7 @@
 // between two bounds), the shell's word is taken instead (text 159, text 1), so that every language
 // reads its own.
 #include "common/shell_tables.h"
+#include "optimiser/run_parameters.h"
 
 #include <cstdint>
 #include <string>
@@ -27,10 +28,10 @@ struct RunTexts {
     std::string minimised_param_refused(std::int32_t minimisedParam) const;
     std::string scaled_tact_refused(double scaledTact) const;
     std::string threshold_count_refused(std::int32_t chainCount, std::int32_t thresholdCount) const;
-    std::string relaxation_refused(double relaxationCoef) const;
-    std::string sparsity_refused(std::int32_t stopCheckSparsity) const;
-    std::string iteration_limit_refused(std::int32_t iterationLimit) const;
-    std::string stop_criterion_refused(double stopCriterion) const;
+    // Checks 5 to 8: a parameter outside the range of its run check, with text `runRefusal` of its
+    // record, the value (a real with three decimals) and the range it left: " (< 0,1 " + text 1 +
+    // " >= 1,0)".
+    std::string parameter_refused(RunParameterId id, double value) const;
     // An input that cannot be solved as it stands (damaged counts or values); `what` says why.
     std::string input_refused(const std::string& what) const;
 

@@ -3,6 +3,7 @@
 #include "common/atomic_file.h"
 #include "common/date_time.h"
 #include "common/errors.h"
+#include "common/json_fields.h"
 #include "common/json_writer.h"
 #include "common/workspace_layout.h"
 #include "optimiser/task_optimiser.h"
@@ -39,20 +40,11 @@ std::string dump_solution_as_json(const fs::path& path) {
     j.begin_object();
     j.key("file").value("solution");
     j.key("header").begin_object();
-    j.key("infoLines").begin_array();
-    for (const std::string& line : h.infoLines)
-        j.value(line);
-    j.end_array();
-    j.key("elapsed").value(h.elapsed);
-    j.key("stopCheckSparsity").value(h.stopCheckSparsity);
-    j.key("iterationLimit").value(h.iterationLimit);
-    j.key("endTime").value(h.endTime);
-    j.key("endDate").value(h.endDate);
-    j.key("endText").value(format_date_serial(h.endDate + h.endTime));
-    j.key("relaxationCoef").value(h.relaxationCoef);
-    j.key("stopCriterion").value(h.stopCriterion);
-    j.key("runsPerformed").value(h.runsPerformed);
-    j.key("maxPhaseStates").value(h.maxPhaseStates);
+    // "endText": the end of the run as date and time, after its date.
+    write_json_fields<SolutionHeaderImage>(j, h, [&h](JsonWriter& out, std::string_view, const auto& field) {
+        if (static_cast<const void*>(&field) == &h.endDate)
+            out.key("endText").value(format_date_serial(h.endDate + h.endTime));
+    });
     j.end_object();
     j.key("runs").begin_array();
     for (std::size_t k = 0; k < s.status.size(); ++k) {

@@ -47,18 +47,16 @@ struct SolutionHeaderImage {
     // Named for what compares solution files apart from their time stamps (elapsed .. end date).
     static constexpr std::size_t elapsed = 123, stopCheckSparsity = 164, endTime = 176, relaxationCoef = 192;
     template <typename F, typename H> static void fields(F& f, H& h) {
-        f.text(0, h.infoLines[0], kInfoLineCapacity);
-        f.text(41, h.infoLines[1], kInfoLineCapacity);
-        f.text(82, h.infoLines[2], kInfoLineCapacity);
-        f.text(elapsed, h.elapsed, kElapsedCapacity);
-        f.i32(stopCheckSparsity, h.stopCheckSparsity);
-        f.i32(168, h.iterationLimit);
-        f.f64(endTime, h.endTime);
-        f.f64(184, h.endDate);
-        f.f64(relaxationCoef, h.relaxationCoef);
-        f.f64(200, h.stopCriterion);
-        f.i32(208, h.runsPerformed);
-        f.i32(212, h.maxPhaseStates);
+        f.texts(0, "infoLines", h.infoLines, kInfoLineCapacity);
+        f.text(elapsed, "elapsed", h.elapsed, kElapsedCapacity);
+        f.i32(stopCheckSparsity, "stopCheckSparsity", h.stopCheckSparsity);
+        f.i32(168, "iterationLimit", h.iterationLimit);
+        f.f64(endTime, "endTime", h.endTime);
+        f.f64(184, "endDate", h.endDate);
+        f.f64(relaxationCoef, "relaxationCoef", h.relaxationCoef);
+        f.f64(200, "stopCriterion", h.stopCriterion);
+        f.i32(208, "runsPerformed", h.runsPerformed);
+        f.i32(212, "maxPhaseStates", h.maxPhaseStates);
         f.end(size);
     }
 };

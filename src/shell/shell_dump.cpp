@@ -3,10 +3,12 @@
 #include "common/atomic_file.h"
 #include "common/date_time.h"
 #include "common/errors.h"
-#include "common/json_writer.h"
+#include "common/json_fields.h"
 #include "common/utf8.h"
 #include "shell/shell_file.h"
 #include "shell/task_register.h"
+
+#include <type_traits>
 
 namespace fs = std::filesystem;
 
@@ -75,17 +77,15 @@ std::string dump_register(const fs::path& path) {
     j.key("count").value(static_cast<int>(reg.entries.size()));
     j.key("entries").begin_array();
     for (const auto& e : reg.entries) {
-        j.begin_object();
-        j.key("code").value(e.code);
-        j.key("name").value(e.name);
-        j.key("status").value(static_cast<int>(e.status));
-        j.key("statusName").value(status_name(e.status));
-        for (auto [k, v] : {std::pair{"created", e.created}, std::pair{"modified", e.modified},
-                            std::pair{"unloaded", e.unloaded}, std::pair{"solved", e.solved}}) {
-            j.key(k).value(v);
-            j.key(std::string(k) + "Text").value(format_date_serial(v));
-        }
-        j.end_object();
+        // The status's name beside its number, and every date (the entry's doubles) as text beside it.
+        write_json_record<RegisterEntryImage>(
+            j, e, [](JsonWriter& out, std::string_view name, const auto& field) {
+                using Field = std::decay_t<decltype(field)>;
+                if constexpr (std::is_same_v<Field, TaskStatus>)
+                    out.key("statusName").value(status_name(field));
+                else if constexpr (std::is_same_v<Field, double>)
+                    out.key(std::string(name) + "Text").value(format_date_serial(field));
+            });
     }
     j.end_array();
     j.end_object();

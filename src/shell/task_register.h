@@ -49,13 +49,13 @@ struct RegisterEntryImage {
     static constexpr std::size_t size = kRegisterEntrySize;
     static constexpr std::size_t statusEnd = 84; // where a wrong status is reported
     template <typename F, typename E> static void fields(F& f, E& e) {
-        f.text(0, e.code, kTaskCodeCapacity);
-        f.text(7, e.name, kTaskNameCapacity);
-        f.i32(80, e.status);
-        f.f64(88, e.created);
-        f.f64(96, e.modified);
-        f.f64(104, e.unloaded);
-        f.f64(112, e.solved);
+        f.text(0, "code", e.code, kTaskCodeCapacity);
+        f.text(7, "name", e.name, kTaskNameCapacity);
+        f.i32(80, "status", e.status);
+        f.f64(88, "created", e.created);
+        f.f64(96, "modified", e.modified);
+        f.f64(104, "unloaded", e.unloaded);
+        f.f64(112, "solved", e.solved);
         f.end(size);
     }
 };

@@ -26,6 +26,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zep {
@@ -84,20 +85,20 @@ struct SolverHeaderImage {
     using Record = SolverHeader;
     static constexpr std::size_t size = 80;
     template <typename F, typename H> static void fields(F& f, H& h) {
-        f.i32(0, h.chainCount);
-        f.i32(4, h.nestedChainCount);
-        f.i32(8, h.minimisedParam);
-        f.i32(12, h.roundingType);
-        f.f64(16, h.scaledTact);
-        f.f64(24, h.scaledLevelTact);
-        f.i32(32, h.thresholdCount);
-        f.i32(36, h.secondLevelIterations);
-        f.i32(40, h.thresholdStep);
-        f.f64(48, h.scaledCostThreshold);
-        f.f64(56, h.scaledBaseCostTotal);
-        f.i32(64, h.hasUnavailableResources);
-        f.i32(68, h.resourceCategoryCount);
-        f.i32(72, h.subgraphCount);
+        f.i32(0, "chainCount", h.chainCount);
+        f.i32(4, "nestedChainCount", h.nestedChainCount);
+        f.i32(8, "minimisedParam", h.minimisedParam);
+        f.i32(12, "roundingType", h.roundingType);
+        f.f64(16, "scaledTact", h.scaledTact);
+        f.f64(24, "scaledLevelTact", h.scaledLevelTact);
+        f.i32(32, "thresholdCount", h.thresholdCount);
+        f.i32(36, "secondLevelIterations", h.secondLevelIterations);
+        f.i32(40, "thresholdStep", h.thresholdStep);
+        f.f64(48, "scaledCostThreshold", h.scaledCostThreshold);
+        f.f64(56, "scaledBaseCostTotal", h.scaledBaseCostTotal);
+        f.i32(64, "hasUnavailableResources", h.hasUnavailableResources);
+        f.i32(68, "resourceCategoryCount", h.resourceCategoryCount);
+        f.i32(72, "subgraphCount", h.subgraphCount);
         f.end(size);
     }
 };
@@ -105,9 +106,9 @@ struct VariantOutImage {
     using Record = VariantOut;
     static constexpr std::size_t size = 24;
     template <typename F, typename V> static void fields(F& f, V& v) {
-        f.f64(0, v.time);
-        f.f64(8, v.cost);
-        f.i32(16, v.discretised);
+        f.f64(0, "time", v.time);
+        f.f64(8, "cost", v.cost);
+        f.i32(16, "discretised", v.discretised);
         f.end(size);
     }
 };
@@ -115,9 +116,9 @@ struct SubgraphSolverRecImage {
     using Record = SubgraphSolverRec;
     static constexpr std::size_t size = 16;
     template <typename F, typename S> static void fields(F& f, S& s) {
-        f.f64(0, s.costBase);
-        f.i32(8, s.levelCount);
-        f.i32(12, s.refCount);
+        f.f64(0, "costBase", s.costBase);
+        f.i32(8, "levelCount", s.levelCount);
+        f.i32(12, "refCount", s.refCount);
         f.end(size);
     }
 };
@@ -125,9 +126,28 @@ struct SubgraphRefImage {
     using Record = SubgraphRef;
     static constexpr std::size_t size = 12;
     template <typename F, typename R> static void fields(F& f, R& r) {
-        f.i32(0, r.owner);
-        f.i32(4, r.pathIndex);
-        f.i32(8, r.elementIndex);
+        f.i32(0, "owner", r.owner);
+        f.i32(4, "pathIndex", r.pathIndex);
+        f.i32(8, "elementIndex", r.elementIndex);
+        f.end(size);
+    }
+};
+// Section 12: an availability interval in tacts, (startTacts, finishTacts), and a variant's resource.
+struct IntervalTactsImage {
+    using Record = std::pair<int, int>;
+    static constexpr std::size_t size = 8;
+    template <typename F, typename P> static void fields(F& f, P& p) {
+        f.i32(0, "startTacts", p.first);
+        f.i32(4, "finishTacts", p.second);
+        f.end(size);
+    }
+};
+struct VariantResourceImage {
+    using Record = VariantResource;
+    static constexpr std::size_t size = 8;
+    template <typename F, typename V> static void fields(F& f, V& v) {
+        f.i32(0, "resourceCategory", v.resourceCategory);
+        f.i32(4, "noSuspend", v.noSuspend);
         f.end(size);
     }
 };

@@ -153,21 +153,14 @@ private:
         const std::vector<int> intervalCount = read_interval_counts(r_, categories);
         in_.intervalTacts.resize(categories);
         for (int k = 0; k < categories; ++k)
-            for (int i = 0; i < intervalCount[k]; ++i) {
-                int start = r_.i32();
-                int finish = r_.i32();
-                in_.intervalTacts[k].emplace_back(start, finish);
-            }
+            for (int i = 0; i < intervalCount[k]; ++i)
+                in_.intervalTacts[k].push_back(read_record<IntervalTactsImage>(r_));
         for (const SolverPath& p : in_.topPaths) {
             std::vector<std::vector<VariantResource>> perElement;
             for (const PathElement& e : p.elements) {
                 std::vector<VariantResource> needs;
-                for (int v = 0; v < e.count; ++v) {
-                    VariantResource vr;
-                    vr.resourceCategory = r_.i32();
-                    vr.noSuspend = r_.i32();
-                    needs.push_back(vr);
-                }
+                for (int v = 0; v < e.count; ++v)
+                    needs.push_back(read_record<VariantResourceImage>(r_));
                 perElement.push_back(std::move(needs));
             }
             in_.variantResources.push_back(std::move(perElement));

@@ -146,17 +146,13 @@ void write_resources(ByteWriter& w, const TaskRecord& rec, const std::vector<con
     for (const auto& intervals : rec.resourceIntervals)
         w.i32(static_cast<int>(intervals.size()));
     for (const auto& intervals : rec.resourceIntervals)
-        for (const ResourceInterval& i : intervals) {
-            w.i32(i.startTacts);
-            w.i32(i.finishTacts);
-        }
+        for (const ResourceInterval& i : intervals)
+            write_record<IntervalTactsImage>(w, {i.startTacts, i.finishTacts});
     for (const PathInfo* p : top)
         for (const PathElement& e : p->elements) {
             if (e.op > 0) {
-                for (const VariantRec& v : rec.chains[e.chain - 1].operations[e.op - 1].variants) {
-                    w.i32(v.resourceCategory);
-                    w.i32(v.noSuspend);
-                }
+                for (const VariantRec& v : rec.chains[e.chain - 1].operations[e.op - 1].variants)
+                    write_record<VariantResourceImage>(w, {v.resourceCategory, v.noSuspend});
             } else {
                 w.zeros(static_cast<std::size_t>(e.count) * 8);
             }

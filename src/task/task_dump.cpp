@@ -1,8 +1,10 @@
 #include "task/task_dump.h"
 
 #include "common/atomic_file.h"
+#include "common/json_fields.h"
 #include "common/json_writer.h"
 #include "common/workspace_layout.h"
+#include "task/record_images.h"
 #include "task/solver_input.h"
 #include "task/task_file.h"
 
@@ -29,53 +31,29 @@ void nested_int_array(JsonWriter& j, std::string_view key, const std::vector<std
 }
 
 void header_json(JsonWriter& j, const TaskHeader& h) {
-    j.key("header").begin_object();
-    j.key("taskCode").value(h.taskCode);
-    j.key("taskName").value(h.taskName);
-    j.key("minimisedParam").value(h.minimisedParam);
-    j.key("chainCount").value(h.chainCount);
-    j.key("nestedChainCount").value(h.nestedChainCount);
-    j.key("timeUnit").value(h.timeUnit);
-    j.key("costUnit").value(h.costUnit);
-    j.key("boundUpper").value(h.boundUpper);
-    j.key("boundLower").value(h.boundLower);
-    j.key("roundingType").value(h.roundingType);
-    j.key("tact").value(h.tact);
-    j.key("scalingCoef").value(h.scalingCoef);
-    j.key("thresholdCount").value(h.thresholdCount);
-    j.key("secondLevelIterations").value(h.secondLevelIterations);
-    j.key("iterationReductionCoef").value(h.iterationReductionCoef);
-    j.key("costThreshold").value(h.costThreshold);
-    j.key("hasUnavailableResources").value(h.hasUnavailableResources);
-    j.key("resourceCategoryCount").value(h.resourceCategoryCount);
-    j.key("decompositionMode").value(h.decompositionMode);
-    j.key("allowedSubgraphCount").value(h.allowedSubgraphCount);
-    j.key("maxQuantSteps").value(h.maxQuantSteps);
-    j.key("subgraphNumbering").value(h.subgraphNumbering);
-    j.key("criticalConversionMode").value(h.criticalConversionMode);
-    j.key("subgraphCount").value(h.subgraphCount);
-    j.key("maxPhaseStates").value(h.maxPhaseStates);
-    j.end_object();
-}
-
-void element_json(JsonWriter& j, const PathElement& e) {
-    j.key("chain").value(e.chain);
-    j.key("op").value(e.op);
-    j.key("count").value(e.count);
+    j.key("header");
+    write_json_record<TaskHeaderImage>(j, h);
 }
 
 void path_json(JsonWriter& j, const PathInfo& p) {
     j.begin_object();
-    j.key("elementCount").value(p.elementCount());
-    j.key("prefixLength").value(p.prefixLength);
-    j.key("suffixLength").value(p.suffixLength);
+    write_json_fields<PathInfoImage>(j, path_info_counts(p));
     j.key("elements").begin_array();
-    for (const PathElement& e : p.elements) {
-        j.begin_object();
-        element_json(j, e);
-        j.end_object();
-    }
+    for (const PathElement& e : p.elements)
+        write_json_record<PathElementImage>(j, e);
     j.end_array();
+    j.end_object();
+}
+
+void operation_json(JsonWriter& j, const OperationRec& op) {
+    j.begin_object();
+    write_json_fields<OperationRecImage>(j, op);
+    j.key("variants").begin_array();
+    for (const VariantRec& v : op.variants)
+        write_json_record<VariantRecImage>(j, v);
+    j.end_array();
+    j.key("mark");
+    write_json_record<VariantMarkImage>(j, op.mark);
     j.end_object();
 }
 
@@ -83,35 +61,10 @@ void chains_json(JsonWriter& j, const TaskRecord& rec) {
     j.key("chains").begin_array();
     for (const ChainRec& c : rec.chains) {
         j.begin_object();
-        j.key("name").value(c.name);
-        j.key("opCount").value(c.opCount);
-        j.key("subgraphNo").value(c.subgraphNo);
-        j.key("fromChain").value(c.fromChain);
-        j.key("fromOp").value(c.fromOp);
-        j.key("toChain").value(c.toChain);
-        j.key("toOp").value(c.toOp);
+        write_json_fields<ChainRecImage>(j, c);
         j.key("operations").begin_array();
-        for (const OperationRec& op : c.operations) {
-            j.begin_object();
-            j.key("name").value(op.name);
-            j.key("variantCount").value(op.variantCount);
-            j.key("variants").begin_array();
-            for (const VariantRec& v : op.variants) {
-                j.begin_object();
-                j.key("essence").value(v.essence);
-                j.key("resourceCategory").value(v.resourceCategory);
-                j.key("noSuspend").value(v.noSuspend);
-                j.key("time").value(v.time);
-                j.key("cost").value(v.cost);
-                j.end_object();
-            }
-            j.end_array();
-            j.key("mark").begin_object();
-            j.key("variantIndex").value(op.mark.variantIndex);
-            j.key("markCode").value(op.mark.markCode);
-            j.end_object();
-            j.end_object();
-        }
+        for (const OperationRec& op : c.operations)
+            operation_json(j, op);
         j.end_array();
         j.end_object();
     }
@@ -124,15 +77,10 @@ void solver_path_json(JsonWriter& j, const SolverPath& p) {
     j.key("elements").begin_array();
     for (std::size_t i = 0; i < p.elements.size(); ++i) {
         j.begin_object();
-        element_json(j, p.elements[i]);
+        write_json_fields<PathElementImage>(j, p.elements[i]);
         j.key("variants").begin_array();
-        for (const VariantOut& v : p.variants[i]) {
-            j.begin_object();
-            j.key("time").value(v.time);
-            j.key("cost").value(v.cost);
-            j.key("discretised").value(v.discretised);
-            j.end_object();
-        }
+        for (const VariantOut& v : p.variants[i])
+            write_json_record<VariantOutImage>(j, v);
         j.end_array();
         j.end_object();
     }
@@ -176,14 +124,8 @@ std::string dump_task_file_as_json(const std::filesystem::path& path) {
         j.begin_object();
         j.key("intervalCount").value(static_cast<int>(intervals.size()));
         j.key("intervals").begin_array();
-        for (const ResourceInterval& i : intervals) {
-            j.begin_object();
-            j.key("start").value(i.start);
-            j.key("finish").value(i.finish);
-            j.key("startTacts").value(i.startTacts);
-            j.key("finishTacts").value(i.finishTacts);
-            j.end_object();
-        }
+        for (const ResourceInterval& i : intervals)
+            write_json_record<ResourceIntervalImage>(j, i);
         j.end_array();
         j.end_object();
     }
@@ -202,39 +144,18 @@ std::string dump_task_file_as_json(const std::filesystem::path& path) {
 namespace {
 
 void solver_header_json(JsonWriter& j, const SolverHeader& h) {
-    j.key("header").begin_object();
-    j.key("chainCount").value(h.chainCount);
-    j.key("nestedChainCount").value(h.nestedChainCount);
-    j.key("minimisedParam").value(h.minimisedParam);
-    j.key("roundingType").value(h.roundingType);
-    j.key("scaledTact").value(h.scaledTact);
-    j.key("scaledLevelTact").value(h.scaledLevelTact);
-    j.key("thresholdCount").value(h.thresholdCount);
-    j.key("secondLevelIterations").value(h.secondLevelIterations);
-    j.key("thresholdStep").value(h.thresholdStep);
-    j.key("scaledCostThreshold").value(h.scaledCostThreshold);
-    j.key("scaledBaseCostTotal").value(h.scaledBaseCostTotal);
-    j.key("hasUnavailableResources").value(h.hasUnavailableResources);
-    j.key("resourceCategoryCount").value(h.resourceCategoryCount);
-    j.key("subgraphCount").value(h.subgraphCount);
-    j.end_object();
+    j.key("header");
+    write_json_record<SolverHeaderImage>(j, h);
 }
 
 // Subgraph k: its record, the elements that refer to it and its time levels.
 void solver_subgraph_json(JsonWriter& j, const SolverInput& in, std::size_t k) {
     const SubgraphSolverRec& s = in.subgraphs[k];
     j.begin_object();
-    j.key("costBase").value(s.costBase);
-    j.key("levelCount").value(s.levelCount);
-    j.key("refCount").value(s.refCount);
+    write_json_fields<SubgraphSolverRecImage>(j, s);
     j.key("refs").begin_array();
-    for (const SubgraphRef& r : in.subgraphRefs[k]) {
-        j.begin_object();
-        j.key("owner").value(r.owner);
-        j.key("pathIndex").value(r.pathIndex);
-        j.key("elementIndex").value(r.elementIndex);
-        j.end_object();
-    }
+    for (const SubgraphRef& r : in.subgraphRefs[k])
+        write_json_record<SubgraphRefImage>(j, r);
     j.end_array();
     int_array(j, "timeLevels", in.timeLevels[k]);
     j.end_object();
@@ -247,12 +168,8 @@ void resource_categories_json(JsonWriter& j, const SolverInput& in) {
         j.begin_object();
         j.key("intervalCount").value(static_cast<int>(intervals.size()));
         j.key("intervals").begin_array();
-        for (const auto& [start, finish] : intervals) {
-            j.begin_object();
-            j.key("startTacts").value(start);
-            j.key("finishTacts").value(finish);
-            j.end_object();
-        }
+        for (const auto& interval : intervals)
+            write_json_record<IntervalTactsImage>(j, interval);
         j.end_array();
         j.end_object();
     }
@@ -266,12 +183,8 @@ void variant_resources_json(JsonWriter& j, const SolverInput& in) {
         j.begin_array();
         for (const auto& element : path) {
             j.begin_array();
-            for (const VariantResource& v : element) {
-                j.begin_object();
-                j.key("resourceCategory").value(v.resourceCategory);
-                j.key("noSuspend").value(v.noSuspend);
-                j.end_object();
-            }
+            for (const VariantResource& v : element)
+                write_json_record<VariantResourceImage>(j, v);
             j.end_array();
         }
         j.end_array();

@@ -64,6 +64,19 @@ template <class W> W* named(W* w, const char* name) {
     return w;
 }
 
+// The parameter boxes ME1 to ME4 hold the parameters in the order of kRunParameters.
+void show_parameter_texts(const std::array<QLineEdit*, 4>& edits, const ParameterTexts& texts) {
+    for (RunParameterId id : kRunParameterIds)
+        edits[id]->setText(qs(texts[id]));
+}
+
+ParameterTexts typed_parameter_texts(const std::array<QLineEdit*, 4>& edits) {
+    ParameterTexts typed;
+    for (RunParameterId id : kRunParameterIds)
+        typed[id] = edits[id]->text().toStdString();
+    return typed;
+}
+
 } // namespace
 
 TForm1* TForm1::open(TfrmMain& main) {
@@ -275,11 +288,7 @@ void TForm1::set_up() {
     } catch (const std::exception& e) {
         main_.notifier().warning(this, QString::fromUtf8(e.what()));
     }
-    const ParameterTexts defaults = default_parameter_texts(st.decimalSeparator);
-    ME_[0]->setText(qs(defaults.relaxationCoef));
-    ME_[1]->setText(qs(defaults.stopCriterion));
-    ME_[2]->setText(qs(defaults.stopCheckSparsity));
-    ME_[3]->setText(qs(defaults.iterationLimit));
+    show_parameter_texts(ME_, default_parameter_texts(st.decimalSeparator));
 
     state_.batch = true;
     RB1_->setChecked(true);
@@ -439,12 +448,7 @@ void TForm1::BNext3Click() {
 // The parameters as typed, refused with the warning and the focus on the first wrong one.
 bool TForm1::accept_parameters() {
     const SessionState& st = main_.state();
-    ParameterTexts typed;
-    typed.relaxationCoef = ME_[0]->text().toStdString();
-    typed.stopCriterion = ME_[1]->text().toStdString();
-    typed.stopCheckSparsity = ME_[2]->text().toStdString();
-    typed.iterationLimit = ME_[3]->text().toStdString();
-    const ParameterEntry entry = enter_parameters(typed, st.decimalSeparator, st.shell);
+    const ParameterEntry entry = enter_parameters(typed_parameter_texts(ME_), st.decimalSeparator, st.shell);
     if (!entry.params) {
         if (!entry.warning.empty())
             main_.notifier().warning(this, qs(entry.warning));
@@ -567,11 +571,7 @@ void TForm1::start_immediate_solve() {
         main_.state().immediateSolve = 0;
         return;
     }
-    const ParameterTexts defaults = default_parameter_texts(main_.state().decimalSeparator);
-    ME_[0]->setText(qs(defaults.relaxationCoef));
-    ME_[1]->setText(qs(defaults.stopCriterion));
-    ME_[2]->setText(qs(defaults.stopCheckSparsity));
-    ME_[3]->setText(qs(defaults.iterationLimit));
+    show_parameter_texts(ME_, default_parameter_texts(main_.state().decimalSeparator));
     if (!accept_parameters()) { // the defaults pass; were one refused, its warning shows
         immediate_ = false;
         main_.state().immediateSolve = 0;
