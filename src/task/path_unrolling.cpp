@@ -106,7 +106,7 @@ void unroll_paths(TaskRecord& rec) {
     const int subgraphs = active_subgraph_count(rec);
     rec.chainsPerSubgraph.resize(subgraphs + 1);
     rec.chainsPerSubgraph.back() = topPaths;
-    rec.discretisedIsCost = (topPaths == 1 && rec.header.minimisedParam == 1) ? 1 : 0;
+    rec.discretisedIsCost = derived_discretised_is_cost(rec);
 }
 
 } // namespace zep

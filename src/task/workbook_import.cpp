@@ -121,7 +121,7 @@ void read_thresholds(const Sheets& s, TaskRecord& rec, int countRow) {
     rec.header.thresholdCount = n;
     for (int i = 0; i < n; ++i)
         rec.thresholds.push_back(
-            round_to_steps(rec.header.roundingType, rec.header.tact, s.real(1, countRow + 1 + i, B)));
+            round_to_steps(rounding_type(rec.header), rec.header.tact, s.real(1, countRow + 1 + i, B)));
 }
 
 // Sheet 1 from row 14 on, which depends on the nested chains and the unavailable resources. Returns
@@ -147,8 +147,8 @@ std::vector<int> read_modes_and_thresholds(const Sheets& s, TaskRecord& rec) {
             h.iterationReductionCoef = s.integer(1, 19 + o, B);
             h.costThreshold = s.real(1, 21 + o, B);
             h.thresholdCount = 1;
-            rec.thresholds = {round_to_steps(h.roundingType, h.tact, s.real(1, 22 + o, B)),
-                              round_to_steps(h.roundingType, h.tact, s.real(1, 23 + o, B))};
+            rec.thresholds = {round_to_steps(rounding_type(h), h.tact, s.real(1, 22 + o, B)),
+                              round_to_steps(rounding_type(h), h.tact, s.real(1, 23 + o, B))};
         }
         return intervalCounts;
     }

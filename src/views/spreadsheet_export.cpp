@@ -26,7 +26,7 @@ std::string number(double v, char sep) {
 
 // The view's row of the one-path flag (time minimised).
 bool is_one_path_row(const TaskRecord& rec, const ListRow& r, const ShellTables& t) {
-    return rec.header.minimisedParam == 1 && r.key == t.text(356);
+    return minimised_parameter(rec.header) == MinimisedParam::Time && r.key == t.text(356);
 }
 
 // The view's parameter rows in the import's layout (see the header).

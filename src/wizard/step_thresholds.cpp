@@ -115,7 +115,10 @@ void Wizard::build_summary() {
     s.tact = number_text(h.tact);
     s.phaseStates = phase_states_text();
     s.scalingCoef = number_text(h.scalingCoef);
-    s.rounding = ctx_.shell.text(h.roundingType == 0 ? 333 : h.roundingType == 1 ? 332 : 331);
+    const RoundingType rounding = rounding_type(h);
+    s.rounding = ctx_.shell.text(rounding == RoundingType::ByMean      ? 333
+                                 : rounding == RoundingType::ByMinimum ? 332
+                                                                       : 331);
     s.costUnit = h.costUnit;
     s.timeUnit = h.timeUnit;
     s.categoriesShown = has_resources();

@@ -194,7 +194,7 @@ void TfrmViewSolution::printView() {
 // The solution sheet of the shown variant, then, when the user wants it, the task derived from it.
 void TfrmViewSolution::exportView() {
     SessionState& st = main_.state();
-    const bool time = files_.task.header.minimisedParam == 1;
+    const bool time = minimised_parameter(files_.task.header) == MinimisedParam::Time;
     const std::string question = st.text(524) + " " + std::to_string(shown_ + 1) + " " +
                                  st.text(time ? 523 : 522) + " " + st.text(525) + "?";
     st.derivedTask = main_.notifier().question(this, qs(question)) ? 1 : 0;
