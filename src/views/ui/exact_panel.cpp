@@ -1,6 +1,7 @@
 #include "views/ui/exact_panel.h"
 
 #include "exact/report_text.h"
+#include "shell/ui/qt_text.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,14 +20,6 @@ struct ExactOptimumPanel::Outcome {
     std::optional<exact::VariantReport> report;
     std::optional<std::vector<exact::FrontierPoint>> curve;
 };
-
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-} // namespace
 
 ExactOptimumPanel::ExactOptimumPanel(const SessionState& state, TaskRecord task, Solution solution,
                                      QWidget* parent)

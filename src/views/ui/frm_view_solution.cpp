@@ -1,6 +1,7 @@
 #include "views/ui/frm_view_solution.h"
 
 #include "common/task_naming.h"
+#include "shell/ui/qt_text.h"
 #include "views/gantt_model.h"
 #include "views/ui/chart_texts.h"
 #include "views/ui/exact_curve_source.h"
@@ -25,10 +26,6 @@ namespace {
 
 // Widths of the column labels `TitleCol10` to `TitleCol21`, in pixels.
 constexpr int kLabelWidths[kSolutionGridColumns] = {64, 180, 80, 85, 78, 74, 160, 100, 120, 100, 95, 85};
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "views/ui/frm_view_task.h"
 
 #include "common/task_naming.h"
+#include "shell/ui/qt_text.h"
 #include "views/derived_task.h"
 #include "views/solved_task_files.h"
 #include "views/ui/mdi_child.h"
@@ -21,10 +22,6 @@ namespace {
 constexpr int kTableWidths[] = {64, 200, 74, 200, 70, 190, 100, 100, 150};
 constexpr int kGrid2Widths[] = {64, 160, 74, 150, 70, 140, 78, 100, 100, 100, 150};
 constexpr int kGrid1Widths[] = {90, 90, 130, 130};
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 template <std::size_t N>
 std::vector<GridColumn> columns_of(const QString& prefix, int first, const std::vector<std::string>& captions,
