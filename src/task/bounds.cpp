@@ -148,7 +148,7 @@ PrepOutcome compute_bounds(TaskRecord& rec, const ShellTables& shell) {
     rec.pathCostMin.assign(n, 0);
     rec.pathCostMax.assign(n, 0);
 
-    if (rec.header.decompositionMode == 1)
+    if (decomposition_mode(rec.header) == Decomposition::NestedSubgraphs)
         decompose_top_level_paths(rec);
     const bool gross = rec.header.has_unavailable_resources();
 

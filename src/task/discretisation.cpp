@@ -144,7 +144,7 @@ DiscretisationResult discretise(TaskRecord& rec, double tact, double scalingCoef
     rec.levelTact = level_tact(rec);
     if (active_subgraph_count(rec) > 0)
         build_time_levels(rec);
-    if (rec.header.decompositionMode == 1)
+    if (decomposition_mode(rec.header) == Decomposition::NestedSubgraphs)
         set_reference_counts(rec);
     result.candidates = threshold_candidates(rec);
     return result;

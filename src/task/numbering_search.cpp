@@ -57,7 +57,7 @@ std::string numbering_failure_message(const TaskRecord& rec, const ShellTables& 
 }
 
 NumberingSearchResult search_numbering(TaskRecord& rec, const ShellTables& shell) {
-    if (rec.header.decompositionMode != 1)
+    if (decomposition_mode(rec.header) != Decomposition::NestedSubgraphs)
         throw std::invalid_argument("the numbering of subgraphs needs decomposition");
     check_graph_shape(rec);
     if (rec.workingNestedChainCount < 1)

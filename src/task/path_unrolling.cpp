@@ -59,7 +59,7 @@ void unroll_paths(TaskRecord& rec) {
     check_graph_shape(rec);
     const int n = rec.workingChainCount;
     const int ordinary = rec.ordinaryChainCount();
-    const bool decomposed = rec.header.decompositionMode == 1;
+    const bool decomposed = decomposition_mode(rec.header) == Decomposition::NestedSubgraphs;
 
     auto isNested = [&](int c) { return c > ordinary; };
     auto link = [&](int c) {

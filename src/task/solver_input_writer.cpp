@@ -121,7 +121,7 @@ void write_subgraph_tables(ByteWriter& w, const TaskRecord& rec, const VariantBl
     for (int k = 0; k < h.subgraphCount; ++k) {
         const SubgraphSummary& s = rec.subgraphSummaries[k];
         SubgraphSolverRec out;
-        if (h.decompositionMode == 1) {
+        if (decomposition_mode(h) == Decomposition::NestedSubgraphs) {
             out.costBase = s.costBase * h.scalingCoef;
             out.levelCount = levelCounts[k] = s.levelCount;
         }

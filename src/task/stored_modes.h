@@ -48,4 +48,34 @@ template <typename Header> RoundingType rounding_type(const Header& h) {
     return static_cast<RoundingType>(h.roundingType);
 }
 
+// `decompositionMode`: whether nested network subgraphs are extracted from the graph.
+enum class Decomposition {
+    None = 0,
+    NestedSubgraphs = 1,
+};
+
+// The decomposition mode of a task header: 1 extracts nested subgraphs, any other value none.
+template <typename Header> Decomposition decomposition_mode(const Header& h) {
+    return h.decompositionMode == 1 ? Decomposition::NestedSubgraphs : Decomposition::None;
+}
+
+// `criticalConversionMode`: which variant an operation keeps when it is converted into a critical one.
+enum class CriticalConversion {
+    NotSet = 0,
+    MinimalTimes = 1, // the variant of the smallest time
+    MinimalCosts = 2, // the variant of the smallest cost
+};
+
+// The conversion mode of a task header: 1 and 2 as above, any other value not set.
+template <typename Header> CriticalConversion critical_conversion_mode(const Header& h) {
+    switch (h.criticalConversionMode) {
+    case 1:
+        return CriticalConversion::MinimalTimes;
+    case 2:
+        return CriticalConversion::MinimalCosts;
+    default:
+        return CriticalConversion::NotSet;
+    }
+}
+
 } // namespace zep

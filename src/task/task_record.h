@@ -115,8 +115,12 @@ struct TaskHeader {
     bool has_unavailable_resources() const { return hasUnavailableResources == 1; }
     // Nested network subgraphs numbered by the user (manual) or found by the search (automatic); without
     // the decomposition neither.
-    bool manual_subgraph_numbering() const { return decompositionMode == 1 && subgraphNumbering == 0; }
-    bool automatic_subgraph_numbering() const { return decompositionMode == 1 && subgraphNumbering == 1; }
+    bool manual_subgraph_numbering() const {
+        return decomposition_mode(*this) == Decomposition::NestedSubgraphs && subgraphNumbering == 0;
+    }
+    bool automatic_subgraph_numbering() const {
+        return decomposition_mode(*this) == Decomposition::NestedSubgraphs && subgraphNumbering == 1;
+    }
 
     bool operator==(const TaskHeader&) const = default;
 };

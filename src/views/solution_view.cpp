@@ -93,7 +93,7 @@ std::vector<ListRow> task_rows(const TaskRecord& rec, const Solution& sol, int r
     if (resources)
         add(t.text(5), std::to_string(h.resourceCategoryCount));
     if (!resources && nested) {
-        if (h.decompositionMode == 1) {
+        if (decomposition_mode(h) == Decomposition::NestedSubgraphs) {
             add(t.text(355), "1");
             add(" " + t.text(392), t.text(h.subgraphNumbering == 1 ? 14 : 397));
             add(t.text(461), std::to_string(h.subgraphCount));
@@ -102,7 +102,7 @@ std::vector<ListRow> task_rows(const TaskRecord& rec, const Solution& sol, int r
         }
     }
     if (nested)
-        add(t.text(389), t.text(h.criticalConversionMode == 1 ? 400 : 401));
+        add(t.text(389), t.text(critical_conversion_mode(h) == CriticalConversion::MinimalTimes ? 400 : 401));
     add_run_rows(rows, sol, t, sep);
     if (second_level_mode(rec))
         add(t.text(479), std::to_string(sol.header.runsPerformed));

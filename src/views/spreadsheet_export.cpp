@@ -66,7 +66,7 @@ std::vector<std::vector<std::string>> parameter_sheet(const TaskRecord& rec, con
 std::vector<std::vector<std::string>> chain_sheet(const TaskRecord& rec, const ShellTables& t) {
     const TaskHeader& h = rec.header;
     const bool nested = h.nestedChainCount > 0;
-    const bool decomposed = nested && h.decompositionMode == 1;
+    const bool decomposed = nested && decomposition_mode(h) == Decomposition::NestedSubgraphs;
     std::vector<std::vector<std::string>> rows;
     std::vector<std::string> caption = {t.text(286), t.text(215), t.text(7)};
     if (nested) {

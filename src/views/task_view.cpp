@@ -52,8 +52,8 @@ struct RowList {
 // Without unavailable resources, for a graph with nested chains: the decomposition and its
 // parameters, and the conversion of critical operations.
 void add_decomposition_rows(RowList& r, const TaskHeader& h, const ShellTables& t) {
-    r.add(t.text(355), h.decompositionMode == 1 ? "1" : "0");
-    if (h.decompositionMode == 1) {
+    r.add(t.text(355), decomposition_mode(h) == Decomposition::NestedSubgraphs ? "1" : "0");
+    if (decomposition_mode(h) == Decomposition::NestedSubgraphs) {
         r.add(t.text(318) + ":", "");
         r.add("  1) " + t.text(116), std::to_string(h.allowedSubgraphCount));
         r.add("  2) " + t.text(194), std::to_string(h.maxQuantSteps));

@@ -360,7 +360,7 @@ void Wizard::prepare_chain_grid() {
                 row[4 + i] = coords[i] > 0 ? std::to_string(coords[i]) : std::string();
         }
     }
-    if (rec_.header.criticalConversionMode == 1 || rec_.header.criticalConversionMode == 2)
+    if (critical_conversion_mode(rec_.header) != CriticalConversion::NotSet)
         in_.conversionMode = rec_.header.criticalConversionMode;
 }
 

@@ -60,7 +60,7 @@ StepOutcome Wizard::check_rounding_step() {
 
 StepOutcome Wizard::check_thresholds_step() {
     TaskHeader& h = rec_.header;
-    h.subgraphCount = h.decompositionMode == 1 ? rec_.workingSubgraphCount : 0;
+    h.subgraphCount = decomposition_mode(h) == Decomposition::NestedSubgraphs ? rec_.workingSubgraphCount : 0;
     if (has_resources())
         store_interval_tacts(rec_);
 
@@ -124,7 +124,7 @@ void Wizard::build_summary() {
     s.categoriesShown = has_resources();
     s.categoryCount = std::to_string(h.resourceCategoryCount);
 
-    const bool decomposed = h.decompositionMode == 1;
+    const bool decomposed = decomposition_mode(h) == Decomposition::NestedSubgraphs;
     s.decompositionShown = !has_resources() && has_nested_chains();
     s.regime = std::to_string(decomposed ? 1 : 0);
     s.numbering = ctx_.shell.text(h.subgraphNumbering == 1 ? 14 : 397);
