@@ -258,7 +258,7 @@ private:
 
     void ganttPage() {
         GanttPainter chart(*doc_.gantt, doc_.ganttTexts);
-        const double scale = chart.fitScale(kChartWidth);
+        const double scale = chart.fit_scale(kChartWidth);
         chartPage(chart.height(), [&](QPainter& p, const QRectF& area) { chart.paint(p, scale, area); });
     }
 
