@@ -36,7 +36,7 @@ struct UiWorkspace {
     explicit UiWorkspace(const char* lang = "rus") : ws(make_ui_workspace(dir.path(), lang)) {
         main = std::make_unique<TfrmMain>(ws, notifier);
         main->endProgram = [] {};
-        if (!main->startUp())
+        if (!main->start_up())
             throw std::runtime_error("the main window did not start");
     }
     ~UiWorkspace() {

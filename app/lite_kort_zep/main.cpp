@@ -20,17 +20,17 @@ namespace {
 // Every window that a command of the main window opens, from the library of its subsystem. A window not
 // registered here leaves its commands disabled.
 void register_windows(zep::TfrmMain& main) {
-    main.registerWindow(zep::WindowKind::CreateTask, zep::open_create_task_window);
-    main.registerWindow(zep::WindowKind::SelectTask,
-                        [](zep::TfrmMain& m) { return zep::TfrmSelectTask::open(m); });
-    main.registerWindow(zep::WindowKind::ViewProtocol,
-                        [](zep::TfrmMain& m) { return zep::TfrmViewProtocol::open(m); });
-    main.registerWindow(zep::WindowKind::Optimiser, [](zep::TfrmMain& m) { return zep::TForm1::open(m); });
-    main.registerWindow(zep::WindowKind::ViewTask,
-                        [](zep::TfrmMain& m) { return zep::TfrmViewTask::open(m); });
-    main.registerWindow(zep::WindowKind::ViewSolution,
-                        [](zep::TfrmMain& m) { return zep::TfrmViewSolution::open(m); });
-    main.registerWindow(zep::WindowKind::Help, [](zep::TfrmMain& m) { return zep::TfrmHelp::open(m); });
+    main.register_window(zep::WindowKind::CreateTask, zep::open_create_task_window);
+    main.register_window(zep::WindowKind::SelectTask,
+                         [](zep::TfrmMain& m) { return zep::TfrmSelectTask::open(m); });
+    main.register_window(zep::WindowKind::ViewProtocol,
+                         [](zep::TfrmMain& m) { return zep::TfrmViewProtocol::open(m); });
+    main.register_window(zep::WindowKind::Optimiser, [](zep::TfrmMain& m) { return zep::TForm1::open(m); });
+    main.register_window(zep::WindowKind::ViewTask,
+                         [](zep::TfrmMain& m) { return zep::TfrmViewTask::open(m); });
+    main.register_window(zep::WindowKind::ViewSolution,
+                         [](zep::TfrmMain& m) { return zep::TfrmViewSolution::open(m); });
+    main.register_window(zep::WindowKind::Help, [](zep::TfrmMain& m) { return zep::TfrmHelp::open(m); });
 }
 
 } // namespace
@@ -65,13 +65,13 @@ int main(int argc, char** argv) {
 
     zep::TfrmMain main(workspace, notifier);
     register_windows(main);
-    if (!main.startUp())
+    if (!main.start_up())
         return 1;
     // Without a window manager (a bare X server) "maximised" means nothing: cover the screen ourselves.
     if (QScreen* screen = QGuiApplication::primaryScreen())
         main.setGeometry(screen->availableGeometry());
     main.showMaximized();
-    if (auto* dialog = main.languageDialog())
+    if (auto* dialog = main.language_dialog())
         dialog->show();
     return app.exec();
 }

@@ -8,11 +8,6 @@
 namespace zep::exact {
 namespace {
 
-int top_path_count(const TaskRecord& rec) {
-    return static_cast<int>(std::count_if(rec.chainPaths.begin(), rec.chainPaths.end(),
-                                          [](const PathInfo& p) { return p.elementCount() > 0; }));
-}
-
 ExactValue infeasible(bool proven) {
     ExactValue v;
     v.proven = proven;
@@ -22,9 +17,11 @@ ExactValue infeasible(bool proven) {
 } // namespace
 
 TaskGoal task_goal(const TaskRecord& rec) {
-    if (rec.header.minimisedParam != 1)
+    const MinimisedParam minimised = minimised_parameter(rec.header);
+    if (minimised == MinimisedParam::Cost)
         return TaskGoal::CostUnderDeadline;
-    return top_path_count(rec) == 1 ? TaskGoal::TimeUnderCostTacts : TaskGoal::SecondLevel;
+    const DiscretisedParam d = discretised_parameter(minimised, top_level_path_count(rec));
+    return d == DiscretisedParam::Cost ? TaskGoal::TimeUnderCostTacts : TaskGoal::SecondLevel;
 }
 
 ExactTask::ExactTask(const TaskRecord& rec, ExactOptions options)

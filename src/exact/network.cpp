@@ -142,8 +142,8 @@ Network build_network(const TaskRecord& rec) {
             o.from = event(names.at(no, i - 1));
             o.to = event(names.at(no, i));
             for (const VariantRec& v : ch.operations[static_cast<std::size_t>(i - 1)].variants)
-                o.variants.push_back({round_to_steps(h.roundingType, h.tact, v.time),
-                                      round_to_steps(h.roundingType, h.tact, v.cost), v.time, v.cost});
+                o.variants.push_back({round_to_steps(rounding_type(h), h.tact, v.time),
+                                      round_to_steps(rounding_type(h), h.tact, v.cost), v.time, v.cost});
             if (o.variants.empty())
                 throw NetworkError("operation " + std::to_string(i) + " of chain " + std::to_string(no) +
                                    " has no variants");

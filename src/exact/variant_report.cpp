@@ -5,7 +5,7 @@
 namespace zep::exact {
 
 Plan method_plan(const Solution& s, std::size_t k) {
-    if (k >= s.status.size() || s.status[k] == 0 || k >= s.variantChoice.size())
+    if (k >= s.status.size() || run_status(s, k) == RunStatus::NotSolved || k >= s.variantChoice.size())
         return {};
     Plan plan;
     for (const auto& chain : s.variantChoice[k])

@@ -80,6 +80,20 @@ struct Solution {
     std::vector<double> graphTimes;                                    // [run]
 };
 
+// The outcome of a run, as its `solutionStatus` stores it.
+enum class RunStatus : std::int32_t {
+    NotSolved = 0,    // no plan; the run's message says why
+    Solved = 1,       // the plan keeps within the run's threshold
+    LimitUsedUp = -1, // the second-level search used its iterations up: the last probe's plan, a message
+};
+
+// The one reading of a run's `solutionStatus`: 0 is no plan, a positive value a solved run, a negative one
+// a plan with a message (the file's reader takes any value; the optimiser writes only the three above).
+inline RunStatus run_status(const Solution& s, std::size_t run) {
+    const std::int32_t stored = s.status.at(run);
+    return stored == 0 ? RunStatus::NotSolved : stored > 0 ? RunStatus::Solved : RunStatus::LimitUsedUp;
+}
+
 // A solution of the shape with every status, count, choice and time 0 and every message empty.
 Solution empty_solution(const SolutionShape& shape);
 

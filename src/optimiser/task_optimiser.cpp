@@ -21,11 +21,12 @@ SolutionShape solution_shape(const SolverInput& in) {
 }
 
 bool discretised_is_cost(const SolverInput& in) {
-    return in.header.minimisedParam == 1 && in.topPaths.size() == 1;
+    const int topLevelPaths = static_cast<int>(in.topPaths.size());
+    return discretised_parameter(minimised_parameter(in.header), topLevelPaths) == DiscretisedParam::Cost;
 }
 
 bool second_level_mode(const SolverInput& in) {
-    return in.header.minimisedParam == 1 && in.topPaths.size() >= 2;
+    return second_level_mode(minimised_parameter(in.header), static_cast<int>(in.topPaths.size()));
 }
 
 namespace {
@@ -389,9 +390,10 @@ private:
             // for, or a plan above the cost threshold would pass for one within it.
             if (isCost_ && ref.owner == S_)
                 entry.discretised =
-                    round_to_steps(in_.header.roundingType, in_.header.scaledTact, traced.cost);
+                    round_to_steps(rounding_type(in_.header), in_.header.scaledTact, traced.cost);
             else
-                entry.discretised = round_to_steps(in_.header.roundingType, in_.header.scaledLevelTact, time);
+                entry.discretised =
+                    round_to_steps(rounding_type(in_.header), in_.header.scaledLevelTact, time);
         }
     }
 
@@ -424,7 +426,7 @@ private:
         for (std::size_t k = 0; k < M; ++k) {
             note_phase_states(runs[k]);
             if (runs[k].complete) {
-                result_.solution.status[k] = 1;
+                result_.solution.status[k] = static_cast<std::int32_t>(RunStatus::Solved);
                 assemble_run(in_, subgraphRuns_, runs[k], k, result_.solution);
             }
         }
@@ -437,7 +439,7 @@ private:
                                  h.secondLevelIterations, h.scaledCostThreshold);
         RunRecord previous; // no choices until a probe is kept
         RunRecord result;
-        std::int32_t status = 0;
+        RunStatus status = RunStatus::NotSolved;
         for (std::int32_t k = 0;; ++k) {
             RunRecord probe = run_paths(S_, k, search.current(), solver_);
             throw_if_stopped();
@@ -449,27 +451,27 @@ private:
                 continue;
             }
             if (d.step == SecondLevelSearch::Step::ResultThisProbe) {
-                status = 1;
+                status = RunStatus::Solved;
                 result = std::move(probe);
             } else if (d.step == SecondLevelSearch::Step::ResultPreviousProbe) {
                 // Reached without a feasible probe from the fourth on (the walk up to T1): the previous
                 // probe then exceeds the cost threshold too, or there is none.
                 if (previous.complete && search.feasible(previous.total)) {
-                    status = 1;
+                    status = RunStatus::Solved;
                     result = std::move(previous);
                 } else {
                     message(0, texts_.second_level_no_threshold());
                 }
             } else {
-                status = -1;
+                status = RunStatus::LimitUsedUp;
                 message(0, texts_.second_level_used_up());
                 result = std::move(probe);
             }
             break;
         }
         result_.runsPerformed = search.probes();
-        if (!result_.solution.status.empty() && status != 0) {
-            result_.solution.status[0] = status;
+        if (!result_.solution.status.empty() && status != RunStatus::NotSolved) {
+            result_.solution.status[0] = static_cast<std::int32_t>(status);
             assemble_run(in_, subgraphRuns_, result, 0, result_.solution);
         }
     }

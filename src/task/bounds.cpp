@@ -143,7 +143,7 @@ PrepOutcome compute_bounds(TaskRecord& rec) {
     rec.pathCostMin.assign(n, 0);
     rec.pathCostMax.assign(n, 0);
 
-    if (rec.header.decompositionMode == 1)
+    if (decomposition_mode(rec.header) == Decomposition::NestedSubgraphs)
         decompose_top_level_paths(rec);
     const bool gross = rec.header.has_unavailable_resources();
 

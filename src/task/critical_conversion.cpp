@@ -128,7 +128,7 @@ private:
 
 void move_best_variant_first(TaskRecord& rec, int chainNo, int opNo) {
     OperationRec& op = operation_no(rec, chainNo, opNo);
-    const bool byTime = rec.header.criticalConversionMode == 1;
+    const bool byTime = critical_conversion_mode(rec.header) == CriticalConversion::MinimalTimes;
     auto value = [&](int v) { return byTime ? op.variants[v].time : op.variants[v].cost; };
     int best = 0;
     for (int v = 1; v < stored_variant_count(op); ++v)

@@ -171,7 +171,7 @@ void compute_critical_flags(TaskRecord& rec) {
 }
 
 void extract_subgraphs(TaskRecord& rec) {
-    if (rec.header.decompositionMode != 1)
+    if (decomposition_mode(rec.header) != Decomposition::NestedSubgraphs)
         return;
     check_graph_shape(rec);
     const int subgraphs = std::max(rec.workingSubgraphCount, 0);

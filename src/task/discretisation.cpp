@@ -24,21 +24,21 @@ int largest_path_length(const TaskRecord& rec) {
 void bring_bounds_to_tacts(TaskRecord& rec) {
     TaskHeader& h = rec.header;
     h.boundLower = h.boundUpper = 0;
-    const bool cost = rec.discretisedIsCost == 1;
+    const bool cost = discretised_parameter(rec) == DiscretisedParam::Cost;
     for (int c = 1; c <= rec.workingChainCount; ++c) {
         if (!is_top_level_chain(rec, c) || c > static_cast<int>(rec.pathTimeMin.size()))
             continue;
         const double pmin = cost ? rec.pathCostMin[c - 1] : rec.pathTimeMin[c - 1];
         const double pmax = cost ? rec.pathCostMax[c - 1] : rec.pathTimeMax[c - 1];
-        h.boundLower = std::max(h.boundLower, round_to_steps(h.roundingType, h.tact, pmin) * h.tact);
-        h.boundUpper = std::max(h.boundUpper, round_to_steps(h.roundingType, h.tact, pmax) * h.tact);
+        h.boundLower = std::max(h.boundLower, round_to_steps(rounding_type(h), h.tact, pmin) * h.tact);
+        h.boundUpper = std::max(h.boundUpper, round_to_steps(rounding_type(h), h.tact, pmax) * h.tact);
     }
 }
 
 // The tact of the subgraph time levels. When the cost is discretised the time levels are brought to a
 // comparable number of steps; a graph without costs (nothing to compare with) takes the floor, 1.
 double level_tact(const TaskRecord& rec) {
-    if (rec.discretisedIsCost != 1)
+    if (discretised_parameter(rec) != DiscretisedParam::Cost)
         return rec.header.tact;
     const double t = rec.header.tact * rec.graphTimeMax / rec.graphCostMax * 1.01;
     return std::isfinite(t) && t >= 1.0 ? t : 1.0;
@@ -46,7 +46,7 @@ double level_tact(const TaskRecord& rec) {
 
 void build_time_levels(TaskRecord& rec) {
     const int subgraphs = active_subgraph_count(rec);
-    const int rounding = rec.header.roundingType;
+    const RoundingType rounding = rounding_type(rec.header);
     rec.timeLevels.assign(subgraphs, {});
     for (int k = 0; k < subgraphs; ++k) {
         SubgraphSummary& s = rec.subgraphSummaries[k];
@@ -91,7 +91,7 @@ std::vector<ThresholdCandidate> threshold_candidates(const TaskRecord& rec) {
     // hundredth of a tact lets the bound itself be listed.
     for (double w = h.boundLower; w <= h.boundUpper + 0.01 * h.tact; w += h.tact) {
         const double value = round_to_cents(w);
-        const int tacts = round_to_steps(h.roundingType, h.tact, value);
+        const int tacts = round_to_steps(rounding_type(h), h.tact, value);
         const bool checked =
             std::find(rec.thresholds.begin(), rec.thresholds.end(), tacts) != rec.thresholds.end();
         out.push_back({value, checked});
@@ -135,14 +135,14 @@ DiscretisationResult discretise(TaskRecord& rec, double tact, double scalingCoef
     rec.levelTact = level_tact(rec);
     if (active_subgraph_count(rec) > 0)
         build_time_levels(rec);
-    if (rec.header.decompositionMode == 1)
+    if (decomposition_mode(rec.header) == Decomposition::NestedSubgraphs)
         set_reference_counts(rec);
     result.candidates = threshold_candidates(rec);
     return result;
 }
 
 int threshold_in_tacts(const TaskRecord& rec, double value) {
-    return round_to_steps(rec.header.roundingType, rec.header.tact, value);
+    return round_to_steps(rounding_type(rec.header), rec.header.tact, value);
 }
 
 void store_thresholds(TaskRecord& rec, const std::vector<double>& chosenValues) {

@@ -30,14 +30,14 @@ inline bool is_nested_chain(const TaskRecord& rec, int chainNo) {
 
 // The subgraphs the decomposition works with: the working count when decomposition is on, else none.
 inline int active_subgraph_count(const TaskRecord& rec) {
-    return rec.header.decompositionMode == 1 ? rec.workingSubgraphCount : 0;
+    return decomposition_mode(rec.header) == Decomposition::NestedSubgraphs ? rec.workingSubgraphCount : 0;
 }
 
 // A chain whose path belongs to the top-level graph: every chain without decomposition, else the
 // chains in no subgraph.
 inline bool is_top_level_chain(const TaskRecord& rec, int chainNo) {
-    return !(rec.header.decompositionMode == 1 && is_nested_chain(rec, chainNo) &&
-             chain_no(rec, chainNo).subgraphNo > 0);
+    return !(decomposition_mode(rec.header) == Decomposition::NestedSubgraphs &&
+             is_nested_chain(rec, chainNo) && chain_no(rec, chainNo).subgraphNo > 0);
 }
 
 // The variants of an operation that really are there: `variantCount` of them once the variants step

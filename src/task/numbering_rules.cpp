@@ -167,7 +167,7 @@ void put_numbering(TaskRecord& rec, const std::vector<int>& numbering) {
 } // namespace
 
 NumberingVerdict check_numbering_candidate(TaskRecord& rec, const std::vector<int>& candidate) {
-    if (rec.header.decompositionMode != 1)
+    if (decomposition_mode(rec.header) != Decomposition::NestedSubgraphs)
         throw std::invalid_argument("a numbering of subgraphs needs decomposition");
     put_numbering(rec, candidate);
     if (check_numbering_rules(rec))

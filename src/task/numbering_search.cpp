@@ -59,7 +59,7 @@ TaskRefusalValue numbering_failure(const TaskRecord& rec) {
 }
 
 NumberingSearchResult search_numbering(TaskRecord& rec) {
-    if (rec.header.decompositionMode != 1)
+    if (decomposition_mode(rec.header) != Decomposition::NestedSubgraphs)
         throw std::invalid_argument("the numbering of subgraphs needs decomposition");
     check_graph_shape(rec);
     if (rec.workingNestedChainCount < 1)

@@ -59,7 +59,7 @@ void unroll_paths(TaskRecord& rec) {
     check_graph_shape(rec);
     const int n = rec.workingChainCount;
     const int ordinary = rec.ordinaryChainCount();
-    const bool decomposed = rec.header.decompositionMode == 1;
+    const bool decomposed = decomposition_mode(rec.header) == Decomposition::NestedSubgraphs;
 
     auto isNested = [&](int c) { return c > ordinary; };
     auto link = [&](int c) {
@@ -106,7 +106,7 @@ void unroll_paths(TaskRecord& rec) {
     const int subgraphs = active_subgraph_count(rec);
     rec.chainsPerSubgraph.resize(subgraphs + 1);
     rec.chainsPerSubgraph.back() = topPaths;
-    rec.discretisedIsCost = (topPaths == 1 && rec.header.minimisedParam == 1) ? 1 : 0;
+    rec.discretisedIsCost = derived_discretised_is_cost(rec);
 }
 
 } // namespace zep

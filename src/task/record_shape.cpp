@@ -118,7 +118,8 @@ void check_subgraphs_for_files(const TaskRecord& rec, int maxLength) {
     for (int k = 0; k < h.subgraphCount; ++k) {
         check_range("subgraph " + n(k + 1) + " memberCount", rec.subgraphSummaries[k].memberCount, 0,
                     h.chainCount);
-        const int levels = h.decompositionMode == 1 ? rec.subgraphSummaries[k].levelCount : 0;
+        const int levels =
+            decomposition_mode(h) == Decomposition::NestedSubgraphs ? rec.subgraphSummaries[k].levelCount : 0;
         check_range("subgraph " + n(k + 1) + " levelCount", levels, 0, kMaxQuantSteps);
         if (rec.timeLevels.size() <= static_cast<std::size_t>(k) && levels > 0)
             bad("subgraph " + n(k + 1) + " has no time levels stored");

@@ -30,15 +30,15 @@ double round_half_even(double q) {
     return r;
 }
 
-int round_to_steps(int type, double step, double value) {
+int round_to_steps(RoundingType type, double step, double value) {
     const double q = value / step;
     const double r = round_half_even(q);
     switch (type) {
-    case kRoundByMean:
+    case RoundingType::ByMean:
         return saturated(r);
-    case kRoundByMinimum:
+    case RoundingType::ByMinimum:
         return saturated(r >= q + kTolerance ? r - 1 : r);
-    case kRoundByMaximum:
+    case RoundingType::ByMaximum:
         return saturated(r <= q - kTolerance ? r + 1 : r);
     default:
         return 0;

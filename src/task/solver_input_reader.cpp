@@ -53,7 +53,7 @@ public:
         for (SolverPath& p : in_.topPaths) // 9
             read_blocks(p);
 
-        const bool secondLevel = h.minimisedParam == 1 && topCount > 1; // 10
+        const bool secondLevel = second_level_mode(minimised_parameter(h), topCount); // 10
         const int thresholdCount = secondLevel ? kSecondLevelThresholdCount : h.thresholdCount;
         for (int i = 0; i < thresholdCount; ++i)
             in_.thresholds.push_back(r_.i32());

@@ -7,9 +7,6 @@
 namespace zep {
 namespace {
 
-// The value of a variant that its discretised value counts in tacts.
-enum class Discretised { Time, Cost };
-
 // Writes the variant blocks of paths and collects, per subgraph, the elements that refer to it, in the
 // order they are written.
 class VariantBlockWriter {
@@ -18,8 +15,8 @@ public:
         : w_(w), rec_(rec), refs_(rec.header.subgraphCount) {}
 
     // `divisor` is the tact the discretised value counts in; `discretised` says which value it counts.
-    void path(const PathInfo& p, int owner, int pathIndex, double divisor, Discretised discretised) {
-        const bool byCost = discretised == Discretised::Cost;
+    void path(const PathInfo& p, int owner, int pathIndex, double divisor, DiscretisedParam discretised) {
+        const bool byCost = discretised == DiscretisedParam::Cost;
         const double sc = rec_.header.scalingCoef;
         for (int i = 0; i < p.elementCount(); ++i) {
             const PathElement& e = p.elements[i];
@@ -27,7 +24,7 @@ public:
                 for (const VariantRec& v : rec_.chains[e.chain - 1].operations[e.op - 1].variants)
                     write_record<VariantOutImage>(
                         w_, {v.time * sc, v.cost * sc,
-                             round_to_steps(rec_.header.roundingType, divisor, byCost ? v.cost : v.time)});
+                             round_to_steps(rounding_type(rec_.header), divisor, byCost ? v.cost : v.time)});
             } else if (e.op < 0) {
                 for (int k = 0; k < e.count; ++k)
                     write_record<VariantOutImage>(w_, {});
@@ -100,7 +97,7 @@ void write_subgraph_paths(ByteWriter& w, const TaskRecord& rec, VariantBlockWrit
                 write_record<PathElementImage>(w, e);
     for (int k = 0; k < rec.header.subgraphCount; ++k)
         for (int m = 0; m < static_cast<int>(rec.subgraphPaths[k].size()); ++m)
-            blocks.path(rec.subgraphPaths[k][m], k, m, rec.levelTact, Discretised::Time);
+            blocks.path(rec.subgraphPaths[k][m], k, m, rec.levelTact, DiscretisedParam::Time);
 }
 
 // 7 to 9: the top-level paths the same way, discretised in tacts (by cost when the discretised
@@ -113,8 +110,7 @@ void write_top_level_paths(ByteWriter& w, const TaskRecord& rec, const std::vect
         for (const PathElement& e : p->elements)
             write_record<PathElementImage>(w, e);
     for (int i = 0; i < static_cast<int>(top.size()); ++i)
-        blocks.path(*top[i], rec.header.subgraphCount, i, rec.header.tact,
-                    rec.discretisedIsCost == 1 ? Discretised::Cost : Discretised::Time);
+        blocks.path(*top[i], rec.header.subgraphCount, i, rec.header.tact, discretised_parameter(rec));
 }
 
 // 11: per subgraph its base cost and level count (with a decomposition) and the number of elements
@@ -125,7 +121,7 @@ void write_subgraph_tables(ByteWriter& w, const TaskRecord& rec, const VariantBl
     for (int k = 0; k < h.subgraphCount; ++k) {
         const SubgraphSummary& s = rec.subgraphSummaries[k];
         SubgraphSolverRec out;
-        if (h.decompositionMode == 1) {
+        if (decomposition_mode(h) == Decomposition::NestedSubgraphs) {
             out.costBase = s.costBase * h.scalingCoef;
             out.levelCount = levelCounts[k] = s.levelCount;
         }

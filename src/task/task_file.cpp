@@ -285,7 +285,7 @@ TaskRecord decode_task_file(std::span<const std::uint8_t> data, const std::strin
     rec.workingNestedChainCount = h.nestedChainCount;
     rec.workingSubgraphCount = h.subgraphCount;
     rec.topPathCount = top_level_path_count(rec);
-    rec.discretisedIsCost = rec.topPathCount == 1 && h.minimisedParam == 1 ? 1 : 0;
+    rec.discretisedIsCost = derived_discretised_is_cost(rec);
     return rec;
 }
 

@@ -13,6 +13,7 @@
 //   (the files hold them as Windows-1251 texts of the capacities below).
 // - The ordinary chains come first in `chains`, the nested chains are the last `nestedChainCount`.
 #include "common/task_naming.h" // kTaskCodeCapacity, kTaskNameCapacity
+#include "task/stored_modes.h"
 
 #include <cstdint>
 #include <string>
@@ -114,8 +115,12 @@ struct TaskHeader {
     bool has_unavailable_resources() const { return hasUnavailableResources == 1; }
     // Nested network subgraphs numbered by the user (manual) or found by the search (automatic); without
     // the decomposition neither.
-    bool manual_subgraph_numbering() const { return decompositionMode == 1 && subgraphNumbering == 0; }
-    bool automatic_subgraph_numbering() const { return decompositionMode == 1 && subgraphNumbering == 1; }
+    bool manual_subgraph_numbering() const {
+        return decomposition_mode(*this) == Decomposition::NestedSubgraphs && subgraphNumbering == 0;
+    }
+    bool automatic_subgraph_numbering() const {
+        return decomposition_mode(*this) == Decomposition::NestedSubgraphs && subgraphNumbering == 1;
+    }
 
     bool operator==(const TaskHeader&) const = default;
 };
@@ -310,14 +315,20 @@ struct TaskRecord {
     double levelTact = 0;      // tact of subgraph time levels
 };
 
-// The second-level mode: the time is minimised on a top-level graph of more than one path. Judged, as
-// the files do, by the last entry of chainsPerSubgraph (0 when the record has none yet).
+// The second-level mode of the task (see stored_modes.h), by its top-level path count.
 bool second_level_mode(const TaskRecord& rec);
+
+// The parameter the prepared graph is discretised in, as `discretisedIsCost` holds it.
+DiscretisedParam discretised_parameter(const TaskRecord& rec);
+// The `discretisedIsCost` that the minimised parameter and the top-level path count give: the path
+// unrolling and the task file's reader set the field so.
+int derived_discretised_is_cost(const TaskRecord& rec);
 
 // Thresholds the files hold: 2 in the second-level mode, else the header's thresholdCount.
 int stored_threshold_count(const TaskRecord& rec);
 
-// The top-level path count the files carry: the last entry of chainsPerSubgraph, 0 when empty.
+// The top-level path count the files carry: the last entry of chainsPerSubgraph, 0 when the record has
+// none yet. The one count every mode of the task is judged by.
 int top_level_path_count(const TaskRecord& rec);
 
 // The subgraph reference ~k of an element as its 0-based subgraph index k (op must be < 0).

@@ -121,7 +121,7 @@ void read_thresholds(const Sheets& s, TaskRecord& rec, int countRow) {
     rec.header.thresholdCount = n;
     for (int i = 0; i < n; ++i)
         rec.thresholds.push_back(
-            round_to_steps(rec.header.roundingType, rec.header.tact, s.real(1, countRow + 1 + i, B)));
+            round_to_steps(rounding_type(rec.header), rec.header.tact, s.real(1, countRow + 1 + i, B)));
 }
 
 // Sheet 1 from row 14 on, which depends on the nested chains and the unavailable resources. Returns
@@ -131,8 +131,8 @@ std::vector<int> read_modes_and_thresholds(const Sheets& s, TaskRecord& rec) {
     std::vector<int> intervalCounts;
     if (h.nestedChainCount > 0 && !h.has_unavailable_resources()) {
         h.decompositionMode = s.integer(1, 14, B) != 0 ? 1 : 0;
-        const int o = h.decompositionMode == 1 ? 4 : 0;
-        if (h.decompositionMode == 1) {
+        const int o = decomposition_mode(h) == Decomposition::NestedSubgraphs ? 4 : 0;
+        if (decomposition_mode(h) == Decomposition::NestedSubgraphs) {
             h.allowedSubgraphCount = s.integer(1, 16, B);
             h.maxQuantSteps = s.integer(1, 17, B);
             h.subgraphNumbering = s.integer(1, 18, B);
@@ -147,8 +147,8 @@ std::vector<int> read_modes_and_thresholds(const Sheets& s, TaskRecord& rec) {
             h.iterationReductionCoef = s.integer(1, 19 + o, B);
             h.costThreshold = s.real(1, 21 + o, B);
             h.thresholdCount = 1;
-            rec.thresholds = {round_to_steps(h.roundingType, h.tact, s.real(1, 22 + o, B)),
-                              round_to_steps(h.roundingType, h.tact, s.real(1, 23 + o, B))};
+            rec.thresholds = {round_to_steps(rounding_type(h), h.tact, s.real(1, 22 + o, B)),
+                              round_to_steps(rounding_type(h), h.tact, s.real(1, 23 + o, B))};
         }
         return intervalCounts;
     }
@@ -208,7 +208,7 @@ void read_resource_intervals(const Sheets& s, TaskRecord& rec, const std::vector
 void read_chains(const Sheets& s, TaskRecord& rec, int sheet) {
     const TaskHeader& h = rec.header;
     const int ordinary = h.chainCount - h.nestedChainCount;
-    const int d = h.decompositionMode == 1 ? 1 : 0;
+    const int d = decomposition_mode(h) == Decomposition::NestedSubgraphs ? 1 : 0;
     for (int c = 0; c < h.chainCount; ++c) {
         const int row = 2 + c;
         ChainRec chain;

@@ -8,7 +8,7 @@ std::vector<std::string> position_texts(const TaskRecord& rec, int chain, const 
         return {};
     const ChainRec& ch = rec.chains[chain - 1];
     std::vector<std::string> texts;
-    if (rec.header.decompositionMode == 1)
+    if (decomposition_mode(rec.header) == Decomposition::NestedSubgraphs)
         texts.push_back("[" + shell.text(276) + ": " + std::to_string(ch.subgraphNo) + "]");
     texts.push_back("[" + shell.text(175) + ": (" + std::to_string(ch.fromChain) + ";" +
                     std::to_string(ch.fromOp) + "), (" + std::to_string(ch.toChain) + ";" +

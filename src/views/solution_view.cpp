@@ -33,9 +33,8 @@ std::vector<std::string> column_labels(const TaskRecord& rec, const ShellTables&
 
 // The status of the run and, for a run without a solution, its message in up to three rows.
 void add_status_rows(std::vector<ListRow>& rows, const Solution& sol, int run, const ShellTables& t) {
-    const int status = sol.status[run];
-    rows.push_back({t.text(357), std::to_string(status)});
-    if (status < 1) {
+    rows.push_back({t.text(357), std::to_string(sol.status[run])});
+    if (run_status(sol, run) != RunStatus::Solved) {
         const std::string& m = sol.message[run];
         rows.push_back({t.text(443), utf8_substr(m, 0, kMessagePiece)});
         for (std::size_t from : {kMessagePiece, 2 * kMessagePiece}) {
@@ -73,17 +72,19 @@ std::vector<ListRow> task_rows(const TaskRecord& rec, const Solution& sol, int r
     add_status_rows(rows, sol, run, t);
     add(t.text(486), h.taskCode);
     add(t.text(213), h.taskName);
-    add(t.text(204), t.text(h.minimisedParam == 1 ? 62 : 432));
+    add(t.text(204), t.text(minimised_parameter(h) == MinimisedParam::Time ? 62 : 432));
     add(t.text(437), std::to_string(h.chainCount));
     add(t.text(475), std::to_string(h.nestedChainCount));
     add(t.text(472), std::to_string(h.thresholdCount));
     add(t.text(124), h.costUnit);
     add(t.text(123), h.timeUnit);
-    const int rounding = h.roundingType == 0   ? 333
-                         : h.roundingType == 1 ? 332
-                         : h.roundingType == 2 ? 331
-                                               : -1;
-    add(t.text(h.minimisedParam == 1 ? 446 : 444), rounding < 0 ? std::string() : t.text(rounding));
+    const RoundingType type = rounding_type(h);
+    const int rounding = type == RoundingType::ByMean      ? 333
+                         : type == RoundingType::ByMinimum ? 332
+                         : type == RoundingType::ByMaximum ? 331
+                                                           : -1;
+    add(t.text(minimised_parameter(h) == MinimisedParam::Time ? 446 : 444),
+        rounding < 0 ? std::string() : t.text(rounding));
     add(t.text(106), format_shortest(h.tact, sep));
     add(t.text(192), std::to_string(sol.header.maxPhaseStates));
     add(t.text(353), std::to_string(h.hasUnavailableResources));
@@ -92,7 +93,7 @@ std::vector<ListRow> task_rows(const TaskRecord& rec, const Solution& sol, int r
     if (resources)
         add(t.text(5), std::to_string(h.resourceCategoryCount));
     if (!resources && nested) {
-        if (h.decompositionMode == 1) {
+        if (decomposition_mode(h) == Decomposition::NestedSubgraphs) {
             add(t.text(355), "1");
             add(" " + t.text(392), t.text(h.subgraphNumbering == 1 ? 14 : 397));
             add(t.text(461), std::to_string(h.subgraphCount));
@@ -101,7 +102,7 @@ std::vector<ListRow> task_rows(const TaskRecord& rec, const Solution& sol, int r
         }
     }
     if (nested)
-        add(t.text(389), t.text(h.criticalConversionMode == 1 ? 400 : 401));
+        add(t.text(389), t.text(critical_conversion_mode(h) == CriticalConversion::MinimalTimes ? 400 : 401));
     add_run_rows(rows, sol, t, sep);
     if (second_level_mode(rec))
         add(t.text(479), std::to_string(sol.header.runsPerformed));
@@ -116,7 +117,7 @@ double threshold_value(const TaskRecord& rec, int run) {
     return tacts * rec.header.tact;
 }
 
-std::vector<ListRow> variant_rows(const TaskRecord& rec, int run, int status, const Schedule* s,
+std::vector<ListRow> variant_rows(const TaskRecord& rec, int run, RunStatus status, const Schedule* s,
                                   const ShellTables& t, char sep) {
     const TaskHeader& h = rec.header;
     std::vector<ListRow> rows;
@@ -125,9 +126,9 @@ std::vector<ListRow> variant_rows(const TaskRecord& rec, int run, int status, co
     const std::string cost = s ? format_fixed(s->totalCost, 2, sep) : "";
     const std::string time = s ? format_fixed(s->graphTime, 2, sep) : "";
     rows.push_back({threshold_key(rec, t), threshold});
-    if (status == 0)
+    if (status == RunStatus::NotSolved)
         return rows;
-    if (h.minimisedParam == 1) {
+    if (minimised_parameter(h) == MinimisedParam::Time) {
         rows.push_back({in_unit(t.text(457), h.costUnit), cost});
         rows.push_back({in_unit(t.text(201), h.timeUnit), time});
     } else {
@@ -212,11 +213,12 @@ SolutionViewContent solution_view(const TaskRecord& rec, const Solution& solutio
     v.columnLabels = column_labels(rec, shell);
     v.status = solution.status[run];
     v.taskRows = task_rows(rec, solution, run, shell, separator);
-    if (v.status != 0) {
+    const RunStatus status = run_status(solution, run);
+    if (status != RunStatus::NotSolved) {
         v.schedule = compute_schedule(rec, solution, run, method);
         v.grid = grid_rows(rec, *v.schedule, shell, separator);
     }
-    v.variantRows = variant_rows(rec, run, v.status, v.schedule ? &*v.schedule : nullptr, shell, separator);
+    v.variantRows = variant_rows(rec, run, status, v.schedule ? &*v.schedule : nullptr, shell, separator);
     return v;
 }
 

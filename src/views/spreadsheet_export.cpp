@@ -26,7 +26,7 @@ std::string number(double v, char sep) {
 
 // The view's row of the one-path flag (time minimised).
 bool is_one_path_row(const TaskRecord& rec, const ListRow& r, const ShellTables& t) {
-    return rec.header.minimisedParam == 1 && r.key == t.text(356);
+    return minimised_parameter(rec.header) == MinimisedParam::Time && r.key == t.text(356);
 }
 
 // The view's parameter rows in the import's layout (see the header).
@@ -66,7 +66,7 @@ std::vector<std::vector<std::string>> parameter_sheet(const TaskRecord& rec, con
 std::vector<std::vector<std::string>> chain_sheet(const TaskRecord& rec, const ShellTables& t) {
     const TaskHeader& h = rec.header;
     const bool nested = h.nestedChainCount > 0;
-    const bool decomposed = nested && h.decompositionMode == 1;
+    const bool decomposed = nested && decomposition_mode(h) == Decomposition::NestedSubgraphs;
     std::vector<std::vector<std::string>> rows;
     std::vector<std::string> caption = {t.text(286), t.text(215), t.text(7)};
     if (nested) {

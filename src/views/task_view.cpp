@@ -20,7 +20,8 @@ std::string trimmed(const std::string& s) {
 
 // The word after text 106: chosen by the unit of the discretised parameter.
 std::string tact_key(const TaskRecord& rec, const ShellTables& t) {
-    const bool cost = rec.header.minimisedParam == 1 && top_level_path_count(rec) == 1;
+    const bool cost = discretised_parameter(minimised_parameter(rec.header), top_level_path_count(rec)) ==
+                      DiscretisedParam::Cost;
     const std::string unit = trimmed(cost ? rec.header.costUnit : rec.header.timeUnit);
     const std::pair<int, int> costWords[] = {{91, 21}, {115, 23}, {122, 24}, {396, 28}};
     const std::pair<int, int> timeWords[] = {{114, 22}, {468, 32}};
@@ -51,8 +52,8 @@ struct RowList {
 // Without unavailable resources, for a graph with nested chains: the decomposition and its
 // parameters, and the conversion of critical operations.
 void add_decomposition_rows(RowList& r, const TaskHeader& h, const ShellTables& t) {
-    r.add(t.text(355), h.decompositionMode == 1 ? "1" : "0");
-    if (h.decompositionMode == 1) {
+    r.add(t.text(355), decomposition_mode(h) == Decomposition::NestedSubgraphs ? "1" : "0");
+    if (decomposition_mode(h) == Decomposition::NestedSubgraphs) {
         r.add(t.text(318) + ":", "");
         r.add("  1) " + t.text(116), std::to_string(h.allowedSubgraphCount));
         r.add("  2) " + t.text(194), std::to_string(h.maxQuantSteps));
@@ -82,11 +83,12 @@ void add_threshold_rows(RowList& r, const TaskRecord& rec, const ShellTables& t,
     const bool resources = h.has_unavailable_resources();
     const bool nested = h.nestedChainCount > 0;
     r.add(t.text(472), std::to_string(h.thresholdCount));
-    r.add("  " + t.text(h.minimisedParam == 1 ? 151 : 149) + " <1>", threshold(0));
+    r.add("  " + t.text(minimised_parameter(h) == MinimisedParam::Time ? 151 : 149) + " <1>", threshold(0));
     for (int i = 2; i <= h.thresholdCount; ++i) {
         const std::string tail = "... <" + std::to_string(i) + ">";
         if (nested && !resources)
-            r.add(std::string(h.minimisedParam == 1 ? 71 : 75, ' ') + tail, threshold(i - 1));
+            r.add(std::string(minimised_parameter(h) == MinimisedParam::Time ? 71 : 75, ' ') + tail,
+                  threshold(i - 1));
         else
             r.add(tail, threshold(i - 1), true);
     }
@@ -127,7 +129,7 @@ std::vector<ListRow> task_rows(const TaskRecord& rec, const ShellTables& t, char
     r.add(t.text(353), std::to_string(h.hasUnavailableResources));
     if (nested && !resources)
         add_decomposition_rows(r, h, t);
-    if (h.minimisedParam == 1)
+    if (minimised_parameter(h) == MinimisedParam::Time)
         r.add(t.text(356), top_level_path_count(rec) == 1 ? "1" : "0");
     add_threshold_rows(r, rec, t, sep);
     if (resources)

@@ -7,7 +7,7 @@ namespace zep {
 namespace {
 
 bool time_minimised(const TaskRecord& rec) {
-    return rec.header.minimisedParam == 1;
+    return minimised_parameter(rec.header) == MinimisedParam::Time;
 }
 
 // The variant's threshold in the bounded parameter's units, as the variant list shows it.
@@ -32,7 +32,7 @@ std::vector<ChartSeries> ComputedVariantsSource::series(const TaskRecord& rec, c
     ChartSeries thresholds{time ? t.text(152) : t.text(150), SeriesStyle::Markers, {}};
     const int runs = static_cast<int>(solution.status.size());
     for (int run = 0; run < runs; ++run) {
-        if (solution.status[run] == 0)
+        if (run_status(solution, run) == RunStatus::NotSolved)
             continue;
         const Schedule s = compute_schedule(rec, solution, run);
         const double x = time ? s.totalCost : s.graphTime;

@@ -47,8 +47,9 @@ BoxRule rule_of(WizardBox box) {
         return {Filter::Decimal, 4};
     case WizardBox::CostThreshold:
         return {Filter::Decimal, 13};
+    default:
+        return {Filter::Any, 0};
     }
-    return {Filter::Any, 0};
 }
 
 // The task files hold their texts in Windows-1251: a character it lacks never gets into a box or cell.

@@ -3,6 +3,8 @@
 // Pure functions of the text already there and the key, so that the window, `zep build` and the tests
 // apply the same rules. Keys are Unicode characters; backspace is 8, copy, paste and cut are 3, 22 and
 // 24 (the control characters of Ctrl+C, Ctrl+V and Ctrl+X).
+#include "wizard/wizard_outcome.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,21 +16,10 @@ inline constexpr char32_t kCopyKey = 3;
 inline constexpr char32_t kPasteKey = 22;
 inline constexpr char32_t kCutKey = 24;
 
-// The edit boxes of the wizard.
-enum class WizardBox {
-    Code,                  // txtShifr, step 1
-    Name,                  // txtName, step 1
-    ChainCount,            // txtNch, step 2
-    NestedChainCount,      // txtnc2, step 2
-    CategoryCount,         // txtKat, step 2
-    AllowedSubgraphs,      // txtDnp, step 2
-    QuantSteps,            // txtMxns, step 2
-    Tact,                  // txtDelta, step 7
-    ScalingCoef,           // txtKoe, step 7
-    CostThreshold,         // txt_C, step 8
-    SecondLevelIterations, // txt_Nd, step 8
-    ReductionCoef,         // txt_kup, step 8
-};
+// An edit box of the wizard is named by its control: txtShifr, txtName, txtNch, txtnc2, txtKat, txtDnp,
+// txtMxns, txtDelta, txtKoe, txt_C, txt_Nd and txt_kup have key rules (their filter and length limit);
+// any other control has none (its length limit is 0, so that type_into_box takes nothing into it).
+using WizardBox = WizardControl;
 
 // The key filter (`CheakStrConvToReal`) of the decimal boxes (tact, scaling coefficient, cost
 // threshold). True when the key typed into a box holding `text` is rejected: anything but a digit or

@@ -188,7 +188,7 @@ private:
             in.timeUnit = unit_index(time_unit_list(w_.context().shell), *s_.timeUnit, "timeUnit");
         if (s_.resources) {
             const bool any = !s_.resources->empty();
-            if (any && in.minimisedParam == 1)
+            if (any && minimised_parameter(in) == MinimisedParam::Time)
                 fail("resources", "unavailable resources are offered only when the cost is minimised");
             in.hasResources = any;
             if (any)
@@ -198,7 +198,7 @@ private:
         if (s_.decompositionGiven) {
             in.decomposition = s_.decomposition.has_value();
             if (s_.decomposition) {
-                if (in.hasResources && in.minimisedParam == 0)
+                if (in.hasResources && minimised_parameter(in) == MinimisedParam::Cost)
                     fail("decomposition", "decomposition is not offered with unavailable resources");
                 in.allowedSubgraphs =
                     type_box(WizardBox::AllowedSubgraphs, std::to_string(s_.decomposition->allowed),

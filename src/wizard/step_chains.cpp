@@ -193,10 +193,10 @@ void store_chain_counts(TaskRecord& rec, const KeptChains& kept, bool manual,
         rec.header.allowedSubgraphCount = 0;
         rec.header.maxQuantSteps = 0;
     }
-    if (rec.header.decompositionMode == 1 && manual) {
+    if (decomposition_mode(rec.header) == Decomposition::NestedSubgraphs && manual) {
         rec.workingSubgraphCount = numbering.subgraphCount;
         rec.subgraphSpans = numbering.spans;
-    } else if (rec.header.decompositionMode != 1) {
+    } else if (decomposition_mode(rec.header) != Decomposition::NestedSubgraphs) {
         rec.workingSubgraphCount = 0;
         rec.subgraphSpans.clear();
     }

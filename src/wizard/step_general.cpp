@@ -200,7 +200,7 @@ void prepare_interval_counts(WizardInputs& in, const TaskRecord& rec) {
 
 void Wizard::choose_minimised(int param) {
     in_.minimisedParam = param == 1 ? 1 : 0;
-    if (in_.minimisedParam == 1)
+    if (minimised_parameter(in_) == MinimisedParam::Time)
         in_.hasResources = false;
 }
 
@@ -216,7 +216,7 @@ void Wizard::type_nested_chain_count(std::string text) {
 
 GeneralStepView Wizard::general_step_view() const {
     GeneralStepView v;
-    const bool cost = in_.minimisedParam == 0;
+    const bool cost = minimised_parameter(in_) == MinimisedParam::Cost;
     const bool resources = cost && in_.hasResources;
     v.resourceQuestion = cost;
     v.categoryCount = resources;
@@ -227,7 +227,7 @@ GeneralStepView Wizard::general_step_view() const {
 
 void Wizard::fill_general_boxes_from_record() {
     const TaskHeader& h = rec_.header;
-    in_.minimisedParam = h.minimisedParam == 1 ? 1 : 0;
+    in_.minimisedParam = static_cast<int>(minimised_parameter(h));
     in_.decomposition = h.decompositionMode != 0;
     in_.chainCount = std::to_string(rec_.workingChainCount);
     in_.nestedChainCount = std::to_string(rec_.workingNestedChainCount);
@@ -236,7 +236,8 @@ void Wizard::fill_general_boxes_from_record() {
     in_.quantSteps = std::to_string(h.maxQuantSteps);
     in_.costUnit = unit_index(cost_unit_list(ctx_.shell), h.costUnit);
     in_.timeUnit = unit_index(time_unit_list(ctx_.shell), h.timeUnit);
-    in_.roundingType = h.roundingType == 0 ? 0 : h.roundingType == 1 ? 1 : 2;
+    const RoundingType rounding = rounding_type(h);
+    in_.roundingType = rounding == RoundingType::ByMean ? 0 : rounding == RoundingType::ByMinimum ? 1 : 2;
 }
 
 void Wizard::reset_general_boxes() {
@@ -277,7 +278,8 @@ StepOutcome Wizard::check_code_step() {
         // back to correct the name must not throw away the chains, operations and variants entered.
         reset_general_boxes();
     }
-    in_.hasResources = in_.minimisedParam == 0 && rec_.header.has_unavailable_resources();
+    in_.hasResources =
+        minimised_parameter(in_) == MinimisedParam::Cost && rec_.header.has_unavailable_resources();
 
     generalStepEntered_ = true;
     prevEnabled_ = true;
@@ -288,7 +290,7 @@ StepOutcome Wizard::check_code_step() {
 StepOutcome Wizard::check_general_step() {
     std::vector<WizardMessage> notes;
     GeneralCounts counts;
-    const bool resources = in_.minimisedParam == 0 && in_.hasResources;
+    const bool resources = minimised_parameter(in_) == MinimisedParam::Cost && in_.hasResources;
     std::optional<BoxRefusal> refusal = read_chain_counts(in_, counts, ctx_.shell);
     if (!refusal && resources)
         refusal = check_category_count(in_, ctx_.shell);
@@ -358,7 +360,7 @@ void Wizard::prepare_chain_grid() {
                 row[4 + i] = coords[i] > 0 ? std::to_string(coords[i]) : std::string();
         }
     }
-    if (rec_.header.criticalConversionMode == 1 || rec_.header.criticalConversionMode == 2)
+    if (critical_conversion_mode(rec_.header) != CriticalConversion::NotSet)
         in_.conversionMode = rec_.header.criticalConversionMode;
 }
 

@@ -12,7 +12,7 @@ namespace zep {
 StepOutcome Wizard::check_operations_step() {
     std::vector<WizardMessage> notes;
     const TaskHeader& h = rec_.header;
-    const bool decomposition = h.decompositionMode == 1;
+    const bool decomposition = decomposition_mode(h) == Decomposition::NestedSubgraphs;
 
     if (h.manual_subgraph_numbering()) {
         extract_subgraphs(rec_);

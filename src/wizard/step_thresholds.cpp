@@ -60,7 +60,7 @@ StepOutcome Wizard::check_rounding_step() {
 
 StepOutcome Wizard::check_thresholds_step() {
     TaskHeader& h = rec_.header;
-    h.subgraphCount = h.decompositionMode == 1 ? rec_.workingSubgraphCount : 0;
+    h.subgraphCount = decomposition_mode(h) == Decomposition::NestedSubgraphs ? rec_.workingSubgraphCount : 0;
     if (has_resources())
         store_interval_tacts(rec_);
 
@@ -115,13 +115,16 @@ void Wizard::build_summary() {
     s.tact = number_text(h.tact);
     s.phaseStates = phase_states_text();
     s.scalingCoef = number_text(h.scalingCoef);
-    s.rounding = ctx_.shell.text(h.roundingType == 0 ? 333 : h.roundingType == 1 ? 332 : 331);
+    const RoundingType rounding = rounding_type(h);
+    s.rounding = ctx_.shell.text(rounding == RoundingType::ByMean      ? 333
+                                 : rounding == RoundingType::ByMinimum ? 332
+                                                                       : 331);
     s.costUnit = h.costUnit;
     s.timeUnit = h.timeUnit;
     s.categoriesShown = has_resources();
     s.categoryCount = std::to_string(h.resourceCategoryCount);
 
-    const bool decomposed = h.decompositionMode == 1;
+    const bool decomposed = decomposition_mode(h) == Decomposition::NestedSubgraphs;
     s.decompositionShown = !has_resources() && has_nested_chains();
     s.regime = std::to_string(decomposed ? 1 : 0);
     s.numbering = ctx_.shell.text(h.subgraphNumbering == 1 ? 14 : 397);

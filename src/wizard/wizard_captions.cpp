@@ -32,7 +32,7 @@ WizardCaptions Wizard::captions() const {
 
     // The unit of the tact: that of the discretised parameter, named by a word of its own.
     std::string unit;
-    if (rec_.discretisedIsCost == 1) {
+    if (discretised_parameter(rec_) == DiscretisedParam::Cost) {
         c.discretised = t.text(431) + " (>=0,01):";
         const int words[] = {21, 23, 24, 28};
         const int i = index_of(cost_unit_list(t), h.costUnit);
@@ -49,10 +49,11 @@ WizardCaptions Wizard::captions() const {
     c.tactLabel = unit.empty() ? t.text(106) + " -" : t.text(106) + " " + unit + " -";
 
     const bool single = rec_.workingChainCount == 1;
-    c.thresholdList = h.minimisedParam == 1 ? with_unit(t.text(single ? 430 : 429), h.costUnit)
-                                            : with_unit(t.text(single ? 61 : 60), h.timeUnit);
+    c.thresholdList = minimised_parameter(h) == MinimisedParam::Time
+                          ? with_unit(t.text(single ? 430 : 429), h.costUnit)
+                          : with_unit(t.text(single ? 61 : 60), h.timeUnit);
     c.costThreshold = t.text(46) + " (" + h.costUnit + "):";
-    c.minimised = t.text(h.minimisedParam == 1 ? 62 : 432);
+    c.minimised = t.text(minimised_parameter(h) == MinimisedParam::Time ? 62 : 432);
     c.resources = t.text(has_resources() ? 495 : 272);
     return c;
 }

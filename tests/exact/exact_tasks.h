@@ -55,12 +55,17 @@ inline TaskRecord task_of(const std::vector<ChainRec>& ordinary,
             h.decompositionMode = 1;
         rec.chains.push_back(nc);
     }
+    int topPaths = 0;
     for (const ChainRec& c : rec.chains) {
         PathInfo p;
-        if (c.subgraphNo == 0)
+        if (c.subgraphNo == 0) {
             p.elements.resize(static_cast<std::size_t>(c.opCount)); // only the count matters here
+            ++topPaths;
+        }
         rec.chainPaths.push_back(p);
     }
+    // The top-level path count the task's mode is judged by, stored last as the path unrolling does.
+    rec.chainsPerSubgraph = {topPaths};
     return rec;
 }
 

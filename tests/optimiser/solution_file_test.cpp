@@ -128,5 +128,16 @@ TEST(SolutionFile, IsWrittenAndReadBackFromDisk) {
               (std::vector<double>{12.5, 13.75}));
 }
 
+// A file's reader takes any status: the views show a plan for every value but 0 and the run's message
+// for every value but a positive one, so a status is read by its sign.
+TEST(SolutionFile, ARunsStatusIsReadByItsSign) {
+    Solution s;
+    s.status = {0, 1, -1, 7, -5};
+    const RunStatus want[] = {RunStatus::NotSolved, RunStatus::Solved, RunStatus::LimitUsedUp,
+                              RunStatus::Solved, RunStatus::LimitUsedUp};
+    for (std::size_t run = 0; run < s.status.size(); ++run)
+        EXPECT_EQ(run_status(s, run), want[run]) << s.status[run];
+}
+
 } // namespace
 } // namespace zep

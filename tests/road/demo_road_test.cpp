@@ -110,7 +110,7 @@ View* view_through_dialog(TfrmMain& main, const char* command, const std::string
             list->setCurrentRow(i);
     QTest::mouseClick(control<QPushButton>(dialog, "btnOK"), Qt::LeftButton);
     QCoreApplication::processEvents();
-    return dynamic_cast<View*>(main.activeOutputView());
+    return dynamic_cast<View*>(main.active_output_view());
 }
 
 QString pdf_text(const fs::path& pdf) {
@@ -131,11 +131,11 @@ TEST_P(DemoRoad, ThroughTheWindowsTheTaskGetsWhatZepGivesIt) {
     const char separator = user_decimal_separator();
     h.main->state().decimalSeparator = separator;
     TfrmMain& main = *h.main;
-    main.registerWindow(WindowKind::ViewProtocol, [](TfrmMain& m) { return TfrmViewProtocol::open(m); });
-    main.registerWindow(WindowKind::SelectTask, [](TfrmMain& m) { return TfrmSelectTask::open(m); });
-    main.registerWindow(WindowKind::Optimiser, [](TfrmMain& m) { return TForm1::open(m); });
-    main.registerWindow(WindowKind::ViewTask, [](TfrmMain& m) { return TfrmViewTask::open(m); });
-    main.registerWindow(WindowKind::ViewSolution, [](TfrmMain& m) { return TfrmViewSolution::open(m); });
+    main.register_window(WindowKind::ViewProtocol, [](TfrmMain& m) { return TfrmViewProtocol::open(m); });
+    main.register_window(WindowKind::SelectTask, [](TfrmMain& m) { return TfrmSelectTask::open(m); });
+    main.register_window(WindowKind::Optimiser, [](TfrmMain& m) { return TForm1::open(m); });
+    main.register_window(WindowKind::ViewTask, [](TfrmMain& m) { return TfrmViewTask::open(m); });
+    main.register_window(WindowKind::ViewSolution, [](TfrmMain& m) { return TfrmViewSolution::open(m); });
     main.resize(1280, 800);
     main.show();
     const fs::path ref = reference_workspace(h.dir.path(), code);
@@ -229,7 +229,7 @@ TEST_P(DemoRoad, ThroughTheWindowsTheTaskGetsWhatZepGivesIt) {
 
     // Exported from the solution view to a workbook, the solution alone: what zep export writes.
     std::vector<QString> opened;
-    solution->setExportDialogs(
+    solution->set_export_dialogs(
         {[&](QWidget*, const QString& suggested) { return q((h.dir / suggested.toStdString()).string()); },
          [&](const QString& path) {
              opened.push_back(path);

@@ -18,13 +18,13 @@ TEST(round_to_steps, RoundsByTypeWithItsTolerance) {
         {2, 1, 3.00001, 4}, {0, 0.1, 0.3, 3},       {7, 1, 5, 0},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(round_to_steps(c.type, c.step, c.value), c.want)
+        EXPECT_EQ(round_to_steps(static_cast<RoundingType>(c.type), c.step, c.value), c.want)
             << c.type << " " << c.step << " " << c.value;
 }
 
 TEST(round_to_steps, SaturatesInsteadOfOverflowing) {
-    EXPECT_EQ(round_to_steps(0, 0.01, 1e300), std::numeric_limits<int>::max());
-    EXPECT_EQ(round_to_steps(0, 0.01, -1e300), std::numeric_limits<int>::min());
+    EXPECT_EQ(round_to_steps(RoundingType::ByMean, 0.01, 1e300), std::numeric_limits<int>::max());
+    EXPECT_EQ(round_to_steps(RoundingType::ByMean, 0.01, -1e300), std::numeric_limits<int>::min());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "optimiser/ui/run_thread.h"
 #include "shell/ui/frm_main.h"
+#include "shell/ui/qt_text.h"
 #include "shell/ui/window_placement.h"
 
 #include <QClipboard>
@@ -40,10 +41,6 @@ constexpr int kSummaryTop = 24;
 constexpr int kSummaryStep = 17;
 
 const char* const kReportNames[] = {"Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label8"};
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 void set_colour(QLabel* label, const char* colour) {
     label->setStyleSheet(colour ? QStringLiteral("color: %1;").arg(QLatin1String(colour)) : QString());

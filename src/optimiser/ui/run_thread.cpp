@@ -1,14 +1,12 @@
 #include "optimiser/ui/run_thread.h"
 
+#include "shell/ui/qt_text.h"
+
 #include <QThread>
 #include <chrono>
 
 namespace zep {
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // Forwards what the run reports as signals of the RunThread; Qt queues them to the window's thread.
 class SignalListener : public RunListener {

@@ -99,7 +99,7 @@ TfrmMain::TfrmMain(Workspace workspace, Notifier& notifier, QWidget* parent)
     setObjectName(QStringLiteral("TfrmMain"));
     mdi_ = new QMdiArea(this);
     setCentralWidget(mdi_);
-    buildMenus();
+    build_menus();
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { updateMenus(); });
     endProgram = [] { QTimer::singleShot(0, [] { QCoreApplication::exit(1); }); };
 }
@@ -110,7 +110,7 @@ TfrmMain::~TfrmMain() {
     disconnect(mdi_, nullptr, this, nullptr);
 }
 
-void TfrmMain::buildMenus() {
+void TfrmMain::build_menus() {
     for (const MenuItemDef& def : kMenuItems) {
         QString name = QString::fromLatin1(def.name);
         QMenu* parentMenu = def.parent ? menus_.at(QString::fromLatin1(def.parent)) : nullptr;
@@ -128,15 +128,15 @@ void TfrmMain::buildMenus() {
     connect(action(QStringLiteral("mnuInExit")), &QAction::triggered, this, [this] { mnuInExitClick(); });
     for (const CommandDef& def : kCommands) {
         const QString name = QString::fromLatin1(def.name);
-        connect(action(name), &QAction::triggered, this, [this, name] { runCommand(name); });
+        connect(action(name), &QAction::triggered, this, [this, name] { run_command(name); });
     }
     connect(action(QStringLiteral("mnuOutExpInExcel")), &QAction::triggered, this, [this] {
-        if (OutputView* view = activeOutputView())
-            view->exportView();
+        if (OutputView* view = active_output_view())
+            view->export_view();
     });
     connect(action(QStringLiteral("mnuOutPrint")), &QAction::triggered, this, [this] {
-        if (OutputView* view = activeOutputView())
-            view->printView();
+        if (OutputView* view = active_output_view())
+            view->print_view();
     });
     connect(menu(QStringLiteral("mnuSolving")), &QMenu::aboutToShow, this, [this] { mnuSolvingShow(); });
     connect(menu(QStringLiteral("mnuOut")), &QMenu::aboutToShow, this, [this] { mnuOutShow(); });
@@ -167,12 +167,12 @@ void TfrmMain::applyCaptions() {
     }
 }
 
-void TfrmMain::registerWindow(WindowKind kind, WindowFactory factory) {
+void TfrmMain::register_window(WindowKind kind, WindowFactory factory) {
     factories_[kind] = std::move(factory);
     updateMenus();
 }
 
-bool TfrmMain::hasWindow(WindowKind kind) const {
+bool TfrmMain::has_window(WindowKind kind) const {
     return factories_.count(kind) != 0;
 }
 
@@ -181,23 +181,23 @@ QWidget* TfrmMain::openWindow(WindowKind kind) {
     return it == factories_.end() ? nullptr : it->second(*this);
 }
 
-OutputView* TfrmMain::activeOutputView() const {
+OutputView* TfrmMain::active_output_view() const {
     QMdiSubWindow* child = mdi_->activeSubWindow();
     return child ? dynamic_cast<OutputView*>(child->widget()) : nullptr;
 }
 
 // A command is enabled exactly when the window it opens exists in this program (Exit always is); the
 // Output commands follow their menu's rule alone.
-bool TfrmMain::commandAvailable(const QString& command) const {
+bool TfrmMain::command_available(const QString& command) const {
     if (command == QLatin1String("mnuInExit") || is_output_command(command))
         return true;
     const CommandDef* def = command_def(command);
-    return def && hasWindow(def->window);
+    return def && has_window(def->window);
 }
 
-void TfrmMain::runCommand(const QString& command) {
+void TfrmMain::run_command(const QString& command) {
     const CommandDef* def = command_def(command);
-    if (!def || !hasWindow(def->window))
+    if (!def || !has_window(def->window))
         return;
     if (def->clearsDerivedTask)
         state_.derivedTask = 0;
@@ -217,19 +217,19 @@ void TfrmMain::updateMenus() {
     for (const MenuItemDef& def : kMenuItems)
         if (!def.isMenu && def.text >= 0)
             action(QString::fromLatin1(def.name))
-                ->setEnabled(commandAvailable(QString::fromLatin1(def.name)));
+                ->setEnabled(command_available(QString::fromLatin1(def.name)));
     mnuSolvingShow();
     mnuOutShow();
 }
 
 void TfrmMain::mnuSolvingShow() {
     const bool inputWaits = solving_has_input(state_.workspace);
-    action(QStringLiteral("Optim"))->setEnabled(inputWaits && commandAvailable(QStringLiteral("Optim")));
+    action(QStringLiteral("Optim"))->setEnabled(inputWaits && command_available(QStringLiteral("Optim")));
 }
 
 // The only MDI children are the two views, and both have the Output side.
 void TfrmMain::mnuOutShow() {
-    const bool view = activeOutputView() != nullptr;
+    const bool view = active_output_view() != nullptr;
     action(QStringLiteral("mnuOutExpInExcel"))->setEnabled(view);
     action(QStringLiteral("mnuOutPrint"))->setEnabled(view);
 }
@@ -238,7 +238,7 @@ void TfrmMain::mnuInExitClick() {
     close();
 }
 
-bool TfrmMain::startUp() {
+bool TfrmMain::start_up() {
     state_.derivedTask = 0;
     state_.immediateSolve = 0;
     state_.shell = {};
@@ -246,24 +246,24 @@ bool TfrmMain::startUp() {
 
     const std::vector<ShellFileRef> shells = find_shell_files(state_.workspace);
     if (shells.empty()) {
-        abortRun(QString::fromStdString(no_shells_message()));
+        abort_run(QString::fromStdString(no_shells_message()));
         return false;
     }
     if (shells.size() == 1) {
-        if (!loadShell(shells.front()))
+        if (!load_shell_file(shells.front()))
             return false;
     } else {
         setEnabled(false);
         langDialog_ = new TfrmSelLang(this, state_.workspace, notifier_,
-                                      {[this](const ShellFileRef& file) { return acceptLanguage(file); },
-                                       [this](const QString& message) { abortRun(message); },
+                                      {[this](const ShellFileRef& file) { return accept_language(file); },
+                                       [this](const QString& message) { abort_run(message); },
                                        [this] { return ended(); }});
     }
 
     // With several shells the language is chosen later: until then the register speaks fixed English.
     RegisterOpenResult reg = open_register(state_.workspace, &state_.shell);
     if (!reg.store) {
-        abortRun(QString::fromStdString(reg.error));
+        abort_run(QString::fromStdString(reg.error));
         return false;
     }
     state_.taskRegister = std::move(reg.store);
@@ -276,10 +276,10 @@ bool TfrmMain::startUp() {
     return true;
 }
 
-bool TfrmMain::loadShell(const ShellFileRef& file) {
+bool TfrmMain::load_shell_file(const ShellFileRef& file) {
     ShellLoadResult loaded = load_program_shell(file);
     if (!loaded.shell) {
-        abortRun(QString::fromStdString(loaded.error));
+        abort_run(QString::fromStdString(loaded.error));
         return false;
     }
     state_.shellFileName = loaded.shell->fileName;
@@ -288,8 +288,8 @@ bool TfrmMain::loadShell(const ShellFileRef& file) {
     return true;
 }
 
-bool TfrmMain::acceptLanguage(const ShellFileRef& file) {
-    if (!loadShell(file))
+bool TfrmMain::accept_language(const ShellFileRef& file) {
+    if (!load_shell_file(file))
         return false;
     try {
         if (state_.taskRegister) {
@@ -303,7 +303,7 @@ bool TfrmMain::acceptLanguage(const ShellFileRef& file) {
     return true;
 }
 
-void TfrmMain::abortRun(const QString& message) {
+void TfrmMain::abort_run(const QString& message) {
     registerWritable_ = false;
     ended_ = true;
     if (langDialog_)

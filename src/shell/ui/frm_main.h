@@ -33,8 +33,8 @@ using WindowFactory = std::function<QWidget*(TfrmMain&)>;
 class OutputView {
 public:
     virtual ~OutputView() = default;
-    virtual void printView() = 0;
-    virtual void exportView() = 0;
+    virtual void print_view() = 0;
+    virtual void export_view() = 0;
 };
 
 class TfrmMain : public QMainWindow {
@@ -44,33 +44,33 @@ public:
     ~TfrmMain() override;
 
     // Runs the start-up in its fixed order. False when the program must end (the message was shown).
-    bool startUp();
+    bool start_up();
 
     SessionState& state() { return state_; }
     Notifier& notifier() { return notifier_; }
-    QMdiArea* mdiArea() const { return mdi_; }
+    QMdiArea* mdi_area() const { return mdi_; }
     QAction* action(const QString& objectName) const;
     QMenu* menu(const QString& objectName) const;
-    TfrmSelLang* languageDialog() const { return langDialog_; }
+    TfrmSelLang* language_dialog() const { return langDialog_; }
 
     // What ending the program does; by default it leaves the event loop with exit code 1. Tests replace it.
     std::function<void()> endProgram;
     bool ended() const { return ended_; }
 
     // Ends the program after a fatal start-up failure: the register is not written.
-    void abortRun(const QString& message);
+    void abort_run(const QString& message);
 
     // Loads the shell chosen in the language dialog, applies the captions, writes the register and
     // enables the window. False when the program had to end.
-    bool acceptLanguage(const ShellFileRef& file);
+    bool accept_language(const ShellFileRef& file);
 
     // Registers the window of a kind; the commands that open it are enabled from then on.
-    void registerWindow(WindowKind kind, WindowFactory factory);
-    bool hasWindow(WindowKind kind) const;
+    void register_window(WindowKind kind, WindowFactory factory);
+    bool has_window(WindowKind kind) const;
     // Opens the window of a kind through its factory; nullptr when none is registered.
     QWidget* openWindow(WindowKind kind);
     // The output side of the active MDI child, nullptr when there is none or it has no output.
-    OutputView* activeOutputView() const;
+    OutputView* active_output_view() const;
 
     // Sets every caption from the loaded texts; with empty tables every caption is empty.
     void applyCaptions();
@@ -82,13 +82,13 @@ protected:
 
 private:
     // Loads a shell and applies its captions; false (the program ending) when it does not load.
-    bool loadShell(const ShellFileRef& file);
-    void buildMenus();
+    bool load_shell_file(const ShellFileRef& file);
+    void build_menus();
     void mnuSolvingShow();
     void mnuOutShow();
     void mnuInExitClick();
-    void runCommand(const QString& command);
-    bool commandAvailable(const QString& command) const;
+    void run_command(const QString& command);
+    bool command_available(const QString& command) const;
 
     SessionState state_;
     Notifier& notifier_;

@@ -30,7 +30,7 @@ public:
     TfrmSelLang(QWidget* parent, Workspace workspace, Notifier& notifier, LanguageDialogCalls calls);
 
     QComboBox* list() const { return List_; }
-    QPushButton* okButton() const { return btnOK_; }
+    QPushButton* ok_button() const { return btnOK_; }
     void btnOKClick();
 
 protected:

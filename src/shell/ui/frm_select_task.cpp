@@ -86,8 +86,8 @@ void TfrmSelectTask::btnOKClick() {
     st.currentTaskCode = st.taskRegister->get().entries[entries_[static_cast<std::size_t>(row)]].code;
     const WindowKind target = target_window(purpose_);
     // The wizard enables the main window when it closes; the views are children of the main window.
-    handedOver_ = purpose_ == SelectionPurpose::CorrectTask && main_.hasWindow(target);
-    if (main_.hasWindow(target)) {
+    handedOver_ = purpose_ == SelectionPurpose::CorrectTask && main_.has_window(target);
+    if (main_.has_window(target)) {
         if (!handedOver_)
             main_.setEnabled(true);
         // A wizard that did not open cannot enable the main window again: this dialog does.

@@ -3,6 +3,7 @@
 #include "common/date_time.h"
 #include "shell/register_views.h"
 #include "shell/ui/frm_main.h"
+#include "shell/ui/qt_text.h"
 #include "shell/ui/window_placement.h"
 #include "shell/user_operations.h"
 
@@ -21,10 +22,6 @@ namespace {
 
 constexpr int kCaption = 383, kDeleteCaption = 452, kUnloadCaption = 80, kLoadCaption = 135,
               kCloseCaption = 146;
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // The platform's default date-and-time text: the date, then the time.
 QString date_time_text(double serial) {

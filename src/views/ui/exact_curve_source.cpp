@@ -11,7 +11,7 @@ namespace zep {
 // points; the Pareto points are the even ones.
 std::vector<ChartSeries> ExactCurveSource::series(const TaskRecord& rec, const Solution&,
                                                   const ShellTables& shell) const {
-    const bool timeMinimised = rec.header.minimisedParam == 1;
+    const bool timeMinimised = minimised_parameter(rec.header) == MinimisedParam::Time;
     std::vector<ChartPoint> pareto;
     for (const exact::FrontierPoint& p : points_)
         pareto.push_back(timeMinimised ? ChartPoint{p.cost, p.time, 0} : ChartPoint{p.time, p.cost, 0});

@@ -1,6 +1,7 @@
 #include "views/ui/exact_panel.h"
 
 #include "exact/report_text.h"
+#include "shell/ui/qt_text.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,14 +20,6 @@ struct ExactOptimumPanel::Outcome {
     std::optional<exact::VariantReport> report;
     std::optional<std::vector<exact::FrontierPoint>> curve;
 };
-
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-} // namespace
 
 ExactOptimumPanel::ExactOptimumPanel(const SessionState& state, TaskRecord task, Solution solution,
                                      QWidget* parent)
@@ -56,8 +49,8 @@ ExactOptimumPanel::ExactOptimumPanel(const SessionState& state, TaskRecord task,
     result_->setObjectName(QStringLiteral("lblExact"));
     result_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(result_, 1);
-    connect(button_, &QToolButton::clicked, this, &ExactOptimumPanel::computeOptimum);
-    connect(stop_, &QToolButton::clicked, this, &ExactOptimumPanel::stopComputing);
+    connect(button_, &QToolButton::clicked, this, &ExactOptimumPanel::compute_optimum);
+    connect(stop_, &QToolButton::clicked, this, &ExactOptimumPanel::stop_computing);
 }
 
 ExactOptimumPanel::~ExactOptimumPanel() {
@@ -79,12 +72,12 @@ const std::optional<exact::VariantReport>& ExactOptimumPanel::report(int run) co
                                                                : none;
 }
 
-void ExactOptimumPanel::setVariant(int run) {
+void ExactOptimumPanel::set_variant(int run) {
     shown_ = run;
-    showResult();
+    show_result();
 }
 
-void ExactOptimumPanel::computeOptimum() {
+void ExactOptimumPanel::compute_optimum() {
     if (running() || unavailable_)
         return;
     if (thread_) {
@@ -121,7 +114,7 @@ void ExactOptimumPanel::computeOptimum() {
     thread_->start();
 }
 
-void ExactOptimumPanel::stopComputing() {
+void ExactOptimumPanel::stop_computing() {
     if (!running())
         return;
     stopRequested_->store(true);
@@ -146,11 +139,11 @@ void ExactOptimumPanel::finish(const Outcome& outcome) {
         if (onCurve)
             onCurve(*outcome.curve);
     }
-    showResult();
+    show_result();
     emit computed(outcome.run);
 }
 
-void ExactOptimumPanel::showResult() {
+void ExactOptimumPanel::show_result() {
     if (running())
         return;
     if (unavailable_) {

@@ -26,18 +26,18 @@ public:
     ~ExactOptimumPanel() override; // stops a run in progress and waits for it
 
     // The variant (0-based) whose result the panel shows.
-    void setVariant(int run);
+    void set_variant(int run);
     // The button's click: the exact optimum of the shown variant.
-    void computeOptimum();
+    void compute_optimum();
     // The stop button's click: the run ends at the solver's next chance, its results dropped.
-    void stopComputing();
+    void stop_computing();
     bool running() const;
 
     // Called on the window's thread with the exact curve once it is computed.
     std::function<void(std::vector<exact::FrontierPoint>)> onCurve;
 
     QToolButton* button() const { return button_; }
-    QToolButton* stopButton() const { return stop_; }
+    QToolButton* stop_button() const { return stop_; }
     QLabel* result() const { return result_; }
     QProgressBar* progress() const { return progress_; }
     // The report of a variant computed so far.
@@ -49,7 +49,7 @@ signals:
 private:
     struct Outcome;
     void finish(const Outcome& outcome);
-    void showResult();
+    void show_result();
 
     const SessionState& state_;
     TaskRecord task_;

@@ -63,13 +63,13 @@ TfrmHelp::TfrmHelp(TfrmMain& main, HelpPage page) : QWidget(nullptr, Qt::Dialog)
     measure->hide();
     switch (page) {
     case HelpPage::AboutSystem:
-        showAboutSystem();
+        show_about_system();
         break;
     case HelpPage::AboutObject:
-        showAboutObject();
+        show_about_object();
         break;
     case HelpPage::AboutDevelopers:
-        showAboutDevelopers();
+        show_about_developers();
         break;
     }
 }
@@ -93,7 +93,7 @@ QWidget* TfrmHelp::panel(const char* name, int picture) {
     return box;
 }
 
-QLabel* TfrmHelp::textLabel(QWidget* box, const char* name, const QString& text) {
+QLabel* TfrmHelp::text_label(QWidget* box, const char* name, const QString& text) {
     auto* label = new QLabel(box);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
@@ -103,14 +103,14 @@ QLabel* TfrmHelp::textLabel(QWidget* box, const char* name, const QString& text)
     return label;
 }
 
-void TfrmHelp::showAboutSystem() {
+void TfrmHelp::show_about_system() {
     const ShellTables& sh = main_.state().shell;
     QWidget* box = panel("GroupBox1", 1);
     const int left = (help::kPage1WindowWidth - help::kPage1LabelWidth) / 2;
-    QLabel* labels[] = {textLabel(box, "Label11", list_items(sh, 0, 0, 4)),
-                        textLabel(box, "Label12", list_items(sh, 1, 0, 3)),
-                        textLabel(box, "Label13", list_items(sh, 2, 0, 0)),
-                        textLabel(box, "Label14", list_items(sh, 3, 0, 0))};
+    QLabel* labels[] = {text_label(box, "Label11", list_items(sh, 0, 0, 4)),
+                        text_label(box, "Label12", list_items(sh, 1, 0, 3)),
+                        text_label(box, "Label13", list_items(sh, 2, 0, 0)),
+                        text_label(box, "Label14", list_items(sh, 3, 0, 0))};
     int heights = 0;
     for (QLabel* l : labels) {
         l->setWordWrap(true);
@@ -127,14 +127,14 @@ void TfrmHelp::showAboutSystem() {
     setFixedSize(size);
 }
 
-void TfrmHelp::showAboutObject() {
+void TfrmHelp::show_about_object() {
     const SessionState& st = main_.state();
     const ShellTables& sh = st.shell;
     QWidget* box = panel("GroupBox2", 2);
     // The names of the two graphs in bold; the subgraphs and fictitious operations stand close
     // together and are named in the regular weight.
     auto figure = [&](const char* name, const std::string& text, bool bold = false) {
-        QLabel* l = textLabel(box, name, QString::fromStdString(text));
+        QLabel* l = text_label(box, name, QString::fromStdString(text));
         QFont font = l->font();
         font.setBold(bold);
         l->setFont(font);
@@ -158,7 +158,7 @@ void TfrmHelp::showAboutObject() {
         {"Label21", 4, 2}, {"Label22", 5, 2}, {"Label23", 6, 1}, {"Label24", 7, 0}, {"Label25", 8, 2}};
     int top = help::kTextColumnTop;
     for (const auto& b : blocks) {
-        QLabel* l = textLabel(box, b.name, QString());
+        QLabel* l = text_label(box, b.name, QString());
         l->setWordWrap(true);
         l->resize(help::kTextColumnWidth, 10);
         l->setText(wrapped_caption(l, list_items(sh, b.list, 0, b.last), l->width() - 1));
@@ -171,12 +171,12 @@ void TfrmHelp::showAboutObject() {
     setFixedSize(size);
 }
 
-void TfrmHelp::showAboutDevelopers() {
+void TfrmHelp::show_about_developers() {
     const ShellTables& sh = main_.state().shell;
     QWidget* box = panel("GroupBox3", 3);
     const int left = (help::kPage3WindowWidth - help::kPage3LabelWidth) / 2;
-    QLabel* first = textLabel(box, "Label31", list_items(sh, 9, 0, 1));
-    QLabel* second = textLabel(box, "Label32", list_items(sh, 10, 0, 0));
+    QLabel* first = text_label(box, "Label31", list_items(sh, 9, 0, 1));
+    QLabel* second = text_label(box, "Label32", list_items(sh, 10, 0, 0));
     for (QLabel* l : {first, second}) {
         l->setWordWrap(true);
         l->resize(help::kPage3LabelWidth, 10);

@@ -26,10 +26,10 @@ protected:
 
 private:
     QWidget* panel(const char* name, int picture);
-    QLabel* textLabel(QWidget* panel, const char* name, const QString& text);
-    void showAboutSystem();
-    void showAboutObject();
-    void showAboutDevelopers();
+    QLabel* text_label(QWidget* panel, const char* name, const QString& text);
+    void show_about_system();
+    void show_about_object();
+    void show_about_developers();
 
     TfrmMain& main_;
     HelpPage page_;

@@ -1,6 +1,7 @@
 #include "views/ui/frm_view_solution.h"
 
 #include "common/task_naming.h"
+#include "shell/ui/qt_text.h"
 #include "views/gantt_model.h"
 #include "views/ui/chart_texts.h"
 #include "views/ui/exact_curve_source.h"
@@ -26,10 +27,6 @@ namespace {
 // Widths of the column labels `TitleCol10` to `TitleCol21`, in pixels.
 constexpr int kLabelWidths[kSolutionGridColumns] = {64, 180, 80, 85, 78, 74, 160, 100, 120, 100, 95, 85};
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 } // namespace
 
 TfrmViewSolution* TfrmViewSolution::open(TfrmMain& main) {
@@ -50,9 +47,9 @@ TfrmViewSolution::TfrmViewSolution(TfrmMain& main, SolvedTaskFiles files,
                                    std::vector<std::shared_ptr<const TimeCostSource>> sources)
     : main_(main), files_(std::move(files)), sources_(std::move(sources)) {
     setObjectName(QStringLiteral("TfrmViewSolution"));
-    buildWindow();
-    buildTimeCostChart();
-    showVariant(0);
+    build_window();
+    build_time_cost_chart();
+    show_variant(0);
     setWindowTitle(qs(content_.caption));
 }
 
@@ -61,7 +58,7 @@ TfrmViewSolution::~TfrmViewSolution() {
     tabs_->blockSignals(true);
 }
 
-void TfrmViewSolution::buildWindow() {
+void TfrmViewSolution::build_window() {
     const ShellTables& t = main_.state().shell;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -71,9 +68,9 @@ void TfrmViewSolution::buildWindow() {
     // The two parameter lists share the top band, so that the pages below keep most of the height.
     auto* lists = new QSplitter(Qt::Horizontal, split);
     varList_ = new ParameterList(QStringLiteral("VarList"), lists);
-    varList_->setTitles(qs(t.text(319)), qs(t.text(148)));
+    varList_->set_titles(qs(t.text(319)), qs(t.text(148)));
     varList1_ = new ParameterList(QStringLiteral("VarList_1"), lists);
-    varList1_->setTitles(qs(t.text(316)), qs(t.text(148)));
+    varList1_->set_titles(qs(t.text(316)), qs(t.text(148)));
     lists->setSizes({640, 460});
 
     auto* tabArea = new QWidget(split);
@@ -91,7 +88,7 @@ void TfrmViewSolution::buildWindow() {
 
     pages_->addTab(build_table_page(), chart_text(t, ChartText::TableTab));
     pages_->addTab(build_gantt_page(), chart_text(t, ChartText::GanttTab));
-    pages_->addTab(buildTimeCostPage(), chart_text(t, ChartText::TimeCostTab));
+    pages_->addTab(build_time_cost_page(), chart_text(t, ChartText::TimeCostTab));
 
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 3);
@@ -114,7 +111,7 @@ QWidget* TfrmViewSolution::build_table_page() {
     std::vector<GridColumn> columns;
     for (int c = 0; c < kSolutionGridColumns; ++c)
         columns.push_back({QStringLiteral("TitleCol%1").arg(10 + c), qs(labels[c]), kLabelWidths[c]});
-    table_->setColumns(columns);
+    table_->set_columns(columns);
     return table_;
 }
 
@@ -129,21 +126,21 @@ QWidget* TfrmViewSolution::build_gantt_page() {
     ganttLayout->addWidget(fit_, 0, Qt::AlignLeft);
     gantt_ = new GanttChartView(ganttPage);
     ganttLayout->addWidget(gantt_, 1);
-    connect(fit_, &QToolButton::clicked, gantt_, &GanttChartView::zoomToFit);
+    connect(fit_, &QToolButton::clicked, gantt_, &GanttChartView::zoom_to_fit);
     return ganttPage;
 }
 
 // The time-cost chart under the exact optimum's panel; the exact curve, once computed, is one more
 // series of the chart.
-QWidget* TfrmViewSolution::buildTimeCostPage() {
+QWidget* TfrmViewSolution::build_time_cost_page() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 2, 0, 0);
     exact_ = new ExactOptimumPanel(main_.state(), files_.task, files_.solution, page);
     exact_->onCurve = [this](std::vector<exact::FrontierPoint> points) {
         sources_.push_back(std::make_shared<ExactCurveSource>(std::move(points)));
-        buildTimeCostChart();
-        timeCost_->setShown(shown_ + 1);
+        build_time_cost_chart();
+        timeCost_->set_shown(shown_ + 1);
     };
     layout->addWidget(exact_);
     timeCost_ = new TimeCostChartView(page);
@@ -151,9 +148,9 @@ QWidget* TfrmViewSolution::buildTimeCostPage() {
     return page;
 }
 
-void TfrmViewSolution::buildTimeCostChart() {
+void TfrmViewSolution::build_time_cost_chart() {
     const SessionState& st = main_.state();
-    timeCost_->setPicture(
+    timeCost_->set_picture(
         time_cost_picture(sources_, files_.task, files_.solution, st.shell, st.decimalSeparator));
 }
 
@@ -161,30 +158,30 @@ void TfrmViewSolution::TabControlChange(int index) {
     if (index < 0 || index >= static_cast<int>(files_.solution.status.size()))
         return;
     main_.state().currentSolutionTab = index;
-    showVariant(index);
+    show_variant(index);
 }
 
-void TfrmViewSolution::showVariant(int run) {
+void TfrmViewSolution::show_variant(int run) {
     const SessionState& st = main_.state();
     shown_ = run;
     content_ = solution_view(files_.task, files_.solution, run, st.shell, st.decimalSeparator);
-    varList_->setRows(content_.taskRows);
-    varList1_->setRows(content_.variantRows);
-    table_->setRows(content_.grid);
+    varList_->set_rows(content_.taskRows);
+    varList1_->set_rows(content_.variantRows);
+    table_->set_rows(content_.grid);
     if (content_.schedule)
-        gantt_->setChart(gantt_chart(files_.task, *content_.schedule),
-                         gantt_texts(st.shell, files_.task, st.decimalSeparator));
+        gantt_->set_chart(gantt_chart(files_.task, *content_.schedule),
+                          gantt_texts(st.shell, files_.task, st.decimalSeparator));
     else
         gantt_->clear();
-    timeCost_->setShown(run + 1);
-    exact_->setVariant(run);
+    timeCost_->set_shown(run + 1);
+    exact_->set_variant(run);
     if (tabs_->currentIndex() != run) {
         const QSignalBlocker block(tabs_);
         tabs_->setCurrentIndex(run);
     }
 }
 
-void TfrmViewSolution::printView() {
+void TfrmViewSolution::print_view() {
     const SessionState& st = main_.state();
     open_print_preview(solution_printout(files_.task, content_, shown_ + 1, timeCost_->picture(), st.shell,
                                          st.decimalSeparator),
@@ -192,9 +189,9 @@ void TfrmViewSolution::printView() {
 }
 
 // The solution sheet of the shown variant, then, when the user wants it, the task derived from it.
-void TfrmViewSolution::exportView() {
+void TfrmViewSolution::export_view() {
     SessionState& st = main_.state();
-    const bool time = files_.task.header.minimisedParam == 1;
+    const bool time = minimised_parameter(files_.task.header) == MinimisedParam::Time;
     const std::string question = st.text(524) + " " + std::to_string(shown_ + 1) + " " +
                                  st.text(time ? 523 : 522) + " " + st.text(525) + "?";
     st.derivedTask = main_.notifier().question(this, qs(question)) ? 1 : 0;

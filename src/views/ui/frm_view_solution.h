@@ -37,33 +37,33 @@ public:
 
     ~TfrmViewSolution() override;
 
-    void printView() override;
-    void exportView() override;
+    void print_view() override;
+    void export_view() override;
 
-    void setExportDialogs(ExportDialogs dialogs) { dialogs_ = std::move(dialogs); }
+    void set_export_dialogs(ExportDialogs dialogs) { dialogs_ = std::move(dialogs); }
 
     // Tab change: the shown variant becomes the current solution tab.
     void TabControlChange(int index);
 
-    ParameterList* varList() const { return varList_; }
-    ParameterList* varList1() const { return varList1_; }
-    QTabBar* tabControl() const { return tabs_; }
+    ParameterList* var_list() const { return varList_; }
+    ParameterList* var_list1() const { return varList1_; }
+    QTabBar* tab_control() const { return tabs_; }
     QTabWidget* pages() const { return pages_; }
     TitledGrid* table() const { return table_; }
     GanttChartView* gantt() const { return gantt_; }
-    TimeCostChartView* timeCost() const { return timeCost_; }
-    ExactOptimumPanel* exactPanel() const { return exact_; }
+    TimeCostChartView* time_cost() const { return timeCost_; }
+    ExactOptimumPanel* exact_panel() const { return exact_; }
     const SolutionViewContent& content() const { return content_; }
     const SolvedTaskFiles& files() const { return files_; }
-    int shownVariant() const { return shown_; } // 0-based
+    int shown_variant() const { return shown_; } // 0-based
 
 private:
-    void buildWindow();
+    void build_window();
     QWidget* build_table_page();
     QWidget* build_gantt_page();
-    void showVariant(int run);
-    void buildTimeCostChart();
-    QWidget* buildTimeCostPage();
+    void show_variant(int run);
+    void build_time_cost_chart();
+    QWidget* build_time_cost_page();
 
     TfrmMain& main_;
     SolvedTaskFiles files_;

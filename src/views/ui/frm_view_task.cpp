@@ -1,6 +1,7 @@
 #include "views/ui/frm_view_task.h"
 
 #include "common/task_naming.h"
+#include "shell/ui/qt_text.h"
 #include "views/derived_task.h"
 #include "views/solved_task_files.h"
 #include "views/ui/mdi_child.h"
@@ -21,10 +22,6 @@ namespace {
 constexpr int kTableWidths[] = {64, 200, 74, 200, 70, 190, 100, 100, 150};
 constexpr int kGrid2Widths[] = {64, 160, 74, 150, 70, 140, 78, 100, 100, 100, 150};
 constexpr int kGrid1Widths[] = {90, 90, 130, 130};
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 template <std::size_t N>
 std::vector<GridColumn> columns_of(const QString& prefix, int first, const std::vector<std::string>& captions,
@@ -61,10 +58,10 @@ TfrmViewTask* TfrmViewTask::open(TfrmMain& main, ExportDialogs dialogs) {
         variant = std::clamp(st.currentSolutionTab + 1, 1, std::max(1, runs));
     }
     auto* view = new TfrmViewTask(main, std::move(task), std::move(solution), variant);
-    view->setExportDialogs(std::move(dialogs));
+    view->set_export_dialogs(std::move(dialogs));
     show_as_mdi_child(main, view);
     if (variant > 0)
-        view->exportShown();
+        view->export_shown();
     return view;
 }
 
@@ -79,11 +76,11 @@ TfrmViewTask::TfrmViewTask(TfrmMain& main, TaskRecord task, std::optional<Soluti
         name = derived_task_name(task_.header.taskCode, derivedVariant_, task_.header.taskName);
     }
     content_ = task_view(task_, st.shell, st.decimalSeparator, code, name);
-    buildWindow();
+    build_window();
     setWindowTitle(qs(content_.caption));
 }
 
-void TfrmViewTask::buildWindow() {
+void TfrmViewTask::build_window() {
     const ShellTables& t = main_.state().shell;
     const bool resources = task_.header.has_unavailable_resources();
     auto* layout = new QVBoxLayout(this);
@@ -92,15 +89,15 @@ void TfrmViewTask::buildWindow() {
     layout->addWidget(split);
 
     varList_ = new ParameterList(QStringLiteral("VarList"), split);
-    varList_->setTitles(qs(t.text(319)), qs(t.text(148)));
-    varList_->setRows(content_.taskRows);
+    varList_->set_titles(qs(t.text(319)), qs(t.text(148)));
+    varList_->set_rows(content_.taskRows);
 
     if (!resources) {
         operations_ = new TitledGrid(QStringLiteral("Title"), QStringLiteral("Table"));
         operations_->setObjectName(QStringLiteral("Panel"));
-        operations_->setColumns(
+        operations_->set_columns(
             columns_of(QStringLiteral("TitleCol"), 1, content_.columnLabels, kTableWidths));
-        operations_->setRows(content_.operations);
+        operations_->set_rows(content_.operations);
         split->addWidget(operations_);
         split->setSizes({260, 500});
         return;
@@ -108,11 +105,12 @@ void TfrmViewTask::buildWindow() {
     auto* panel = new QSplitter(Qt::Vertical);
     panel->setObjectName(QStringLiteral("Panel1"));
     intervals_ = new TitledGrid(QStringLiteral("Title1"), QStringLiteral("Grid1"));
-    intervals_->setColumns(columns_of(QStringLiteral("Title1Col"), 1, content_.intervalLabels, kGrid1Widths));
-    intervals_->setRows(content_.intervals);
+    intervals_->set_columns(
+        columns_of(QStringLiteral("Title1Col"), 1, content_.intervalLabels, kGrid1Widths));
+    intervals_->set_rows(content_.intervals);
     operations_ = new TitledGrid(QStringLiteral("Title2"), QStringLiteral("Grid2"));
-    operations_->setColumns(columns_of(QStringLiteral("Title2Col"), 1, content_.columnLabels, kGrid2Widths));
-    operations_->setRows(content_.operations);
+    operations_->set_columns(columns_of(QStringLiteral("Title2Col"), 1, content_.columnLabels, kGrid2Widths));
+    operations_->set_rows(content_.operations);
     panel->addWidget(intervals_);
     panel->addWidget(operations_);
     panel->setSizes({150, 350});
@@ -121,7 +119,7 @@ void TfrmViewTask::buildWindow() {
 }
 
 // From the menu the task is printed as itself, never as a derived task.
-void TfrmViewTask::printView() {
+void TfrmViewTask::print_view() {
     SessionState& st = main_.state();
     st.derivedTask = 0;
     const TaskViewContent own = task_view(task_, st.shell, st.decimalSeparator);
@@ -129,7 +127,7 @@ void TfrmViewTask::printView() {
                        qs(exported_file_name(task_.header.taskCode, "pdf")), this);
 }
 
-void TfrmViewTask::exportView() {
+void TfrmViewTask::export_view() {
     SessionState& st = main_.state();
     st.derivedTask = 0;
     const TaskViewContent own = task_view(task_, st.shell, st.decimalSeparator);
@@ -137,7 +135,7 @@ void TfrmViewTask::exportView() {
                     qs(exported_file_name(task_.header.taskCode, "xlsx")), dialogs_);
 }
 
-bool TfrmViewTask::exportShown() {
+bool TfrmViewTask::export_shown() {
     const SessionState& st = main_.state();
     if (!derived() || !solution_)
         return export_workbook(main_, this, task_workbook(task_, content_, st.shell, st.decimalSeparator),

@@ -29,15 +29,15 @@ public:
     TfrmViewTask(TfrmMain& main, TaskRecord task, std::optional<Solution> solution = std::nullopt,
                  int derivedVariant = 0);
 
-    void printView() override;
+    void print_view() override;
     // From the menu: the task itself, the derived-task flag cleared.
-    void exportView() override;
+    void export_view() override;
     // The workbook of what the view shows: in derived mode the derived task with its marks.
-    bool exportShown();
-    void setExportDialogs(ExportDialogs dialogs) { dialogs_ = std::move(dialogs); }
+    bool export_shown();
+    void set_export_dialogs(ExportDialogs dialogs) { dialogs_ = std::move(dialogs); }
     bool derived() const { return derivedVariant_ > 0; }
 
-    ParameterList* varList() const { return varList_; }
+    ParameterList* var_list() const { return varList_; }
     // `Table` without unavailable resources, else `Grid2`; `Grid1` (the intervals) or nullptr.
     TitledGrid* operations() const { return operations_; }
     TitledGrid* intervals() const { return intervals_; }
@@ -45,7 +45,7 @@ public:
     const TaskRecord& task() const { return task_; }
 
 private:
-    void buildWindow();
+    void build_window();
 
     TfrmMain& main_;
     TaskRecord task_;

@@ -16,51 +16,51 @@ GanttChartView::GanttChartView(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setMouseTracking(true);
 }
 
-void GanttChartView::setChart(const GanttChart& chart, GanttTexts texts) {
+void GanttChartView::set_chart(const GanttChart& chart, GanttTexts texts) {
     painter_ = std::make_unique<GanttPainter>(chart, std::move(texts));
     if (fitted_)
-        scale_ = painter_->fitScale(viewport()->width());
-    updateScrollBars();
+        scale_ = painter_->fit_scale(viewport()->width());
+    update_scroll_bars();
     viewport()->update();
 }
 
 void GanttChartView::clear() {
     painter_.reset();
-    updateScrollBars();
+    update_scroll_bars();
     viewport()->update();
 }
 
-void GanttChartView::zoomToFit() {
+void GanttChartView::zoom_to_fit() {
     fitted_ = true;
     if (painter_)
-        scale_ = painter_->fitScale(viewport()->width());
+        scale_ = painter_->fit_scale(viewport()->width());
     horizontalScrollBar()->setValue(0);
-    updateScrollBars();
+    update_scroll_bars();
     viewport()->update();
 }
 
-void GanttChartView::zoomBy(double factor, double anchorX) {
+void GanttChartView::zoom_by(double factor, double anchorX) {
     if (!painter_)
         return;
     const double contentX = anchorX + horizontalScrollBar()->value();
     const double time = (contentX - GanttPainter::kNameColumn) / scale_;
-    const double fit = painter_->fitScale(viewport()->width());
+    const double fit = painter_->fit_scale(viewport()->width());
     // From a fifth of the fitting scale to a thousand times it.
     scale_ = std::clamp(scale_ * factor, fit / 5, fit * 1000);
     fitted_ = false;
-    updateScrollBars();
-    horizontalScrollBar()->setValue(static_cast<int>(std::lround(painter_->xOf(time, scale_) - anchorX)));
+    update_scroll_bars();
+    horizontalScrollBar()->setValue(static_cast<int>(std::lround(painter_->x_of(time, scale_) - anchorX)));
     viewport()->update();
 }
 
-QRectF GanttChartView::barOnScreen(int bar) const {
+QRectF GanttChartView::bar_on_screen(int bar) const {
     if (!painter_)
         return {};
-    return painter_->barRect(bar, scale_)
+    return painter_->bar_rect(bar, scale_)
         .translated(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
 }
 
-void GanttChartView::updateScrollBars() {
+void GanttChartView::update_scroll_bars() {
     const QSize view = viewport()->size();
     const int width = painter_ ? static_cast<int>(std::ceil(painter_->width(scale_))) : 0;
     const int height = painter_ ? static_cast<int>(std::ceil(painter_->height())) : 0;
@@ -84,8 +84,8 @@ void GanttChartView::paintEvent(QPaintEvent*) {
 void GanttChartView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     if (fitted_ && painter_)
-        scale_ = painter_->fitScale(viewport()->width());
-    updateScrollBars();
+        scale_ = painter_->fit_scale(viewport()->width());
+    update_scroll_bars();
 }
 
 void GanttChartView::wheelEvent(QWheelEvent* event) {
@@ -95,7 +95,7 @@ void GanttChartView::wheelEvent(QWheelEvent* event) {
     }
     const double steps = event->angleDelta().y() / 120.0;
     if (steps != 0)
-        zoomBy(std::pow(1.25, steps), event->position().x());
+        zoom_by(std::pow(1.25, steps), event->position().x());
     event->accept();
 }
 
@@ -104,7 +104,7 @@ bool GanttChartView::viewportEvent(QEvent* event) {
         auto* help = static_cast<QHelpEvent*>(event);
         const QPointF at =
             help->pos() + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
-        const int bar = painter_->barAt(at, scale_);
+        const int bar = painter_->bar_at(at, scale_);
         if (bar >= 0)
             QToolTip::showText(help->globalPos(), painter_->tooltip(bar), viewport());
         else

@@ -14,17 +14,17 @@ class GanttChartView : public QAbstractScrollArea {
 public:
     explicit GanttChartView(QWidget* parent = nullptr);
 
-    void setChart(const GanttChart& chart, GanttTexts texts);
+    void set_chart(const GanttChart& chart, GanttTexts texts);
     void clear();
     const GanttPainter* painter() const { return painter_.get(); }
     double scale() const { return scale_; }
     // Zoom to fit: the whole time span in the visible width. Kept when the window is resized.
-    void zoomToFit();
+    void zoom_to_fit();
     // Multiplies the scale, keeping the moment under `anchorX` (viewport pixels) in place.
-    void zoomBy(double factor, double anchorX);
+    void zoom_by(double factor, double anchorX);
     bool fitted() const { return fitted_; }
     // The bar in viewport coordinates.
-    QRectF barOnScreen(int bar) const;
+    QRectF bar_on_screen(int bar) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,7 +33,7 @@ protected:
     bool viewportEvent(QEvent* event) override;
 
 private:
-    void updateScrollBars();
+    void update_scroll_bars();
 
     std::unique_ptr<GanttPainter> painter_;
     double scale_ = 1;

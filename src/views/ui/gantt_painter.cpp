@@ -58,24 +58,24 @@ double GanttPainter::height() const {
     return kAxisHeight + rows_ * kRowHeight + kLegendHeight;
 }
 
-double GanttPainter::fitScale(double width) const {
+double GanttPainter::fit_scale(double width) const {
     const double room = width - kNameColumn - kRightMargin;
     return chart_.span > 0 && room > 10 ? room / chart_.span : 1;
 }
 
-QRectF GanttPainter::barRect(int bar, double scale) const {
+QRectF GanttPainter::bar_rect(int bar, double scale) const {
     const GanttBar& b = chart_.bars[bar];
-    return QRectF(xOf(b.start, scale), rowTop(bar) + 4, b.duration * scale, kRowHeight - 8);
+    return QRectF(x_of(b.start, scale), row_top(bar) + 4, b.duration * scale, kRowHeight - 8);
 }
 
-QRectF GanttPainter::slackRect(int bar, double scale) const {
+QRectF GanttPainter::slack_rect(int bar, double scale) const {
     const GanttBar& b = chart_.bars[bar];
-    return QRectF(xOf(b.finish(), scale), rowTop(bar) + 8, b.slack * scale, kRowHeight - 16);
+    return QRectF(x_of(b.finish(), scale), row_top(bar) + 8, b.slack * scale, kRowHeight - 16);
 }
 
-int GanttPainter::barAt(QPointF point, double scale) const {
+int GanttPainter::bar_at(QPointF point, double scale) const {
     for (int i = 0; i < static_cast<int>(chart_.bars.size()); ++i)
-        if (point.y() >= rowTop(i) && point.y() < rowTop(i) + kRowHeight)
+        if (point.y() >= row_top(i) && point.y() < row_top(i) + kRowHeight)
             return i;
     return -1;
 }
@@ -101,17 +101,17 @@ QString GanttPainter::tooltip(int bar) const {
     return t;
 }
 
-void GanttPainter::paintAxis(QPainter& p, double scale, const QRectF& visible) const {
+void GanttPainter::paint_axis(QPainter& p, double scale, const QRectF& visible) const {
     const double bottom = kAxisHeight + rows_ * kRowHeight;
     const QFontMetricsF fm(p.font());
     const double step = tick_step(scale, fm.horizontalAdvance(QStringLiteral("00000,0")) + 16);
     p.setPen(QColor(120, 120, 120));
-    p.drawLine(QPointF(kNameColumn, kAxisHeight - 1), QPointF(xOf(chart_.span, scale), kAxisHeight - 1));
+    p.drawLine(QPointF(kNameColumn, kAxisHeight - 1), QPointF(x_of(chart_.span, scale), kAxisHeight - 1));
     for (int i = 0;; ++i) {
         const double t = i * step;
         if (t > chart_.span + step * 1e-9)
             break;
-        const double x = xOf(t, scale);
+        const double x = x_of(t, scale);
         if (x > visible.right() + 100)
             break;
         p.setPen(QColor(225, 225, 225));
@@ -127,7 +127,7 @@ void GanttPainter::paintAxis(QPainter& p, double scale, const QRectF& visible) c
                texts_.timeAxis);
 }
 
-void GanttPainter::paintLegend(QPainter& p, double top) const {
+void GanttPainter::paint_legend(QPainter& p, double top) const {
     const QFontMetricsF fm(p.font());
     double x = kNameColumn;
     const double y = top + 8;
@@ -152,7 +152,7 @@ void GanttPainter::paintLegend(QPainter& p, double top) const {
 }
 
 void GanttPainter::paint(QPainter& p, double scale, const QRectF& visible) const {
-    const double right = xOf(chart_.span, scale);
+    const double right = x_of(chart_.span, scale);
     const QFontMetricsF fm(p.font());
     // Chain headings.
     for (std::size_t chain = 1; chain < headingRow_.size(); ++chain) {
@@ -161,22 +161,22 @@ void GanttPainter::paint(QPainter& p, double scale, const QRectF& visible) const
         const double top = kAxisHeight + headingRow_[chain] * kRowHeight;
         p.fillRect(QRectF(0, top, right, kRowHeight), kHeading);
     }
-    paintAxis(p, scale, visible);
+    paint_axis(p, scale, visible);
     for (int i = 0; i < static_cast<int>(chart_.bars.size()); ++i) {
         const GanttBar& b = chart_.bars[i];
-        const double top = rowTop(i);
+        const double top = row_top(i);
         if (top > visible.bottom() || top + kRowHeight < visible.top())
             continue;
         if (b.slack > 0)
-            p.fillRect(slackRect(i, scale), kSlack);
-        const QRectF bar = barRect(i, scale);
+            p.fillRect(slack_rect(i, scale), kSlack);
+        const QRectF bar = bar_rect(i, scale);
         p.fillRect(bar, b.critical ? kCriticalBar : kBar);
         p.setPen(QColor(40, 40, 40));
         p.drawRect(bar);
         // Over the bar too: a bar that runs through such a period was suspended or waited in it.
         for (const GanttPeriod& u : b.unavailable) {
-            const double to = std::isinf(u.to) ? right : xOf(u.to, scale);
-            p.fillRect(QRectF(xOf(u.from, scale), top + 1, to - xOf(u.from, scale), kRowHeight - 2),
+            const double to = std::isinf(u.to) ? right : x_of(u.to, scale);
+            p.fillRect(QRectF(x_of(u.from, scale), top + 1, to - x_of(u.from, scale), kRowHeight - 2),
                        QBrush(QColor(60, 60, 60), Qt::BDiagPattern));
         }
         // The operation's name: inside the bar when it fits, else after its slack.
@@ -208,7 +208,7 @@ void GanttPainter::paint(QPainter& p, double scale, const QRectF& visible) const
     p.setFont(regular);
     p.setPen(QColor(160, 160, 160));
     p.drawLine(QPointF(kNameColumn, kAxisHeight), QPointF(kNameColumn, kAxisHeight + rows_ * kRowHeight));
-    paintLegend(p, kAxisHeight + rows_ * kRowHeight);
+    paint_legend(p, kAxisHeight + rows_ * kRowHeight);
 }
 
 } // namespace zep

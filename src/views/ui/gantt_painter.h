@@ -45,12 +45,12 @@ public:
     double height() const;
     double width(double scale) const { return kNameColumn + chart_.span * scale + kRightMargin; }
     // The scale at which the whole span fits `width` pixels.
-    double fitScale(double width) const;
-    double xOf(double time, double scale) const { return kNameColumn + time * scale; }
-    QRectF barRect(int bar, double scale) const;
-    QRectF slackRect(int bar, double scale) const;
+    double fit_scale(double width) const;
+    double x_of(double time, double scale) const { return kNameColumn + time * scale; }
+    QRectF bar_rect(int bar, double scale) const;
+    QRectF slack_rect(int bar, double scale) const;
     // The bar whose row holds the point; -1 none.
-    int barAt(QPointF point, double scale) const;
+    int bar_at(QPointF point, double scale) const;
     QString tooltip(int bar) const;
 
     // Paints the part of the chart inside `visible` (chart coordinates) with the painter already
@@ -60,9 +60,9 @@ public:
     const GanttChart& chart() const { return chart_; }
 
 private:
-    double rowTop(int bar) const { return kAxisHeight + rowOf_[bar] * kRowHeight; }
-    void paintAxis(QPainter& p, double scale, const QRectF& visible) const;
-    void paintLegend(QPainter& p, double top) const;
+    double row_top(int bar) const { return kAxisHeight + rowOf_[bar] * kRowHeight; }
+    void paint_axis(QPainter& p, double scale, const QRectF& visible) const;
+    void paint_legend(QPainter& p, double top) const;
 
     GanttChart chart_;
     GanttTexts texts_;

@@ -8,7 +8,7 @@
 namespace zep {
 
 void show_as_mdi_child(TfrmMain& main, QWidget* view) {
-    QMdiArea* area = main.mdiArea();
+    QMdiArea* area = main.mdi_area();
     QMdiSubWindow* child = area->addSubWindow(view);
     child->setAttribute(Qt::WA_DeleteOnClose);
     view->setAttribute(Qt::WA_DeleteOnClose);

@@ -37,11 +37,11 @@ ParameterList::ParameterList(const QString& objectName, QWidget* parent) : QTabl
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-void ParameterList::setTitles(const QString& key, const QString& value) {
+void ParameterList::set_titles(const QString& key, const QString& value) {
     setHorizontalHeaderLabels({key, value});
 }
 
-void ParameterList::setRows(const std::vector<ListRow>& rows) {
+void ParameterList::set_rows(const std::vector<ListRow>& rows) {
     setRowCount(0);
     setRowCount(static_cast<int>(rows.size()));
     const QFontMetrics metrics(font());
@@ -54,12 +54,12 @@ void ParameterList::setRows(const std::vector<ListRow>& rows) {
         item(r, 0)->setData(kRuleRole, rows[r].rule);
         setItem(r, 1, read_only_item(QString::fromStdString(rows[r].value)));
     }
-    fitKeyColumn();
+    fit_key_column();
 }
 
 // The keys are shown whole unless they would take more than two thirds of the list; a rule row does not
 // widen them.
-void ParameterList::fitKeyColumn() {
+void ParameterList::fit_key_column() {
     int keys = 0;
     for (int r = 0; r < rowCount(); ++r)
         if (const QTableWidgetItem* it = item(r, 0); it && !it->data(kRuleRole).toBool())
@@ -70,7 +70,7 @@ void ParameterList::fitKeyColumn() {
 
 void ParameterList::resizeEvent(QResizeEvent* event) {
     QTableWidget::resizeEvent(event);
-    fitKeyColumn();
+    fit_key_column();
 }
 
 QString ParameterList::key(int row) const {

@@ -12,10 +12,10 @@ class ParameterList : public QTableWidget {
 public:
     ParameterList(const QString& objectName, QWidget* parent = nullptr);
 
-    void setTitles(const QString& key, const QString& value);
+    void set_titles(const QString& key, const QString& value);
     // A continuation key ("... <2>") gets blanks before it until it reaches, in the list's font, the
     // width of the first row's key less 10 pixels.
-    void setRows(const std::vector<ListRow>& rows);
+    void set_rows(const std::vector<ListRow>& rows);
 
     QString key(int row) const;
     QString value(int row) const;
@@ -24,7 +24,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void fitKeyColumn();
+    void fit_key_column();
 };
 
 } // namespace zep

@@ -1,5 +1,7 @@
 #include "views/ui/printout.h"
 
+#include "shell/ui/qt_text.h"
+
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -34,10 +36,6 @@ constexpr int kTaskMarkedRuns[] = {10, 45, 10, 45, 10, 45, 14, 14, 10};
 constexpr int kTaskUnmarkedRuns[] = {10, 49, 10, 47, 10, 49, 14, 14};
 constexpr int kResourcesMarkedRuns[] = {10, 37, 10, 35, 10, 35, 10, 14, 14, 18, 10};
 constexpr int kResourcesUnmarkedRuns[] = {10, 39, 10, 39, 10, 39, 10, 14, 14, 18};
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 template <typename T, std::size_t N> std::vector<T> vec(const T (&a)[N]) {
     return std::vector<T>(a, a + N);
@@ -260,7 +258,7 @@ private:
 
     void ganttPage() {
         GanttPainter chart(*doc_.gantt, doc_.ganttTexts);
-        const double scale = chart.fitScale(kChartWidth);
+        const double scale = chart.fit_scale(kChartWidth);
         chartPage(chart.height(), [&](QPainter& p, const QRectF& area) { chart.paint(p, scale, area); });
     }
 

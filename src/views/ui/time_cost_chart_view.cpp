@@ -205,12 +205,12 @@ TimeCostChartView::TimeCostChartView(QWidget* parent) : QWidget(parent) {
     setAutoFillBackground(true);
 }
 
-void TimeCostChartView::setPicture(TimeCostPicture picture) {
+void TimeCostChartView::set_picture(TimeCostPicture picture) {
     picture_ = std::move(picture);
     update();
 }
 
-void TimeCostChartView::setShown(int variant) {
+void TimeCostChartView::set_shown(int variant) {
     picture_.shown = variant;
     update();
 }

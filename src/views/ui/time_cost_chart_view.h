@@ -40,8 +40,8 @@ class TimeCostChartView : public QWidget {
 public:
     explicit TimeCostChartView(QWidget* parent = nullptr);
 
-    void setPicture(TimeCostPicture picture);
-    void setShown(int variant);
+    void set_picture(TimeCostPicture picture);
+    void set_shown(int variant);
     const TimeCostPicture& picture() const { return picture_; }
     // Where the points were drawn last (widget coordinates).
     const std::vector<std::vector<QPointF>>& points() const { return points_; }

@@ -58,8 +58,8 @@ TitledGrid::TitledGrid(const QString& stripName, const QString& gridName, QWidge
         for (int c : {index - 1, index})
             if (c >= 0 && c < static_cast<int>(labels_.size()) && c < sizes.size())
                 rewrap_caption(labels_[c], sizes[c]);
-        syncColumns();
-        fitStripHeight();
+        sync_columns();
+        fit_strip_height();
     });
 }
 
@@ -67,7 +67,7 @@ TitledGrid::~TitledGrid() {
     strip_->blockSignals(true);
 }
 
-void TitledGrid::setColumns(const std::vector<GridColumn>& columns) {
+void TitledGrid::set_columns(const std::vector<GridColumn>& columns) {
     for (QLabel* l : labels_)
         delete l;
     labels_.clear();
@@ -92,8 +92,8 @@ void TitledGrid::setColumns(const std::vector<GridColumn>& columns) {
     initialSizes_ = sizes;
     shown_ = false;
     grid_->setColumnCount(static_cast<int>(columns.size()));
-    syncColumns();
-    fitStripHeight();
+    sync_columns();
+    fit_strip_height();
 }
 
 void TitledGrid::showEvent(QShowEvent* event) {
@@ -102,17 +102,17 @@ void TitledGrid::showEvent(QShowEvent* event) {
         return;
     shown_ = true;
     strip_->setSizes(initialSizes_);
-    syncColumns();
-    fitStripHeight();
+    sync_columns();
+    fit_strip_height();
 }
 
-void TitledGrid::syncColumns() {
+void TitledGrid::sync_columns() {
     const QList<int> sizes = strip_->sizes();
     for (int c = 0; c < static_cast<int>(labels_.size()) && c < sizes.size(); ++c)
         grid_->setColumnWidth(c, std::max(1, grid_column_width(c, sizes[c])));
 }
 
-void TitledGrid::fitStripHeight() {
+void TitledGrid::fit_strip_height() {
     int height = 0;
     const QList<int> sizes = strip_->sizes();
     for (int c = 0; c < static_cast<int>(labels_.size()) && c < sizes.size(); ++c)
@@ -122,7 +122,7 @@ void TitledGrid::fitStripHeight() {
     stripArea_->setFixedHeight(height);
 }
 
-void TitledGrid::resizeLabel(int column, int width) {
+void TitledGrid::resize_label(int column, int width) {
     if (column < 0 || column + 1 >= static_cast<int>(labels_.size()))
         return;
     int pos = 0;
@@ -146,11 +146,11 @@ int TitledGrid::columnCount() const {
     return static_cast<int>(labels_.size());
 }
 
-void TitledGrid::clearRows() {
+void TitledGrid::clear_rows() {
     grid_->setRowCount(0);
 }
 
-void TitledGrid::setRows(const std::vector<GridRow>& rows) {
+void TitledGrid::set_rows(const std::vector<GridRow>& rows) {
     grid_->setRowCount(0);
     grid_->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)

@@ -27,9 +27,9 @@ public:
     TitledGrid(const QString& stripName, const QString& gridName, QWidget* parent = nullptr);
     ~TitledGrid() override;
 
-    void setColumns(const std::vector<GridColumn>& columns);
-    void setRows(const std::vector<GridRow>& rows);
-    void clearRows();
+    void set_columns(const std::vector<GridColumn>& columns);
+    void set_rows(const std::vector<GridRow>& rows);
+    void clear_rows();
 
     QTableWidget* grid() const { return grid_; }
     QSplitter* strip() const { return strip_; }
@@ -39,14 +39,14 @@ public:
     QString cell(int row, int column) const;
 
     // Moves the splitter after `column` so that the label gets `width` (as a user drags it).
-    void resizeLabel(int column, int width);
+    void resize_label(int column, int width);
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void syncColumns();
-    void fitStripHeight();
+    void sync_columns();
+    void fit_strip_height();
 
     QScrollArea* stripArea_ = nullptr;
     QSplitter* strip_ = nullptr;

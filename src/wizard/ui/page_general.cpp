@@ -1,5 +1,7 @@
 #include "wizard/ui/page_general.h"
 
+#include "task/stored_modes.h"
+
 #include "wizard/ui/page_parts.h"
 #include "wizard/ui/wizard_widgets.h"
 
@@ -178,8 +180,8 @@ void GeneralPage::read_controls(WizardInputs& in) {
 
 void GeneralPage::show_model() {
     const WizardInputs& in = model().inputs();
-    rbPrmp_0_->setChecked(in.minimisedParam == 0);
-    rbPrmp_1_->setChecked(in.minimisedParam == 1);
+    rbPrmp_0_->setChecked(minimised_parameter(in) == MinimisedParam::Cost);
+    rbPrmp_1_->setChecked(minimised_parameter(in) == MinimisedParam::Time);
     set_box_text(txtNch_, in.chainCount);
     set_box_text(txtnc2_, in.nestedChainCount);
     set_box_text(txtKat_, in.categoryCount);

@@ -40,8 +40,9 @@ struct Harness {
         fs::remove(ws.shells() / shell_file_name(std::string(lang) == "eng" ? "rus" : "eng"));
         main = std::make_unique<TfrmMain>(ws, notifier);
         main->endProgram = [] {};
-        main->registerWindow(WindowKind::ViewSolution, [](TfrmMain& m) { return TfrmViewSolution::open(m); });
-        if (!main->startUp())
+        main->register_window(WindowKind::ViewSolution,
+                              [](TfrmMain& m) { return TfrmViewSolution::open(m); });
+        if (!main->start_up())
             throw std::runtime_error("the main window did not start");
         main->resize(1280, 800);
         main->show();
@@ -108,19 +109,19 @@ TEST_P(DemoTask, EachVariantsExactOptimumIsZepExactsAndTheChartGainsZepFrontiers
     const std::string code = GetParam();
     TfrmViewSolution* view = h.open(code);
     ASSERT_NE(view, nullptr);
-    ExactOptimumPanel* panel = view->exactPanel();
+    ExactOptimumPanel* panel = view->exact_panel();
     auto* button = test::child<QToolButton>(view, "btnExact");
     ASSERT_EQ(button, panel->button());
     const SessionState& st = h.main->state();
     EXPECT_EQ(button->text().toStdString(), exact::exact_text(st.shell, exact::ExactText::Button));
-    const std::size_t seriesBefore = view->timeCost()->picture().series.size();
+    const std::size_t seriesBefore = view->time_cost()->picture().series.size();
     EXPECT_TRUE(panel->result()->text().isEmpty());
 
     const JsonValue reports = h.zep({QStringLiteral("exact"), QString::fromStdString(code)});
-    ASSERT_EQ(view->tabControl()->count(), static_cast<int>(reports.items.size()));
+    ASSERT_EQ(view->tab_control()->count(), static_cast<int>(reports.items.size()));
     QString firstResult;
-    for (int run = 0; run < view->tabControl()->count(); ++run) {
-        view->tabControl()->setCurrentIndex(run);
+    for (int run = 0; run < view->tab_control()->count(); ++run) {
+        view->tab_control()->setCurrentIndex(run);
         EXPECT_TRUE(panel->result()->text().isEmpty()) << "nothing is shown before the button is pressed";
         QTest::mouseClick(button, Qt::LeftButton);
         ASSERT_TRUE(computed(panel, run)) << "variant " << run + 1;
@@ -138,14 +139,14 @@ TEST_P(DemoTask, EachVariantsExactOptimumIsZepExactsAndTheChartGainsZepFrontiers
             firstResult = panel->result()->text();
     }
     // Back on the first variant, its result stands without a new run.
-    view->tabControl()->setCurrentIndex(0);
+    view->tab_control()->setCurrentIndex(0);
     EXPECT_FALSE(panel->running());
     EXPECT_EQ(panel->result()->text(), firstResult);
 
     // The exact curve is one series more, in the chart's axes (cost against time, or time against cost
     // when the time is minimised), drawn as the step function it is: zep frontier's points in the
     // order of the bound, each two joined by the corner where the value drops.
-    const auto& series = view->timeCost()->picture().series;
+    const auto& series = view->time_cost()->picture().series;
     ASSERT_EQ(series.size(), seriesBefore + 1);
     const ChartSeries& curve = series.back();
     EXPECT_EQ(curve.name, exact::exact_text(st.shell, exact::ExactText::Curve));
@@ -167,7 +168,7 @@ TEST_P(DemoTask, EachVariantsExactOptimumIsZepExactsAndTheChartGainsZepFrontiers
             EXPECT_EQ(curve.points[2 * i - 1], (ChartPoint{pareto[i].x, pareto[i - 1].y, 0}))
                 << "corner " << i;
     }
-    EXPECT_EQ(view->timeCost()->picture().shown, 1);
+    EXPECT_EQ(view->time_cost()->picture().shown, 1);
 }
 
 // DEME02 minimises the cost, DEME01 the time.
@@ -186,7 +187,7 @@ TEST_P(ExactPanelWording, NamesEachUnitInParenthesesAfterItsQuantity) {
     Harness h(GetParam().lang);
     TfrmViewSolution* view = h.open(GetParam().code);
     ASSERT_NE(view, nullptr);
-    ExactOptimumPanel* panel = view->exactPanel();
+    ExactOptimumPanel* panel = view->exact_panel();
     QTest::mouseClick(panel->button(), Qt::LeftButton);
     ASSERT_TRUE(computed(panel, 0));
     const QString text = panel->result()->text();
@@ -200,7 +201,7 @@ TEST_P(ExactPanelWording, NamesEachUnitInParenthesesAfterItsQuantity) {
     }
     EXPECT_TRUE(text.contains(QStringLiteral("):")));
     // The threshold: the key of the variant list's row, its value the same number.
-    const ParameterList* list = view->varList1();
+    const ParameterList* list = view->var_list1();
     const QString key = list->key(1) + QStringLiteral(": ");
     ASSERT_TRUE(lines[2].startsWith(key)) << lines[2].toStdString() << " / " << key.toStdString();
     const QChar sep = QLatin1Char(h.main->state().decimalSeparator);
@@ -220,15 +221,15 @@ TEST(ExactPanel, TaskWithUnavailableResourcesSaysSoAndDisablesTheButton) {
     Harness h;
     TfrmViewSolution* view = h.open("DEMR02");
     ASSERT_NE(view, nullptr);
-    ExactOptimumPanel* panel = view->exactPanel();
-    const std::size_t seriesBefore = view->timeCost()->picture().series.size();
+    ExactOptimumPanel* panel = view->exact_panel();
+    const std::size_t seriesBefore = view->time_cost()->picture().series.size();
     QTest::mouseClick(panel->button(), Qt::LeftButton);
     ASSERT_TRUE(test::wait_until([&] { return !panel->running(); }, 60000));
     QTest::qWait(20);
     EXPECT_EQ(panel->result()->text().toStdString(),
               exact::exact_text(h.main->state().shell, exact::ExactText::Unavailable));
     EXPECT_FALSE(panel->button()->isEnabled());
-    EXPECT_EQ(view->timeCost()->picture().series.size(), seriesBefore);
+    EXPECT_EQ(view->time_cost()->picture().series.size(), seriesBefore);
     EXPECT_TRUE(h.notifier.messages.empty());
 }
 
@@ -256,7 +257,7 @@ TEST(ExactPanel, StopEndsALongSearchAndLeavesThePanelReady) {
     bool curve = false;
     panel->onCurve = [&curve](const std::vector<exact::FrontierPoint>&) { curve = true; };
     panel->show();
-    QToolButton* stop = panel->stopButton();
+    QToolButton* stop = panel->stop_button();
     EXPECT_FALSE(stop->isVisible());
     EXPECT_EQ(stop->text().toStdString(), exact::exact_text(h.main->state().shell, exact::ExactText::Stop));
     for (int press = 0; press < 2; ++press) {
@@ -287,7 +288,7 @@ TEST(ExactPanel, ClosingTheViewWhileTheRunGoesOnWaitsForItQuietly) {
     Harness h;
     TfrmViewSolution* view = h.open("DEME02");
     ASSERT_NE(view, nullptr);
-    QTest::mouseClick(view->exactPanel()->button(), Qt::LeftButton);
+    QTest::mouseClick(view->exact_panel()->button(), Qt::LeftButton);
     view->parentWidget()->close();
     QTest::qWait(50);
     EXPECT_TRUE(h.notifier.messages.empty());

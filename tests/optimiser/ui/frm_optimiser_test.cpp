@@ -31,7 +31,7 @@ using test::child;
 using test::UiWorkspace;
 
 void register_optimiser(TfrmMain& main) {
-    main.registerWindow(WindowKind::Optimiser, [](TfrmMain& m) { return TForm1::open(m); });
+    main.register_window(WindowKind::Optimiser, [](TfrmMain& m) { return TForm1::open(m); });
 }
 
 // The main window's command, as the user chooses it from the Solving menu.
@@ -488,8 +488,8 @@ TEST(TForm1, ResetAfterARunReturnsToTheCodeWithTheCodeKept) {
 TEST(TForm1, ATaskUnloadedInTheProtocolIsSolvedInBatchAndLoadedBack) {
     UiWorkspace u;
     register_optimiser(*u.main);
-    u.main->registerWindow(WindowKind::ViewProtocol, [](TfrmMain& m) { return TfrmViewProtocol::open(m); });
-    u.main->registerWindow(WindowKind::SelectTask, [](TfrmMain& m) { return TfrmSelectTask::open(m); });
+    u.main->register_window(WindowKind::ViewProtocol, [](TfrmMain& m) { return TfrmViewProtocol::open(m); });
+    u.main->register_window(WindowKind::SelectTask, [](TfrmMain& m) { return TfrmSelectTask::open(m); });
     u.enter(test::decomposed_task());
     TaskRecord other = test::decomposed_task();
     other.header.taskCode = "DEC002";

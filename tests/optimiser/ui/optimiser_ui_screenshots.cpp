@@ -25,7 +25,7 @@ TForm1* open_module(test::UiWorkspace& u) {
 }
 
 void register_module(test::UiWorkspace& u) {
-    u.main->registerWindow(WindowKind::Optimiser, [](TfrmMain& m) { return TForm1::open(m); });
+    u.main->register_window(WindowKind::Optimiser, [](TfrmMain& m) { return TForm1::open(m); });
 }
 
 int take_screenshots(const test::ScreenshotArgs& args) {

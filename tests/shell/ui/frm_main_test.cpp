@@ -52,8 +52,8 @@ QString menu_title(TfrmMain& m, const char* name) {
 TEST(TfrmMain, OneShellLoadsWithoutTheDialogAndCaptionsEveryMenu) {
     test::TempDir dir;
     Harness h(make_workspace(dir, {"rus"}));
-    ASSERT_TRUE(h.main->startUp());
-    EXPECT_EQ(h.main->languageDialog(), nullptr);
+    ASSERT_TRUE(h.main->start_up());
+    EXPECT_EQ(h.main->language_dialog(), nullptr);
     EXPECT_TRUE(h.main->isEnabled());
     EXPECT_EQ(h.main->state().shellFileName, "Shell (ZEP 2.2).rus");
     EXPECT_EQ(menu_title(*h.main, "mnuIn"), QStringLiteral("Ввод"));
@@ -71,8 +71,8 @@ TEST(TfrmMain, SeveralShellsOpenTheDialogAndTheChoiceAppliesTheLanguage) {
     fs::remove(ws.register_file()); // written anew right after the choice
     write_register(ws.register_file(), TaskRegister{});
     Harness h(ws);
-    ASSERT_TRUE(h.main->startUp());
-    TfrmSelLang* dlg = h.main->languageDialog();
+    ASSERT_TRUE(h.main->start_up());
+    TfrmSelLang* dlg = h.main->language_dialog();
     ASSERT_NE(dlg, nullptr);
     EXPECT_FALSE(h.main->isEnabled());
     EXPECT_TRUE(menu_title(*h.main, "mnuIn").isEmpty());
@@ -125,8 +125,8 @@ TEST(TfrmMain, DisplayNameNotMatchingItsExtensionEndsWithTheMissingFileWarning) 
     odd.tables.texts = {"x"};
     write_shell(ws.shells() / "Shell (ZEP 2.2).eng", odd, "eng");
     Harness h(ws);
-    ASSERT_TRUE(h.main->startUp());
-    TfrmSelLang* dlg = h.main->languageDialog();
+    ASSERT_TRUE(h.main->start_up());
+    TfrmSelLang* dlg = h.main->language_dialog();
     ASSERT_NE(dlg, nullptr);
     dlg->list()->setCurrentIndex(dlg->list()->findText(QStringLiteral("English")));
     dlg->btnOKClick();
@@ -138,7 +138,7 @@ TEST(TfrmMain, DisplayNameNotMatchingItsExtensionEndsWithTheMissingFileWarning) 
 TEST(TfrmMain, NoShellEndsTheProgramWithTheFixedWarning) {
     test::TempDir dir;
     Harness h(make_workspace(dir, {}));
-    EXPECT_FALSE(h.main->startUp());
+    EXPECT_FALSE(h.main->start_up());
     ASSERT_EQ(h.notifier.messages.size(), 1u);
     EXPECT_EQ(h.notifier.messages[0].text.toStdString(), no_shells_message());
     EXPECT_TRUE(h.endedProgram);
@@ -152,7 +152,7 @@ TEST(TfrmMain, ForeignRegisterIsNamedInAWarningAndNeverOverwritten) {
     write_file_atomically(ws.register_file(), bytes);
     {
         Harness h(ws);
-        EXPECT_FALSE(h.main->startUp());
+        EXPECT_FALSE(h.main->start_up());
         ASSERT_EQ(h.notifier.messages.size(), 1u);
         EXPECT_EQ(h.notifier.messages[0].kind, Notifier::Kind::Warning);
         EXPECT_TRUE(
@@ -169,7 +169,7 @@ TEST(TfrmMain, ClosingWritesTheRegisterEvenWhenNothingChanged) {
     write_file_atomically(ws.register_file(), encode_register(TaskRegister{}));
     auto before = fs::last_write_time(ws.register_file());
     Harness h(ws);
-    ASSERT_TRUE(h.main->startUp());
+    ASSERT_TRUE(h.main->start_up());
     fs::remove(ws.register_file());
     h.main->close();
     EXPECT_EQ(fs::file_size(ws.register_file()), 48u);
@@ -181,7 +181,7 @@ TEST(TfrmMain, OutputCommandsNeedAnActiveChildAndUnbuiltWindowsStayDisabled) {
     Workspace ws = make_workspace(dir, {"eng"});
     std::ofstream(ws.solving() / "zep_ABCDEF_in.dat") << "x";
     Harness h(ws);
-    ASSERT_TRUE(h.main->startUp());
+    ASSERT_TRUE(h.main->start_up());
     h.main->updateMenus();
     EXPECT_FALSE(h.main->action(QStringLiteral("mnuOutExpInExcel"))->isEnabled());
     EXPECT_FALSE(h.main->action(QStringLiteral("mnuOutPrint"))->isEnabled());
@@ -194,10 +194,10 @@ TEST(TfrmMain, OutputCommandsNeedAnActiveChildAndUnbuiltWindowsStayDisabled) {
 TEST(TfrmMain, ARegisteredWindowEnablesItsCommandsWhichSetTheOpenModeAndDisableTheMainWindow) {
     test::TempDir dir;
     Harness h(make_workspace(dir, {"eng"}));
-    ASSERT_TRUE(h.main->startUp());
+    ASSERT_TRUE(h.main->start_up());
     std::vector<OpenMode> modesSeen;
     QWidget* opened = nullptr;
-    h.main->registerWindow(WindowKind::SelectTask, [&](TfrmMain& m) {
+    h.main->register_window(WindowKind::SelectTask, [&](TfrmMain& m) {
         modesSeen.push_back(m.state().openMode);
         opened = new QWidget;
         opened->setAttribute(Qt::WA_DeleteOnClose);

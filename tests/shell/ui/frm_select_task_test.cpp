@@ -21,9 +21,9 @@ struct Opened {
 
 // The selection dialog and stand-ins for the windows it hands over to.
 void register_windows(UiWorkspace& u, Opened& opened) {
-    u.main->registerWindow(WindowKind::SelectTask, [](TfrmMain& m) { return TfrmSelectTask::open(m); });
+    u.main->register_window(WindowKind::SelectTask, [](TfrmMain& m) { return TfrmSelectTask::open(m); });
     for (WindowKind kind : {WindowKind::ViewTask, WindowKind::ViewSolution, WindowKind::CreateTask})
-        u.main->registerWindow(kind, [&opened, kind](TfrmMain& m) -> QWidget* {
+        u.main->register_window(kind, [&opened, kind](TfrmMain& m) -> QWidget* {
             opened.kinds.push_back(kind);
             opened.codes.push_back(m.state().currentTaskCode);
             opened.mainEnabled.push_back(m.isEnabled());

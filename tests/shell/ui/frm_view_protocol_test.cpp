@@ -29,7 +29,7 @@ TaskRecord task(const char* code, const char* name) {
 }
 
 TfrmViewProtocol* open_protocol(UiWorkspace& u) {
-    u.main->registerWindow(WindowKind::ViewProtocol, [](TfrmMain& m) { return TfrmViewProtocol::open(m); });
+    u.main->register_window(WindowKind::ViewProtocol, [](TfrmMain& m) { return TfrmViewProtocol::open(m); });
     u.main->action(QStringLiteral("mnuOutViewProtocol"))->trigger();
     return test::open_window<TfrmViewProtocol>();
 }

@@ -55,10 +55,10 @@ struct ExportHarness {
     bool applicationInstalled = true;
 
     ExportHarness() {
-        ui.main->registerWindow(WindowKind::ViewTask,
-                                [this](TfrmMain& m) { return TfrmViewTask::open(m, dialogs); });
-        ui.main->registerWindow(WindowKind::ViewSolution,
-                                [](TfrmMain& m) { return TfrmViewSolution::open(m); });
+        ui.main->register_window(WindowKind::ViewTask,
+                                 [this](TfrmMain& m) { return TfrmViewTask::open(m, dialogs); });
+        ui.main->register_window(WindowKind::ViewSolution,
+                                 [](TfrmMain& m) { return TfrmViewSolution::open(m); });
         dialogs.chooseFile = [this](QWidget*, const QString& suggested) {
             return q(ui.dir / "out") + "/" + suggested;
         };
@@ -75,7 +75,7 @@ struct ExportHarness {
         ui.state().currentTaskCode = code;
         auto* v = dynamic_cast<TfrmViewSolution*>(ui.main->openWindow(WindowKind::ViewSolution));
         if (v)
-            v->setExportDialogs(dialogs);
+            v->set_export_dialogs(dialogs);
         return v;
     }
 };
@@ -153,7 +153,7 @@ TEST(ExportCommand, YesExportsTheSolutionAndTheDerivedTaskWithItsMarks) {
     const std::string code = test::enter_and_solve(h.ui.ws, "plain");
     TfrmViewSolution* view = h.openSolution(code);
     ASSERT_NE(view, nullptr);
-    view->tabControl()->setCurrentIndex(1);
+    view->tab_control()->setCurrentIndex(1);
     h.ui.notifier.answer = true;
     h.ui.main->action(QStringLiteral("mnuOutExpInExcel"))->trigger();
 
@@ -166,7 +166,7 @@ TEST(ExportCommand, YesExportsTheSolutionAndTheDerivedTaskWithItsMarks) {
     ASSERT_EQ(h.opened.size(), 2u);
     EXPECT_TRUE(h.opened[0].endsWith(QString::fromStdString("zep_" + code + ".xlsx")));
     EXPECT_TRUE(h.opened[1].endsWith(QString::fromStdString("zep_" + derived + ".xlsx")));
-    EXPECT_EQ(h.ui.main->mdiArea()->subWindowList().size(), 2); // the derived task's view
+    EXPECT_EQ(h.ui.main->mdi_area()->subWindowList().size(), 2); // the derived task's view
 
     const auto book = open_workbook(h.opened[1].toStdString(), h.sep());
     EXPECT_EQ(cell(*book, 0, 0, 1), derived);
@@ -199,7 +199,7 @@ TEST(ExportCommand, NoExportsTheSolutionOnlyAndATaskViewNeverTheDerivedTask) {
     h.ui.main->action(QStringLiteral("mnuOutExpInExcel"))->trigger();
     ASSERT_EQ(h.opened.size(), 1u);
     EXPECT_EQ(h.ui.state().derivedTask, 0);
-    EXPECT_EQ(h.ui.main->mdiArea()->subWindowList().size(), 1);
+    EXPECT_EQ(h.ui.main->mdi_area()->subWindowList().size(), 1);
 
     h.ui.state().derivedTask = 1; // as after a derived export
     h.ui.state().currentTaskCode = code;
@@ -221,14 +221,14 @@ TEST(ExportCommand, AFileThatCannotBeWrittenShowsText314AndChangesNothingElse) {
     h.dialogs.chooseFile = [&](QWidget*, const QString& s) {
         return q(h.ui.dir / "no such folder") + "/" + s;
     };
-    h.openSolution(code)->setExportDialogs(h.dialogs);
+    h.openSolution(code)->set_export_dialogs(h.dialogs);
     h.ui.notifier.answer = true;
     h.ui.main->action(QStringLiteral("mnuOutExpInExcel"))->trigger();
     ASSERT_EQ(h.ui.notifier.messages.size(), 2u);
     EXPECT_EQ(h.ui.notifier.messages[1].kind, Notifier::Kind::Warning);
     EXPECT_EQ(h.ui.notifier.messages[1].text.toStdString(), h.shell().text(314) + "...");
     EXPECT_TRUE(h.opened.empty());
-    EXPECT_EQ(h.ui.main->mdiArea()->subWindowList().size(), 2); // the two solution views, no derived one
+    EXPECT_EQ(h.ui.main->mdi_area()->subWindowList().size(), 2); // the two solution views, no derived one
     EXPECT_FALSE(fs::exists(h.ui.dir / "no such folder"));
 }
 

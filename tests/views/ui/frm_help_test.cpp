@@ -15,7 +15,7 @@ namespace {
 struct HelpHarness {
     test::UiWorkspace ui;
     HelpHarness() {
-        ui.main->registerWindow(WindowKind::Help, [](TfrmMain& m) { return TfrmHelp::open(m); });
+        ui.main->register_window(WindowKind::Help, [](TfrmMain& m) { return TfrmHelp::open(m); });
     }
     // The page as the Help menu opens it.
     TfrmHelp* open(const char* command) {

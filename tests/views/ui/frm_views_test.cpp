@@ -43,9 +43,10 @@ struct Harness {
     void start() {
         main = std::make_unique<TfrmMain>(ws, notifier);
         main->endProgram = [] {};
-        main->registerWindow(WindowKind::ViewTask, [](TfrmMain& m) { return TfrmViewTask::open(m); });
-        main->registerWindow(WindowKind::ViewSolution, [](TfrmMain& m) { return TfrmViewSolution::open(m); });
-        ASSERT_TRUE(main->startUp());
+        main->register_window(WindowKind::ViewTask, [](TfrmMain& m) { return TfrmViewTask::open(m); });
+        main->register_window(WindowKind::ViewSolution,
+                              [](TfrmMain& m) { return TfrmViewSolution::open(m); });
+        ASSERT_TRUE(main->start_up());
         main->resize(1280, 800);
         main->show();
     }
@@ -107,13 +108,13 @@ TEST_P(SampleViews, SolutionViewShowsWhatZepShowPrints) {
     auto* view = h.open<TfrmViewSolution>(WindowKind::ViewSolution, code);
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(h.notifier.messages.empty());
-    EXPECT_EQ(h.main->activeOutputView(), view);
-    EXPECT_EQ(h.main->mdiArea()->subWindowList().size(), 1);
+    EXPECT_EQ(h.main->active_output_view(), view);
+    EXPECT_EQ(h.main->mdi_area()->subWindowList().size(), 1);
 
     const JsonValue shown = zep_show(h.ws, {QStringLiteral("show"), QString::fromStdString(code)});
     EXPECT_EQ(view->windowTitle().toStdString(), shown.find("caption")->string);
-    expect_list_as_shown(view->varList(), shown.find("taskParameters"));
-    expect_list_as_shown(view->varList1(), shown.find("variantParameters"));
+    expect_list_as_shown(view->var_list(), shown.find("taskParameters"));
+    expect_list_as_shown(view->var_list1(), shown.find("variantParameters"));
     expect_grid_as_shown(view->table(), shown.find("grid"));
     const JsonValue* labels = shown.find("gridLabels");
     ASSERT_EQ(view->table()->columnCount(), static_cast<int>(labels->items.size()));
@@ -125,9 +126,9 @@ TEST_P(SampleViews, SolutionViewShowsWhatZepShowPrints) {
                   QString::fromStdString(labels->items[c].string).remove(QLatin1Char(' ')).toStdString());
     }
     const JsonValue* tabs = shown.find("tabs");
-    ASSERT_EQ(view->tabControl()->count(), static_cast<int>(tabs->items.size()));
-    for (int i = 0; i < view->tabControl()->count(); ++i)
-        EXPECT_EQ(view->tabControl()->tabText(i).toStdString(), tabs->items[i].string);
+    ASSERT_EQ(view->tab_control()->count(), static_cast<int>(tabs->items.size()));
+    for (int i = 0; i < view->tab_control()->count(); ++i)
+        EXPECT_EQ(view->tab_control()->tabText(i).toStdString(), tabs->items[i].string);
 }
 
 TEST_P(SampleViews, TaskViewShowsWhatZepShowPrints) {
@@ -138,12 +139,12 @@ TEST_P(SampleViews, TaskViewShowsWhatZepShowPrints) {
     auto* view = h.open<TfrmViewTask>(WindowKind::ViewTask, code);
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(h.notifier.messages.empty());
-    EXPECT_EQ(h.main->activeOutputView(), view);
+    EXPECT_EQ(h.main->active_output_view(), view);
 
     const JsonValue shown =
         zep_show(h.ws, {QStringLiteral("show"), QStringLiteral("--task"), QString::fromStdString(code)});
     EXPECT_EQ(view->windowTitle().toStdString(), shown.find("caption")->string);
-    expect_list_as_shown(view->varList(), shown.find("taskParameters"));
+    expect_list_as_shown(view->var_list(), shown.find("taskParameters"));
     expect_grid_as_shown(view->operations(), shown.find("operations"));
     const bool resources = view->task().header.hasUnavailableResources == 1;
     EXPECT_EQ(view->operations()->grid()->objectName(), resources ? "Grid2" : "Table");
@@ -166,17 +167,17 @@ TEST(SolutionView, SwitchingTheVariantTabRebuildsTheListsTheGridAndBothCharts) {
     h.start();
     auto* view = h.open<TfrmViewSolution>(WindowKind::ViewSolution, code);
     ASSERT_NE(view, nullptr);
-    ASSERT_EQ(view->tabControl()->count(), 2);
+    ASSERT_EQ(view->tab_control()->count(), 2);
     EXPECT_EQ(h.main->state().currentSolutionTab, 0);
-    EXPECT_EQ(view->timeCost()->picture().shown, 1);
+    EXPECT_EQ(view->time_cost()->picture().shown, 1);
 
-    view->tabControl()->setCurrentIndex(1);
+    view->tab_control()->setCurrentIndex(1);
     EXPECT_EQ(h.main->state().currentSolutionTab, 1);
     const SolvedTaskFiles& f = view->files();
     const SessionState& st = h.main->state();
     const SolutionViewContent expected = solution_view(f.task, f.solution, 1, st.shell, st.decimalSeparator);
-    expect_list(view->varList(), expected.taskRows);
-    expect_list(view->varList1(), expected.variantRows);
+    expect_list(view->var_list(), expected.taskRows);
+    expect_list(view->var_list1(), expected.variantRows);
     expect_grid(view->table(), expected.grid);
     ASSERT_TRUE(expected.schedule);
     const GanttChart chart = gantt_chart(f.task, *expected.schedule);
@@ -187,9 +188,9 @@ TEST(SolutionView, SwitchingTheVariantTabRebuildsTheListsTheGridAndBothCharts) {
         EXPECT_EQ(drawn.bars[i].start, chart.bars[i].start);
         EXPECT_EQ(drawn.bars[i].variant, chart.bars[i].variant);
     }
-    EXPECT_EQ(view->timeCost()->picture().shown, 2);
+    EXPECT_EQ(view->time_cost()->picture().shown, 2);
     // Cost minimised: the variants' graph times against their costs, and their time thresholds.
-    const auto& series = view->timeCost()->picture().series;
+    const auto& series = view->time_cost()->picture().series;
     ASSERT_EQ(series.size(), 2u);
     EXPECT_EQ(series[0].name, st.text(kComputedVariantsText));
     EXPECT_EQ(series[1].name, st.text(150));
@@ -214,8 +215,8 @@ TEST(SolutionView, GanttBarsStartAndLastAsTheScheduleSays) {
         for (std::size_t c = 0; c < s.chains.size(); ++c)
             for (std::size_t k = 0; k < s.chains[c].operations.size(); ++k, ++bar) {
                 const OperationSchedule& op = s.chains[c].operations[k];
-                const QRectF r = p.barRect(bar, g->scale());
-                EXPECT_NEAR(r.left(), p.xOf(op.start, g->scale()), 1e-9) << fixture << " " << c << "." << k;
+                const QRectF r = p.bar_rect(bar, g->scale());
+                EXPECT_NEAR(r.left(), p.x_of(op.start, g->scale()), 1e-9) << fixture << " " << c << "." << k;
                 EXPECT_NEAR(r.width(), op.duration * g->scale(), 1e-9) << fixture << " " << c << "." << k;
                 EXPECT_EQ(p.chart().bars[bar].slack, op.slack);
                 EXPECT_EQ(p.chart().bars[bar].critical, op.slack == 0);
@@ -224,10 +225,10 @@ TEST(SolutionView, GanttBarsStartAndLastAsTheScheduleSays) {
         EXPECT_TRUE(g->fitted());
         EXPECT_LE(p.width(g->scale()), g->viewport()->width() + 1);
         const double before = g->scale();
-        view->gantt()->zoomBy(2, 300);
+        view->gantt()->zoom_by(2, 300);
         EXPECT_DOUBLE_EQ(g->scale(), before * 2);
         EXPECT_FALSE(g->fitted());
-        view->gantt()->zoomToFit();
+        view->gantt()->zoom_to_fit();
         EXPECT_DOUBLE_EQ(g->scale(), before);
     }
 }
@@ -265,7 +266,7 @@ TEST(SolutionView, MissingOrDamagedSolutionWarnsAndOpensNoWindow) {
         EXPECT_EQ(m.kind, Notifier::Kind::Warning);
         EXPECT_EQ(m.text, warning);
     }
-    EXPECT_TRUE(h.main->mdiArea()->subWindowList().isEmpty());
+    EXPECT_TRUE(h.main->mdi_area()->subWindowList().isEmpty());
 }
 
 TEST(TaskView, MissingTaskFileOpensNoWindowAndSaysNothing) {
@@ -274,7 +275,7 @@ TEST(TaskView, MissingTaskFileOpensNoWindowAndSaysNothing) {
     h.main->state().currentTaskCode = "NONE01";
     EXPECT_EQ(h.main->openWindow(WindowKind::ViewTask), nullptr);
     EXPECT_TRUE(h.notifier.messages.empty());
-    EXPECT_TRUE(h.main->mdiArea()->subWindowList().isEmpty());
+    EXPECT_TRUE(h.main->mdi_area()->subWindowList().isEmpty());
 }
 
 TEST(TaskView, WithoutMarksTheMarkColumnIsAnEmptyOnePixelColumn) {
@@ -299,11 +300,11 @@ TEST(TaskView, MovingASplitterResizesTheColumnUnderItAndWrapsItsLabelAgain) {
     ASSERT_NE(view, nullptr);
     TitledGrid* grid = view->operations();
     QLabel* cost = grid->label(7);
-    grid->resizeLabel(7, 30);
+    grid->resize_label(7, 30);
     EXPECT_EQ(grid->strip()->sizes().at(7), 30);
     EXPECT_EQ(grid->grid()->columnWidth(7), 31);
     EXPECT_TRUE(cost->text().contains(QStringLiteral("- "))); // a word wider than 28 pixels is cut
-    grid->resizeLabel(0, 90);
+    grid->resize_label(0, 90);
     EXPECT_EQ(grid->grid()->columnWidth(0), 89);
 }
 
@@ -316,10 +317,10 @@ TEST(Views, SeveralViewsOpenAtOnceAndOutputActsOnTheActiveOne) {
     auto* b = h.open<TfrmViewTask>(WindowKind::ViewTask, res);
     ASSERT_NE(a, nullptr);
     ASSERT_NE(b, nullptr);
-    EXPECT_EQ(h.main->mdiArea()->subWindowList().size(), 2);
-    EXPECT_EQ(h.main->activeOutputView(), b);
-    h.main->mdiArea()->setActiveSubWindow(h.main->mdiArea()->subWindowList().front());
-    EXPECT_EQ(h.main->activeOutputView(), a);
+    EXPECT_EQ(h.main->mdi_area()->subWindowList().size(), 2);
+    EXPECT_EQ(h.main->active_output_view(), b);
+    h.main->mdi_area()->setActiveSubWindow(h.main->mdi_area()->subWindowList().front());
+    EXPECT_EQ(h.main->active_output_view(), a);
 }
 
 } // namespace

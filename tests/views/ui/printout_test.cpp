@@ -64,9 +64,9 @@ QString squeezed(QString s) {
 struct PrintHarness {
     test::UiWorkspace ui;
     PrintHarness() {
-        ui.main->registerWindow(WindowKind::ViewTask, [](TfrmMain& m) { return TfrmViewTask::open(m); });
-        ui.main->registerWindow(WindowKind::ViewSolution,
-                                [](TfrmMain& m) { return TfrmViewSolution::open(m); });
+        ui.main->register_window(WindowKind::ViewTask, [](TfrmMain& m) { return TfrmViewTask::open(m); });
+        ui.main->register_window(WindowKind::ViewSolution,
+                                 [](TfrmMain& m) { return TfrmViewSolution::open(m); });
     }
     const ShellTables& shell() { return ui.state().shell; }
     char sep() { return ui.state().decimalSeparator; }
@@ -223,7 +223,7 @@ TEST(PrintCommand, ZepPrintWritesWhatTheWindowPrints) {
     h.ui.state().currentTaskCode = code;
     auto* view = dynamic_cast<TfrmViewSolution*>(h.ui.main->openWindow(WindowKind::ViewSolution));
     ASSERT_NE(view, nullptr);
-    view->tabControl()->setCurrentIndex(1);
+    view->tab_control()->setCurrentIndex(1);
     h.ui.main->action(QStringLiteral("mnuOutPrint"))->trigger();
     auto* preview = view->findChild<PrintPreview*>();
     ASSERT_NE(preview, nullptr);
@@ -231,7 +231,7 @@ TEST(PrintCommand, ZepPrintWritesWhatTheWindowPrints) {
     const int pages = write_pdf(preview->document(), QString::fromStdString(window.string()));
     preview->close();
     ASSERT_GE(pages, 3);
-    EXPECT_TRUE(squeezed(pdf_text(window, pages)).contains(squeezed(view->timeCost()->picture().xTitle)));
+    EXPECT_TRUE(squeezed(pdf_text(window, pages)).contains(squeezed(view->time_cost()->picture().xTitle)));
     const fs::path cli = h.ui.dir / "cli.pdf";
     QProcess zep;
     zep.start(QString::fromStdString((test::kShipped / "zep").string()),

@@ -71,7 +71,7 @@ public:
     }
 
     void closeAll() {
-        main_.mdiArea()->closeAllSubWindows();
+        main_.mdi_area()->closeAllSubWindows();
         settle();
     }
 
@@ -115,10 +115,10 @@ int take_screenshots(const test::ScreenshotArgs& args) {
     RecordingNotifier notifier;
     TfrmMain main(ws, notifier);
     main.endProgram = [] {};
-    main.registerWindow(WindowKind::ViewTask, [](TfrmMain& m) { return TfrmViewTask::open(m); });
-    main.registerWindow(WindowKind::ViewSolution, [](TfrmMain& m) { return TfrmViewSolution::open(m); });
-    main.registerWindow(WindowKind::Help, [](TfrmMain& m) { return TfrmHelp::open(m); });
-    if (!main.startUp())
+    main.register_window(WindowKind::ViewTask, [](TfrmMain& m) { return TfrmViewTask::open(m); });
+    main.register_window(WindowKind::ViewSolution, [](TfrmMain& m) { return TfrmViewSolution::open(m); });
+    main.register_window(WindowKind::Help, [](TfrmMain& m) { return TfrmHelp::open(m); });
+    if (!main.start_up())
         return 1;
     main.setGeometry(0, 0, 1280, 800);
     main.show();
@@ -129,7 +129,7 @@ int take_screenshots(const test::ScreenshotArgs& args) {
          {std::pair{plain, "plain"}, {decomposed, "decomposed"}, {resources, "resources"}}) {
         if (auto* v = shoot.open<TfrmViewSolution>(WindowKind::ViewSolution, code)) {
             shoot.save(&main, QStringLiteral("solution_view_%1").arg(QString::fromLatin1(name)));
-            v->tabControl()->setCurrentIndex(v->tabControl()->count() - 1);
+            v->tab_control()->setCurrentIndex(v->tab_control()->count() - 1);
             shoot.save(&main, QStringLiteral("solution_view_%1_last_variant").arg(QString::fromLatin1(name)));
         }
         shoot.closeAll();
@@ -166,7 +166,7 @@ int take_screenshots(const test::ScreenshotArgs& args) {
         if (auto* v = shoot.open<TfrmViewSolution>(WindowKind::ViewSolution, code)) {
             v->pages()->setCurrentIndex(2);
             settle();
-            ExactOptimumPanel* panel = v->exactPanel();
+            ExactOptimumPanel* panel = v->exact_panel();
             panel->button()->click();
             if (std::string(name) == "plain") { // the progress bar and the stop button while it runs
                 panel->layout()->activate();
@@ -174,7 +174,7 @@ int take_screenshots(const test::ScreenshotArgs& args) {
             }
             QElapsedTimer waited;
             waited.start();
-            while ((panel->running() || !panel->report(v->shownVariant())) && waited.elapsed() < 60000)
+            while ((panel->running() || !panel->report(v->shown_variant())) && waited.elapsed() < 60000)
                 QApplication::processEvents(QEventLoop::AllEvents, 20);
             shoot.save(&main, QStringLiteral("time_cost_exact_%1").arg(QString::fromLatin1(name)));
         }

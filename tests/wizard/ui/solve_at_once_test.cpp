@@ -11,7 +11,7 @@ using namespace zep::test;
 
 TEST(SolveAtOnce, ATaskEnteredToSolveAtOnceEndsSolvedWithNothingLeftInSolving) {
     WizardWindowHarness h;
-    h.main->registerWindow(WindowKind::Optimiser, [](TfrmMain& m) { return TForm1::open(m); });
+    h.main->register_window(WindowKind::Optimiser, [](TfrmMain& m) { return TForm1::open(m); });
     const auto bytes = read_whole_file(fixture("plain.task.json"));
     TaskScript script =
         parse_task_script(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));

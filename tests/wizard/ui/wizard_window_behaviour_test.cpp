@@ -318,7 +318,7 @@ TEST(WizardWindow, FrameCloseWritesNothingEither) {
 
 TEST(WizardWindow, CorrectionFromTheSelectionDialogUpdatesTheEntry) {
     WizardWindowHarness h;
-    h.main->registerWindow(WindowKind::SelectTask, [](TfrmMain& m) { return TfrmSelectTask::open(m); });
+    h.main->register_window(WindowKind::SelectTask, [](TfrmMain& m) { return TfrmSelectTask::open(m); });
     {
         TfrmCreateTask* w = h.open();
         const TaskScript script = parse_task_script(kPlain);

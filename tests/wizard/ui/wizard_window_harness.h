@@ -41,9 +41,9 @@ public:
         write_register(ws.register_file(), TaskRegister{});
         main = std::make_unique<TfrmMain>(ws, notifier);
         main->endProgram = [] {};
-        EXPECT_TRUE(main->startUp());
+        EXPECT_TRUE(main->start_up());
         main->state().decimalSeparator = ',';
-        main->registerWindow(WindowKind::CreateTask, open_create_task_window);
+        main->register_window(WindowKind::CreateTask, open_create_task_window);
     }
 
     ~WizardWindowHarness() {
