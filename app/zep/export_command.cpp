@@ -7,6 +7,7 @@
 #include "views/derived_task.h"
 #include "views/solved_task_files.h"
 #include "views/spreadsheet_export.h"
+#include "views/view_text.h"
 
 #include <iostream>
 
@@ -52,7 +53,8 @@ int cmd_export(const Options& o) {
         std::cerr << "zep: " << e.what() << " (" << e.detail << ")\n";
         return 1;
     } catch (const ExportError& e) {
-        std::cerr << "zep export: " << shell.tables.text(314) << "... (" << e.what() << ")\n";
+        std::cerr << "zep export: " << view_text(shell.tables, ViewText::ExportFailed) << "... (" << e.what()
+                  << ")\n";
         return 1;
     } catch (const std::out_of_range& e) {
         std::cerr << "zep export: " << e.what() << "\n";

@@ -1,9 +1,11 @@
 #include "views/solution_view.h"
 
 #include "common/number_text.h"
+#include "common/task_texts.h"
 #include "common/utf8.h"
 #include "optimiser/unit_keys.h"
 #include "views/position_texts.h"
+#include "views/view_text.h"
 
 #include <stdexcept>
 
@@ -17,26 +19,27 @@ inline constexpr int kSeparatorLengths[kSolutionGridColumns] = {60,  170, 25,  2
 std::vector<std::string> column_labels(const TaskRecord& rec, const ShellTables& t) {
     const TaskHeader& h = rec.header;
     const bool resources = h.has_unavailable_resources();
-    return {t.text(286),
-            t.text(215),
-            in_unit(t.text(207), h.timeUnit),
-            in_unit(t.text(435), h.costUnit),
-            t.text(481),
-            t.text(280),
-            t.text(214),
-            t.text(resources ? 281 : 282),
-            t.text(438),
-            in_unit(t.text(195), h.timeUnit),
-            in_unit(t.text(resources ? 462 : 64), h.timeUnit),
-            in_unit(t.text(434), h.costUnit)};
+    return {view_text(t, ViewText::ChainNumber),
+            view_text(t, ViewText::ChainName),
+            in_unit(view_text(t, ViewText::ChainFinish), h.timeUnit),
+            in_unit(view_text(t, ViewText::ChainCost), h.costUnit),
+            view_text(t, ViewText::OptimisationCycles),
+            view_text(t, ViewText::OperationNumber),
+            task_text(t, TaskText::OperationName),
+            view_text(t, resources ? ViewText::ChosenVariantWithCategory : ViewText::ChosenVariant),
+            view_text(t, ViewText::VariantEssence),
+            in_unit(view_text(t, ViewText::StartEarliestLatest), h.timeUnit),
+            in_unit(resources ? view_text(t, ViewText::ActualNetTime) : task_text(t, TaskText::ExecutionTime),
+                    h.timeUnit),
+            in_unit(task_text(t, TaskText::ExecutionCost), h.costUnit)};
 }
 
 // The status of the run and, for a run without a solution, its message in up to three rows.
 void add_status_rows(std::vector<ListRow>& rows, const Solution& sol, int run, const ShellTables& t) {
-    rows.push_back({t.text(357), std::to_string(sol.status[run])});
+    rows.push_back({view_text(t, ViewText::SolutionStatus), std::to_string(sol.status[run])});
     if (run_status(sol, run) != RunStatus::Solved) {
         const std::string& m = sol.message[run];
-        rows.push_back({t.text(443), utf8_substr(m, 0, kMessagePiece)});
+        rows.push_back({view_text(t, ViewText::OptimiserMessage), utf8_substr(m, 0, kMessagePiece)});
         for (std::size_t from : {kMessagePiece, 2 * kMessagePiece}) {
             const std::string piece = from == kMessagePiece ? utf8_substr(m, from, kMessagePiece)
                                                             : utf8_substr(m, from, std::string::npos);
@@ -51,15 +54,15 @@ void add_run_rows(std::vector<ListRow>& rows, const Solution& sol, const ShellTa
     auto add = [&](std::string key, std::string value) {
         rows.push_back({std::move(key), std::move(value)});
     };
-    add(t.text(323) + ":", "");
-    add("  - " + t.text(186), format_shortest(sol.header.stopCriterion, sep));
-    add("  - " + t.text(183), std::to_string(sol.header.stopCheckSparsity));
-    add("  - " + t.text(347), std::to_string(sol.header.iterationLimit));
-    add("  - " + t.text(302), format_shortest(sol.header.relaxationCoef, sep));
-    add(t.text(321) + ":", "");
-    add("  - " + t.text(447), sol.header.infoLines[0]);
-    add("  - " + t.text(442), sol.header.infoLines[1]);
-    add("  - " + t.text(295), sol.header.infoLines[2]);
+    add(view_text(t, ViewText::SchemeParameters) + ":", "");
+    add("  - " + view_text(t, ViewText::StopCriterion), format_shortest(sol.header.stopCriterion, sep));
+    add("  - " + view_text(t, ViewText::StopCheckSparsity), std::to_string(sol.header.stopCheckSparsity));
+    add("  - " + view_text(t, ViewText::IterationLimit), std::to_string(sol.header.iterationLimit));
+    add("  - " + view_text(t, ViewText::RelaxationCoef), format_shortest(sol.header.relaxationCoef, sep));
+    add(view_text(t, ViewText::InformationFileData) + ":", "");
+    add("  - " + view_text(t, ViewText::InformationLine1), sol.header.infoLines[0]);
+    add("  - " + view_text(t, ViewText::InformationLine2), sol.header.infoLines[1]);
+    add("  - " + view_text(t, ViewText::InformationLine3), sol.header.infoLines[2]);
 }
 
 std::vector<ListRow> task_rows(const TaskRecord& rec, const Solution& sol, int run, const ShellTables& t,
@@ -70,43 +73,50 @@ std::vector<ListRow> task_rows(const TaskRecord& rec, const Solution& sol, int r
         rows.push_back({std::move(key), std::move(value)});
     };
     add_status_rows(rows, sol, run, t);
-    add(t.text(486), h.taskCode);
-    add(t.text(213), h.taskName);
-    add(t.text(204), t.text(minimised_parameter(h) == MinimisedParam::Time ? 62 : 432));
-    add(t.text(437), std::to_string(h.chainCount));
-    add(t.text(475), std::to_string(h.nestedChainCount));
-    add(t.text(472), std::to_string(h.thresholdCount));
-    add(t.text(124), h.costUnit);
-    add(t.text(123), h.timeUnit);
+    add(view_text(t, ViewText::TaskCode), h.taskCode);
+    add(view_text(t, ViewText::TaskName), h.taskName);
+    add(view_text(t, ViewText::MinimisedParameter),
+        task_text(t, minimised_parameter(h) == MinimisedParam::Time ? TaskText::Time : TaskText::Cost));
+    add(view_text(t, ViewText::ChainCount), std::to_string(h.chainCount));
+    add(view_text(t, ViewText::NestedChainCount), std::to_string(h.nestedChainCount));
+    add(view_text(t, ViewText::ThresholdCount), std::to_string(h.thresholdCount));
+    add(view_text(t, ViewText::CostUnit), h.costUnit);
+    add(view_text(t, ViewText::TimeUnit), h.timeUnit);
     const RoundingType type = rounding_type(h);
-    const int rounding = type == RoundingType::ByMean      ? 333
-                         : type == RoundingType::ByMinimum ? 332
-                         : type == RoundingType::ByMaximum ? 331
-                                                           : -1;
-    add(t.text(minimised_parameter(h) == MinimisedParam::Time ? 446 : 444),
-        rounding < 0 ? std::string() : t.text(rounding));
-    add(t.text(106), format_shortest(h.tact, sep));
-    add(t.text(192), std::to_string(sol.header.maxPhaseStates));
-    add(t.text(353), std::to_string(h.hasUnavailableResources));
+    const std::string rounding = type == RoundingType::ByMean      ? task_text(t, TaskText::RoundNearest)
+                                 : type == RoundingType::ByMinimum ? task_text(t, TaskText::RoundDown)
+                                 : type == RoundingType::ByMaximum ? task_text(t, TaskText::RoundUp)
+                                                                   : std::string();
+    add(view_text(t, minimised_parameter(h) == MinimisedParam::Time ? ViewText::RoundingTimeMinimised
+                                                                    : ViewText::RoundingCostMinimised),
+        rounding);
+    add(task_text(t, TaskText::Tact), format_shortest(h.tact, sep));
+    add(view_text(t, ViewText::LargestPhaseStates), std::to_string(sol.header.maxPhaseStates));
+    add(view_text(t, ViewText::UnavailableResources), std::to_string(h.hasUnavailableResources));
     const bool resources = h.has_unavailable_resources();
     const bool nested = h.nestedChainCount > 0;
     if (resources)
-        add(t.text(5), std::to_string(h.resourceCategoryCount));
+        add(view_text(t, ViewText::CategoryCount), std::to_string(h.resourceCategoryCount));
     if (!resources && nested) {
         if (decomposition_mode(h) == Decomposition::NestedSubgraphs) {
-            add(t.text(355), "1");
-            add(" " + t.text(392), t.text(h.subgraphNumbering == 1 ? 14 : 397));
-            add(t.text(461), std::to_string(h.subgraphCount));
+            add(view_text(t, ViewText::Decomposition), "1");
+            add(" " + view_text(t, ViewText::NumberingMode),
+                task_text(t, h.subgraphNumbering == 1 ? TaskText::AutomaticNumbering
+                                                      : TaskText::ManualNumbering));
+            add(view_text(t, ViewText::SubgraphsExtracted), std::to_string(h.subgraphCount));
         } else {
-            add(t.text(355), "0");
+            add(view_text(t, ViewText::Decomposition), "0");
         }
     }
     if (nested)
-        add(t.text(389), t.text(critical_conversion_mode(h) == CriticalConversion::MinimalTimes ? 400 : 401));
+        add(view_text(t, ViewText::CriticalConversion),
+            view_text(t, critical_conversion_mode(h) == CriticalConversion::MinimalTimes
+                             ? ViewText::ByMinimalTime
+                             : ViewText::ByMinimalCost));
     add_run_rows(rows, sol, t, sep);
     if (second_level_mode(rec))
-        add(t.text(479), std::to_string(sol.header.runsPerformed));
-    add(t.text(105), sol.header.elapsed);
+        add(view_text(t, ViewText::ThresholdRunsPerformed), std::to_string(sol.header.runsPerformed));
+    add(view_text(t, ViewText::SolvingTime), sol.header.elapsed);
     return rows;
 }
 
@@ -121,7 +131,7 @@ std::vector<ListRow> variant_rows(const TaskRecord& rec, int run, RunStatus stat
                                   const ShellTables& t, char sep) {
     const TaskHeader& h = rec.header;
     std::vector<ListRow> rows;
-    rows.push_back({t.text(34), std::to_string(run + 1)});
+    rows.push_back({view_text(t, ViewText::ComputationVariant), std::to_string(run + 1)});
     const std::string threshold = format_fixed(threshold_value(rec, run), 2, sep);
     const std::string cost = s ? format_fixed(s->totalCost, 2, sep) : "";
     const std::string time = s ? format_fixed(s->graphTime, 2, sep) : "";
@@ -129,11 +139,11 @@ std::vector<ListRow> variant_rows(const TaskRecord& rec, int run, RunStatus stat
     if (status == RunStatus::NotSolved)
         return rows;
     if (minimised_parameter(h) == MinimisedParam::Time) {
-        rows.push_back({in_unit(t.text(457), h.costUnit), cost});
-        rows.push_back({in_unit(t.text(201), h.timeUnit), time});
+        rows.push_back({in_unit(view_text(t, ViewText::GraphTotalCost), h.costUnit), cost});
+        rows.push_back({in_unit(view_text(t, ViewText::GraphTime), h.timeUnit), time});
     } else {
-        rows.push_back({in_unit(t.text(459), h.timeUnit), time});
-        rows.push_back({in_unit(t.text(198), h.costUnit), cost});
+        rows.push_back({in_unit(view_text(t, ViewText::GraphExecutionTime), h.timeUnit), time});
+        rows.push_back({in_unit(view_text(t, ViewText::TotalCost), h.costUnit), cost});
     }
     return rows;
 }
@@ -207,9 +217,9 @@ SolutionViewContent solution_view(const TaskRecord& rec, const Solution& solutio
         run >= static_cast<int>(solution.variantChoice.size()))
         throw std::out_of_range("no computation variant " + std::to_string(run + 1) + " in the solution");
     SolutionViewContent v;
-    v.caption = shell.text(381) + " \"" + rec.header.taskName + "\"";
+    v.caption = view_text(shell, ViewText::TaskSolution) + " \"" + rec.header.taskName + "\"";
     for (int n = 1; n <= static_cast<int>(solution.status.size()); ++n)
-        v.tabs.push_back(shell.text(33) + " " + std::to_string(n));
+        v.tabs.push_back(task_text(shell, TaskText::Variant) + " " + std::to_string(n));
     v.columnLabels = column_labels(rec, shell);
     v.status = solution.status[run];
     v.taskRows = task_rows(rec, solution, run, shell, separator);

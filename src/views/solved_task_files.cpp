@@ -1,6 +1,7 @@
 #include "views/solved_task_files.h"
 
 #include "task/task_file.h"
+#include "views/view_text.h"
 
 #include <exception>
 
@@ -11,7 +12,7 @@ std::filesystem::path stored_solution_path(const Workspace& ws, std::string_view
 }
 
 std::string views_warning(const ShellTables& shell) {
-    return shell.text(94) + ".";
+    return view_text(shell, ViewText::FilesUnreadable) + ".";
 }
 
 TaskRecord read_task_for_view(const Workspace& ws, std::string_view code, const ShellTables& shell) {

@@ -1,8 +1,10 @@
 #include "views/spreadsheet_export.h"
 
 #include "common/number_text.h"
+#include "common/task_texts.h"
 #include "common/utf8.h"
 #include "task/task_record.h"
+#include "views/view_text.h"
 
 #include <fstream>
 #include <xlsxwriter.h>
@@ -26,7 +28,8 @@ std::string number(double v, char sep) {
 
 // The view's row of the one-path flag (time minimised).
 bool is_one_path_row(const TaskRecord& rec, const ListRow& r, const ShellTables& t) {
-    return minimised_parameter(rec.header) == MinimisedParam::Time && r.key == t.text(356);
+    return minimised_parameter(rec.header) == MinimisedParam::Time &&
+           r.key == view_text(t, ViewText::SinglePathTopLevel);
 }
 
 // The view's parameter rows in the import's layout (see the header).
@@ -45,14 +48,16 @@ std::vector<std::vector<std::string>> parameter_sheet(const TaskRecord& rec, con
     for (std::size_t i = 0; i < 13 && i < view.taskRows.size(); ++i)
         rows.push_back(list_row(view.taskRows[i]));
     if (nested)
-        rows.push_back({t.text(390) + ": 1 - " + t.text(400) + "; 2 - " + t.text(401),
+        rows.push_back({view_text(t, ViewText::AutomaticCriticalConversion) + ": 1 - " +
+                            view_text(t, ViewText::ByMinimalTime) + "; 2 - " +
+                            view_text(t, ViewText::ByMinimalCost),
                         std::to_string(h.criticalConversionMode)});
     std::size_t next = 13;
     if (next < view.taskRows.size() && is_one_path_row(rec, view.taskRows[next], t))
         ++next;
     if (second_level_mode(rec)) {
         // The second-level rows of the view become the list the import reads.
-        rows.push_back({t.text(472), std::to_string(rec.thresholds.size())});
+        rows.push_back({view_text(t, ViewText::ThresholdCount), std::to_string(rec.thresholds.size())});
         for (std::size_t i = 0; i < rec.thresholds.size(); ++i)
             rows.push_back({"  <" + std::to_string(i + 1) + ">", number(rec.thresholds[i] * h.tact, sep)});
         while (next < view.taskRows.size() && view.taskRows[next].key.find("---") != 0)
@@ -68,12 +73,14 @@ std::vector<std::vector<std::string>> chain_sheet(const TaskRecord& rec, const S
     const bool nested = h.nestedChainCount > 0;
     const bool decomposed = nested && decomposition_mode(h) == Decomposition::NestedSubgraphs;
     std::vector<std::vector<std::string>> rows;
-    std::vector<std::string> caption = {t.text(286), t.text(215), t.text(7)};
+    std::vector<std::string> caption = {view_text(t, ViewText::ChainNumber),
+                                        view_text(t, ViewText::ChainName),
+                                        view_text(t, ViewText::OperationCount)};
     if (nested) {
         if (decomposed)
-            caption.push_back(t.text(513));
-        caption.push_back(t.text(179));
-        caption.push_back(t.text(177));
+            caption.push_back(view_text(t, ViewText::SubgraphNumber));
+        caption.push_back(view_text(t, ViewText::LeavesColumn));
+        caption.push_back(view_text(t, ViewText::EntersColumn));
     }
     rows.push_back(caption);
     const int ordinary = h.chainCount - h.nestedChainCount;
@@ -93,7 +100,9 @@ std::vector<std::vector<std::string>> chain_sheet(const TaskRecord& rec, const S
 }
 
 std::vector<std::vector<std::string>> operation_sheet(const TaskRecord& rec, const ShellTables& t) {
-    std::vector<std::vector<std::string>> rows = {{t.text(286), t.text(280), t.text(214), t.text(6)}};
+    std::vector<std::vector<std::string>> rows = {
+        {view_text(t, ViewText::ChainNumber), view_text(t, ViewText::OperationNumber),
+         task_text(t, TaskText::OperationName), view_text(t, ViewText::VariantCount)}};
     for (std::size_t c = 0; c < rec.chains.size(); ++c) {
         const ChainRec& ch = rec.chains[c];
         for (std::size_t k = 0; k < ch.operations.size(); ++k)
@@ -115,7 +124,7 @@ ExportSheet variant_sheet(const TaskRecord& rec, const TaskViewContent& view, co
     for (std::size_t i = 6; i < labels.size(); ++i)
         caption.push_back(labels[i]);
     if (caption.back().empty())
-        caption.back() = t.text(526);
+        caption.back() = view_text(t, ViewText::VariantStates);
     sheet.cells.push_back(caption);
     sheet.colouredColumns = resources ? 10 : 8;
     for (std::size_t c = 0; c < rec.chains.size(); ++c) {

@@ -1,9 +1,11 @@
 #include "views/task_view.h"
 
 #include "common/number_text.h"
+#include "common/task_texts.h"
 #include "optimiser/unit_keys.h"
 #include "task/rounding.h"
 #include "views/position_texts.h"
+#include "views/view_text.h"
 
 namespace zep {
 namespace {
@@ -23,18 +25,22 @@ std::string tact_key(const TaskRecord& rec, const ShellTables& t) {
     const bool cost = discretised_parameter(minimised_parameter(rec.header), top_level_path_count(rec)) ==
                       DiscretisedParam::Cost;
     const std::string unit = trimmed(cost ? rec.header.costUnit : rec.header.timeUnit);
-    const std::pair<int, int> costWords[] = {{91, 21}, {115, 23}, {122, 24}, {396, 28}};
-    const std::pair<int, int> timeWords[] = {{114, 22}, {468, 32}};
+    const std::pair<TaskText, TaskText> costWords[] = {{TaskText::Hryvnias, TaskText::InHryvnias},
+                                                       {TaskText::Dollars, TaskText::InDollars},
+                                                       {TaskText::Euros, TaskText::InEuros},
+                                                       {TaskText::Roubles, TaskText::InRoubles}};
+    const std::pair<TaskText, TaskText> timeWords[] = {{TaskText::Days, TaskText::InDays},
+                                                       {TaskText::Hours, TaskText::InHours}};
     if (cost) {
         for (auto [text, word] : costWords)
-            if (unit == trimmed(t.text(text)))
-                return t.text(106) + " " + t.text(word);
+            if (unit == trimmed(task_text(t, text)))
+                return task_text(t, TaskText::Tact) + " " + task_text(t, word);
     } else {
         for (auto [text, word] : timeWords)
-            if (unit == trimmed(t.text(text)))
-                return t.text(106) + " " + t.text(word);
+            if (unit == trimmed(task_text(t, text)))
+                return task_text(t, TaskText::Tact) + " " + task_text(t, word);
     }
-    return t.text(106);
+    return task_text(t, TaskText::Tact);
 }
 
 std::string cents(double v, char sep) {
@@ -52,16 +58,19 @@ struct RowList {
 // Without unavailable resources, for a graph with nested chains: the decomposition and its
 // parameters, and the conversion of critical operations.
 void add_decomposition_rows(RowList& r, const TaskHeader& h, const ShellTables& t) {
-    r.add(t.text(355), decomposition_mode(h) == Decomposition::NestedSubgraphs ? "1" : "0");
+    r.add(view_text(t, ViewText::Decomposition),
+          decomposition_mode(h) == Decomposition::NestedSubgraphs ? "1" : "0");
     if (decomposition_mode(h) == Decomposition::NestedSubgraphs) {
-        r.add(t.text(318) + ":", "");
-        r.add("  1) " + t.text(116), std::to_string(h.allowedSubgraphCount));
-        r.add("  2) " + t.text(194), std::to_string(h.maxQuantSteps));
-        r.add(t.text(392) + ": 0 - " + t.text(397) + "; 1 - " + t.text(14),
+        r.add(view_text(t, ViewText::DecompositionParameters) + ":", "");
+        r.add("  1) " + view_text(t, ViewText::AllowedSubgraphs), std::to_string(h.allowedSubgraphCount));
+        r.add("  2) " + view_text(t, ViewText::MaxQuantSteps), std::to_string(h.maxQuantSteps));
+        r.add(view_text(t, ViewText::NumberingMode) + ": 0 - " + task_text(t, TaskText::ManualNumbering) +
+                  "; 1 - " + task_text(t, TaskText::AutomaticNumbering),
               std::to_string(h.subgraphNumbering));
     }
-    r.add(t.text(390) + ":", "");
-    r.add("  1 - " + t.text(400) + "; 2 - " + t.text(401), std::to_string(h.criticalConversionMode));
+    r.add(view_text(t, ViewText::AutomaticCriticalConversion) + ":", "");
+    r.add("  1 - " + view_text(t, ViewText::ByMinimalTime) + "; 2 - " + view_text(t, ViewText::ByMinimalCost),
+          std::to_string(h.criticalConversionMode));
 }
 
 // The thresholds: the second level's parameters and its two bounds, or the list of threshold values,
@@ -72,18 +81,22 @@ void add_threshold_rows(RowList& r, const TaskRecord& rec, const ShellTables& t,
         return i < rec.thresholds.size() ? cents(rec.thresholds[i] * h.tact, sep) : "";
     };
     if (second_level_mode(rec)) {
-        r.add(t.text(117), std::to_string(h.secondLevelIterations));
-        r.add(t.text(184), std::to_string(h.iterationReductionCoef));
-        r.add(t.text(472), "1");
-        r.add("  " + t.text(151), format_shortest(h.costThreshold, sep));
-        r.add(t.text(199), threshold(0));
-        r.add(t.text(190), threshold(1));
+        r.add(view_text(t, ViewText::SecondLevelIterations), std::to_string(h.secondLevelIterations));
+        r.add(view_text(t, ViewText::IterationReductionCoef), std::to_string(h.iterationReductionCoef));
+        r.add(view_text(t, ViewText::ThresholdCount), "1");
+        r.add("  " + view_text(t, ViewText::CostThreshold), format_shortest(h.costThreshold, sep));
+        r.add(view_text(t, ViewText::ThresholdSearchLower), threshold(0));
+        r.add(view_text(t, ViewText::ThresholdSearchUpper), threshold(1));
         return;
     }
     const bool resources = h.has_unavailable_resources();
     const bool nested = h.nestedChainCount > 0;
-    r.add(t.text(472), std::to_string(h.thresholdCount));
-    r.add("  " + t.text(minimised_parameter(h) == MinimisedParam::Time ? 151 : 149) + " <1>", threshold(0));
+    r.add(view_text(t, ViewText::ThresholdCount), std::to_string(h.thresholdCount));
+    r.add("  " +
+              view_text(t, minimised_parameter(h) == MinimisedParam::Time ? ViewText::CostThreshold
+                                                                          : ViewText::TimeThreshold) +
+              " <1>",
+          threshold(0));
     for (int i = 2; i <= h.thresholdCount; ++i) {
         const std::string tail = "... <" + std::to_string(i) + ">";
         if (nested && !resources)
@@ -97,11 +110,11 @@ void add_threshold_rows(RowList& r, const TaskRecord& rec, const ShellTables& t,
 // With unavailable resources, under a rule: the number of categories and the interval count of each.
 void add_resource_rows(RowList& r, const TaskRecord& rec, const ShellTables& t) {
     r.rows.push_back({std::string(164, '-'), std::string(158, '-'), false, true});
-    r.add(t.text(5), std::to_string(rec.header.resourceCategoryCount));
+    r.add(view_text(t, ViewText::CategoryCount), std::to_string(rec.header.resourceCategoryCount));
     for (std::size_t c = 0; c < rec.resourceIntervals.size(); ++c) {
         const std::string count = std::to_string(rec.resourceIntervals[c].size());
         if (c == 0)
-            r.add("  " + t.text(477) + " 1", count);
+            r.add("  " + view_text(t, ViewText::CategoryIntervalCount) + " 1", count);
         else
             r.add("... " + std::to_string(c + 1), count, true);
     }
@@ -113,24 +126,27 @@ std::vector<ListRow> task_rows(const TaskRecord& rec, const ShellTables& t, char
     RowList r;
     const bool resources = h.has_unavailable_resources();
     const bool nested = h.nestedChainCount > 0;
-    r.add(t.text(486), code);
-    r.add(t.text(213), name);
-    r.add(t.text(204) + ": 0 - " + t.text(432) + "; 1 - " + t.text(62), std::to_string(h.minimisedParam));
-    r.add(t.text(437), std::to_string(h.chainCount));
-    r.add(t.text(475), std::to_string(h.nestedChainCount));
-    r.add(t.text(124), h.costUnit);
-    r.add(t.text(123), h.timeUnit);
-    r.add(t.text(445) + ":", "");
-    r.add("  0 - " + t.text(333) + "; 1 - " + t.text(332) + "; 2 - " + t.text(331),
+    r.add(view_text(t, ViewText::TaskCode), code);
+    r.add(view_text(t, ViewText::TaskName), name);
+    r.add(view_text(t, ViewText::MinimisedParameter) + ": 0 - " + task_text(t, TaskText::Cost) + "; 1 - " +
+              task_text(t, TaskText::Time),
+          std::to_string(h.minimisedParam));
+    r.add(view_text(t, ViewText::ChainCount), std::to_string(h.chainCount));
+    r.add(view_text(t, ViewText::NestedChainCount), std::to_string(h.nestedChainCount));
+    r.add(view_text(t, ViewText::CostUnit), h.costUnit);
+    r.add(view_text(t, ViewText::TimeUnit), h.timeUnit);
+    r.add(view_text(t, ViewText::RoundingType) + ":", "");
+    r.add("  0 - " + task_text(t, TaskText::RoundNearest) + "; 1 - " + task_text(t, TaskText::RoundDown) +
+              "; 2 - " + task_text(t, TaskText::RoundUp),
           std::to_string(h.roundingType));
     r.add(tact_key(rec, t), format_shortest(h.tact, sep));
-    r.add(t.text(188), std::to_string(h.maxPhaseStates));
-    r.add(t.text(147), format_shortest(h.scalingCoef, sep));
-    r.add(t.text(353), std::to_string(h.hasUnavailableResources));
+    r.add(view_text(t, ViewText::MaxPhaseStates), std::to_string(h.maxPhaseStates));
+    r.add(view_text(t, ViewText::ScalingCoef), format_shortest(h.scalingCoef, sep));
+    r.add(view_text(t, ViewText::UnavailableResources), std::to_string(h.hasUnavailableResources));
     if (nested && !resources)
         add_decomposition_rows(r, h, t);
     if (minimised_parameter(h) == MinimisedParam::Time)
-        r.add(t.text(356), top_level_path_count(rec) == 1 ? "1" : "0");
+        r.add(view_text(t, ViewText::SinglePathTopLevel), top_level_path_count(rec) == 1 ? "1" : "0");
     add_threshold_rows(r, rec, t, sep);
     if (resources)
         add_resource_rows(r, rec, t);
@@ -215,37 +231,39 @@ TaskViewContent task_view(const TaskRecord& rec, const ShellTables& t, char sep,
                           const std::string& derivedCode, const std::string& derivedName) {
     const TaskHeader& h = rec.header;
     TaskViewContent v;
-    v.caption = t.text(378) + " \"" + h.taskName + "\"";
+    v.caption = view_text(t, ViewText::TaskInputData) + " \"" + h.taskName + "\"";
     v.taskRows = task_rows(rec, t, sep, derivedCode.empty() ? h.taskCode : derivedCode,
                            derivedName.empty() ? h.taskName : derivedName);
     const bool resources = h.has_unavailable_resources();
     bool everyMarked = rec.marksPresent == 1;
-    const std::string markLabel = everyMarked ? t.text(526) : "";
+    const std::string markLabel = everyMarked ? view_text(t, ViewText::VariantStates) : "";
     if (resources) {
-        v.columnLabels = {t.text(286),
-                          t.text(215),
-                          t.text(280),
-                          t.text(214),
-                          t.text(274),
-                          t.text(438),
-                          t.text(172),
-                          t.text(352) + " (*)",
-                          in_unit(t.text(483), h.timeUnit),
-                          in_unit(t.text(434), h.costUnit),
+        v.columnLabels = {view_text(t, ViewText::ChainNumber),
+                          view_text(t, ViewText::ChainName),
+                          view_text(t, ViewText::OperationNumber),
+                          task_text(t, TaskText::OperationName),
+                          view_text(t, ViewText::VariantNumber),
+                          view_text(t, ViewText::VariantEssence),
+                          view_text(t, ViewText::ResourceCategory),
+                          view_text(t, ViewText::NoSuspension) + " (*)",
+                          in_unit(task_text(t, TaskText::NetExecutionTime), h.timeUnit),
+                          in_unit(task_text(t, TaskText::ExecutionCost), h.costUnit),
                           markLabel};
-        v.intervalLabels = {t.text(171), t.text(278), in_unit(t.text(211), h.timeUnit),
-                            in_unit(t.text(209), h.timeUnit)};
+        v.intervalLabels = {view_text(t, ViewText::CategoryNumber), view_text(t, ViewText::IntervalNumber),
+                            in_unit(task_text(t, TaskText::IntervalStart), h.timeUnit),
+                            in_unit(task_text(t, TaskText::IntervalEnd), h.timeUnit)};
         v.intervals = interval_rows(rec, sep);
     } else {
-        v.columnLabels = {t.text(286),
-                          t.text(h.nestedChainCount > 0 ? 216 : 215),
-                          t.text(280),
-                          t.text(214),
-                          t.text(274),
-                          t.text(438),
-                          in_unit(t.text(64), h.timeUnit),
-                          in_unit(t.text(434), h.costUnit),
-                          markLabel};
+        v.columnLabels = {
+            view_text(t, ViewText::ChainNumber),
+            view_text(t, h.nestedChainCount > 0 ? ViewText::ChainNameOrPosition : ViewText::ChainName),
+            view_text(t, ViewText::OperationNumber),
+            task_text(t, TaskText::OperationName),
+            view_text(t, ViewText::VariantNumber),
+            view_text(t, ViewText::VariantEssence),
+            in_unit(task_text(t, TaskText::ExecutionTime), h.timeUnit),
+            in_unit(task_text(t, TaskText::ExecutionCost), h.costUnit),
+            markLabel};
     }
     v.operations = operation_rows(rec, t, sep);
     return v;

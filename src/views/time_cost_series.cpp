@@ -1,5 +1,6 @@
 #include "views/time_cost_series.h"
 
+#include "common/task_texts.h"
 #include "optimiser/unit_keys.h"
 #include "views/schedule.h"
 
@@ -20,16 +21,19 @@ double threshold_of(const TaskRecord& rec, int run) {
 } // namespace
 
 TimeCostAxes time_cost_axes(const TaskRecord& rec, const ShellTables& t) {
-    const std::string time = in_unit(t.text(64), rec.header.timeUnit);
-    const std::string cost = in_unit(t.text(434), rec.header.costUnit);
+    const std::string time = in_unit(task_text(t, TaskText::ExecutionTime), rec.header.timeUnit);
+    const std::string cost = in_unit(task_text(t, TaskText::ExecutionCost), rec.header.costUnit);
     return time_minimised(rec) ? TimeCostAxes{cost, time} : TimeCostAxes{time, cost};
 }
 
 std::vector<ChartSeries> ComputedVariantsSource::series(const TaskRecord& rec, const Solution& solution,
                                                         const ShellTables& t) const {
     const bool time = time_minimised(rec);
-    ChartSeries results{t.text(kComputedVariantsText), SeriesStyle::JoinedPoints, {}};
-    ChartSeries thresholds{time ? t.text(152) : t.text(150), SeriesStyle::Markers, {}};
+    ChartSeries results{view_text(t, ViewText::ComputedVariants), SeriesStyle::JoinedPoints, {}};
+    ChartSeries thresholds{time ? view_text(t, ViewText::CostThresholdSeries)
+                                : view_text(t, ViewText::TimeThresholdSeries),
+                           SeriesStyle::Markers,
+                           {}};
     const int runs = static_cast<int>(solution.status.size());
     for (int run = 0; run < runs; ++run) {
         if (run_status(solution, run) == RunStatus::NotSolved)

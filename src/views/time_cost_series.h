@@ -6,6 +6,7 @@
 #include "common/shell_tables.h"
 #include "optimiser/solution_file.h"
 #include "task/task_record.h"
+#include "views/view_text.h"
 
 #include <memory>
 #include <string>
@@ -33,7 +34,7 @@ struct ChartSeries {
 };
 
 // The shell text that names the computed variants' series.
-inline constexpr int kComputedVariantsText = 537;
+inline constexpr int kComputedVariantsText = static_cast<int>(ViewText::ComputedVariants);
 
 struct TimeCostAxes {
     std::string x; // the bounded parameter with its unit

@@ -1,8 +1,10 @@
 #pragma once
-// Messages assembled piece by piece from shell texts, fixed punctuation and numbers, the way every
-// refusal of the wizard is written:
-//     compose(shell, Text{412}, " (> 10 ", Text{110}, ").")
+// Messages assembled piece by piece from named shell texts, fixed punctuation and numbers, the way
+// every refusal of the wizard is written:
+//     compose(shell, WizardText::TooManyChains, " (> 10 ", WizardText::InThisVersion, ").")
+#include "common/task_texts.h"
 #include "shell/shell_file.h"
+#include "wizard/wizard_text.h"
 
 #include <string>
 #include <string_view>
@@ -10,25 +12,23 @@
 
 namespace zep {
 
-// Text N of the shell.
-struct Text {
-    int n;
-};
-
-// The column mention of a grid message: a blank, a double quotation mark, text N, " ...", a double
-// quotation mark and a blank.
+// The column mention of a grid message: a blank, a double quotation mark, the column's text, " ...", a
+// double quotation mark and a blank.
 struct ColumnMention {
-    int n;
+    WizardText column;
 };
 
 namespace detail {
 
-inline void append_piece(std::string& out, const ShellTables& shell, Text t) {
-    out += shell.text(t.n);
+inline void append_piece(std::string& out, const ShellTables& shell, WizardText t) {
+    out += wizard_text(shell, t);
+}
+inline void append_piece(std::string& out, const ShellTables& shell, TaskText t) {
+    out += task_text(shell, t);
 }
 inline void append_piece(std::string& out, const ShellTables& shell, ColumnMention c) {
     out += " \"";
-    out += shell.text(c.n);
+    out += wizard_text(shell, c.column);
     out += " ...\" ";
 }
 inline void append_piece(std::string& out, const ShellTables&, std::string_view piece) {

@@ -1,13 +1,13 @@
 #include "wizard/refusal_texts.h"
 
+#include "common/task_texts.h"
+#include "wizard/message_text.h"
+#include "wizard/wizard_text.h"
+
 #include <cstdio>
 
 namespace zep {
 namespace {
-
-std::string num(int n) {
-    return std::to_string(n);
-}
 
 // A value as a whole number, however large a refused estimate is.
 std::string whole_number(double value) {
@@ -18,45 +18,52 @@ std::string whole_number(double value) {
 
 // "<text 162> <chain>. <text 329>." — the tail every grid message ends with.
 std::string where_tail(const ShellTables& shell, int chainNo) {
-    return shell.text(162) + " " + num(chainNo) + ". " + shell.text(329) + ".";
+    return compose(shell, WizardText::OfChain, " ", chainNo, ". ", WizardText::CorrectTheData, ".");
 }
 
-std::string operation_row_text(const ShellTables& shell, int lead, int what, const TaskRefusalValue& r) {
-    return shell.text(lead) + " \"" + shell.text(what) + "\" " + shell.text(20) + " " + num(r.row + 1) + " " +
-           where_tail(shell, r.chainNo);
+std::string operation_row_text(const ShellTables& shell, WizardText lead, const std::string& column,
+                               const TaskRefusalValue& r) {
+    return compose(shell, lead, " \"", column, "\" ", WizardText::InRow, " ", r.row + 1, " ",
+                   where_tail(shell, r.chainNo));
 }
 
-std::string variant_row_text(const ShellTables& shell, int lead, const TaskRefusalValue& r) {
-    return shell.text(lead) + " " + num(r.variantNo) + " " + shell.text(387) + " " + num(r.opNo) + " " +
-           where_tail(shell, r.chainNo);
+std::string variant_row_text(const ShellTables& shell, WizardText lead, const TaskRefusalValue& r) {
+    return compose(shell, lead, " ", r.variantNo, " ", WizardText::OfOperation, " ", r.opNo, " ",
+                   where_tail(shell, r.chainNo));
 }
 
 } // namespace
 
 std::string task_refusal_text(const ShellTables& shell, const TaskRefusalValue& r) {
+    const std::string variantCount = wizard_text(shell, WizardText::VariantCountColumn);
     switch (r.kind) {
     case TaskRefusal::BlankOperationName:
-        return operation_row_text(shell, 313, 214, r);
+        return operation_row_text(shell, WizardText::EmptyCellInColumn,
+                                  task_text(shell, TaskText::OperationName), r);
     case TaskRefusal::BlankVariantCount:
-        return operation_row_text(shell, 313, 474, r);
+        return operation_row_text(shell, WizardText::EmptyCellInColumn, variantCount, r);
     case TaskRefusal::VariantCountNotWhole:
-        return operation_row_text(shell, 268, 474, r);
+        return operation_row_text(shell, WizardText::InvalidNumberInColumn, variantCount, r);
     case TaskRefusal::VariantCountOutOfRange:
-        return shell.text(252) + " " + num(r.row + 1) + " " + where_tail(shell, r.chainNo);
+        return compose(shell, WizardText::VariantCountOutOfRange, " ", r.row + 1, " ",
+                       where_tail(shell, r.chainNo));
     case TaskRefusal::BlankEssence:
-        return variant_row_text(shell, 236, r);
+        return variant_row_text(shell, WizardText::VariantEssenceMissing, r);
     case TaskRefusal::CellNotANumber:
-        return variant_row_text(shell, 235, r);
+        return variant_row_text(shell, WizardText::VariantNumberInvalid, r);
     case TaskRefusal::UnboundedOperation:
-        return shell.text(273) + " " + num(r.opNo) + " " + shell.text(31) + " " + num(r.chainNo) + ".";
+        return compose(shell, WizardText::PathTimeUnbounded, " ", r.opNo, " ",
+                       WizardText::OfChainAfterOperation, " ", r.chainNo, ".");
     case TaskRefusal::TooManyPhaseStates:
-        return shell.text(416) + " " + whole_number(r.value) + ", " + shell.text(345) + " (" +
-               whole_number(r.limit) + " " + shell.text(110) + "). " + shell.text(450) + ".";
+        return compose(shell, WizardText::EstimatedPhaseStates, " ", whole_number(r.value), ", ",
+                       WizardText::ExceedsLimitOfPhaseStates, " (", whole_number(r.limit), " ",
+                       WizardText::InThisVersion, "). ", WizardText::IncreaseTact, ".");
     case TaskRefusal::TooFewSubgraphsAllowed:
-        return shell.text(489) + " " + whole_number(r.value) + ". " + shell.text(448) + " \"... (" +
-               shell.text(485) + " 2 " + shell.text(159) + " 8)\".";
+        return compose(shell, WizardText::NoNumberingForAllowed, " ", whole_number(r.value), ". ",
+                       WizardText::IncreaseAllowedSubgraphs, " \"... (", WizardText::Step, " 2 ",
+                       WizardText::StepOf, " 8)\".");
     case TaskRefusal::NoNumbering:
-        return shell.text(496) + ". " + shell.text(329) + ".";
+        return compose(shell, WizardText::NoNumberingAtAll, ". ", WizardText::CorrectTheData, ".");
     }
     return {};
 }
@@ -65,8 +72,9 @@ std::string conversion_notice(const ShellTables& shell, int count) {
     if (count <= 0)
         return {};
     if (count == 1)
-        return shell.text(30) + ", " + shell.text(17) + ".";
-    return shell.text(29) + " " + std::to_string(count) + " " + shell.text(298) + " " + shell.text(18) + ".";
+        return compose(shell, WizardText::OneOperationConverted, ", ", WizardText::KeepingSingleVariant, ".");
+    return compose(shell, WizardText::AutomaticallyConverted, " ", count, " ", WizardText::OrdinaryOperations,
+                   " ", WizardText::IntoCriticalSingleVariant, ".");
 }
 
 } // namespace zep

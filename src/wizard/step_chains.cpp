@@ -45,22 +45,24 @@ struct ChainGridShape {
 };
 
 // The refusal of row r by text `text` followed by the row's number.
-ChainRuleRefusal row_refusal(const ShellTables& shell, int text, int r) {
-    return {compose(shell, Text{text}, " ", r + 1, "."), r};
+ChainRuleRefusal row_refusal(const ShellTables& shell, WizardText text, int r) {
+    return {compose(shell, text, " ", r + 1, "."), r};
 }
 
 // The name and the operation count of row r.
 std::optional<ChainRuleRefusal> read_chain_name_and_count(const CellTable& g, int r, ChainGridRow& row,
                                                           const ShellTables& shell) {
     if (trim_blanks(cell_text(g, r, 1)).empty())
-        return row_refusal(shell, 220, r);
+        return row_refusal(shell, WizardText::ChainNameMissing, r);
     auto ops = parse_typed_integer(cell_text(g, r, 2));
     if (!ops)
-        return row_refusal(shell, 222, r);
+        return row_refusal(shell, WizardText::OperationCountNotWhole, r);
     if (*ops < 0)
-        return row_refusal(shell, 514, r);
+        return row_refusal(shell, WizardText::OperationCountNegative, r);
     if (*ops > kMaxOperationsPerChain)
-        return ChainRuleRefusal{compose(shell, Text{515}, " ", r + 1, " (> 10 ", Text{110}, ")."), r};
+        return ChainRuleRefusal{compose(shell, WizardText::TooManyOperationsInRow, " ", r + 1, " (> 10 ",
+                                        WizardText::InThisVersion, ")."),
+                                r};
     row.opCount = *ops;
     return std::nullopt;
 }
@@ -72,13 +74,15 @@ std::optional<ChainRuleRefusal> read_subgraph_number(const CellTable& g, int r, 
         return std::nullopt;
     auto sub = parse_typed_integer(cell_text(g, r, 3));
     if (!sub)
-        return row_refusal(shell, 269, r);
+        return row_refusal(shell, WizardText::CostMissingOrSubgraphNotWhole, r);
     // A negative number is no subgraph either: refused like 0.
     if (*sub <= 0)
-        return row_refusal(shell, 255, r);
+        return row_refusal(shell, WizardText::SubgraphNumberZero, r);
     if (*sub > shape.allowedSubgraphs)
-        return ChainRuleRefusal{
-            compose(shell, Text{409}, " ", r + 1, ", ", Text{346}, " (= ", shape.allowedSubgraphs, ")."), r};
+        return ChainRuleRefusal{compose(shell, WizardText::SubgraphNumberTooLarge, " ", r + 1, ", ",
+                                        WizardText::ExceedsAllowedSubgraphs, " (= ", shape.allowedSubgraphs,
+                                        ")."),
+                                r};
     row.subgraph = *sub;
     return std::nullopt;
 }
@@ -92,7 +96,7 @@ read_nested_chain_ends(const CellTable& g, int r, std::vector<ChainGridRow>& row
     for (int i = 0; i < 4; ++i) {
         auto v = parse_typed_integer(cell_text(g, r, 4 + i));
         if (!v)
-            return row_refusal(shell, 221, r);
+            return row_refusal(shell, WizardText::CoordinatesNotWhole, r);
         coords[i] = *v;
     }
     row.fromChain = coords[0];
@@ -100,21 +104,21 @@ read_nested_chain_ends(const CellTable& g, int r, std::vector<ChainGridRow>& row
     row.toChain = coords[2];
     row.toOp = coords[3];
     if (row.fromChain < 1)
-        return row_refusal(shell, 263, r);
+        return row_refusal(shell, WizardText::FromChainBelowOne, r);
     if (row.toChain < 1)
-        return row_refusal(shell, 262, r);
+        return row_refusal(shell, WizardText::ToChainBelowOne, r);
     if (row.fromChain >= rowNo)
-        return row_refusal(shell, 243, r);
+        return row_refusal(shell, WizardText::FromChainNotAbove, r);
     if (row.toChain >= rowNo)
-        return row_refusal(shell, 497, r);
+        return row_refusal(shell, WizardText::ToChainNotAbove, r);
     if (row.fromOp < 1)
-        return row_refusal(shell, 265, r);
+        return row_refusal(shell, WizardText::FromOperationBelowOne, r);
     if (rows[row.fromChain - 1].opCount > 0 && row.fromOp > rows[row.fromChain - 1].opCount)
-        return row_refusal(shell, 245, r);
+        return row_refusal(shell, WizardText::FromOperationBeyondChain, r);
     if (row.toOp < 1)
-        return row_refusal(shell, 264, r);
+        return row_refusal(shell, WizardText::ToOperationBelowOne, r);
     if (rows[row.toChain - 1].opCount > 0 && row.toOp > rows[row.toChain - 1].opCount)
-        return row_refusal(shell, 244, r);
+        return row_refusal(shell, WizardText::ToOperationBeyondChain, r);
     return std::nullopt;
 }
 
@@ -253,7 +257,9 @@ StepOutcome Wizard::check_chains_step() {
     // that remains.
     const KeptChains kept = keep_chains_with_operations(rows);
     if (kept.ordinary == 0)
-        return refuse(compose(ctx_.shell, Text{242}, ". ", Text{329}, "."), {grid});
+        return refuse(
+            compose(ctx_.shell, WizardText::NoOperationsOutsideNested, ". ", WizardText::CorrectTheData, "."),
+            {grid});
     const bool removed = kept.total() < shape.rows;
 
     // Subgraph rules of a manual numbering, and the order of the ends of nested chains.
@@ -263,7 +269,7 @@ StepOutcome Wizard::check_chains_step() {
         const bool anyNumber = std::any_of(rows.begin(), rows.end(),
                                            [](const ChainGridRow& r) { return r.nested && r.subgraph > 0; });
         if (!anyNumber && rec_.header.allowedSubgraphCount > 0 &&
-            ask(compose(ctx_.shell, Text{68}, " ?"), notes))
+            ask(compose(ctx_.shell, WizardText::NoSubgraphNumbers, " ?"), notes))
             return stay({grid}, std::move(notes));
         if (anyNumber) {
             numbering = check_manual_numbering(rows, ctx_.shell);

@@ -67,7 +67,7 @@ struct GeneralCounts {
 
 // The texts that refuse a count box that must hold 1 to 10: not a count, zero, more than 10.
 struct CountBoxTexts {
-    int notCount, zero, tooMany;
+    WizardText notCount, zero, tooMany;
 };
 
 // The count in `text` when it is 1 to `max` (10), else the refusal of `box`.
@@ -75,11 +75,11 @@ std::optional<BoxRefusal> read_count_box(const std::string& text, int max, Count
                                          WizardControl box, const ShellTables& shell, int& count) {
     auto n = box_count(text);
     if (!n)
-        return BoxRefusal{compose(shell, Text{texts.notCount}, "."), box};
+        return BoxRefusal{compose(shell, texts.notCount, "."), box};
     if (*n == 0)
-        return BoxRefusal{compose(shell, Text{texts.zero}, "."), box};
+        return BoxRefusal{compose(shell, texts.zero, "."), box};
     if (*n > max)
-        return BoxRefusal{compose(shell, Text{texts.tooMany}, " (> 10 ", Text{110}, ")."), box};
+        return BoxRefusal{compose(shell, texts.tooMany, " (> 10 ", WizardText::InThisVersion, ")."), box};
     count = *n;
     return std::nullopt;
 }
@@ -87,14 +87,17 @@ std::optional<BoxRefusal> read_count_box(const std::string& text, int max, Count
 std::optional<BoxRefusal> read_chain_counts(const WizardInputs& in, GeneralCounts& counts,
                                             const ShellTables& shell) {
     int chains = 0;
-    if (auto refusal = read_count_box(in.chainCount, kMaxChains, {232, 256, 412}, WizardControl::ChainCount,
-                                      shell, chains))
+    if (auto refusal = read_count_box(
+            in.chainCount, kMaxChains,
+            {WizardText::EnterChainCount, WizardText::ChainCountZero, WizardText::TooManyChains},
+            WizardControl::ChainCount, shell, chains))
         return refusal;
     auto nested = box_count(in.nestedChainCount);
     if (!nested)
-        return BoxRefusal{compose(shell, Text{501}, "."), WizardControl::NestedChainCount};
+        return BoxRefusal{compose(shell, WizardText::EnterNestedCount, "."), WizardControl::NestedChainCount};
     if (*nested >= chains)
-        return BoxRefusal{compose(shell, Text{414}, "."), WizardControl::NestedChainCount};
+        return BoxRefusal{compose(shell, WizardText::NestedNotFewerThanChains, "."),
+                          WizardControl::NestedChainCount};
     counts.chains = chains;
     counts.nested = *nested;
     return std::nullopt;
@@ -102,8 +105,10 @@ std::optional<BoxRefusal> read_chain_counts(const WizardInputs& in, GeneralCount
 
 std::optional<BoxRefusal> check_category_count(const WizardInputs& in, const ShellTables& shell) {
     int categories = 0;
-    return read_count_box(in.categoryCount, kMaxResourceCategories, {233, 258, 415},
-                          WizardControl::CategoryCount, shell, categories);
+    return read_count_box(
+        in.categoryCount, kMaxResourceCategories,
+        {WizardText::EnterCategoryCount, WizardText::CategoryCountZero, WizardText::TooManyCategories},
+        WizardControl::CategoryCount, shell, categories);
 }
 
 // The decomposition boxes. A graph without nested chains has nothing to decompose: the decomposition
@@ -113,30 +118,36 @@ std::optional<BoxRefusal> read_decomposition(WizardInputs& in, GeneralCounts& co
                                              std::vector<WizardMessage>& notes, const ShellTables& shell) {
     auto a = box_count(in.allowedSubgraphs);
     if (!a)
-        return BoxRefusal{compose(shell, Text{228}, "."), WizardControl::AllowedSubgraphs};
+        return BoxRefusal{compose(shell, WizardText::EnterAllowedSubgraphs, "."),
+                          WizardControl::AllowedSubgraphs};
     const int nested = counts.nested;
     if (nested == 0) {
-        notes.push_back({MessageKind::Warning, compose(shell, Text{340}, ".")});
+        notes.push_back(
+            {MessageKind::Warning, compose(shell, WizardText::NoNestedChainsNoDecomposition, ".")});
         in.decomposition = false;
         return std::nullopt;
     }
     if (*a == 0)
-        return BoxRefusal{compose(shell, Text{254}, "."), WizardControl::AllowedSubgraphs};
+        return BoxRefusal{compose(shell, WizardText::AllowedSubgraphsZero, "."),
+                          WizardControl::AllowedSubgraphs};
     const bool fewNested = nested < kMaxAllowedSubgraphs;
     if (fewNested && *a > nested)
-        return BoxRefusal{compose(shell, Text{250}, " (= ", nested, ")."), WizardControl::AllowedSubgraphs};
+        return BoxRefusal{compose(shell, WizardText::AllowedSubgraphsOverNested, " (= ", nested, ")."),
+                          WizardControl::AllowedSubgraphs};
     if (!fewNested && *a > kMaxAllowedSubgraphs)
-        return BoxRefusal{compose(shell, Text{249}, " (> 100)."), WizardControl::AllowedSubgraphs};
+        return BoxRefusal{compose(shell, WizardText::AllowedSubgraphsTooLarge, " (> 100)."),
+                          WizardControl::AllowedSubgraphs};
     auto q = box_count(in.quantSteps);
     if (!q)
-        return BoxRefusal{compose(shell, Text{225}, "."), WizardControl::QuantSteps};
+        return BoxRefusal{compose(shell, WizardText::EnterQuantSteps, "."), WizardControl::QuantSteps};
     if (*q < kMinQuantSteps || *q > kMaxQuantSteps)
-        return BoxRefusal{compose(shell, Text{246}, " (< 5 ", Text{163}, " > 20)."),
+        return BoxRefusal{compose(shell, WizardText::QuantStepsInvalid, " (< 5 ", WizardText::Or, " > 20)."),
                           WizardControl::QuantSteps};
     counts.allowed = *a;
     counts.quantSteps = *q;
     if (in.automaticNumbering && nested > kMaxNestedChainsForAutoNumbering) {
-        notes.push_back({MessageKind::Information, compose(shell, Text{341}, ". ", Text{343}, ".")});
+        notes.push_back({MessageKind::Information, compose(shell, WizardText::AutomaticNumberingLimit, ". ",
+                                                           WizardText::ManualNumberingUsed, ".")});
         in.automaticNumbering = false;
     }
     return std::nullopt;
@@ -263,11 +274,11 @@ StepOutcome Wizard::check_code_step() {
     in_.hasResources = rec_.header.has_unavailable_resources();
 
     if (!is_code_text(in_.code, ctx_.separator))
-        return refuse(compose(ctx_.shell, Text{239}, "."), {WizardControl::Code});
+        return refuse(compose(ctx_.shell, WizardText::CodeNotSixCharacters, "."), {WizardControl::Code});
     if (trim_blanks(in_.name).empty())
-        return refuse(compose(ctx_.shell, Text{44}, "."), {WizardControl::Name});
+        return refuse(compose(ctx_.shell, WizardText::NameMissing, "."), {WizardControl::Name});
     if (mode_ != EntryMode::CorrectTask && ctx_.taskRegister && ctx_.taskRegister->get().find(in_.code))
-        return refuse(compose(ctx_.shell, Text{453}, "."), {WizardControl::Code});
+        return refuse(compose(ctx_.shell, WizardText::CodeAlreadyRegistered, "."), {WizardControl::Code});
 
     rec_.header.taskCode = in_.code;
     rec_.header.taskName = utf8_prefix(in_.name, kTaskNameCapacity);

@@ -45,8 +45,9 @@ StepOutcome Wizard::check_operations_step() {
         for (const OperationRec& op : chain.operations)
             variants += op.variantCount;
     if (variants > kMaxVariantsInTask)
-        return refuse(compose(ctx_.shell, Text{411}, "  (= ", variants, "), ", Text{182}, " (= 64500). ",
-                              Text{456}, "."),
+        return refuse(compose(ctx_.shell, WizardText::TooManyVariants, "  (= ", variants, "), ",
+                              WizardText::ExceedsLimitOfVariants, " (= 64500). ", WizardText::ReduceVariants,
+                              "."),
                       {WizardControl::OperationGrid}, std::move(notes));
 
     show_variants_grid(0, 0);

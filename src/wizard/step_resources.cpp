@@ -55,16 +55,21 @@ StepOutcome Wizard::check_interval_counts_step() {
     for (int r = 0; r < static_cast<int>(grid.size()); ++r) {
         const std::string& text = cell_text(grid, r, 1);
         if (blank(text))
-            return refuse(compose(ctx_.shell, Text{313}, ColumnMention{478}, Text{19}, "."),
+            return refuse(compose(ctx_.shell, WizardText::EmptyCellInColumn,
+                                  ColumnMention{WizardText::IntervalCountColumn},
+                                  WizardText::InHighlightedRow, "."),
                           {WizardControl::IntervalCountGrid, r});
         auto count = parse_typed_integer(text);
         if (!count)
-            return refuse(compose(ctx_.shell, Text{268}, ColumnMention{478}, Text{19}, "."),
+            return refuse(compose(ctx_.shell, WizardText::InvalidNumberInColumn,
+                                  ColumnMention{WizardText::IntervalCountColumn},
+                                  WizardText::InHighlightedRow, "."),
                           {WizardControl::IntervalCountGrid, r});
         if (*count < kMinIntervalsPerCategory || *count > kMaxIntervalsPerCategory)
-            return refuse(
-                compose(ctx_.shell, Text{251}, ColumnMention{478}, Text{19}, " (<= 0 ", Text{163}, " > 10)."),
-                {WizardControl::IntervalCountGrid, r});
+            return refuse(compose(ctx_.shell, WizardText::InvalidValueInColumn,
+                                  ColumnMention{WizardText::IntervalCountColumn},
+                                  WizardText::InHighlightedRow, " (<= 0 ", WizardText::Or, " > 10)."),
+                          {WizardControl::IntervalCountGrid, r});
     }
     const std::vector<int> counts = interval_counts(grid);
     prepare_interval_grid(counts);
@@ -82,18 +87,30 @@ StepOutcome Wizard::check_intervals_step() {
         const WizardFocus focus{WizardControl::IntervalGrid, r};
         const std::string& startText = cell_text(grid, r, 2);
         if (blank(startText))
-            return refuse(compose(ctx_.shell, Text{313}, ColumnMention{210}, Text{19}, "."), focus);
+            return refuse(compose(ctx_.shell, WizardText::EmptyCellInColumn,
+                                  ColumnMention{WizardText::IntervalStartColumn},
+                                  WizardText::InHighlightedRow, "."),
+                          focus);
         auto start = real(startText);
         if (!start)
-            return refuse(compose(ctx_.shell, Text{268}, ColumnMention{210}, Text{19}, "."), focus);
+            return refuse(compose(ctx_.shell, WizardText::InvalidNumberInColumn,
+                                  ColumnMention{WizardText::IntervalStartColumn},
+                                  WizardText::InHighlightedRow, "."),
+                          focus);
         if (*start + kValueTolerance < 0)
-            return refuse(compose(ctx_.shell, Text{251}, ColumnMention{210}, Text{19}, " (< 0)."), focus);
+            return refuse(compose(ctx_.shell, WizardText::InvalidValueInColumn,
+                                  ColumnMention{WizardText::IntervalStartColumn},
+                                  WizardText::InHighlightedRow, " (< 0)."),
+                          focus);
         const auto category = category_of(r);
         if (r > 0 && category && category_of(r - 1) == category) {
             auto endAbove = real(cell_text(grid, r - 1, 3));
             if (endAbove && *start - *endAbove <= kValueTolerance)
-                return refuse(compose(ctx_.shell, Text{251}, ColumnMention{210}, Text{19}, " (", Text{498},
-                                      ColumnMention{208}, Text{499}, ")."),
+                return refuse(compose(ctx_.shell, WizardText::InvalidValueInColumn,
+                                      ColumnMention{WizardText::IntervalStartColumn},
+                                      WizardText::InHighlightedRow, " (", WizardText::MustExceedColumn,
+                                      ColumnMention{WizardText::IntervalEndColumn}, WizardText::OfPreviousRow,
+                                      ")."),
                               focus);
         }
         const std::string& endText = cell_text(grid, r, 3);
@@ -102,15 +119,24 @@ StepOutcome Wizard::check_intervals_step() {
             const int c = category.value_or(0);
             const int countOfCategory = c >= 1 && c <= static_cast<int>(counts.size()) ? counts[c - 1] : 0;
             if (number < countOfCategory)
-                return refuse(compose(ctx_.shell, Text{313}, ColumnMention{208}, Text{19}, "."), focus);
+                return refuse(compose(ctx_.shell, WizardText::EmptyCellInColumn,
+                                      ColumnMention{WizardText::IntervalEndColumn},
+                                      WizardText::InHighlightedRow, "."),
+                              focus);
             continue; // the last interval of its category may stay open
         }
         auto end = real(endText);
         if (!end)
-            return refuse(compose(ctx_.shell, Text{268}, ColumnMention{208}, Text{19}, "."), focus);
+            return refuse(compose(ctx_.shell, WizardText::InvalidNumberInColumn,
+                                  ColumnMention{WizardText::IntervalEndColumn}, WizardText::InHighlightedRow,
+                                  "."),
+                          focus);
         if (*end - *start <= kValueTolerance)
-            return refuse(compose(ctx_.shell, Text{251}, ColumnMention{208}, Text{19}, " (", Text{498},
-                                  ColumnMention{210}, Text{500}, ")."),
+            return refuse(compose(ctx_.shell, WizardText::InvalidValueInColumn,
+                                  ColumnMention{WizardText::IntervalEndColumn}, WizardText::InHighlightedRow,
+                                  " (", WizardText::MustExceedColumn,
+                                  ColumnMention{WizardText::IntervalStartColumn}, WizardText::OfSameRow,
+                                  ")."),
                           focus);
     }
     return enter(WizardStep::Chains, {chain_grid()});

@@ -29,15 +29,16 @@ StepOutcome Wizard::check_rounding_step() {
     // A box whose text is not a number counts as empty: the decimal filter lets nothing else in.
     auto tact = parse_typed_real(in_.tact, ctx_.separator);
     if (!tact)
-        return refuse(compose(ctx_.shell, Text{230}, "."), {WizardControl::Tact});
+        return refuse(compose(ctx_.shell, WizardText::EnterTact, "."), {WizardControl::Tact});
     if (*tact < 0.00999)
-        return refuse(compose(ctx_.shell, Text{417}, "."), {WizardControl::Tact});
+        return refuse(compose(ctx_.shell, WizardText::TactBelowMinimum, "."), {WizardControl::Tact});
     auto coef = parse_typed_real(in_.scalingCoef, ctx_.separator);
     if (!coef)
-        return refuse(compose(ctx_.shell, Text{226}, "."), {WizardControl::ScalingCoef});
+        return refuse(compose(ctx_.shell, WizardText::EnterScalingCoef, "."), {WizardControl::ScalingCoef});
     if (*coef >= 99.99999 || *coef < 0.00999)
-        return refuse(compose(ctx_.shell, Text{238}, " (< 0,01 ", Text{163}, " >= 100)."),
-                      {WizardControl::ScalingCoef});
+        return refuse(
+            compose(ctx_.shell, WizardText::ScalingCoefInvalid, " (< 0,01 ", WizardText::Or, " >= 100)."),
+            {WizardControl::ScalingCoef});
 
     DiscretisationResult d = discretise(rec_, *tact, *coef, in_.roundingType);
     if (!d.outcome.ok())
@@ -67,27 +68,36 @@ StepOutcome Wizard::check_thresholds_step() {
     if (second_level_mode()) {
         auto cost = parse_typed_real(in_.costThreshold, ctx_.separator);
         if (!cost)
-            return refuse(compose(ctx_.shell, Text{229}, "."), {WizardControl::CostThreshold});
+            return refuse(compose(ctx_.shell, WizardText::EnterCostThreshold, "."),
+                          {WizardControl::CostThreshold});
         if (*cost <= rec_.graphCostMin - kValueTolerance)
-            return refuse(compose(ctx_.shell, Text{422}, " (< ", number_text(rec_.graphCostMin), ")."),
+            return refuse(compose(ctx_.shell, WizardText::CostThresholdBelowMinimum, " (< ",
+                                  number_text(rec_.graphCostMin), ")."),
                           {WizardControl::CostThreshold});
         if (*cost >= rec_.graphCostMax + kValueTolerance)
-            return refuse(compose(ctx_.shell, Text{410}, " (> ", number_text(rec_.graphCostMax), ")."),
+            return refuse(compose(ctx_.shell, WizardText::CostThresholdAboveMaximum, " (> ",
+                                  number_text(rec_.graphCostMax), ")."),
                           {WizardControl::CostThreshold});
         auto iterations = box_integer(in_.iterations);
         if (!iterations)
-            return refuse(compose(ctx_.shell, Text{231}, "."), {WizardControl::SecondLevelIterations});
+            return refuse(compose(ctx_.shell, WizardText::EnterSecondLevelIterations, "."),
+                          {WizardControl::SecondLevelIterations});
         if (*iterations < kMinSecondLevelIterations)
-            return refuse(compose(ctx_.shell, Text{418}, " (< 5)."), {WizardControl::SecondLevelIterations});
+            return refuse(compose(ctx_.shell, WizardText::SecondLevelIterationsTooSmall, " (< 5)."),
+                          {WizardControl::SecondLevelIterations});
         if (*iterations > kMaxSecondLevelIterations)
-            return refuse(compose(ctx_.shell, Text{407}, " (> 20)."), {WizardControl::SecondLevelIterations});
+            return refuse(compose(ctx_.shell, WizardText::SecondLevelIterationsTooLarge, " (> 20)."),
+                          {WizardControl::SecondLevelIterations});
         auto reduction = box_integer(in_.reduction);
         if (!reduction)
-            return refuse(compose(ctx_.shell, Text{227}, "."), {WizardControl::ReductionCoef});
+            return refuse(compose(ctx_.shell, WizardText::EnterReductionCoef, "."),
+                          {WizardControl::ReductionCoef});
         if (*reduction < kMinIterationReductionCoef)
-            return refuse(compose(ctx_.shell, Text{420}, " (< 1)."), {WizardControl::ReductionCoef});
+            return refuse(compose(ctx_.shell, WizardText::ReductionCoefTooSmall, " (< 1)."),
+                          {WizardControl::ReductionCoef});
         if (*reduction > kMaxIterationReductionCoef)
-            return refuse(compose(ctx_.shell, Text{408}, " (> 4)."), {WizardControl::ReductionCoef});
+            return refuse(compose(ctx_.shell, WizardText::ReductionCoefTooLarge, " (> 4)."),
+                          {WizardControl::ReductionCoef});
         h.secondLevelIterations = *iterations;
         h.iterationReductionCoef = *reduction;
         h.costThreshold = *cost;
@@ -99,10 +109,12 @@ StepOutcome Wizard::check_thresholds_step() {
                 chosen.push_back(parse_typed_real(item.text, ctx_.separator).value_or(0));
         const int count = static_cast<int>(chosen.size());
         if (count > kMaxThresholds)
-            return refuse(compose(ctx_.shell, Text{413}, " ", count, " (> 10). ", Text{138}, "."),
+            return refuse(compose(ctx_.shell, WizardText::TooManyThresholdsTicked, " ", count, " (> 10). ",
+                                  WizardText::UntickSurplusThresholds, "."),
                           {WizardControl::ThresholdList});
         if (count == 0)
-            return refuse(compose(ctx_.shell, Text{257}, " 10."), {WizardControl::ThresholdList});
+            return refuse(compose(ctx_.shell, WizardText::NoThresholdTicked, " 10."),
+                          {WizardControl::ThresholdList});
         store_thresholds(rec_, chosen);
     }
     build_summary();
@@ -116,9 +128,9 @@ void Wizard::build_summary() {
     s.phaseStates = phase_states_text();
     s.scalingCoef = number_text(h.scalingCoef);
     const RoundingType rounding = rounding_type(h);
-    s.rounding = ctx_.shell.text(rounding == RoundingType::ByMean      ? 333
-                                 : rounding == RoundingType::ByMinimum ? 332
-                                                                       : 331);
+    s.rounding = task_text(ctx_.shell, rounding == RoundingType::ByMean      ? TaskText::RoundNearest
+                                       : rounding == RoundingType::ByMinimum ? TaskText::RoundDown
+                                                                             : TaskText::RoundUp);
     s.costUnit = h.costUnit;
     s.timeUnit = h.timeUnit;
     s.categoriesShown = has_resources();
@@ -127,7 +139,8 @@ void Wizard::build_summary() {
     const bool decomposed = decomposition_mode(h) == Decomposition::NestedSubgraphs;
     s.decompositionShown = !has_resources() && has_nested_chains();
     s.regime = std::to_string(decomposed ? 1 : 0);
-    s.numbering = ctx_.shell.text(h.subgraphNumbering == 1 ? 14 : 397);
+    s.numbering = task_text(ctx_.shell, h.subgraphNumbering == 1 ? TaskText::AutomaticNumbering
+                                                                 : TaskText::ManualNumbering);
     s.allowedSubgraphs = std::to_string(h.allowedSubgraphCount);
     s.subgraphCount = std::to_string(h.subgraphCount);
     s.quantSteps = std::to_string(h.maxQuantSteps);
@@ -153,7 +166,8 @@ StepOutcome Wizard::finish() {
     // Nothing is written when the save is refused: the summary stays, and Next may be pressed again.
     try {
         if (!save_task(rec_, ctx_.workspace, mode_, *ctx_.taskRegister, ctx_.shellFileName))
-            return refuse(compose(ctx_.shell, Text{453}, "."), {WizardControl::NextButton});
+            return refuse(compose(ctx_.shell, WizardText::CodeAlreadyRegistered, "."),
+                          {WizardControl::NextButton});
     } catch (const std::runtime_error& e) {
         // A text pasted past the key filters holds a character the files cannot (TextEncodingError), the
         // register stayed locked for the whole wait or cannot be taken (said in the store's language), or

@@ -77,27 +77,31 @@ std::optional<VariantRefusal> incomplete_variant(const TaskRecord& rec, bool res
             for (const VariantRec& v : op.variants)
                 incomplete = incomplete || trim_blanks(v.essence).empty();
             if (incomplete)
-                return VariantRefusal{
-                    compose(shell, Text{234}, " ", opNo, " ", Text{162}, " ", chainNo, ". ", Text{329}, "."),
-                    c, o, -1};
+                return VariantRefusal{compose(shell, WizardText::OperationIncomplete, " ", opNo, " ",
+                                              WizardText::OfChain, " ", chainNo, ". ",
+                                              WizardText::CorrectTheData, "."),
+                                      c, o, -1};
             for (int i = 0; i < static_cast<int>(op.variants.size()); ++i) {
                 const VariantRec& v = op.variants[i];
                 const int varNo = i + 1;
                 if (resources && (v.resourceCategory <= 0 || v.resourceCategory > categories))
-                    return VariantRefusal{compose(shell, Text{240}, " (<=0 ", Text{163}, " >", categories,
-                                                  "), ", Text{451}, " ", varNo, " ", Text{387}, " ", opNo,
-                                                  " ", Text{162}, " ", chainNo, ". ", Text{329}, "."),
-                                          c, o, i};
-                auto unset = [&](int text) {
-                    return VariantRefusal{compose(shell, Text{text}, " ", opNo, " ", Text{162}, " ", chainNo,
-                                                  " ", Text{107}, " ", varNo, " ", Text{126}, ". ", Text{329},
-                                                  "."),
+                    return VariantRefusal{
+                        compose(shell, WizardText::ResourceCategoryInvalid, " (<=0 ", WizardText::Or, " >",
+                                categories, "), ", WizardText::VariantLower, " ", varNo, " ",
+                                WizardText::OfOperation, " ", opNo, " ", WizardText::OfChain, " ", chainNo,
+                                ". ", WizardText::CorrectTheData, "."),
+                        c, o, i};
+                auto unset = [&](WizardText text) {
+                    return VariantRefusal{compose(shell, text, " ", opNo, " ", WizardText::OfChain, " ",
+                                                  chainNo, " ", WizardText::ForVariant, " ", varNo, " ",
+                                                  WizardText::CellHighlighted, ". ",
+                                                  WizardText::CorrectTheData, "."),
                                           c, o, i};
                 };
                 if (is_unset_value(v.time))
-                    return unset(resources ? 261 : 259);
+                    return unset(resources ? WizardText::NetTimeMissing : WizardText::TimeMissing);
                 if (is_unset_value(v.cost))
-                    return unset(269);
+                    return unset(WizardText::CostMissingOrSubgraphNotWhole);
             }
         }
     }
@@ -113,8 +117,10 @@ std::optional<VariantRefusal> first_dominated_variant(const TaskRecord& rec, con
                 continue;
             // When the first of the pair is the dominated one, one more blank stands before text 404.
             const char* beforeLast = d->firstIsDominated ? ",  " : ", ";
-            return VariantRefusal{compose(shell, Text{33}, " ", d->dominated, " ", Text{388}, " ",
-                                          d->dominating, " ", Text{127}, beforeLast, Text{404}, "."),
+            return VariantRefusal{compose(shell, TaskText::Variant, " ", d->dominated, " ",
+                                          WizardText::IsDominatedBy, " ", d->dominating, " ",
+                                          WizardText::NoBetterInTimeOrCost, beforeLast,
+                                          WizardText::RemoveDominatedVariant, "."),
                                   c, o, d->dominated - 1};
         }
     }

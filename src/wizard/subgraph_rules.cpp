@@ -39,46 +39,59 @@ public:
         const int k = v.subgraph;
         switch (v.rule) {
         case NumberingRule::SpansParentWhole:
-            return {compose(shell_, Text{56}, " ", v.chain, " ", Text{271}, " ", c.fromChain, ", ", Text{8},
-                            " ", v.chain, " ", Text{423}, "."),
+            return {compose(shell_, WizardText::NestedChainWholeChain, " ", v.chain, " ",
+                            WizardText::LeavesFirstEntersLast, " ", c.fromChain, ", ",
+                            WizardText::SoNestedChain, " ", v.chain, " ", WizardText::CannotBelongToSubgraph,
+                            "."),
                     row};
         case NumberingRule::SeveralOutsideChains: {
             if (v.otherChain == 0)
-                return {compose(shell_, member(row, k), ". ", Text{9}, " ", Text{484}, "."), row};
+                return {compose(shell_, member(row, k), ". ", WizardText::SameBaseChain, " ",
+                                WizardText::CheckNumbering, "."),
+                        row};
             const bool leaving = c.fromChain != v.otherChain && outside(c.fromChain, k);
-            return {compose(shell_, member(row, k), " ", Text{141}, " ", Text{leaving ? 441 : 440}, " ",
-                            leaving ? c.fromChain : c.toChain, " ", Text{leaving ? 83 : 65}, " ",
-                            v.otherChain, " ", Text{100}, " ", Text{9}, " ", Text{484}, "."),
+            return {compose(shell_, member(row, k), " ", WizardText::AndYet, " ",
+                            leaving ? WizardText::LeavesChain : WizardText::EntersChain, " ",
+                            leaving ? c.fromChain : c.toChain, " ",
+                            leaving ? WizardText::InsteadOfBaseChainLeaving
+                                    : WizardText::InsteadOfBaseChainEntering,
+                            " ", v.otherChain, " ", WizardText::OfThisSubgraph, " ",
+                            WizardText::SameBaseChain, " ", WizardText::CheckNumbering, "."),
                     row};
         }
         case NumberingRule::MemberOutsideSpan: {
             // The member leaves the base chain after the span or enters it before: name that end.
             const bool leaving = c.fromChain == v.otherChain && c.fromOp > last_op(k, v.otherChain);
-            return {compose(shell_, member(row, k), " ", Text{141}, " ", Text{leaving ? 441 : 440}, " ",
-                            v.otherChain, " ", Text{leaving ? 161 : 26}, " ", leaving ? c.fromOp : c.toOp,
-                            " ", Text{484}, "."),
+            return {compose(shell_, member(row, k), " ", WizardText::AndYet, " ",
+                            leaving ? WizardText::LeavesChain : WizardText::EntersChain, " ", v.otherChain,
+                            " ", leaving ? WizardText::AtStartOfOperation : WizardText::AtEndOfOperation, " ",
+                            leaving ? c.fromOp : c.toOp, " ", WizardText::CheckNumbering, "."),
                     row};
         }
         case NumberingRule::SameSpanOutside:
-            return {compose(shell_, Text{458}, " ", v.chain, " ", Text{303}, " ", k, " ", Text{469}, "."),
+            return {compose(shell_, WizardText::NestedChainInRow, " ", v.chain, " ",
+                            WizardText::SameEndsAsSpan, " ", k, " ", WizardText::MustBelongOrMove, "."),
                     row};
         case NumberingRule::HangsOnMember: {
             const bool leaving = c.fromChain == v.otherChain;
-            const Text verb{leaving ? 121 : 120};
+            const WizardText verb = leaving ? WizardText::LeavesChainVerb : WizardText::EntersChainVerb;
             if (c.subgraph == 0)
-                return {compose(shell_, Text{108}, " ", v.chain, " ", Text{223}, " ", verb, " ", v.otherChain,
-                                " ", Text{102}, " ", k, "."),
+                return {compose(shell_, WizardText::NestedChain, " ", v.chain, " ",
+                                WizardText::BelongsToNoSubgraphBut, " ", verb, " ", v.otherChain, " ",
+                                WizardText::OfSubgraph, " ", k, "."),
                         row};
-            return {compose(shell_, member(row, c.subgraph), " ", Text{141}, " ", verb, " ", v.otherChain,
-                            " ", Text{101}, " ", k, " ", Text{484}, "."),
+            return {compose(shell_, member(row, c.subgraph), " ", WizardText::AndYet, " ", verb, " ",
+                            v.otherChain, " ", WizardText::OfAnotherSubgraph, " ", k, " ",
+                            WizardText::CheckNumbering, "."),
                     row};
         }
         case NumberingRule::LeavesInsideSpan:
         case NumberingRule::EntersInsideSpan: {
             const bool leaving = v.rule == NumberingRule::LeavesInsideSpan;
-            return {compose(shell_, outsider(row), " ", Text{111}, " ", v.otherChain, " ",
-                            Text{leaving ? 161 : 26}, " ", leaving ? c.fromOp : c.toOp, " ", Text{16}, " ", k,
-                            " ", Text{484}, "."),
+            return {compose(shell_, outsider(row), " ", WizardText::HangsOnBaseChain, " ", v.otherChain, " ",
+                            leaving ? WizardText::AtStartOfOperation : WizardText::AtEndOfOperation, " ",
+                            leaving ? c.fromOp : c.toOp, " ", WizardText::InsideSpanOfSubgraph, " ", k, " ",
+                            WizardText::CheckNumbering, "."),
                     row};
         }
         case NumberingRule::CrossingOrder: {
@@ -89,13 +102,15 @@ public:
             const int enterer = thisLeaves ? v.otherChain : v.chain;
             const ChainGridRow& l = rows_[leaver - 1];
             const ChainGridRow& e = rows_[enterer - 1];
-            return {compose(shell_, Text{267}, " ", leaver, " ", Text{441}, " ", l.fromChain, " ", Text{161},
-                            " ", l.fromOp, ". ", Text{108}, " ", enterer, " ", Text{440}, " ", e.toChain, " ",
-                            Text{26}, " ", e.toOp, " ", Text{484}, "."),
+            return {compose(shell_, WizardText::CoordinateError, " ", leaver, " ", WizardText::LeavesChain,
+                            " ", l.fromChain, " ", WizardText::AtStartOfOperation, " ", l.fromOp, ". ",
+                            WizardText::NestedChain, " ", enterer, " ", WizardText::EntersChain, " ",
+                            e.toChain, " ", WizardText::AtEndOfOperation, " ", e.toOp, " ",
+                            WizardText::CheckNumbering, "."),
                     leaver - 1};
         }
         }
-        return {compose(shell_, Text{9}, " ", Text{484}, "."), row};
+        return {compose(shell_, WizardText::SameBaseChain, " ", WizardText::CheckNumbering, "."), row};
     }
 
 private:
@@ -114,13 +129,15 @@ private:
     }
     // "<text 108> <row> <text 304> <k>": a nested chain of subgraph k.
     std::string member(int row, int k) const {
-        return compose(shell_, Text{108}, " ", row + 1, " ", Text{304}, " ", k);
+        return compose(shell_, WizardText::NestedChain, " ", row + 1, " ", WizardText::BelongsToSubgraph, " ",
+                       k);
     }
     // A chain outside the subgraph concerned: in an outer subgraph, or in none.
     std::string outsider(int row) const {
         if (rows_[row].subgraph > 0)
-            return compose(shell_, member(row, rows_[row].subgraph), " ", Text{141});
-        return compose(shell_, Text{108}, " ", row + 1, " ", Text{223});
+            return compose(shell_, member(row, rows_[row].subgraph), " ", WizardText::AndYet);
+        return compose(shell_, WizardText::NestedChain, " ", row + 1, " ",
+                       WizardText::BelongsToNoSubgraphBut);
     }
 
     const std::vector<ChainGridRow>& rows_;
@@ -138,7 +155,9 @@ ManualNumbering check_manual_numbering(const std::vector<ChainGridRow>& rows, co
         const bool used = std::any_of(rows.begin(), rows.end(),
                                       [k](const ChainGridRow& r) { return r.nested && r.subgraph == k; });
         if (!used) {
-            out.refusal = ChainRuleRefusal{compose(shell, Text{377}, " \"", k, "\" ", Text{27}, "."), -1};
+            out.refusal = ChainRuleRefusal{compose(shell, WizardText::SubgraphNumber, " \"", k, "\" ",
+                                                   WizardText::SubgraphNumberUnused, "."),
+                                           -1};
             return out;
         }
     }
@@ -158,10 +177,12 @@ std::optional<ChainRuleRefusal> check_nesting_order(const std::vector<ChainGridR
         if (!c.nested)
             continue;
         if (c.fromChain == c.toChain && c.toOp < c.fromOp)
-            return ChainRuleRefusal{compose(shell, Text{267}, " ", r + 1, " ", Text{467}, " ", c.fromChain,
-                                            " ", Text{25}, " ", c.fromOp, " ", Text{85}, " ", c.toOp, ". ",
-                                            Text{344}, ". ", Text{329}, "."),
-                                    r};
+            return ChainRuleRefusal{
+                compose(shell, WizardText::CoordinateError, " ", r + 1, " ", WizardText::StartsAndEndsOnChain,
+                        " ", c.fromChain, " ", WizardText::ExitAtStartOfOperation, " ", c.fromOp, " ",
+                        WizardText::AndEntryAtEndOfOperation, " ", c.toOp, ". ", WizardText::EntryBeforeExit,
+                        ". ", WizardText::CorrectTheData, "."),
+                r};
         if (!automaticNumbering)
             continue;
         for (int q = 0; q < r; ++q) {
@@ -170,9 +191,10 @@ std::optional<ChainRuleRefusal> check_nesting_order(const std::vector<ChainGridR
                 continue;
             const bool identical = e.fromOp == c.fromOp && e.toOp == c.toOp;
             if (c.fromOp <= e.fromOp && c.toOp >= e.toOp && !identical)
-                return ChainRuleRefusal{compose(shell, Text{266}, " ", r + 1, " ", Text{84}, " ", q + 1, " ",
-                                                Text{153}, " (", c.fromChain, ", ", c.toChain, ") ",
-                                                Text{109}, "."),
+                return ChainRuleRefusal{compose(shell, WizardText::WrongNestingOrder, " ", r + 1, " ",
+                                                WizardText::EnclosesNestedChainInRow, " ", q + 1, " ",
+                                                WizardText::LeavesAndEntersSameChains, " (", c.fromChain,
+                                                ", ", c.toChain, ") ", WizardText::EnclosingStandsAbove, "."),
                                         r};
         }
     }

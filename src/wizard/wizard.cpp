@@ -11,10 +11,10 @@
 namespace zep {
 namespace {
 
-std::vector<std::string> trimmed_texts(const ShellTables& shell, std::initializer_list<int> numbers) {
+std::vector<std::string> trimmed_texts(const ShellTables& shell, std::initializer_list<TaskText> words) {
     std::vector<std::string> out;
-    for (int n : numbers)
-        out.emplace_back(trim_blanks(shell.text(n)));
+    for (TaskText w : words)
+        out.emplace_back(trim_blanks(task_text(shell, w)));
     return out;
 }
 
@@ -51,11 +51,11 @@ const char* step_label(WizardStep step) {
 }
 
 std::vector<std::string> cost_unit_list(const ShellTables& shell) {
-    return trimmed_texts(shell, {91, 115, 122, 396});
+    return trimmed_texts(shell, {TaskText::Hryvnias, TaskText::Dollars, TaskText::Euros, TaskText::Roubles});
 }
 
 std::vector<std::string> time_unit_list(const ShellTables& shell) {
-    return trimmed_texts(shell, {114, 468});
+    return trimmed_texts(shell, {TaskText::Days, TaskText::Hours});
 }
 
 Wizard::Wizard(WizardContext ctx, EntryMode mode, std::string currentTaskCode)
@@ -66,7 +66,7 @@ Wizard::Wizard(WizardContext ctx, EntryMode mode, std::string currentTaskCode)
         if (ctx_.taskRegister)
             for (const RegisterEntry& e : ctx_.taskRegister->get().entries)
                 importList_.push_back(utf8_prefix("[" + e.code + "] - " + e.name, kImportItemLength));
-        importLabel_ = ctx_.shell.text(224);
+        importLabel_ = wizard_text(ctx_.shell, WizardText::NoTaskSelected);
     }
     if (mode_ == EntryMode::CorrectTask) {
         if (currentTaskCode.empty()) {
@@ -107,14 +107,17 @@ std::string Wizard::phase_states_text() const {
 }
 
 std::string Wizard::step_title() const {
-    const std::string base = ctx_.shell.text(mode_ == EntryMode::CorrectTask ? 181 : 53);
+    const std::string base =
+        wizard_text(ctx_.shell, mode_ == EntryMode::CorrectTask ? WizardText::CorrectingUnsolvedTask
+                                                                : WizardText::EnteringNewTask);
     if (step_ == WizardStep::Summary)
         return base;
-    return base + " (" + ctx_.shell.text(485) + step_label(step_) + ctx_.shell.text(159) + " 8)";
+    return base + " (" + wizard_text(ctx_.shell, WizardText::Step) + step_label(step_) +
+           wizard_text(ctx_.shell, WizardText::StepOf) + " 8)";
 }
 
 std::string Wizard::next_caption() const {
-    return ctx_.shell.text(step_ == WizardStep::Summary ? 90 : 58);
+    return wizard_text(ctx_.shell, step_ == WizardStep::Summary ? WizardText::Finish : WizardText::Next);
 }
 
 StepOutcome Wizard::refuse(std::string message, WizardFocus focus, std::vector<WizardMessage> notes) const {

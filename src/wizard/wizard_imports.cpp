@@ -3,6 +3,7 @@
 #include "task/task_file.h"
 #include "task/workbook_import.h"
 #include "wizard/wizard.h"
+#include "wizard/wizard_text.h"
 
 namespace zep {
 
@@ -21,7 +22,7 @@ ImportOutcome Wizard::import_task_file(int item) {
     if (item <= 0) {
         // "none": nothing imported; a new task starts empty when step 1 is passed.
         importDone_ = false;
-        importLabel_ = ctx_.shell.text(224);
+        importLabel_ = wizard_text(ctx_.shell, WizardText::NoTaskSelected);
         rec_.workingChainCount = 0;
         rec_.header.chainCount = 0;
         rec_.chains.clear();
@@ -70,7 +71,7 @@ ImportOutcome Wizard::import_workbook(const std::filesystem::path& path) {
     in_.automaticNumbering = rec_.header.subgraphNumbering == 1;
     in_.tact = number_text(rec_.header.tact);
     in_.scalingCoef = number_text(rec_.header.scalingCoef);
-    importLabel_ = ctx_.shell.text(78) + ": " + path.filename().string();
+    importLabel_ = wizard_text(ctx_.shell, WizardText::DataImportedFrom) + ": " + path.filename().string();
     return {true, {}};
 }
 

@@ -1,6 +1,7 @@
 #include "wizard/ui/page_final.h"
 
 #include "common/number_text.h"
+#include "task/stored_modes.h"
 #include "wizard/ui/page_parts.h"
 #include "wizard/ui/wizard_widgets.h"
 
@@ -82,9 +83,9 @@ void RoundingPage::read_controls(WizardInputs& in) {
 
 void RoundingPage::show_model() {
     const WizardInputs& in = model().inputs();
-    toc_0_->setChecked(in.roundingType == 0);
-    toc_1_->setChecked(in.roundingType == 1);
-    toc_2_->setChecked(in.roundingType == 2);
+    toc_0_->setChecked(rounding_type(in) == RoundingType::ByMean);
+    toc_1_->setChecked(rounding_type(in) == RoundingType::ByMinimum);
+    toc_2_->setChecked(rounding_type(in) == RoundingType::ByMaximum);
     set_box_text(txtDelta_, in.tact);
     set_box_text(txtKoe_, in.scalingCoef);
     const WizardCaptions c = model().captions();
