@@ -219,8 +219,8 @@ int register_move(const Options& o, RegisterMove kind) {
     const LoadedShell shell = cli_shell(o, ws);
     RegisterStore store = RegisterStore::open(ws.register_file(), &shell.tables);
     const TaskMove move = takeOver ? take_over_solution(ws, store, code) : hand_over_input(ws, store, code);
-    if (!move.done) {
-        std::cerr << "zep: " << move.refusal << "\n";
+    if (!move) {
+        std::cerr << "zep: " << move_refusal_text(store.shell(), move.refusal()) << "\n";
         return 1;
     }
     std::cout << (takeOver ? "taken over: " : "handed over: ") << code << "\n";

@@ -5,6 +5,7 @@
 //
 // Files that cannot be read or written are not refusals: they throw FileAccessError and
 // FileFormatError (common/errors.h).
+#include <string>
 #include <utility>
 #include <variant>
 
@@ -20,6 +21,8 @@ template <class Kind> struct Refusal {
     int row = -1;      // the 0-based grid row to put the focus on
     double value = 0;  // the value refused (a count, an estimate)
     double limit = 0;  // the limit it passed
+    // What the words name when a number does not say it: a code, a file, a reader's message.
+    std::string subject;
 };
 
 // The result of a computation (T; std::monostate when the computation only succeeds or not), or why it

@@ -1,6 +1,7 @@
 #include "optimiser/module_texts.h"
 
 #include "common/text_join.h"
+#include "optimiser/optimiser_text.h"
 
 namespace zep {
 namespace {
@@ -18,33 +19,34 @@ std::string trimmed(const std::string& s) {
 
 ModuleCaptions module_captions(const ShellTables& sh) {
     ModuleCaptions c;
-    c.window = sh.text(504);
-    c.modeHeading = join_pieces({sh.text(75), ":"});
-    c.batch = sh.text(315);
-    c.individual = sh.text(166);
-    c.codePrompt = join_pieces({sh.text(52), ":"});
-    c.next = sh.text(93);
-    c.start = sh.text(3);
-    c.running = sh.text(385);
-    c.reset = sh.text(505);
-    c.exit = sh.text(506);
-    c.stop = sh.text(527);
-    c.stopQuestion = sh.text(529);
-    c.paramHeading = join_pieces({sh.text(45), ":"});
-    const std::string w = trimmed(sh.text(0)); // the word joining two bounds
+    c.window = optimiser_text(sh, OptimiserText::Window);
+    c.modeHeading = join_pieces({optimiser_text(sh, OptimiserText::ChooseMode), ":"});
+    c.batch = optimiser_text(sh, OptimiserText::Batch);
+    c.individual = optimiser_text(sh, OptimiserText::Individual);
+    c.codePrompt = join_pieces({optimiser_text(sh, OptimiserText::EnterCode), ":"});
+    c.next = optimiser_text(sh, OptimiserText::Next);
+    c.start = optimiser_text(sh, OptimiserText::Start);
+    c.running = optimiser_text(sh, OptimiserText::Running);
+    c.reset = optimiser_text(sh, OptimiserText::Reset);
+    c.exit = optimiser_text(sh, OptimiserText::Exit);
+    c.stop = optimiser_text(sh, OptimiserText::Stop);
+    c.stopQuestion = optimiser_text(sh, OptimiserText::StopQuestion);
+    c.paramHeading = join_pieces({optimiser_text(sh, OptimiserText::EnterParameters), ":"});
+    const std::string w = trimmed(optimiser_text(sh, OptimiserText::And)); // the word joining two bounds
     for (RunParameterId id : kRunParameterIds) {
         const RunParameter& rp = kRunParameters[id];
         const ParameterRange& r = rp.run;
-        c.params[id] = r.has_upper() ? join_pieces({sh.text(rp.caption), " (>=", rp.lowerText, " ", w, " ",
-                                                    r.upperInclusive ? "<=" : "<", rp.upperText, ")"})
-                                     : join_pieces({sh.text(rp.caption), " (>=", rp.lowerText, ")"});
+        c.params[id] = r.has_upper()
+                           ? join_pieces({optimiser_text(sh, rp.caption), " (>=", rp.lowerText, " ", w, " ",
+                                          r.upperInclusive ? "<=" : "<", rp.upperText, ")"})
+                           : join_pieces({optimiser_text(sh, rp.caption), " (>=", rp.lowerText, ")"});
     }
     return c;
 }
 
 ParameterSummary parameter_summary(const ShellTables& sh, const IterationParams& p, char separator) {
     ParameterSummary s;
-    s.heading = join_pieces({sh.text(322), ":"});
+    s.heading = join_pieces({optimiser_text(sh, OptimiserText::SchemeParameters), ":"});
     for (RunParameterId id : kRunParameterIds) {
         const RunParameter& rp = kRunParameters[id];
         s.lines[id] = join_pieces({sh.label(rp.summaryLabel), " = ",
@@ -54,12 +56,12 @@ ParameterSummary parameter_summary(const ShellTables& sh, const IterationParams&
 }
 
 std::string task_to_solve_line(const ShellTables& sh, const std::string& code) {
-    return join_pieces({sh.text(487), " - \"", code, "\"."});
+    return join_pieces({optimiser_text(sh, OptimiserText::TaskToSolve), " - \"", code, "\"."});
 }
 
 std::string batch_progress_text(const ShellTables& sh, int number, int count) {
-    return join_pieces(
-        {sh.text(143), " ", std::to_string(number), " ", sh.text(159), " ", std::to_string(count)});
+    return join_pieces({optimiser_text(sh, OptimiserText::Task), " ", std::to_string(number), " ",
+                        optimiser_text(sh, OptimiserText::Of), " ", std::to_string(count)});
 }
 
 bool parameter_key_accepted(int field, char32_t key, char separator) {

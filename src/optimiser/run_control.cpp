@@ -6,6 +6,7 @@
 #include "common/errors.h"
 #include "common/file_lock.h"
 #include "common/utf8.h"
+#include "optimiser/optimiser_text.h"
 #include "optimiser/run_checks.h"
 #include "optimiser/run_texts.h"
 #include "task/typed_number.h"
@@ -77,7 +78,7 @@ ParameterEntry enter_parameters(const ParameterTexts& typed, char separator, con
         if (!v || !rp.entry.admits(*v)) {
             out.field = static_cast<int>(id);
             if (v)
-                out.warning = shell.text(rp.entryRefusal) + ".";
+                out.warning = optimiser_text(shell, rp.entryRefusal) + ".";
             return out;
         }
         p.set(id, *v);
@@ -138,8 +139,10 @@ std::string date_text(double serial) {
 } // namespace
 
 std::array<std::string, 3> read_info_lines(const Workspace& ws, const ShellTables& shell) {
-    std::array<std::string, 3> lines = {"? (" + shell.text(507) + " System\\info)",
-                                        "? (" + shell.text(508) + ")", "? (" + shell.text(508) + ")"};
+    std::array<std::string, 3> lines = {"? (" + optimiser_text(shell, OptimiserText::NoFile) +
+                                            " System\\info)",
+                                        "? (" + optimiser_text(shell, OptimiserText::NoData) + ")",
+                                        "? (" + optimiser_text(shell, OptimiserText::NoData) + ")"};
     fs::path file = ws.info_file();
     std::error_code ec;
     if (!fs::is_regular_file(file, ec)) {
@@ -148,28 +151,30 @@ std::array<std::string, 3> read_info_lines(const Workspace& ws, const ShellTable
             return lines;
     }
     const std::vector<std::uint8_t> bytes = read_whole_file(file);
-    std::vector<std::string> text(1);
+    std::vector<std::string> fileLines(1);
     for (std::uint8_t b : bytes) {
         if (b == '\n')
-            text.emplace_back();
+            fileLines.emplace_back();
         else
-            text.back() += static_cast<char>(b);
+            fileLines.back() += static_cast<char>(b);
     }
     for (std::size_t i = 0; i < 3; ++i) {
         const std::size_t n = 2 * i + 1; // the 2nd, 4th and 6th lines
-        const std::string raw = n < text.size() ? text[n] : std::string();
+        const std::string raw = n < fileLines.size() ? fileLines[n] : std::string();
         lines[i] = trimmed(is_utf8(raw) ? raw : cp1251_to_utf8(raw));
     }
     return lines;
 }
 
 std::string no_input_files_message(const ShellTables& shell) {
-    return shell.text(10) + ". " + shell.text(374) + ".";
+    return optimiser_text(shell, OptimiserText::NotPossible) + ". " +
+           optimiser_text(shell, OptimiserText::NoInputFiles) + ".";
 }
 
 std::string missing_input_message(const ShellTables& shell, const std::string& code) {
-    return shell.text(10) + ". " + shell.text(373) + " \"" + task_file_name(code, TaskFile::SolverInput) +
-           "\".";
+    return optimiser_text(shell, OptimiserText::NotPossible) + ". " +
+           optimiser_text(shell, OptimiserText::NoInputFile) + " \"" +
+           task_file_name(code, TaskFile::SolverInput) + "\".";
 }
 
 namespace {

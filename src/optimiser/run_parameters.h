@@ -4,6 +4,8 @@
 // the range the entry accepts and the range the run checks accept. The window's boxes, `zep solve`,
 // the entry, the captions and the run checks all walk this table, in its order (the order of the
 // window's boxes ME1 to ME4).
+#include "optimiser/optimiser_text.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -31,18 +33,18 @@ struct RunParameter {
     std::string_view option; // the option of `zep solve`
     ParameterKind kind;      // a real takes the decimal separator, an integer only digits
     double defaultValue;
-    int caption;             // shell text of the caption beside its box (LOPT1 to LOPT4)
+    OptimiserText caption;   // shell text of the caption beside its box (LOPT1 to LOPT4)
     int summaryLabel;        // shell label naming it in the summary of the accepted parameters
     int summaryDecimals = 0; // digits after the separator in that summary (reals only)
     // The entry of the window and of `zep solve`: a value outside is refused with text `entryRefusal`.
     ParameterRange entry;
-    int entryRefusal;
+    OptimiserText entryRefusal;
     // The run checks on the parameters of a run, refused with text `runRefusal`. The caption shows this
     // range, its ends written as `lowerText` and `upperText`.
     ParameterRange run;
     std::string_view lowerText;
     std::string_view upperText = {};
-    int runRefusal;
+    OptimiserText runRefusal;
 };
 
 // Indices into kRunParameters.
@@ -57,47 +59,47 @@ inline constexpr std::array<RunParameter, 4> kRunParameters = {
     RunParameter{.option = "--okr",
                  .kind = ParameterKind::Real,
                  .defaultValue = 0.9,
-                 .caption = 297,
+                 .caption = OptimiserText::RelaxationCoef,
                  .summaryLabel = 32,
                  .summaryDecimals = 2,
                  .entry = {0.49999, 0.99999},
-                 .entryRefusal = 248,
+                 .entryRefusal = OptimiserText::RelaxationEntry,
                  .run = {0.09999, 1.0},
                  .lowerText = "0,1",
                  .upperText = "1,0",
-                 .runRefusal = 364},
+                 .runRefusal = OptimiserText::InvalidRelaxationCoef},
     RunParameter{.option = "--ko",
                  .kind = ParameterKind::Real,
                  .defaultValue = 0.005,
-                 .caption = 173,
+                 .caption = OptimiserText::StopCriterion,
                  .summaryLabel = 15,
                  .summaryDecimals = 3,
                  .entry = {0.00099, 0.10001, true},
-                 .entryRefusal = 247,
+                 .entryRefusal = OptimiserText::StopCriterionEntry,
                  .run = {0.00099, 0.10001, true},
                  .lowerText = "0,001",
                  .upperText = "0,1",
-                 .runRefusal = 363},
+                 .runRefusal = OptimiserText::InvalidStopCriterion},
     RunParameter{.option = "--kr",
                  .kind = ParameterKind::Integer,
                  .defaultValue = 5,
-                 .caption = 185,
+                 .caption = OptimiserText::CheckSparsity,
                  .summaryLabel = 14,
                  .entry = {1},
-                 .entryRefusal = 419,
+                 .entryRefusal = OptimiserText::CheckSparsityEntry,
                  .run = {1},
                  .lowerText = "1",
-                 .runRefusal = 362},
+                 .runRefusal = OptimiserText::InvalidCheckSparsity},
     RunParameter{.option = "--lchi",
                  .kind = ParameterKind::Integer,
                  .defaultValue = 3000,
-                 .caption = 187,
+                 .caption = OptimiserText::IterationLimit,
                  .summaryLabel = 17,
                  .entry = {10},
-                 .entryRefusal = 421,
+                 .entryRefusal = OptimiserText::IterationLimitEntry,
                  .run = {10},
                  .lowerText = "10",
-                 .runRefusal = 365},
+                 .runRefusal = OptimiserText::InvalidIterationLimit},
 };
 
 // A value of the parameter as the module writes it: a real with `decimals` digits after the separator,

@@ -6,6 +6,7 @@
 // between two bounds), the shell's word is taken instead (text 159, text 1), so that every language
 // reads its own.
 #include "common/shell_tables.h"
+#include "optimiser/optimiser_text.h"
 #include "optimiser/run_parameters.h"
 
 #include <cstdint>
@@ -53,10 +54,14 @@ struct RunTexts {
 
     // Why a run skips the task: text 143 + " \"" + code + "\" " + text 593 to 596 + ".".
     enum class Skip {
-        ClaimedByAnotherRun = 593, // another run holds the claim of its input
-        SolvedMeanwhile = 594,     // its solution file changed since the run started
-        MovedMeanwhile = 595,      // its input was replaced since the run asked for it
-        GoneFromSolving = 596,     // its input left Solving since the run listed it
+        // another run holds the claim of its input
+        ClaimedByAnotherRun = static_cast<int>(OptimiserText::ClaimedByAnotherRun),
+        // its solution file changed since the run started
+        SolvedMeanwhile = static_cast<int>(OptimiserText::SolvedMeanwhile),
+        // its input was replaced since the run asked for it
+        MovedMeanwhile = static_cast<int>(OptimiserText::MovedMeanwhile),
+        // its input left Solving since the run listed it
+        GoneFromSolving = static_cast<int>(OptimiserText::GoneFromSolving),
     };
     std::string skipped(Skip why) const;
 

@@ -1,5 +1,7 @@
 #include "optimiser/unit_keys.h"
 
+#include "optimiser/optimiser_text.h"
+
 namespace zep {
 
 std::string in_unit(const std::string& key, const std::string& unit) {
@@ -8,8 +10,9 @@ std::string in_unit(const std::string& key, const std::string& unit) {
 
 std::string threshold_key(const TaskRecord& rec, const ShellTables& shell) {
     const TaskHeader& h = rec.header;
-    return minimised_parameter(h) == MinimisedParam::Time ? in_unit(shell.text(152), h.costUnit)
-                                                          : in_unit(shell.text(150), h.timeUnit);
+    return minimised_parameter(h) == MinimisedParam::Time
+               ? in_unit(optimiser_text(shell, OptimiserText::CostThreshold), h.costUnit)
+               : in_unit(optimiser_text(shell, OptimiserText::TimeThreshold), h.timeUnit);
 }
 
 } // namespace zep

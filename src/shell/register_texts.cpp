@@ -125,16 +125,20 @@ std::string solution_not_taken_over_message(const ShellTables* shell, const std:
     return join_pieces({readerMessage, ". ", shell->text(kNotTakenOver), "."});
 }
 
-std::string move_refusal(const ShellTables* shell, const TaskRegister& r, const std::string& code,
-                         TaskStatus needed, const std::filesystem::path& file) {
-    const RegisterEntry* entry = r.find(code);
-    std::error_code ec;
-    if (!entry)
-        return unregistered_task_message(shell, code);
-    if (entry->status != needed)
-        return wrong_status_message(shell, code, entry->status, needed);
-    if (!std::filesystem::is_regular_file(file, ec))
-        return missing_file_message(shell, file);
+std::string move_refusal_text(const ShellTables* shell, const Refusal<MoveRefusal>& refusal) {
+    switch (refusal.kind) {
+    case MoveRefusal::Unregistered:
+        return unregistered_task_message(shell, refusal.subject);
+    case MoveRefusal::WrongStatus:
+        return wrong_status_message(shell, refusal.subject, static_cast<TaskStatus>(refusal.value),
+                                    static_cast<TaskStatus>(refusal.limit));
+    case MoveRefusal::MissingFile:
+        return missing_file_message(shell, refusal.subject);
+    case MoveRefusal::BeingSolved:
+        return task_being_solved_message(shell, refusal.subject);
+    case MoveRefusal::SolutionUnreadable:
+        return solution_not_taken_over_message(shell, refusal.subject);
+    }
     return {};
 }
 

@@ -6,6 +6,7 @@
 // A shell that lacks these texts (one made for an earlier edition, or none loaded yet at the start) gets
 // the fixed English messages that the register's exceptions carry.
 #include "shell/shell_file.h"
+#include "shell/task_move.h"
 #include "shell/task_register.h"
 
 #include <exception>
@@ -44,11 +45,9 @@ std::string wrong_status_message(const ShellTables* shell, const std::string& co
                                  TaskStatus needed);
 std::string missing_file_message(const ShellTables* shell, const std::filesystem::path& file);
 std::string task_being_solved_message(const ShellTables* shell, const std::string& code);
-// The first of the refusals above that a move of task `code` meets when it needs the status `needed`
-// and the file `needed file`: not in the register, another status, the file missing. Empty when none.
-std::string move_refusal(const ShellTables* shell, const TaskRegister& r, const std::string& code,
-                         TaskStatus needed, const std::filesystem::path& file);
 // A solution that does not read: the reader's message, then text 592 + ".".
 std::string solution_not_taken_over_message(const ShellTables* shell, const std::string& readerMessage);
+// A refused move of a task's files in the words above: the one wording of every edge that moves a task.
+std::string move_refusal_text(const ShellTables* shell, const Refusal<MoveRefusal>& refusal);
 
 } // namespace zep

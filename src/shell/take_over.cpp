@@ -4,7 +4,6 @@
 #include "common/date_time.h"
 #include "common/file_lock.h"
 #include "optimiser/solution_file.h"
-#include "shell/register_texts.h"
 #include "task/task_file.h"
 
 #include <optional>
@@ -39,30 +38,32 @@ TaskMove take_over_solution(const Workspace& ws, RegisterStore& reg, const std::
     std::optional<FileLock> claim;
     std::optional<FileRestore> restore;
     std::vector<std::uint8_t> bytes;
-    // Under the register's lock: why the take-over is refused, empty when it goes ahead (the input
+    // Under the register's lock: why the take-over is refused, nothing when it goes ahead (the input
     // claimed, the solution's bytes read).
-    auto refusal = [&](const TaskRegister& r) -> std::string {
-        std::string why = move_refusal(reg.shell(), r, code, TaskStatus::HandedOver, solution);
-        if (!why.empty())
+    auto refusal = [&](const TaskRegister& r) -> std::optional<Refusal<MoveRefusal>> {
+        if (auto why = move_refusal(r, code, TaskStatus::HandedOver, solution))
             return why;
         std::error_code ec;
         if (fs::exists(input, ec) && !(claim = FileLock::try_acquire_existing(input)))
-            return task_being_solved_message(reg.shell(), code);
+            return Refusal<MoveRefusal>{.kind = MoveRefusal::BeingSolved, .subject = code};
         if (auto reader = unreadable_solution(ws, code, solution, bytes))
-            return solution_not_taken_over_message(reg.shell(), *reader);
-        return {};
+            return Refusal<MoveRefusal>{.kind = MoveRefusal::SolutionUnreadable, .subject = *reader};
+        return std::nullopt;
     };
+    bool done = false;
     reg.change([&](TaskRegister& r) {
-        move.refusal = refusal(r);
-        if (!move.refusal.empty())
+        move = TaskMove{};
+        if (auto why = refusal(r)) {
+            move = std::move(*why);
             return false;
+        }
         restore.emplace(std::vector<fs::path>{stored});
         write_file_atomically(stored, bytes);
-        return move.done = r.take_over(code, now_date_serial());
+        return done = r.take_over(code, now_date_serial());
     });
     if (restore)
         restore->keep();
-    if (move.done) {
+    if (done) {
         std::error_code ec;
         fs::remove(input, ec);
         fs::remove(solution, ec);

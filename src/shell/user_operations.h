@@ -7,6 +7,8 @@
 #include "common/workspace_layout.h"
 #include "optimiser/run_control.h"
 #include "shell/open_mode.h"
+#include "shell/register_texts.h" // move_refusal_text words a refused TaskMove
+#include "shell/task_move.h"
 #include "shell/task_register.h"
 #include "task/task_record.h"
 
@@ -14,12 +16,6 @@
 #include <string_view>
 
 namespace zep {
-
-// What became of a move of a task's files between Data and Solving.
-struct TaskMove {
-    bool done = false;
-    std::string refusal; // why nothing was done, for the user; empty when done
-};
 
 // Saving a task (`WriteFile`), the last step of the task entry wizard (its window and `zep build`).
 // Copies the working chain counts into the header, writes Data/zep_<code>.dat and

@@ -181,7 +181,8 @@ StepOutcome Wizard::finish() {
         // The task is saved; when it cannot be handed over it waits as entered, and the user hears why.
         std::string refusal;
         try {
-            refusal = hand_over_input(ctx_.workspace, *ctx_.taskRegister, code).refusal;
+            if (const TaskMove move = hand_over_input(ctx_.workspace, *ctx_.taskRegister, code); !move)
+                refusal = move_refusal_text(ctx_.taskRegister->shell(), move.refusal());
         } catch (const std::exception& e) {
             refusal = e.what();
         }

@@ -55,21 +55,26 @@ struct Entered {
     }
     // Hands the task over and solves it: a good solution waits in Solving.
     void solved_in_solving() {
-        ASSERT_TRUE(hand_over_input(ws, *reg, code).done);
+        ASSERT_TRUE(hand_over_input(ws, *reg, code).ok());
         ASSERT_FALSE(run_task(setup(), code).solutionFile.empty());
     }
 };
 
+// A move's refusal in the words of the register's shell, as the edges show it; empty when it was done.
+std::string refusal_words(const Entered& e, const TaskMove& move) {
+    return move ? std::string() : move_refusal_text(e.reg->shell(), move.refusal());
+}
+
 TEST(HandOver, CopiesTheInputAndSetsStatusOneOnlyForAnEnteredTask) {
     Entered e;
-    EXPECT_EQ(hand_over_input(e.ws, *e.reg, "NOSUCH").refusal,
+    EXPECT_EQ(refusal_words(e, hand_over_input(e.ws, *e.reg, "NOSUCH")),
               "there is no task \"NOSUCH\" in the task register; nothing was done");
     const TaskMove move = hand_over_input(e.ws, *e.reg, e.code);
-    ASSERT_TRUE(move.done) << move.refusal;
+    ASSERT_TRUE(move.ok()) << refusal_words(e, move);
     EXPECT_EQ(read_whole_file(e.solving("_in.dat")), read_whole_file(solver_input_path(e.ws, e.code)));
     EXPECT_EQ(e.status(), TaskStatus::HandedOver);
     EXPECT_EQ(e.reg->get().find(e.code)->status, TaskStatus::HandedOver);
-    EXPECT_EQ(hand_over_input(e.ws, *e.reg, e.code).refusal,
+    EXPECT_EQ(refusal_words(e, hand_over_input(e.ws, *e.reg, e.code)),
               "task \"" + e.code + "\" is handed over, not entered; nothing was done");
 }
 
@@ -77,8 +82,8 @@ TEST(HandOver, AMissingInputIsRefusedAndChangesNothing) {
     Entered e;
     fs::remove(solver_input_path(e.ws, e.code));
     const TaskMove move = hand_over_input(e.ws, *e.reg, e.code);
-    EXPECT_FALSE(move.done);
-    EXPECT_NE(move.refusal.find("there is no \""), std::string::npos);
+    EXPECT_FALSE(move.ok());
+    EXPECT_NE(refusal_words(e, move).find("there is no \""), std::string::npos);
     EXPECT_EQ(e.status(), TaskStatus::Entered);
 }
 
@@ -106,7 +111,7 @@ TEST(TakeOver, TakesOverAReadableSolutionOfAHandedOverTask) {
     e.solved_in_solving();
     const auto solution = read_whole_file(e.solving("_out.dat"));
     const TaskMove move = take_over_solution(e.ws, *e.reg, e.code);
-    ASSERT_TRUE(move.done) << move.refusal;
+    ASSERT_TRUE(move.ok()) << refusal_words(e, move);
     EXPECT_EQ(read_whole_file(e.stored()), solution);
     EXPECT_FALSE(fs::exists(e.solving("_in.dat")));
     EXPECT_FALSE(fs::exists(e.solving("_out.dat")));
@@ -117,7 +122,7 @@ TEST(TakeOver, TakesOverAReadableSolutionOfAHandedOverTask) {
 TEST(TakeOver, ATaskThatWasNotHandedOverIsRefused) {
     Entered e;
     write_file_atomically(e.solving("_out.dat"), std::vector<std::uint8_t>(10, 0));
-    EXPECT_EQ(take_over_solution(e.ws, *e.reg, e.code).refusal,
+    EXPECT_EQ(refusal_words(e, take_over_solution(e.ws, *e.reg, e.code)),
               "task \"" + e.code + "\" is entered, not handed over; nothing was done");
     EXPECT_FALSE(fs::exists(e.stored()));
     EXPECT_EQ(e.status(), TaskStatus::Entered);
@@ -127,7 +132,7 @@ TEST(TakeOver, ADamagedSolutionIsRefusedWithTheReadersMessageAndNothingMoves) {
     Entered e;
     e.solved_in_solving();
     const auto good = read_whole_file(e.solving("_out.dat"));
-    ASSERT_TRUE(take_over_solution(e.ws, *e.reg, e.code).done);
+    ASSERT_TRUE(take_over_solution(e.ws, *e.reg, e.code).ok());
     // Solved again: a damaged solution must not replace the good one taken over before.
     change_register(e.ws,
                     [&](TaskRegister& r) { return r.find(e.code)->status = TaskStatus::HandedOver, true; });
@@ -145,12 +150,12 @@ TEST(TakeOver, ADamagedSolutionIsRefusedWithTheReadersMessageAndNothingMoves) {
         write_file_atomically(e.solving("_in.dat"), read_whole_file(solver_input_path(e.ws, e.code)));
         write_file_atomically(e.solving("_out.dat"), damaged);
         const TaskMove move = take_over_solution(e.ws, *e.reg, e.code);
-        EXPECT_FALSE(move.done) << damaged.size();
-        EXPECT_NE(move.refusal.find(e.solving("_out.dat").string() + ": the file holds " +
-                                    std::to_string(damaged.size()) + " bytes where its task needs " +
-                                    std::to_string(good.size())),
+        EXPECT_FALSE(move.ok()) << damaged.size();
+        EXPECT_NE(refusal_words(e, move).find(e.solving("_out.dat").string() + ": the file holds " +
+                                              std::to_string(damaged.size()) +
+                                              " bytes where its task needs " + std::to_string(good.size())),
                   std::string::npos)
-            << move.refusal;
+            << refusal_words(e, move);
         EXPECT_EQ(read_whole_file(e.stored()), good);
         EXPECT_TRUE(fs::exists(e.solving("_in.dat")));
         EXPECT_TRUE(fs::exists(e.solving("_out.dat")));
@@ -163,11 +168,11 @@ TEST(TakeOver, ATaskThatARunIsSolvingIsRefused) {
     e.solved_in_solving();
     std::optional<FileLock> claim = FileLock::try_acquire_existing(e.solving("_in.dat"));
     ASSERT_TRUE(claim);
-    EXPECT_EQ(take_over_solution(e.ws, *e.reg, e.code).refusal,
+    EXPECT_EQ(refusal_words(e, take_over_solution(e.ws, *e.reg, e.code)),
               "task \"" + e.code + "\" is being solved by an optimisation run; nothing was done");
     EXPECT_EQ(e.status(), TaskStatus::HandedOver);
     claim.reset();
-    EXPECT_TRUE(take_over_solution(e.ws, *e.reg, e.code).done);
+    EXPECT_TRUE(take_over_solution(e.ws, *e.reg, e.code).ok());
 }
 
 TEST(TakeOver, ARegisterThatCannotBeWrittenLeavesDataAndSolvingAsTheyWere) {
@@ -184,7 +189,7 @@ TEST(TakeOver, ARegisterThatCannotBeWrittenLeavesDataAndSolvingAsTheyWere) {
 
 TEST(ImmediateSolve, SolvesWithTheDefaultsAndTakesTheSolutionOver) {
     Entered e;
-    ASSERT_TRUE(hand_over_input(e.ws, *e.reg, e.code).done);
+    ASSERT_TRUE(hand_over_input(e.ws, *e.reg, e.code).ok());
     RunSetup setup = e.setup();
     setup.params.iterationLimit = 10; // replaced by the defaults
     TaskRunOutcome out = solve_immediately(setup, e.code, nullptr, *e.reg);
@@ -197,7 +202,7 @@ TEST(ImmediateSolve, SolvesWithTheDefaultsAndTakesTheSolutionOver) {
 
 TEST(RunTask, ATaskClaimedByAnotherRunIsSkippedAndSaid) {
     Entered e;
-    ASSERT_TRUE(hand_over_input(e.ws, *e.reg, e.code).done);
+    ASSERT_TRUE(hand_over_input(e.ws, *e.reg, e.code).ok());
     std::optional<FileLock> other = FileLock::try_acquire_existing(e.solving("_in.dat"));
     ASSERT_TRUE(other);
     TaskRunOutcome out = run_task(e.setup(), e.code);
@@ -208,7 +213,7 @@ TEST(RunTask, ATaskClaimedByAnotherRunIsSkippedAndSaid) {
 
 TEST(RunTask, ATaskSolvedByAnotherRunSinceTheStartIsNotSolvedAgain) {
     Entered e;
-    ASSERT_TRUE(hand_over_input(e.ws, *e.reg, e.code).done);
+    ASSERT_TRUE(hand_over_input(e.ws, *e.reg, e.code).ok());
     RunSetup batch = e.setup();
     batch.solutionsAtStart = solution_stamps(e.ws);
     ASSERT_FALSE(run_task(e.setup(), e.code).solutionFile.empty()); // another run, meanwhile

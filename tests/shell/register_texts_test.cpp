@@ -140,19 +140,22 @@ TEST(RegisterTexts, RefusedMovesAreSaidInTheStoresLanguage) {
     const ShellTables eng = shipped_shell("eng");
     const ShellTables rus = shipped_shell("rus");
     RegisterStore store = RegisterStore::open(ws.register_file(), &rus);
-    EXPECT_EQ(hand_over_input(ws, store, "NOSUCH").refusal,
-              "В реестре задач нет задачи \"NOSUCH\". Ничего не изменено.");
+    // The refusal of a hand-over in the words of the store's shell at that moment, as the edges say it.
+    const auto refused = [&](const std::string& code) {
+        const TaskMove move = hand_over_input(ws, store, code);
+        return move ? std::string() : move_refusal_text(store.shell(), move.refusal());
+    };
+    EXPECT_EQ(refused("NOSUCH"), "В реестре задач нет задачи \"NOSUCH\". Ничего не изменено.");
     store.add("TASK01", "one");
     const auto input = ws.data() / "zep_TASK01_in.dat";
-    EXPECT_EQ(hand_over_input(ws, store, "TASK01").refusal,
-              "Нет файла \"" + input.string() + "\". Ничего не изменено.");
+    EXPECT_EQ(refused("TASK01"), "Нет файла \"" + input.string() + "\". Ничего не изменено.");
     store.hand_over("TASK01");
     EXPECT_EQ(
-        hand_over_input(ws, store, "TASK01").refusal,
+        refused("TASK01"),
         "Задача \"TASK01\" имеет статус \"передана на решение\", а не \"введена\". Ничего не изменено.");
     store.speak(eng);
     EXPECT_EQ(
-        hand_over_input(ws, store, "TASK01").refusal,
+        refused("TASK01"),
         "Task \"TASK01\" has the status \"handed over for solving\", not \"entered\". Nothing was changed.");
 }
 

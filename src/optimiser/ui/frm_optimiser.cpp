@@ -585,8 +585,9 @@ void TForm1::take_over_immediate_solve() {
         if (!st.taskRegister)
             return;
         const TaskMove move = take_over_solution(st.workspace, *st.taskRegister, code);
-        if (!move.done)
-            main_.notifier().warning(this, QString::fromStdString(move.refusal));
+        if (!move)
+            main_.notifier().warning(
+                this, QString::fromStdString(move_refusal_text(st.taskRegister->shell(), move.refusal())));
     } catch (const std::exception& e) {
         main_.notifier().warning(this, QString::fromUtf8(e.what()));
     }

@@ -174,8 +174,9 @@ void TfrmViewProtocol::moveSelectedTask(bool load) {
     try {
         RegisterStore& reg = *main_.state().taskRegister;
         const TaskMove move = load ? take_over_solution(ws, reg, code) : hand_over_input(ws, reg, code);
-        if (!move.done)
-            main_.notifier().warning(this, QString::fromStdString(move.refusal));
+        if (!move)
+            main_.notifier().warning(this,
+                                     QString::fromStdString(move_refusal_text(reg.shell(), move.refusal())));
     } catch (const std::exception& ex) {
         reportError(ex);
     }

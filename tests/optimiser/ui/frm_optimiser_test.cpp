@@ -182,7 +182,7 @@ TEST(TForm1, ImmediateSolveMeetingALockedRegisterSaysSoAndChangesNothing) {
     EXPECT_EQ(u.state().immediateSolve, 0);
     EXPECT_TRUE(u.main->isEnabled());
     other.release();
-    EXPECT_TRUE(take_over_solution(u.ws, u.reg(), "DEC001").done); // and later it can be taken over
+    EXPECT_TRUE(take_over_solution(u.ws, u.reg(), "DEC001").ok()); // and later it can be taken over
 }
 
 // A task whose input another run has claimed is skipped with the message; the others are solved.
