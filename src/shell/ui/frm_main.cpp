@@ -1,6 +1,7 @@
 #include "shell/ui/frm_main.h"
 
 #include "shell/ui/frm_sel_lang.h"
+#include "shell/ui/shell_language.h"
 
 #include "common/number_text.h"
 
@@ -284,6 +285,7 @@ bool TfrmMain::loadShell(const ShellFileRef& file) {
     }
     state_.shellFileName = loaded.shell->fileName;
     state_.shell = std::move(loaded.shell->tables);
+    use_shell_language(file.extension);
     applyCaptions();
     return true;
 }

@@ -3,6 +3,7 @@
 #include "common/date_time.h"
 #include "shell/register_views.h"
 #include "shell/ui/frm_main.h"
+#include "shell/ui/shell_language.h"
 #include "shell/ui/window_placement.h"
 #include "shell/user_operations.h"
 
@@ -26,13 +27,13 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// The platform's default date-and-time text: the date, then the time.
+// The short date-and-time text of the shell's language and the user's locale: the date, then the time.
 QString date_time_text(double serial) {
     if (serial == 0)
         return {};
     const LocalDateTime t = from_date_serial(serial);
     const QDateTime dt(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second));
-    return QLocale::system().toString(dt, QLocale::ShortFormat);
+    return shell_locale().toString(dt, QLocale::ShortFormat);
 }
 
 QPushButton* button(QWidget* parent, const char* name) {

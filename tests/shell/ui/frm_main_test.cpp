@@ -2,16 +2,24 @@
 #include "shell/shell_file.h"
 #include "shell/ui/frm_main.h"
 #include "shell/ui/frm_sel_lang.h"
+#include "shell/ui/language_memory.h"
 #include "test_dir.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSet>
+#include <QTest>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -43,8 +51,12 @@ struct Harness {
     }
 };
 
+// The title of a menu as it shows, without its mnemonic mark.
 QString menu_title(TfrmMain& m, const char* name) {
-    return m.menu(QString::fromLatin1(name))->title();
+    QString title = m.menu(QString::fromLatin1(name))->title();
+    return title.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(QLatin1Char('&'))
+        .replace(QLatin1Char('\x01'), QLatin1Char('&'));
 }
 
 } // namespace
@@ -77,8 +89,8 @@ TEST(TfrmMain, SeveralShellsOpenTheDialogAndTheChoiceAppliesTheLanguage) {
     EXPECT_FALSE(h.main->isEnabled());
     EXPECT_TRUE(menu_title(*h.main, "mnuIn").isEmpty());
     EXPECT_EQ(dlg->list()->count(), 2);
-    EXPECT_EQ(dlg->list()->currentIndex(), -1);
 
+    dlg->list()->setCurrentIndex(-1);
     dlg->btnOKClick(); // nothing chosen
     ASSERT_EQ(h.notifier.messages.size(), 1u);
     EXPECT_EQ(h.notifier.messages[0].text, QStringLiteral("A shell language is not selected."));
@@ -91,6 +103,73 @@ TEST(TfrmMain, SeveralShellsOpenTheDialogAndTheChoiceAppliesTheLanguage) {
     EXPECT_EQ(h.main->state().shellFileName, "Shell (ZEP 2.2).eng");
     EXPECT_EQ(menu_title(*h.main, "mnuOut"), QStringLiteral("Output"));
     EXPECT_FALSE(h.endedProgram);
+}
+
+TEST(TfrmSelLang, OffersTheLanguageChosenAtTheLastStartElseTheLocales) {
+    const QStringList names = {QStringLiteral("rus - Русский"), QStringLiteral("eng - English")};
+    const QString none;
+    struct Case {
+        QString lastChosen;
+        QLocale user;
+        int offered;
+    } cases[] = {
+        {none, QLocale(QLocale::Russian, QLocale::Russia), 0},
+        {none, QLocale(QLocale::English, QLocale::UnitedKingdom), 1},
+        {none, QLocale(QLocale::German, QLocale::Germany), -1},
+        {none, QLocale::c(), -1},
+        {names[1], QLocale(QLocale::Russian, QLocale::Russia), 1},
+        {names[0], QLocale(QLocale::English, QLocale::UnitedStates), 0},
+        {QStringLiteral("deu - Deutsch"), QLocale(QLocale::English, QLocale::UnitedStates), 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(first_offered_language(names, c.lastChosen, c.user), c.offered)
+            << c.lastChosen.toStdString() << " " << c.user.name().toStdString();
+    // A Russian shell by its Cyrillic extension.
+    EXPECT_EQ(first_offered_language({QStringLiteral("eng - English"), QStringLiteral("рус - Русский")}, none,
+                                     QLocale(QLocale::Russian, QLocale::Russia)),
+              1);
+}
+
+TEST(TfrmMain, TheLanguageDialogOpensWithTheLanguageChosenAtTheLastStart) {
+    test::TempDir dir;
+    const Workspace ws = make_workspace(dir, {"rus", "eng"});
+    for (const char* chosen : {"eng", "rus", "eng"}) {
+        Harness first(ws);
+        ASSERT_TRUE(first.main->startUp());
+        QComboBox* list = first.main->languageDialog()->list();
+        list->setCurrentIndex(list->findText(QString::fromLatin1(chosen), Qt::MatchStartsWith));
+        first.main->languageDialog()->btnOKClick();
+        ASSERT_TRUE(first.main->isEnabled());
+
+        Harness next(ws);
+        ASSERT_TRUE(next.main->startUp());
+        EXPECT_TRUE(next.main->languageDialog()->list()->currentText().startsWith(QLatin1String(chosen)));
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Qt's own buttons (message boxes, print and file dialogs) speak the loaded shell's language and change
+// with it.
+TEST(TfrmMain, QtsOwnButtonsSpeakTheLoadedShellsLanguage) {
+    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(translations + QStringLiteral("/qtbase_ru.qm")))
+        GTEST_SKIP() << "Qt's Russian translation is not installed in " << translations.toStdString();
+    const auto yes_no = [] {
+        QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+        return box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')) + QLatin1Char('/') +
+               box.button(QMessageBox::No)->text().remove(QLatin1Char('&'));
+    };
+    test::TempDir dir;
+    const Workspace ws = make_workspace(dir, {"rus", "eng"});
+    for (const auto& [chosen, shown] : {std::pair{"rus", "Да/Нет"}, {"eng", "Yes/No"}, {"rus", "Да/Нет"}}) {
+        Harness h(ws);
+        ASSERT_TRUE(h.main->startUp());
+        QComboBox* list = h.main->languageDialog()->list();
+        list->setCurrentIndex(list->findText(QString::fromLatin1(chosen), Qt::MatchStartsWith));
+        h.main->languageDialog()->btnOKClick();
+        EXPECT_EQ(yes_no(), QString::fromUtf8(shown)) << chosen;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // The dialog needs no main window: it lists the workspace's shells and hands the choice to its calls.
@@ -107,6 +186,7 @@ TEST(TfrmSelLang, HandsTheChoiceToItsCallsWithoutAMainWindow) {
                          },
                          [](const QString&) { ADD_FAILURE() << "the run ended"; }, [] { return false; }});
     EXPECT_EQ(dlg->list()->count(), 2);
+    dlg->list()->setCurrentIndex(-1);
     dlg->btnOKClick(); // nothing chosen
     ASSERT_EQ(notifier.messages.size(), 1u);
     EXPECT_TRUE(accepted.empty());
