@@ -4,6 +4,7 @@
 #include "shell/register_views.h"
 #include "shell/ui/frm_main.h"
 #include "shell/ui/shell_language.h"
+#include "shell/ui/window_keys.h"
 #include "shell/ui/window_placement.h"
 #include "shell/user_operations.h"
 
@@ -91,6 +92,7 @@ TfrmViewProtocol::TfrmViewProtocol(TfrmMain& main) : QWidget(nullptr), main_(mai
     connect(btnCreateInData_, &QPushButton::clicked, this, [this] { btnCreateInDataClick(); });
     connect(btnLoadOutData_, &QPushButton::clicked, this, [this] { btnLoadOutDataClick(); });
     connect(btnClose_, &QPushButton::clicked, this, [this] { close(); });
+    click_on_escape(this, btnClose_);
 
     applyCaptions();
     fillTaskList(0);

@@ -30,6 +30,7 @@ private:
     void showAboutSystem();
     void showAboutObject();
     void showAboutDevelopers();
+    void addCloseButton();
 
     TfrmMain& main_;
     HelpPage page_;

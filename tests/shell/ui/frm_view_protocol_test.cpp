@@ -221,6 +221,18 @@ TEST(TfrmViewProtocol, TheCreationDateIsWrittenInTheShellsLanguage) {
     w->close();
 }
 
+TEST(TfrmViewProtocol, EscapeClosesTheWindow) {
+    UiWorkspace u;
+    u.enter(task("AAA001", "Склад"));
+    TfrmViewProtocol* w = open_protocol(u);
+    ASSERT_NE(w, nullptr);
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_Escape);
+    EXPECT_TRUE(test::wait_until([] { return test::open_window<TfrmViewProtocol>() == nullptr; }, 2000));
+    EXPECT_TRUE(u.main->isEnabled());
+}
+
 TEST(TfrmViewProtocol, AnEmptyRegisterOffersOnlyClose) {
     UiWorkspace u("eng");
     TfrmViewProtocol* w = open_protocol(u);

@@ -179,6 +179,31 @@ TEST_P(GridKeys, TabWalksTheCellsThatTakeKeysAndLeavesAfterTheLast) {
     }
 }
 
+// Escape in an open cell editor drops what it was typing and keeps the window; Escape then closes the
+// window as its Close button does.
+TEST(WizardKeys, EscapeCancelsACellEditThenClosesTheWindow) {
+    WizardWindowHarness h;
+    TaskScript script = parse_task_script(kTask);
+    script.costUnit = cost_unit_list(h.main->state().shell)[0];
+    script.timeUnit = time_unit_list(h.main->state().shell)[0];
+    TfrmCreateTask* w = h.open();
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(WindowTypist(*w, script, ',').run_to(WizardStep::Operations)) << h.warnings();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    auto* grid = control<EntryGrid>(w, "StringGrid2");
+    grid->setFocus();
+    grid->setCurrentCell(0, 1);
+    QTest::keyClicks(grid, QStringLiteral("Lay"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTest::qWait(20);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(grid->item(0, 1)->text(), QStringLiteral("Dig"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTest::qWait(20);
+    EXPECT_EQ(WizardWindowHarness::window(), nullptr);
+}
+
 INSTANTIATE_TEST_SUITE_P(WizardGrids, GridKeys, ::testing::ValuesIn(kGrids), [](const auto& info) {
     return std::string(info.param.grid) + "_" + info.param.lang;
 });
