@@ -1,6 +1,7 @@
 #include "shell/ui/frm_main.h"
 
 #include "shell/ui/frm_sel_lang.h"
+#include "shell/ui/menu_keys.h"
 #include "shell/ui/shell_language.h"
 
 #include "common/number_text.h"
@@ -109,6 +110,7 @@ TfrmMain::TfrmMain(Workspace workspace, Notifier& notifier, QWidget* parent)
 // that updateMenus reads are gone.
 TfrmMain::~TfrmMain() {
     disconnect(mdi_, nullptr, this, nullptr);
+    disconnect(qApp, nullptr, this, nullptr);
 }
 
 void TfrmMain::buildMenus() {
@@ -141,6 +143,14 @@ void TfrmMain::buildMenus() {
     });
     connect(menu(QStringLiteral("mnuSolving")), &QMenu::aboutToShow, this, [this] { mnuSolvingShow(); });
     connect(menu(QStringLiteral("mnuOut")), &QMenu::aboutToShow, this, [this] { mnuOutShow(); });
+    for (const auto& [command, keys] : command_shortcuts())
+        action(QLatin1String(command))->setShortcut(keys);
+    // A shortcut acts only while its command is enabled: what may have changed since the menus were
+    // last shown is looked at again when the focus moves.
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        mnuSolvingShow();
+        mnuOutShow();
+    });
     updateMenus();
 }
 
@@ -166,6 +176,7 @@ void TfrmMain::applyCaptions() {
         else
             action(name)->setText(text);
     }
+    give_mnemonics(*menuBar());
 }
 
 void TfrmMain::registerWindow(WindowKind kind, WindowFactory factory) {

@@ -3,6 +3,7 @@
 #include "shell/ui/frm_main.h"
 #include "shell/ui/frm_sel_lang.h"
 #include "shell/ui/language_memory.h"
+#include "shell/ui/menu_keys.h"
 #include "test_dir.h"
 
 #include <QAction>
@@ -300,4 +301,100 @@ TEST(TfrmMain, ARegisteredWindowEnablesItsCommandsWhichSetTheOpenModeAndDisableT
     EXPECT_EQ(modesSeen.back(), OpenMode(SelectionPurpose::ViewSolution));
     EXPECT_EQ(opened->windowTitle().toStdString(), h.main->state().text(428));
     opened->close();
+}
+
+TEST(MenuMnemonics, EachCaptionTakesItsFirstLetterNotTakenBefore) {
+    const struct {
+        QStringList captions, marked;
+    } cases[] = {
+        {{"Ввод", "Вывод", "Решение"}, {"&Ввод", "В&ывод", "&Решение"}},
+        {{"Input", "Control", "Output", "Help"}, {"&Input", "&Control", "&Output", "&Help"}},
+        {{"Output", "Options"}, {"&Output", "O&ptions"}},
+        {{"R&D", "Rd"}, {"&R&&D", "R&d"}},
+        {{"A 1", "a", "", "12"}, {"&A 1", "a", "", "12"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(with_mnemonics(c.captions), c.marked) << c.captions.join(QLatin1Char('|')).toStdString();
+}
+
+TEST(TfrmMain, MenusHaveUniqueMnemonicsAndTheCommandsTheirShortcuts) {
+    for (const char* lang : {"rus", "eng"}) {
+        test::TempDir dir;
+        Harness h(make_workspace(dir, {lang}));
+        ASSERT_TRUE(h.main->startUp());
+        QSet<QChar> letters;
+        for (const char* name : {"mnuIn", "mnuControl", "mnuSolving", "mnuOut", "mnuHelp"}) {
+            const QString title = h.main->menu(QString::fromLatin1(name))->title();
+            const auto at = title.indexOf(QLatin1Char('&'));
+            ASSERT_GE(at, 0) << lang << " " << name;
+            ASSERT_LT(at + 1, title.size());
+            EXPECT_TRUE(title[at + 1].isLetter()) << name;
+            EXPECT_FALSE(letters.contains(title[at + 1].toLower())) << lang << " " << name << " repeats";
+            letters.insert(title[at + 1].toLower());
+        }
+        const std::pair<const char*, QKeySequence> keys[] = {
+            {"N101", QKeySequence(Qt::Key_F1)},
+            {"mnuInNewTask", QKeySequence(QStringLiteral("Ctrl+N"))},
+            {"mnuOutPrint", QKeySequence(QStringLiteral("Ctrl+P"))},
+            {"mnuOutExpInExcel", QKeySequence(QStringLiteral("Ctrl+E"))},
+            {"Optim", QKeySequence(Qt::Key_F5)},
+        };
+        for (const auto& [name, sequence] : keys) {
+            const auto* a = h.main->findChild<QAction*>(QString::fromLatin1(name));
+            ASSERT_NE(a, nullptr) << name;
+            EXPECT_EQ(a->shortcut(), sequence) << name;
+        }
+    }
+}
+
+// F5 opens the optimisation window once a task waits in Solving, Ctrl+N the wizard, Ctrl+W closes the
+// active view.
+TEST(TfrmMain, F5CtrlNAndCtrlWActOnTheirWindows) {
+    test::TempDir dir;
+    Workspace ws = make_workspace(dir, {"rus"});
+    Harness h(ws);
+    ASSERT_TRUE(h.main->startUp());
+    std::vector<WindowKind> opened;
+    for (WindowKind kind : {WindowKind::Optimiser, WindowKind::CreateTask})
+        h.main->registerWindow(kind, [&opened, kind](TfrmMain&) -> QWidget* {
+            opened.push_back(kind);
+            return new QWidget;
+        });
+    h.main->show();
+    h.main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.main.get()));
+
+    QTest::keyClick(h.main.get(), Qt::Key_F5);
+    EXPECT_TRUE(opened.empty()) << "no task waits in Solving";
+    std::ofstream(ws.solving() / "zep_AAA001_in.dat") << "x";
+    {
+        // Back from another window (where the task was handed over) the focus moves and the main
+        // window looks at Solving again.
+        QLineEdit elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    }
+    h.main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.main.get()));
+    QTest::keyClick(h.main.get(), Qt::Key_F5);
+    h.main->setEnabled(true);
+    QTest::keyClick(h.main.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(opened, (std::vector<WindowKind>{WindowKind::Optimiser, WindowKind::CreateTask}));
+    h.main->setEnabled(true);
+
+    auto* mdi = h.main->findChild<QMdiArea*>();
+    ASSERT_NE(mdi, nullptr);
+    QMdiSubWindow* view = mdi->addSubWindow(new QWidget);
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    view->show();
+    mdi->setActiveSubWindow(view);
+    QPointer<QMdiSubWindow> alive = view;
+    view->widget()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != h.main.get() && w->isVisible() && !w->parent())
+            w->close();
 }
