@@ -9,6 +9,7 @@ ZEP_PACKAGES=(
   coinor-libcbc-dev
   libclang-rt-14-dev llvm-14
   xvfb xauth poppler-utils fonts-dejavu-core
+  qt6-translations-l10n
 )
 
 zep_missing_packages() {

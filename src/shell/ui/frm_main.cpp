@@ -1,6 +1,8 @@
 #include "shell/ui/frm_main.h"
 
 #include "shell/ui/frm_sel_lang.h"
+#include "shell/ui/menu_keys.h"
+#include "shell/ui/shell_language.h"
 
 #include "common/number_text.h"
 
@@ -108,6 +110,7 @@ TfrmMain::TfrmMain(Workspace workspace, Notifier& notifier, QWidget* parent)
 // that updateMenus reads are gone.
 TfrmMain::~TfrmMain() {
     disconnect(mdi_, nullptr, this, nullptr);
+    disconnect(qApp, nullptr, this, nullptr);
 }
 
 void TfrmMain::build_menus() {
@@ -140,6 +143,14 @@ void TfrmMain::build_menus() {
     });
     connect(menu(QStringLiteral("mnuSolving")), &QMenu::aboutToShow, this, [this] { mnuSolvingShow(); });
     connect(menu(QStringLiteral("mnuOut")), &QMenu::aboutToShow, this, [this] { mnuOutShow(); });
+    for (const auto& [command, keys] : command_shortcuts())
+        action(QLatin1String(command))->setShortcut(keys);
+    // A shortcut acts only while its command is enabled: what may have changed since the menus were
+    // last shown is looked at again when the focus moves.
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        mnuSolvingShow();
+        mnuOutShow();
+    });
     updateMenus();
 }
 
@@ -165,6 +176,7 @@ void TfrmMain::applyCaptions() {
         else
             action(name)->setText(text);
     }
+    give_mnemonics(*menuBar());
 }
 
 void TfrmMain::register_window(WindowKind kind, WindowFactory factory) {
@@ -284,6 +296,7 @@ bool TfrmMain::load_shell_file(const ShellFileRef& file) {
     }
     state_.shellFileName = loaded.shell->fileName;
     state_.shell = std::move(loaded.shell->tables);
+    use_shell_language(file.extension);
     applyCaptions();
     return true;
 }

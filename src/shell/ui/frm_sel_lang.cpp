@@ -1,6 +1,7 @@
 #include "shell/ui/frm_sel_lang.h"
 
 #include "shell/startup.h"
+#include "shell/ui/language_memory.h"
 #include "shell/ui/notifier.h"
 
 #include <QCloseEvent>
@@ -29,6 +30,11 @@ TfrmSelLang::TfrmSelLang(QWidget* parent, Workspace workspace, Notifier& notifie
     for (const std::string& name : shell_display_names(find_shell_files(workspace_)))
         List_->addItem(QString::fromStdString(name));
     List_->setCurrentIndex(-1);
+    // Offered first: the language chosen at the last start, else the user's locale's.
+    QStringList names;
+    for (int i = 0; i < List_->count(); ++i)
+        names.push_back(List_->itemText(i));
+    List_->setCurrentIndex(first_offered_language(names, last_chosen_language(), QLocale::system()));
     // The dialog stays enabled although its parent, the main window, is disabled until the choice.
     setEnabled(true);
 }
@@ -46,6 +52,7 @@ void TfrmSelLang::btnOKClick() {
     }
     if (!calls_.accept(*choice.file))
         return;
+    remember_chosen_language(List_->currentText());
     accepted_ = true;
     hide();
     deleteLater();

@@ -2,6 +2,7 @@
 
 #include "shell/register_views.h"
 #include "shell/ui/frm_main.h"
+#include "shell/ui/window_keys.h"
 #include "shell/ui/window_placement.h"
 
 #include <QCloseEvent>
@@ -76,6 +77,8 @@ TfrmSelectTask::TfrmSelectTask(TfrmMain& main) : QWidget(nullptr), main_(main) {
     connect(btnOK_, &QPushButton::clicked, this, [this] { btnOKClick(); });
     connect(btnCancel_, &QPushButton::clicked, this, [this] { btnCancelClick(); });
     connect(lbTask_, &QListWidget::itemDoubleClicked, this, [this] { btnOKClick(); });
+    click_on_enter(lbTask_, btnOK_);
+    click_on_escape(this, btnCancel_);
 }
 
 void TfrmSelectTask::btnOKClick() {

@@ -4,6 +4,8 @@
 #include "shell/register_views.h"
 #include "shell/ui/frm_main.h"
 #include "shell/ui/qt_text.h"
+#include "shell/ui/shell_language.h"
+#include "shell/ui/window_keys.h"
 #include "shell/ui/window_placement.h"
 #include "shell/user_operations.h"
 
@@ -23,13 +25,13 @@ namespace {
 constexpr int kCaption = 383, kDeleteCaption = 452, kUnloadCaption = 80, kLoadCaption = 135,
               kCloseCaption = 146;
 
-// The platform's default date-and-time text: the date, then the time.
+// The short date-and-time text of the shell's language and the user's locale: the date, then the time.
 QString date_time_text(double serial) {
     if (serial == 0)
         return {};
     const LocalDateTime t = from_date_serial(serial);
     const QDateTime dt(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second));
-    return QLocale::system().toString(dt, QLocale::ShortFormat);
+    return shell_locale().toString(dt, QLocale::ShortFormat);
 }
 
 QPushButton* button(QWidget* parent, const char* name) {
@@ -87,6 +89,7 @@ TfrmViewProtocol::TfrmViewProtocol(TfrmMain& main) : QWidget(nullptr), main_(mai
     connect(btnCreateInData_, &QPushButton::clicked, this, [this] { btnCreateInDataClick(); });
     connect(btnLoadOutData_, &QPushButton::clicked, this, [this] { btnLoadOutDataClick(); });
     connect(btnClose_, &QPushButton::clicked, this, [this] { close(); });
+    click_on_escape(this, btnClose_);
 
     applyCaptions();
     fillTaskList(0);

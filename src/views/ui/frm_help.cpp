@@ -1,5 +1,6 @@
 #include "views/ui/frm_help.h"
 
+#include "shell/ui/window_keys.h"
 #include "shell/ui/wrapped_caption.h"
 #include "views/help_layout.h"
 #include "views/ui/help_pictures.h"
@@ -7,10 +8,15 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 namespace zep {
 namespace {
+
+// The caption of the Close button (the protocol window's).
+constexpr int kCloseCaption = 146;
 
 // The window captions: a blank and the Help menu item's text.
 int caption_text(HelpPage page) {
@@ -72,6 +78,20 @@ TfrmHelp::TfrmHelp(TfrmMain& main, HelpPage page) : QWidget(nullptr, Qt::Dialog)
         show_about_developers();
         break;
     }
+    add_close_button();
+}
+
+// The Close button under the page, which Escape clicks too; the window grows by its row.
+void TfrmHelp::add_close_button() {
+    auto* close = new QPushButton(QString::fromStdString(main_.state().text(kCloseCaption)), this);
+    close->setObjectName(QStringLiteral("btnClose"));
+    close->adjustSize();
+    close->resize(std::max(close->width(), 100), close->height());
+    const QSize page = size();
+    close->move((page.width() - close->width()) / 2, page.height() + 6);
+    setFixedSize(page.width(), page.height() + close->height() + 12);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    click_on_escape(this, close);
 }
 
 QLabel* TfrmHelp::label(const char* name) const {

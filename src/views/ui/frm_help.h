@@ -30,6 +30,7 @@ private:
     void show_about_system();
     void show_about_object();
     void show_about_developers();
+    void add_close_button();
 
     TfrmMain& main_;
     HelpPage page_;

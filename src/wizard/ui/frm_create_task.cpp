@@ -1,5 +1,7 @@
 #include "wizard/ui/frm_create_task.h"
 
+#include "shell/ui/window_keys.h"
+
 #include "wizard/ui/page_chains.h"
 #include "wizard/ui/page_code.h"
 #include "wizard/ui/page_final.h"
@@ -100,6 +102,7 @@ void TfrmCreateTask::build_buttons() {
     connect(btnPrev_, &QPushButton::clicked, this, [this] { btnPrevClick(); });
     connect(btnNext_, &QPushButton::clicked, this, [this] { btnNextClick(); });
     connect(btnClose_, &QPushButton::clicked, this, [this] { btnCloseClick(); });
+    click_on_escape(this, btnClose_);
 }
 
 void TfrmCreateTask::apply_static_captions() {

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QStyledItemDelegate>
 
 namespace zep {
@@ -121,6 +122,17 @@ protected:
         auto* editor = qobject_cast<QLineEdit*>(object);
         if (editor && event->type() == QEvent::KeyPress && drops(editor, static_cast<QKeyEvent*>(event)))
             return true;
+        // Enter commits the cell and goes on to the next cell that takes keys (staying on the last one).
+        if (editor && event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                key->modifiers() == Qt::NoModifier) {
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                grid_->go_to_next_cell();
+                return true;
+            }
+        }
         return QStyledItemDelegate::eventFilter(object, event);
     }
 
@@ -164,10 +176,12 @@ EntryGrid::EntryGrid(std::optional<WizardGrid> grid, int firstEditableColumn, QS
         if (wanted > columnWidth(it->column()))
             setColumnWidth(it->column(), wanted);
     });
+    // No SelectedClicked: Qt opens the editor of a clicked selected cell only after the double-click
+    // interval and drops the keys typed meanwhile; mouseReleaseEvent opens it at once instead.
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
-                    QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+                    QAbstractItemView::EditKeyPressed);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setTabKeyNavigation(false);
+    setTabKeyNavigation(true);
     setWordWrap(false);
 }
 
@@ -285,6 +299,59 @@ void EntryGrid::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QTableWidget::keyPressEvent(event);
+}
+
+void EntryGrid::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    pressedOnCurrent_ = pressed.isValid() && pressed == currentIndex() &&
+                        selectionModel()->isSelected(pressed) && state() != QAbstractItemView::EditingState;
+    QTableWidget::mousePressEvent(event);
+}
+
+void EntryGrid::mouseReleaseEvent(QMouseEvent* event) {
+    QTableWidget::mouseReleaseEvent(event);
+    const QModelIndex released = indexAt(event->position().toPoint());
+    if (pressedOnCurrent_ && event->button() == Qt::LeftButton && released == currentIndex() &&
+        state() != QAbstractItemView::EditingState && (released.flags() & Qt::ItemIsEditable))
+        edit(released);
+    pressedOnCurrent_ = false;
+}
+
+QModelIndex EntryGrid::editable_cell_after(const QModelIndex& from, bool forward) const {
+    const int columns = columnCount();
+    const int cellCount = rowCount() * columns;
+    int at = from.isValid() ? from.row() * columns + from.column() : (forward ? -1 : cellCount);
+    for (at += forward ? 1 : -1; at >= 0 && at < cellCount; at += forward ? 1 : -1) {
+        const int row = at / columns;
+        const int column = at % columns;
+        const QTableWidgetItem* it = item(row, column);
+        if (!isRowHidden(row) && !isColumnHidden(column) && it && (it->flags() & Qt::ItemIsEditable))
+            return model()->index(row, column);
+    }
+    return {};
+}
+
+void EntryGrid::go_to_next_cell() {
+    if (const QModelIndex next = editable_cell_after(currentIndex(), true); next.isValid())
+        setCurrentIndex(next);
+}
+
+QModelIndex EntryGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    if (action == MoveNext || action == MovePrevious)
+        return editable_cell_after(currentIndex(), action == MoveNext);
+    return QTableWidget::moveCursor(action, modifiers);
+}
+
+void EntryGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    const bool onward = hint == QAbstractItemDelegate::EditNextItem;
+    const bool back = hint == QAbstractItemDelegate::EditPreviousItem;
+    if ((onward || back) && !editable_cell_after(currentIndex(), onward).isValid()) {
+        // Past the last (first) cell that takes keys the focus leaves the grid.
+        QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        focusNextPrevChild(onward);
+        return;
+    }
+    QTableWidget::closeEditor(editor, hint);
 }
 
 // ---- ReviewGrid -------------------------------------------------------------------------------------

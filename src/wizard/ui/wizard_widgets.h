@@ -34,6 +34,9 @@ private:
 // model's grid rules say (per row, through `rowContext`); a grid the model has no key rules for takes any
 // key from `firstEditableColumn` on. Shift+Up/Down and Ctrl+Up/Down are reported
 // as moves to the previous or next chain or operation; the space bar toggles the no-suspend mark.
+// A click on the current cell opens its editor at once and the first key typed on a cell opens it, so
+// no key is lost however fast or slowly it is typed. Tab and Shift+Tab (and Enter from an editor) move
+// through the cells that take keys, row by row, and leave the grid after its last (first) one.
 class EntryGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -52,6 +55,8 @@ public:
     void commit_edit();
     // Puts the focus on the grid with `row` (0-based, -1: as it is) at the top.
     void focus_row(int row);
+    // Makes the next cell that takes keys the current one; stays on the last one.
+    void go_to_next_cell();
     // Widths of the columns from their contents, the last one taking what is left.
     void fit_columns();
 
@@ -61,13 +66,23 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+
+protected slots:
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
+    // The next (`forward`) or previous cell after `from` that takes keys, in row order; invalid past the
+    // last (first) one.
+    QModelIndex editable_cell_after(const QModelIndex& from, bool forward) const;
     bool cell_takes_keys(int row, int column) const;
     void apply_flags(int row, int column);
 
     std::optional<WizardGrid> grid_;
     int firstEditableColumn_;
+    bool pressedOnCurrent_ = false;
 };
 
 // A read-only grid (the review table of step 6).

@@ -2,16 +2,25 @@
 #include "shell/shell_file.h"
 #include "shell/ui/frm_main.h"
 #include "shell/ui/frm_sel_lang.h"
+#include "shell/ui/language_memory.h"
+#include "shell/ui/menu_keys.h"
 #include "test_dir.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSet>
+#include <QTest>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -43,8 +52,12 @@ struct Harness {
     }
 };
 
+// The title of a menu as it shows, without its mnemonic mark.
 QString menu_title(TfrmMain& m, const char* name) {
-    return m.menu(QString::fromLatin1(name))->title();
+    QString title = m.menu(QString::fromLatin1(name))->title();
+    return title.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(QLatin1Char('&'))
+        .replace(QLatin1Char('\x01'), QLatin1Char('&'));
 }
 
 } // namespace
@@ -77,8 +90,8 @@ TEST(TfrmMain, SeveralShellsOpenTheDialogAndTheChoiceAppliesTheLanguage) {
     EXPECT_FALSE(h.main->isEnabled());
     EXPECT_TRUE(menu_title(*h.main, "mnuIn").isEmpty());
     EXPECT_EQ(dlg->list()->count(), 2);
-    EXPECT_EQ(dlg->list()->currentIndex(), -1);
 
+    dlg->list()->setCurrentIndex(-1);
     dlg->btnOKClick(); // nothing chosen
     ASSERT_EQ(h.notifier.messages.size(), 1u);
     EXPECT_EQ(h.notifier.messages[0].text, QStringLiteral("A shell language is not selected."));
@@ -91,6 +104,73 @@ TEST(TfrmMain, SeveralShellsOpenTheDialogAndTheChoiceAppliesTheLanguage) {
     EXPECT_EQ(h.main->state().shellFileName, "Shell (ZEP 2.2).eng");
     EXPECT_EQ(menu_title(*h.main, "mnuOut"), QStringLiteral("Output"));
     EXPECT_FALSE(h.endedProgram);
+}
+
+TEST(TfrmSelLang, OffersTheLanguageChosenAtTheLastStartElseTheLocales) {
+    const QStringList names = {QStringLiteral("rus - Русский"), QStringLiteral("eng - English")};
+    const QString none;
+    struct Case {
+        QString lastChosen;
+        QLocale user;
+        int offered;
+    } cases[] = {
+        {none, QLocale(QLocale::Russian, QLocale::Russia), 0},
+        {none, QLocale(QLocale::English, QLocale::UnitedKingdom), 1},
+        {none, QLocale(QLocale::German, QLocale::Germany), -1},
+        {none, QLocale::c(), -1},
+        {names[1], QLocale(QLocale::Russian, QLocale::Russia), 1},
+        {names[0], QLocale(QLocale::English, QLocale::UnitedStates), 0},
+        {QStringLiteral("deu - Deutsch"), QLocale(QLocale::English, QLocale::UnitedStates), 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(first_offered_language(names, c.lastChosen, c.user), c.offered)
+            << c.lastChosen.toStdString() << " " << c.user.name().toStdString();
+    // A Russian shell by its Cyrillic extension.
+    EXPECT_EQ(first_offered_language({QStringLiteral("eng - English"), QStringLiteral("рус - Русский")}, none,
+                                     QLocale(QLocale::Russian, QLocale::Russia)),
+              1);
+}
+
+TEST(TfrmMain, TheLanguageDialogOpensWithTheLanguageChosenAtTheLastStart) {
+    test::TempDir dir;
+    const Workspace ws = make_workspace(dir, {"rus", "eng"});
+    for (const char* chosen : {"eng", "rus", "eng"}) {
+        Harness first(ws);
+        ASSERT_TRUE(first.main->startUp());
+        QComboBox* list = first.main->languageDialog()->list();
+        list->setCurrentIndex(list->findText(QString::fromLatin1(chosen), Qt::MatchStartsWith));
+        first.main->languageDialog()->btnOKClick();
+        ASSERT_TRUE(first.main->isEnabled());
+
+        Harness next(ws);
+        ASSERT_TRUE(next.main->startUp());
+        EXPECT_TRUE(next.main->languageDialog()->list()->currentText().startsWith(QLatin1String(chosen)));
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Qt's own buttons (message boxes, print and file dialogs) speak the loaded shell's language and change
+// with it.
+TEST(TfrmMain, QtsOwnButtonsSpeakTheLoadedShellsLanguage) {
+    const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(translations + QStringLiteral("/qtbase_ru.qm")))
+        GTEST_SKIP() << "Qt's Russian translation is not installed in " << translations.toStdString();
+    const auto yes_no = [] {
+        QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+        return box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')) + QLatin1Char('/') +
+               box.button(QMessageBox::No)->text().remove(QLatin1Char('&'));
+    };
+    test::TempDir dir;
+    const Workspace ws = make_workspace(dir, {"rus", "eng"});
+    for (const auto& [chosen, shown] : {std::pair{"rus", "Да/Нет"}, {"eng", "Yes/No"}, {"rus", "Да/Нет"}}) {
+        Harness h(ws);
+        ASSERT_TRUE(h.main->startUp());
+        QComboBox* list = h.main->languageDialog()->list();
+        list->setCurrentIndex(list->findText(QString::fromLatin1(chosen), Qt::MatchStartsWith));
+        h.main->languageDialog()->btnOKClick();
+        EXPECT_EQ(yes_no(), QString::fromUtf8(shown)) << chosen;
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // The dialog needs no main window: it lists the workspace's shells and hands the choice to its calls.
@@ -107,6 +187,7 @@ TEST(TfrmSelLang, HandsTheChoiceToItsCallsWithoutAMainWindow) {
                          },
                          [](const QString&) { ADD_FAILURE() << "the run ended"; }, [] { return false; }});
     EXPECT_EQ(dlg->list()->count(), 2);
+    dlg->list()->setCurrentIndex(-1);
     dlg->btnOKClick(); // nothing chosen
     ASSERT_EQ(notifier.messages.size(), 1u);
     EXPECT_TRUE(accepted.empty());
@@ -220,4 +301,100 @@ TEST(TfrmMain, ARegisteredWindowEnablesItsCommandsWhichSetTheOpenModeAndDisableT
     EXPECT_EQ(modesSeen.back(), OpenMode(SelectionPurpose::ViewSolution));
     EXPECT_EQ(opened->windowTitle().toStdString(), h.main->state().text(428));
     opened->close();
+}
+
+TEST(MenuMnemonics, EachCaptionTakesItsFirstLetterNotTakenBefore) {
+    const struct {
+        QStringList captions, marked;
+    } cases[] = {
+        {{"Ввод", "Вывод", "Решение"}, {"&Ввод", "В&ывод", "&Решение"}},
+        {{"Input", "Control", "Output", "Help"}, {"&Input", "&Control", "&Output", "&Help"}},
+        {{"Output", "Options"}, {"&Output", "O&ptions"}},
+        {{"R&D", "Rd"}, {"&R&&D", "R&d"}},
+        {{"A 1", "a", "", "12"}, {"&A 1", "a", "", "12"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(with_mnemonics(c.captions), c.marked) << c.captions.join(QLatin1Char('|')).toStdString();
+}
+
+TEST(TfrmMain, MenusHaveUniqueMnemonicsAndTheCommandsTheirShortcuts) {
+    for (const char* lang : {"rus", "eng"}) {
+        test::TempDir dir;
+        Harness h(make_workspace(dir, {lang}));
+        ASSERT_TRUE(h.main->startUp());
+        QSet<QChar> letters;
+        for (const char* name : {"mnuIn", "mnuControl", "mnuSolving", "mnuOut", "mnuHelp"}) {
+            const QString title = h.main->menu(QString::fromLatin1(name))->title();
+            const auto at = title.indexOf(QLatin1Char('&'));
+            ASSERT_GE(at, 0) << lang << " " << name;
+            ASSERT_LT(at + 1, title.size());
+            EXPECT_TRUE(title[at + 1].isLetter()) << name;
+            EXPECT_FALSE(letters.contains(title[at + 1].toLower())) << lang << " " << name << " repeats";
+            letters.insert(title[at + 1].toLower());
+        }
+        const std::pair<const char*, QKeySequence> keys[] = {
+            {"N101", QKeySequence(Qt::Key_F1)},
+            {"mnuInNewTask", QKeySequence(QStringLiteral("Ctrl+N"))},
+            {"mnuOutPrint", QKeySequence(QStringLiteral("Ctrl+P"))},
+            {"mnuOutExpInExcel", QKeySequence(QStringLiteral("Ctrl+E"))},
+            {"Optim", QKeySequence(Qt::Key_F5)},
+        };
+        for (const auto& [name, sequence] : keys) {
+            const auto* a = h.main->findChild<QAction*>(QString::fromLatin1(name));
+            ASSERT_NE(a, nullptr) << name;
+            EXPECT_EQ(a->shortcut(), sequence) << name;
+        }
+    }
+}
+
+// F5 opens the optimisation window once a task waits in Solving, Ctrl+N the wizard, Ctrl+W closes the
+// active view.
+TEST(TfrmMain, F5CtrlNAndCtrlWActOnTheirWindows) {
+    test::TempDir dir;
+    Workspace ws = make_workspace(dir, {"rus"});
+    Harness h(ws);
+    ASSERT_TRUE(h.main->startUp());
+    std::vector<WindowKind> opened;
+    for (WindowKind kind : {WindowKind::Optimiser, WindowKind::CreateTask})
+        h.main->registerWindow(kind, [&opened, kind](TfrmMain&) -> QWidget* {
+            opened.push_back(kind);
+            return new QWidget;
+        });
+    h.main->show();
+    h.main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.main.get()));
+
+    QTest::keyClick(h.main.get(), Qt::Key_F5);
+    EXPECT_TRUE(opened.empty()) << "no task waits in Solving";
+    std::ofstream(ws.solving() / "zep_AAA001_in.dat") << "x";
+    {
+        // Back from another window (where the task was handed over) the focus moves and the main
+        // window looks at Solving again.
+        QLineEdit elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    }
+    h.main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(h.main.get()));
+    QTest::keyClick(h.main.get(), Qt::Key_F5);
+    h.main->setEnabled(true);
+    QTest::keyClick(h.main.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(opened, (std::vector<WindowKind>{WindowKind::Optimiser, WindowKind::CreateTask}));
+    h.main->setEnabled(true);
+
+    auto* mdi = h.main->findChild<QMdiArea*>();
+    ASSERT_NE(mdi, nullptr);
+    QMdiSubWindow* view = mdi->addSubWindow(new QWidget);
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    view->show();
+    mdi->setActiveSubWindow(view);
+    QPointer<QMdiSubWindow> alive = view;
+    view->widget()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != h.main.get() && w->isVisible() && !w->parent())
+            w->close();
 }

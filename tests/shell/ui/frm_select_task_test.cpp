@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace zep {
@@ -89,6 +90,52 @@ TEST(TfrmSelectTask, EachCommandOffersTheTasksItsModeAllowsAndOpensItsWindow) {
         EXPECT_EQ(opened.mainEnabled[0], c.mainEnabledAfter) << c.command;
         EXPECT_TRUE(test::wait_until([] { return test::open_window<TfrmSelectTask>() == nullptr; }, 2000));
         EXPECT_EQ(u.main->isEnabled(), c.mainEnabledAfter) << c.command;
+    }
+}
+
+// The task picked by Enter in the list, Return, or a double click opens as OK opens it; Escape
+// cancels.
+TEST(TfrmSelectTask, EnterAndADoubleClickPressOkAndEscapeCancels) {
+    enum class Gesture { Enter, Return, DoubleClick, Escape };
+    for (Gesture g : {Gesture::Enter, Gesture::Return, Gesture::DoubleClick, Gesture::Escape}) {
+        UiWorkspace u;
+        Opened opened;
+        register_windows(u, opened);
+        fill(u);
+        u.main->action(QStringLiteral("mnuInViewTask"))->trigger();
+        auto* dlg = test::open_window<TfrmSelectTask>();
+        ASSERT_NE(dlg, nullptr);
+        dlg->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dlg));
+        auto* list = child<QListWidget>(dlg, "lbTask");
+        list->setFocus();
+        list->setCurrentRow(2);
+        switch (g) {
+        case Gesture::Enter:
+            QTest::keyClick(list, Qt::Key_Enter, Qt::KeypadModifier);
+            break;
+        case Gesture::Return:
+            QTest::keyClick(list, Qt::Key_Return);
+            break;
+        case Gesture::DoubleClick: {
+            const QPoint at = list->visualItemRect(list->item(2)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+            break;
+        }
+        case Gesture::Escape:
+            QTest::keyClick(list, Qt::Key_Escape);
+            break;
+        }
+        EXPECT_TRUE(test::wait_until([] { return test::open_window<TfrmSelectTask>() == nullptr; }, 2000))
+            << int(g);
+        if (g == Gesture::Escape) {
+            EXPECT_TRUE(opened.kinds.empty());
+            EXPECT_TRUE(u.main->isEnabled());
+            continue;
+        }
+        ASSERT_EQ(opened.kinds.size(), 1u) << int(g);
+        EXPECT_EQ(opened.codes[0], "A00003") << int(g);
     }
 }
 

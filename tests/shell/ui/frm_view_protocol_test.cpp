@@ -11,8 +11,10 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDate>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace zep {
@@ -203,6 +205,32 @@ TEST(TfrmViewProtocol, ALockedRegisterIsSaidAndNothingChangesTillItIsFree) {
     EXPECT_TRUE(u.notifier.messages.empty());
     EXPECT_EQ(read_register(u.ws.register_file()).find("AAA001")->status, TaskStatus::HandedOver);
     EXPECT_TRUE(std::filesystem::exists(u.solving("AAA001", "_in.dat")));
+}
+
+// Dates are written in the shell's language (with the user's country), whatever the user's locale speaks.
+TEST(TfrmViewProtocol, TheCreationDateIsWrittenInTheShellsLanguage) {
+    UiWorkspace u;
+    u.enter(task("AAA001", "Склад"));
+    TfrmViewProtocol* w = open_protocol(u);
+    ASSERT_NE(w, nullptr);
+    const QString created = grid(w)->item(3, 1)->text();
+    const QDate today = QDate::currentDate();
+    EXPECT_TRUE(created.startsWith(today.toString(QStringLiteral("dd.MM."))) &&
+                created.contains(QString::number(today.year() % 100)))
+        << created.toStdString();
+    w->close();
+}
+
+TEST(TfrmViewProtocol, EscapeClosesTheWindow) {
+    UiWorkspace u;
+    u.enter(task("AAA001", "Склад"));
+    TfrmViewProtocol* w = open_protocol(u);
+    ASSERT_NE(w, nullptr);
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w, Qt::Key_Escape);
+    EXPECT_TRUE(test::wait_until([] { return test::open_window<TfrmViewProtocol>() == nullptr; }, 2000));
+    EXPECT_TRUE(u.main->isEnabled());
 }
 
 TEST(TfrmViewProtocol, AnEmptyRegisterOffersOnlyClose) {

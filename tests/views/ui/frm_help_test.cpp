@@ -6,6 +6,8 @@
 #include "views/ui/help_pictures.h"
 
 #include <QLabel>
+#include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace zep;
@@ -29,6 +31,38 @@ QString items(const ShellTables& sh, int list, int last) {
     for (int i = 0; i <= last; ++i)
         t += sh.item(list, i);
     return QString::fromStdString(t);
+}
+
+// The size of the page shown (the window adds the row of its Close button).
+QSize page_size(const TfrmHelp* help) {
+    for (const char* name : {"GroupBox1", "GroupBox2", "GroupBox3"})
+        if (const auto* box = help->findChild<QWidget*>(QString::fromLatin1(name)))
+            return box->size();
+    return {};
+}
+
+TEST(TfrmHelp, CloseUnderThePageAndEscapeCloseTheWindow) {
+    HelpHarness h;
+    for (const char* command : {"N101", "N102", "N103"}) {
+        for (bool escape : {false, true}) {
+            TfrmHelp* help = h.open(command);
+            ASSERT_NE(help, nullptr) << command;
+            help->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+            auto* close = help->findChild<QPushButton*>(QStringLiteral("btnClose"));
+            ASSERT_NE(close, nullptr);
+            EXPECT_EQ(close->text().toStdString(), h.ui.state().text(146));
+            EXPECT_GE(close->y(), page_size(help).height()) << "under the page";
+            EXPECT_LE(close->geometry().bottom(), help->height());
+            if (escape)
+                QTest::keyClick(help, Qt::Key_Escape);
+            else
+                QTest::mouseClick(close, Qt::LeftButton);
+            QApplication::processEvents();
+            EXPECT_EQ(test::open_window<TfrmHelp>(), nullptr) << command << (escape ? " Escape" : " Close");
+            EXPECT_TRUE(h.ui.main->isEnabled());
+        }
+    }
 }
 
 TEST(TfrmHelp, EachMenuItemOpensItsPageCaptionedWithABlankAndTheItemsText) {
@@ -74,7 +108,7 @@ TEST(TfrmHelp, AboutTheSystemGrowsWithItsFourTexts) {
     EXPECT_EQ(l[1]->y(), l[0]->height() + 15);
     EXPECT_EQ(l[2]->y(), l[1]->y() + l[1]->height() + 3);
     EXPECT_EQ(l[3]->y(), l[2]->y() + l[2]->height() + 3);
-    EXPECT_EQ(help->size(), QSize(help::kPage1WindowWidth, heights + 60));
+    EXPECT_EQ(page_size(help), QSize(help::kPage1WindowWidth, heights + 60));
     QPixmap picture = help->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap();
     EXPECT_EQ(picture.size(), QSize(help::kPicture1.width, help::kPicture1.height));
     help->close();
@@ -101,7 +135,7 @@ TEST(TfrmHelp, FigureLabelsStayCentredOnTheirPointsWhateverTheirLength) {
         EXPECT_EQ(help->label("Label4")->pos(), QPoint(help::kFictitious1Left, help::kFictitious1Top));
         EXPECT_EQ(help->label("Label2")->text().toStdString(), h.ui.state().text(57) + " 1");
         EXPECT_EQ(help->label("Label5")->text().toStdString(), h.ui.state().text(463) + " 2");
-        EXPECT_EQ(help->size(), QSize(help::kPicture2.width + 3, help::kPicture2.height + 3));
+        EXPECT_EQ(page_size(help), QSize(help::kPicture2.width + 3, help::kPicture2.height + 3));
         // The text blocks read the lists, broken only where the caption wrapping puts blanks.
         QString block = help->label("Label21")->text();
         EXPECT_EQ(block.remove(QLatin1Char(' ')).remove(QLatin1Char('-')),
@@ -119,7 +153,7 @@ TEST(TfrmHelp, AboutTheDevelopersGrowsWithItsTwoTexts) {
     EXPECT_EQ(a->text(), items(h.ui.state().shell, 9, 1));
     EXPECT_EQ(a->width(), help::kPage3LabelWidth);
     EXPECT_EQ(b->y(), a->height() + 15);
-    EXPECT_EQ(help->size(), QSize(help::kPage3WindowWidth, a->height() + b->height() + 58));
+    EXPECT_EQ(page_size(help), QSize(help::kPage3WindowWidth, a->height() + b->height() + 58));
     help->close();
 }
 
