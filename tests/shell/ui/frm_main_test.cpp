@@ -136,15 +136,15 @@ TEST(TfrmMain, TheLanguageDialogOpensWithTheLanguageChosenAtTheLastStart) {
     const Workspace ws = make_workspace(dir, {"rus", "eng"});
     for (const char* chosen : {"eng", "rus", "eng"}) {
         Harness first(ws);
-        ASSERT_TRUE(first.main->startUp());
-        QComboBox* list = first.main->languageDialog()->list();
+        ASSERT_TRUE(first.main->start_up());
+        QComboBox* list = first.main->language_dialog()->list();
         list->setCurrentIndex(list->findText(QString::fromLatin1(chosen), Qt::MatchStartsWith));
-        first.main->languageDialog()->btnOKClick();
+        first.main->language_dialog()->btnOKClick();
         ASSERT_TRUE(first.main->isEnabled());
 
         Harness next(ws);
-        ASSERT_TRUE(next.main->startUp());
-        EXPECT_TRUE(next.main->languageDialog()->list()->currentText().startsWith(QLatin1String(chosen)));
+        ASSERT_TRUE(next.main->start_up());
+        EXPECT_TRUE(next.main->language_dialog()->list()->currentText().startsWith(QLatin1String(chosen)));
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -164,10 +164,10 @@ TEST(TfrmMain, QtsOwnButtonsSpeakTheLoadedShellsLanguage) {
     const Workspace ws = make_workspace(dir, {"rus", "eng"});
     for (const auto& [chosen, shown] : {std::pair{"rus", "Да/Нет"}, {"eng", "Yes/No"}, {"rus", "Да/Нет"}}) {
         Harness h(ws);
-        ASSERT_TRUE(h.main->startUp());
-        QComboBox* list = h.main->languageDialog()->list();
+        ASSERT_TRUE(h.main->start_up());
+        QComboBox* list = h.main->language_dialog()->list();
         list->setCurrentIndex(list->findText(QString::fromLatin1(chosen), Qt::MatchStartsWith));
-        h.main->languageDialog()->btnOKClick();
+        h.main->language_dialog()->btnOKClick();
         EXPECT_EQ(yes_no(), QString::fromUtf8(shown)) << chosen;
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -321,7 +321,7 @@ TEST(TfrmMain, MenusHaveUniqueMnemonicsAndTheCommandsTheirShortcuts) {
     for (const char* lang : {"rus", "eng"}) {
         test::TempDir dir;
         Harness h(make_workspace(dir, {lang}));
-        ASSERT_TRUE(h.main->startUp());
+        ASSERT_TRUE(h.main->start_up());
         QSet<QChar> letters;
         for (const char* name : {"mnuIn", "mnuControl", "mnuSolving", "mnuOut", "mnuHelp"}) {
             const QString title = h.main->menu(QString::fromLatin1(name))->title();
@@ -353,10 +353,10 @@ TEST(TfrmMain, F5CtrlNAndCtrlWActOnTheirWindows) {
     test::TempDir dir;
     Workspace ws = make_workspace(dir, {"rus"});
     Harness h(ws);
-    ASSERT_TRUE(h.main->startUp());
+    ASSERT_TRUE(h.main->start_up());
     std::vector<WindowKind> opened;
     for (WindowKind kind : {WindowKind::Optimiser, WindowKind::CreateTask})
-        h.main->registerWindow(kind, [&opened, kind](TfrmMain&) -> QWidget* {
+        h.main->register_window(kind, [&opened, kind](TfrmMain&) -> QWidget* {
             opened.push_back(kind);
             return new QWidget;
         });
