@@ -33,9 +33,9 @@ LoadedShell cli_shell(const Options& o, const Workspace& ws) {
         throw std::runtime_error("there is no language shell \"" + shell_file_name(*o.lang) + "\" in \"" +
                                  ws.shells().string() + "\"");
     ShellLoadResult r = load_program_shell(*ref);
-    if (!r.shell)
-        throw std::runtime_error(r.error);
-    return std::move(*r.shell);
+    if (!r)
+        throw std::runtime_error(startup_refusal_text(r.refusal()));
+    return std::move(r.value());
 }
 
 std::string message_for_run(const Options& o, const std::exception& e) {

@@ -26,24 +26,39 @@ std::string missing_chosen_shell_message(const std::string& fileName) {
            "exit from the program.";
 }
 
+std::string startup_refusal_text(const Refusal<StartupRefusal>& refusal) {
+    switch (refusal.kind) {
+    case StartupRefusal::ShellUnreadable:
+        break;
+    case StartupRefusal::ShellIncomplete: {
+        std::string list;
+        for (const auto& m : refusal.items)
+            list += (list.empty() ? "" : ", ") + m;
+        return "The language shell file \"" + refusal.subject + "\" is incomplete: it lacks " + list +
+               ". The program cannot work with it.";
+    }
+    case StartupRefusal::MissingChosenShell:
+        return missing_chosen_shell_message(refusal.subject);
+    }
+    return refusal.subject;
+}
+
 ShellLoadResult load_program_shell(const ShellFileRef& ref) {
-    ShellLoadResult r;
     try {
         LoadedShell s{ref.fileName, ref.extension, load_shell(ref.path, ref.extension)};
         auto missing = s.tables.missing_entries();
         if (!missing.empty()) {
-            std::string list;
-            for (const auto& m : missing)
-                list += (list.empty() ? "" : ", ") + m;
-            r.error = "The language shell file \"" + ref.path.string() + "\" is incomplete: it lacks " +
-                      list + ". The program cannot work with it.";
+            Refusal<StartupRefusal> r{StartupRefusal::ShellIncomplete};
+            r.subject = ref.path.string();
+            r.items = std::move(missing);
             return r;
         }
-        r.shell = std::move(s);
+        return s;
     } catch (const std::exception& e) {
-        r.error = e.what();
+        Refusal<StartupRefusal> r{StartupRefusal::ShellUnreadable};
+        r.subject = e.what();
+        return r;
     }
-    return r;
 }
 
 std::vector<std::string> shell_display_names(const std::vector<ShellFileRef>& shells) {
@@ -62,12 +77,12 @@ LanguageChoice resolve_language_choice(const Workspace& ws, const std::string& d
     std::string ext = utf8_prefix(displayName, 3);
     std::string fileName = shell_file_name(ext);
     fs::path path = ws.shells() / fileName;
-    LanguageChoice c;
-    if (utf8_length(ext) != 3 || !fs::is_regular_file(path))
-        c.error = missing_chosen_shell_message(fileName);
-    else
-        c.file = ShellFileRef{fileName, ext, path};
-    return c;
+    if (utf8_length(ext) != 3 || !fs::is_regular_file(path)) {
+        Refusal<StartupRefusal> r{StartupRefusal::MissingChosenShell};
+        r.subject = fileName;
+        return r;
+    }
+    return ShellFileRef{fileName, ext, path};
 }
 
 RegisterOpenResult open_register(const Workspace& ws, const ShellTables* shell) {

@@ -63,8 +63,8 @@ TEST(ShippedTexts, EveryRunMessageReadsCleanlyInBothLanguages) {
     ASSERT_EQ(shells.size(), 2u);
     for (const ShellFileRef& ref : shells) {
         ShellLoadResult loaded = load_program_shell(ref);
-        ASSERT_TRUE(loaded.shell) << loaded.error;
-        for (const std::string& m : every_message(loaded.shell->tables)) {
+        ASSERT_TRUE(loaded) << startup_refusal_text(loaded.refusal());
+        for (const std::string& m : every_message(loaded.value().tables)) {
             EXPECT_EQ(m.find("  "), std::string::npos) << ref.extension << ": [" << m << "]";
             for (const char* before : {" .", " :", " ,"})
                 EXPECT_EQ(m.find(before), std::string::npos) << ref.extension << ": [" << m << "]";

@@ -12,8 +12,8 @@ TEST(ShippedShells, BothLoadCompleteWithEveryEntryWorded) {
     ASSERT_EQ(shells.size(), 2u);
     for (const auto& ref : shells) {
         ShellLoadResult r = load_program_shell(ref);
-        ASSERT_TRUE(r.shell) << r.error;
-        const ShellTables& t = r.shell->tables;
+        ASSERT_TRUE(r) << startup_refusal_text(r.refusal());
+        const ShellTables& t = r.value().tables;
         for (std::size_t i = 0; i < t.texts.size(); ++i)
             EXPECT_FALSE(t.texts[i].empty()) << ref.fileName << " text " << i;
         for (std::size_t i = 0; i < t.labels.size(); ++i)
@@ -30,8 +30,8 @@ TEST(ShippedShells, RussianDefaultsOfTheMainMenu) {
     auto choice = choose_shell(find_shell_files(ws), std::string("rus"), "");
     ASSERT_TRUE(choice);
     ShellLoadResult r = load_program_shell(*choice);
-    ASSERT_TRUE(r.shell) << r.error;
-    const ShellTables& t = r.shell->tables;
+    ASSERT_TRUE(r) << startup_refusal_text(r.refusal());
+    const ShellTables& t = r.value().tables;
     EXPECT_EQ(t.text(502), "Ввод");
     EXPECT_EQ(t.text(54), "Ввод новой задачи");
     EXPECT_EQ(t.text(79), "Выход");

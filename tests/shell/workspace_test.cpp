@@ -109,10 +109,10 @@ TEST(Startup, ChosenDisplayNameMustNameAnExistingFile) {
     Workspace ws{dir.path()};
     fs::create_directories(ws.shells());
     std::ofstream(ws.shells() / "Shell (ZEP 2.2).eng") << "x";
-    EXPECT_TRUE(resolve_language_choice(ws, "eng English").file.has_value());
+    EXPECT_TRUE(resolve_language_choice(ws, "eng English").ok());
     LanguageChoice c = resolve_language_choice(ws, "English");
-    EXPECT_FALSE(c.file.has_value());
-    EXPECT_EQ(c.error, missing_chosen_shell_message("Shell (ZEP 2.2).Eng"));
+    ASSERT_FALSE(c.ok());
+    EXPECT_EQ(startup_refusal_text(c.refusal()), missing_chosen_shell_message("Shell (ZEP 2.2).Eng"));
 }
 
 TEST(Startup, MissingRegisterIsCreatedEmptyAndSaid) {

@@ -290,12 +290,12 @@ bool TfrmMain::start_up() {
 
 bool TfrmMain::load_shell_file(const ShellFileRef& file) {
     ShellLoadResult loaded = load_program_shell(file);
-    if (!loaded.shell) {
-        abort_run(QString::fromStdString(loaded.error));
+    if (!loaded) {
+        abort_run(QString::fromStdString(startup_refusal_text(loaded.refusal())));
         return false;
     }
-    state_.shellFileName = loaded.shell->fileName;
-    state_.shell = std::move(loaded.shell->tables);
+    state_.shellFileName = loaded.value().fileName;
+    state_.shell = std::move(loaded.value().tables);
     use_shell_language(file.extension);
     applyCaptions();
     return true;

@@ -46,11 +46,11 @@ void TfrmSelLang::btnOKClick() {
         return;
     }
     LanguageChoice choice = resolve_language_choice(workspace_, List_->currentText().toStdString());
-    if (!choice.file) {
-        calls_.abort(QString::fromStdString(choice.error));
+    if (!choice) {
+        calls_.abort(QString::fromStdString(startup_refusal_text(choice.refusal())));
         return;
     }
-    if (!calls_.accept(*choice.file))
+    if (!calls_.accept(choice.value()))
         return;
     remember_chosen_language(List_->currentText());
     accepted_ = true;

@@ -24,9 +24,9 @@ inline const std::filesystem::path kWorkbookFixtures =
 inline LoadedShell view_shell(const Workspace& ws) {
     const std::vector<ShellFileRef> shells = find_shell_files(ws);
     ShellLoadResult loaded = load_program_shell(shells.front());
-    if (!loaded.shell)
-        throw std::runtime_error(loaded.error);
-    return std::move(*loaded.shell);
+    if (!loaded)
+        throw std::runtime_error(startup_refusal_text(loaded.refusal()));
+    return std::move(loaded.value());
 }
 
 // Enters the task of a script file (one of the fixtures' *.task.json) and returns its code.
