@@ -23,9 +23,9 @@ template <class Kind> struct Refusal {
     double value = 0;  // the value refused (a count, an estimate)
     double limit = 0;  // the limit it passed
     // What the words name when a number does not say it: a code, a file, a reader's message.
-    std::string subject;
+    std::string subject{};
     // What the words list after the subject: the entries a file lacks.
-    std::vector<std::string> items;
+    std::vector<std::string> items{};
 };
 
 // The result of a computation (T; std::monostate when the computation only succeeds or not), or why it
