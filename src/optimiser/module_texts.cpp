@@ -32,7 +32,7 @@ ModuleCaptions module_captions(const ShellTables& sh) {
     c.stop = optimiser_text(sh, OptimiserText::Stop);
     c.stopQuestion = optimiser_text(sh, OptimiserText::StopQuestion);
     c.paramHeading = join_pieces({optimiser_text(sh, OptimiserText::EnterParameters), ":"});
-    const std::string w = trimmed(optimiser_text(sh, OptimiserText::And)); // the word joining two bounds
+    const std::string w = trimmed(task_text(sh, TaskText::And)); // the word joining two bounds
     for (RunParameterId id : kRunParameterIds) {
         const RunParameter& rp = kRunParameters[id];
         const ParameterRange& r = rp.run;

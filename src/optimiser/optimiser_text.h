@@ -4,13 +4,13 @@
 // the comment gives the words of the English shell. The words a task shares with the wizard and the
 // views are common/task_texts.h's.
 #include "common/shell_tables.h"
+#include "common/task_texts.h"
 
 #include <string>
 
 namespace zep {
 
 enum class OptimiserText {
-    And = 0,                      // and (the word joining two bounds, with blanks)
     Or = 1,                       // or
     Start = 3,                    // START
     NotPossible = 10,             // Optimisation is not possible
@@ -40,7 +40,6 @@ enum class OptimiserText {
     ComputationVariants = 142,    // computation variant(s)
     Task = 143,                   // Task
     TimeThreshold = 150,          // Time threshold
-    CostThreshold = 152,          // Cost threshold
     LastIsWholeGraph = 158,       // (the last one is the whole graph)
     Of = 159,                     // of
     Individual = 166,             // individual

@@ -11,7 +11,7 @@ std::string in_unit(const std::string& key, const std::string& unit) {
 std::string threshold_key(const TaskRecord& rec, const ShellTables& shell) {
     const TaskHeader& h = rec.header;
     return minimised_parameter(h) == MinimisedParam::Time
-               ? in_unit(optimiser_text(shell, OptimiserText::CostThreshold), h.costUnit)
+               ? in_unit(task_text(shell, TaskText::CostThreshold), h.costUnit)
                : in_unit(optimiser_text(shell, OptimiserText::TimeThreshold), h.timeUnit);
 }
 

@@ -20,11 +20,11 @@ std::vector<std::string> column_labels(const TaskRecord& rec, const ShellTables&
     const TaskHeader& h = rec.header;
     const bool resources = h.has_unavailable_resources();
     return {view_text(t, ViewText::ChainNumber),
-            view_text(t, ViewText::ChainName),
+            task_text(t, TaskText::ChainName),
             in_unit(view_text(t, ViewText::ChainFinish), h.timeUnit),
             in_unit(view_text(t, ViewText::ChainCost), h.costUnit),
             view_text(t, ViewText::OptimisationCycles),
-            view_text(t, ViewText::OperationNumber),
+            task_text(t, TaskText::OperationNumber),
             task_text(t, TaskText::OperationName),
             view_text(t, resources ? ViewText::ChosenVariantWithCategory : ViewText::ChosenVariant),
             view_text(t, ViewText::VariantEssence),
@@ -73,15 +73,15 @@ std::vector<ListRow> task_rows(const TaskRecord& rec, const Solution& sol, int r
         rows.push_back({std::move(key), std::move(value)});
     };
     add_status_rows(rows, sol, run, t);
-    add(view_text(t, ViewText::TaskCode), h.taskCode);
-    add(view_text(t, ViewText::TaskName), h.taskName);
-    add(view_text(t, ViewText::MinimisedParameter),
+    add(task_text(t, TaskText::TaskCode), h.taskCode);
+    add(task_text(t, TaskText::TaskName), h.taskName);
+    add(task_text(t, TaskText::MinimisedParameter),
         task_text(t, minimised_parameter(h) == MinimisedParam::Time ? TaskText::Time : TaskText::Cost));
     add(view_text(t, ViewText::ChainCount), std::to_string(h.chainCount));
     add(view_text(t, ViewText::NestedChainCount), std::to_string(h.nestedChainCount));
     add(view_text(t, ViewText::ThresholdCount), std::to_string(h.thresholdCount));
-    add(view_text(t, ViewText::CostUnit), h.costUnit);
-    add(view_text(t, ViewText::TimeUnit), h.timeUnit);
+    add(task_text(t, TaskText::CostUnit), h.costUnit);
+    add(task_text(t, TaskText::TimeUnit), h.timeUnit);
     const RoundingType type = rounding_type(h);
     const std::string rounding = type == RoundingType::ByMean      ? task_text(t, TaskText::RoundNearest)
                                  : type == RoundingType::ByMinimum ? task_text(t, TaskText::RoundDown)
@@ -96,14 +96,14 @@ std::vector<ListRow> task_rows(const TaskRecord& rec, const Solution& sol, int r
     const bool resources = h.has_unavailable_resources();
     const bool nested = h.nestedChainCount > 0;
     if (resources)
-        add(view_text(t, ViewText::CategoryCount), std::to_string(h.resourceCategoryCount));
+        add(task_text(t, TaskText::CategoryCount), std::to_string(h.resourceCategoryCount));
     if (!resources && nested) {
         if (decomposition_mode(h) == Decomposition::NestedSubgraphs) {
             add(view_text(t, ViewText::Decomposition), "1");
             add(" " + view_text(t, ViewText::NumberingMode),
                 task_text(t, h.subgraphNumbering == 1 ? TaskText::AutomaticNumbering
                                                       : TaskText::ManualNumbering));
-            add(view_text(t, ViewText::SubgraphsExtracted), std::to_string(h.subgraphCount));
+            add(task_text(t, TaskText::SubgraphsExtracted), std::to_string(h.subgraphCount));
         } else {
             add(view_text(t, ViewText::Decomposition), "0");
         }

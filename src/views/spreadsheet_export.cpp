@@ -48,7 +48,7 @@ std::vector<std::vector<std::string>> parameter_sheet(const TaskRecord& rec, con
     for (std::size_t i = 0; i < 13 && i < view.taskRows.size(); ++i)
         rows.push_back(list_row(view.taskRows[i]));
     if (nested)
-        rows.push_back({view_text(t, ViewText::AutomaticCriticalConversion) + ": 1 - " +
+        rows.push_back({task_text(t, TaskText::AutomaticCriticalConversion) + ": 1 - " +
                             view_text(t, ViewText::ByMinimalTime) + "; 2 - " +
                             view_text(t, ViewText::ByMinimalCost),
                         std::to_string(h.criticalConversionMode)});
@@ -74,8 +74,8 @@ std::vector<std::vector<std::string>> chain_sheet(const TaskRecord& rec, const S
     const bool decomposed = nested && decomposition_mode(h) == Decomposition::NestedSubgraphs;
     std::vector<std::vector<std::string>> rows;
     std::vector<std::string> caption = {view_text(t, ViewText::ChainNumber),
-                                        view_text(t, ViewText::ChainName),
-                                        view_text(t, ViewText::OperationCount)};
+                                        task_text(t, TaskText::ChainName),
+                                        task_text(t, TaskText::OperationCount)};
     if (nested) {
         if (decomposed)
             caption.push_back(view_text(t, ViewText::SubgraphNumber));
@@ -101,7 +101,7 @@ std::vector<std::vector<std::string>> chain_sheet(const TaskRecord& rec, const S
 
 std::vector<std::vector<std::string>> operation_sheet(const TaskRecord& rec, const ShellTables& t) {
     std::vector<std::vector<std::string>> rows = {
-        {view_text(t, ViewText::ChainNumber), view_text(t, ViewText::OperationNumber),
+        {view_text(t, ViewText::ChainNumber), task_text(t, TaskText::OperationNumber),
          task_text(t, TaskText::OperationName), view_text(t, ViewText::VariantCount)}};
     for (std::size_t c = 0; c < rec.chains.size(); ++c) {
         const ChainRec& ch = rec.chains[c];

@@ -61,14 +61,14 @@ void add_decomposition_rows(RowList& r, const TaskHeader& h, const ShellTables& 
     r.add(view_text(t, ViewText::Decomposition),
           decomposition_mode(h) == Decomposition::NestedSubgraphs ? "1" : "0");
     if (decomposition_mode(h) == Decomposition::NestedSubgraphs) {
-        r.add(view_text(t, ViewText::DecompositionParameters) + ":", "");
+        r.add(task_text(t, TaskText::DecompositionParameters) + ":", "");
         r.add("  1) " + view_text(t, ViewText::AllowedSubgraphs), std::to_string(h.allowedSubgraphCount));
-        r.add("  2) " + view_text(t, ViewText::MaxQuantSteps), std::to_string(h.maxQuantSteps));
+        r.add("  2) " + task_text(t, TaskText::MaxQuantSteps), std::to_string(h.maxQuantSteps));
         r.add(view_text(t, ViewText::NumberingMode) + ": 0 - " + task_text(t, TaskText::ManualNumbering) +
                   "; 1 - " + task_text(t, TaskText::AutomaticNumbering),
               std::to_string(h.subgraphNumbering));
     }
-    r.add(view_text(t, ViewText::AutomaticCriticalConversion) + ":", "");
+    r.add(task_text(t, TaskText::AutomaticCriticalConversion) + ":", "");
     r.add("  1 - " + view_text(t, ViewText::ByMinimalTime) + "; 2 - " + view_text(t, ViewText::ByMinimalCost),
           std::to_string(h.criticalConversionMode));
 }
@@ -110,7 +110,7 @@ void add_threshold_rows(RowList& r, const TaskRecord& rec, const ShellTables& t,
 // With unavailable resources, under a rule: the number of categories and the interval count of each.
 void add_resource_rows(RowList& r, const TaskRecord& rec, const ShellTables& t) {
     r.rows.push_back({std::string(164, '-'), std::string(158, '-'), false, true});
-    r.add(view_text(t, ViewText::CategoryCount), std::to_string(rec.header.resourceCategoryCount));
+    r.add(task_text(t, TaskText::CategoryCount), std::to_string(rec.header.resourceCategoryCount));
     for (std::size_t c = 0; c < rec.resourceIntervals.size(); ++c) {
         const std::string count = std::to_string(rec.resourceIntervals[c].size());
         if (c == 0)
@@ -126,15 +126,15 @@ std::vector<ListRow> task_rows(const TaskRecord& rec, const ShellTables& t, char
     RowList r;
     const bool resources = h.has_unavailable_resources();
     const bool nested = h.nestedChainCount > 0;
-    r.add(view_text(t, ViewText::TaskCode), code);
-    r.add(view_text(t, ViewText::TaskName), name);
-    r.add(view_text(t, ViewText::MinimisedParameter) + ": 0 - " + task_text(t, TaskText::Cost) + "; 1 - " +
+    r.add(task_text(t, TaskText::TaskCode), code);
+    r.add(task_text(t, TaskText::TaskName), name);
+    r.add(task_text(t, TaskText::MinimisedParameter) + ": 0 - " + task_text(t, TaskText::Cost) + "; 1 - " +
               task_text(t, TaskText::Time),
           std::to_string(h.minimisedParam));
     r.add(view_text(t, ViewText::ChainCount), std::to_string(h.chainCount));
     r.add(view_text(t, ViewText::NestedChainCount), std::to_string(h.nestedChainCount));
-    r.add(view_text(t, ViewText::CostUnit), h.costUnit);
-    r.add(view_text(t, ViewText::TimeUnit), h.timeUnit);
+    r.add(task_text(t, TaskText::CostUnit), h.costUnit);
+    r.add(task_text(t, TaskText::TimeUnit), h.timeUnit);
     r.add(view_text(t, ViewText::RoundingType) + ":", "");
     r.add("  0 - " + task_text(t, TaskText::RoundNearest) + "; 1 - " + task_text(t, TaskText::RoundDown) +
               "; 2 - " + task_text(t, TaskText::RoundUp),
@@ -239,12 +239,12 @@ TaskViewContent task_view(const TaskRecord& rec, const ShellTables& t, char sep,
     const std::string markLabel = everyMarked ? view_text(t, ViewText::VariantStates) : "";
     if (resources) {
         v.columnLabels = {view_text(t, ViewText::ChainNumber),
-                          view_text(t, ViewText::ChainName),
-                          view_text(t, ViewText::OperationNumber),
+                          task_text(t, TaskText::ChainName),
+                          task_text(t, TaskText::OperationNumber),
                           task_text(t, TaskText::OperationName),
                           view_text(t, ViewText::VariantNumber),
                           view_text(t, ViewText::VariantEssence),
-                          view_text(t, ViewText::ResourceCategory),
+                          task_text(t, TaskText::ResourceCategory),
                           view_text(t, ViewText::NoSuspension) + " (*)",
                           in_unit(task_text(t, TaskText::NetExecutionTime), h.timeUnit),
                           in_unit(task_text(t, TaskText::ExecutionCost), h.costUnit),
@@ -254,16 +254,16 @@ TaskViewContent task_view(const TaskRecord& rec, const ShellTables& t, char sep,
                             in_unit(task_text(t, TaskText::IntervalEnd), h.timeUnit)};
         v.intervals = interval_rows(rec, sep);
     } else {
-        v.columnLabels = {
-            view_text(t, ViewText::ChainNumber),
-            view_text(t, h.nestedChainCount > 0 ? ViewText::ChainNameOrPosition : ViewText::ChainName),
-            view_text(t, ViewText::OperationNumber),
-            task_text(t, TaskText::OperationName),
-            view_text(t, ViewText::VariantNumber),
-            view_text(t, ViewText::VariantEssence),
-            in_unit(task_text(t, TaskText::ExecutionTime), h.timeUnit),
-            in_unit(task_text(t, TaskText::ExecutionCost), h.costUnit),
-            markLabel};
+        v.columnLabels = {view_text(t, ViewText::ChainNumber),
+                          h.nestedChainCount > 0 ? view_text(t, ViewText::ChainNameOrPosition)
+                                                 : task_text(t, TaskText::ChainName),
+                          task_text(t, TaskText::OperationNumber),
+                          task_text(t, TaskText::OperationName),
+                          view_text(t, ViewText::VariantNumber),
+                          view_text(t, ViewText::VariantEssence),
+                          in_unit(task_text(t, TaskText::ExecutionTime), h.timeUnit),
+                          in_unit(task_text(t, TaskText::ExecutionCost), h.costUnit),
+                          markLabel};
     }
     v.operations = operation_rows(rec, t, sep);
     return v;

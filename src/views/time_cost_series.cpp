@@ -30,7 +30,7 @@ std::vector<ChartSeries> ComputedVariantsSource::series(const TaskRecord& rec, c
                                                         const ShellTables& t) const {
     const bool time = time_minimised(rec);
     ChartSeries results{view_text(t, ViewText::ComputedVariants), SeriesStyle::JoinedPoints, {}};
-    ChartSeries thresholds{time ? view_text(t, ViewText::CostThresholdSeries)
+    ChartSeries thresholds{time ? task_text(t, TaskText::CostThreshold)
                                 : view_text(t, ViewText::TimeThresholdSeries),
                            SeriesStyle::Markers,
                            {}};

@@ -93,7 +93,7 @@ std::optional<VariantRefusal> incomplete_variant(const TaskRecord& rec, bool res
                         c, o, i};
                 auto unset = [&](WizardText text) {
                     return VariantRefusal{compose(shell, text, " ", opNo, " ", WizardText::OfChain, " ",
-                                                  chainNo, " ", WizardText::ForVariant, " ", varNo, " ",
+                                                  chainNo, " ", TaskText::ForVariant, " ", varNo, " ",
                                                   WizardText::CellHighlighted, ". ",
                                                   WizardText::CorrectTheData, "."),
                                           c, o, i};

@@ -1,5 +1,6 @@
 #include "shell/ui/frm_main.h"
 
+#include "shell/shell_text.h"
 #include "shell/ui/frm_sel_lang.h"
 #include "shell/ui/menu_keys.h"
 #include "shell/ui/shell_language.h"
@@ -13,67 +14,66 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QTimer>
+#include <optional>
 
 namespace zep {
 namespace {
 
-// Text numbers of the captions. The Output menu has no text of its own among those the other commands
-// use (the Exit command's text would name it "Exit"): it takes text 4, kept for it in the shells.
-constexpr int kMainCaption = 293;
-
+// The captions of the menus and commands. The Output menu has no text of its own among those the other
+// commands use (the Exit command's text would name it "Exit"): it takes text 4, kept for it in the shells.
 struct MenuItemDef {
     const char* name;
-    const char* parent; // nullptr: a menu of the menu bar
-    int text;           // -1: separator
+    const char* parent;            // nullptr: a menu of the menu bar
+    std::optional<ShellText> text; // none: separator
     bool isMenu;
 };
 
 constexpr MenuItemDef kMenuItems[] = {
-    {"mnuIn", nullptr, 502, true},
-    {"mnuInNewTask", "mnuIn", 54, false},
-    {"mnuInNewTaskExportData", "mnuIn", 55, false},
-    {"mnuInEditTask", "mnuIn", 180, false},
-    {"N1", "mnuIn", -1, false},
-    {"mnuInExit", "mnuIn", 79, false},
-    {"mnuControl", nullptr, 454, true},
-    {"mnuOutViewProtocol", "mnuControl", 386, false},
-    {"mnuSolving", nullptr, 395, true},
-    {"Optim", "mnuSolving", 503, false},
-    {"mnuOut", nullptr, 4, true},
-    {"mnuInViewTask", "mnuOut", 379, false},
-    {"mnuOutViewSolution", "mnuOut", 380, false},
-    {"N2", "mnuOut", -1, false},
-    {"mnuOutExpInExcel", "mnuOut", 488, false},
-    {"mnuOutPrint", "mnuOut", 330, false},
-    {"mnuHelp", nullptr, 337, true},
-    {"N101", "mnuHelp", 289, false},
-    {"N102", "mnuHelp", 291, false},
-    {"N103", "mnuHelp", 287, false},
+    {"mnuIn", nullptr, ShellText::InputMenu, true},
+    {"mnuInNewTask", "mnuIn", ShellText::NewTaskCommand, false},
+    {"mnuInNewTaskExportData", "mnuIn", ShellText::ImportNewTask, false},
+    {"mnuInEditTask", "mnuIn", ShellText::CorrectTaskCommand, false},
+    {"N1", "mnuIn", std::nullopt, false},
+    {"mnuInExit", "mnuIn", ShellText::ExitCommand, false},
+    {"mnuControl", nullptr, ShellText::ControlMenu, true},
+    {"mnuOutViewProtocol", "mnuControl", ShellText::ProtocolCommand, false},
+    {"mnuSolving", nullptr, ShellText::SolveMenu, true},
+    {"Optim", "mnuSolving", ShellText::OptimiseCommand, false},
+    {"mnuOut", nullptr, ShellText::OutputMenu, true},
+    {"mnuInViewTask", "mnuOut", ShellText::ViewTaskCommand, false},
+    {"mnuOutViewSolution", "mnuOut", ShellText::ViewSolutionCommand, false},
+    {"N2", "mnuOut", std::nullopt, false},
+    {"mnuOutExpInExcel", "mnuOut", ShellText::ExportCommand, false},
+    {"mnuOutPrint", "mnuOut", ShellText::PrintCommand, false},
+    {"mnuHelp", nullptr, ShellText::HelpMenu, true},
+    {"N101", "mnuHelp", ShellText::AboutSystemCommand, false},
+    {"N102", "mnuHelp", ShellText::AboutObjectCommand, false},
+    {"N103", "mnuHelp", ShellText::AboutDevelopersCommand, false},
 };
 
 // What a command that opens a window does first: the open mode it sets (None: left as it is), whether
-// it clears the derived-task flag, and the caption text of the selection dialog it opens (-1: none).
+// it clears the derived-task flag, and the caption text of the selection dialog it opens (none: it opens
+// none).
 struct CommandDef {
     const char* name;
     WindowKind window;
     OpenMode mode;
     bool clearsDerivedTask;
-    int selectionCaption;
+    std::optional<ShellText> selectionCaption;
 };
 
-constexpr int kNoCaption = -1;
-
 constexpr CommandDef kCommands[] = {
-    {"mnuInNewTask", WindowKind::CreateTask, EntryMode::NewTask, false, kNoCaption},
-    {"mnuInNewTaskExportData", WindowKind::CreateTask, EntryMode::ImportTask, false, kNoCaption},
-    {"mnuInEditTask", WindowKind::SelectTask, SelectionPurpose::CorrectTask, false, 427},
-    {"mnuOutViewProtocol", WindowKind::ViewProtocol, OpenMode(), false, kNoCaption},
-    {"Optim", WindowKind::Optimiser, OpenMode(), false, kNoCaption},
-    {"mnuInViewTask", WindowKind::SelectTask, SelectionPurpose::ViewTask, true, 426},
-    {"mnuOutViewSolution", WindowKind::SelectTask, SelectionPurpose::ViewSolution, false, 428},
-    {"N101", WindowKind::Help, HelpPage::AboutSystem, false, kNoCaption},
-    {"N102", WindowKind::Help, HelpPage::AboutObject, false, kNoCaption},
-    {"N103", WindowKind::Help, HelpPage::AboutDevelopers, false, kNoCaption},
+    {"mnuInNewTask", WindowKind::CreateTask, EntryMode::NewTask, false, std::nullopt},
+    {"mnuInNewTaskExportData", WindowKind::CreateTask, EntryMode::ImportTask, false, std::nullopt},
+    {"mnuInEditTask", WindowKind::SelectTask, SelectionPurpose::CorrectTask, false, ShellText::TaskList},
+    {"mnuOutViewProtocol", WindowKind::ViewProtocol, OpenMode(), false, std::nullopt},
+    {"Optim", WindowKind::Optimiser, OpenMode(), false, std::nullopt},
+    {"mnuInViewTask", WindowKind::SelectTask, SelectionPurpose::ViewTask, true, ShellText::SelectTaskToView},
+    {"mnuOutViewSolution", WindowKind::SelectTask, SelectionPurpose::ViewSolution, false,
+     ShellText::SelectSolvedTask},
+    {"N101", WindowKind::Help, HelpPage::AboutSystem, false, std::nullopt},
+    {"N102", WindowKind::Help, HelpPage::AboutObject, false, std::nullopt},
+    {"N103", WindowKind::Help, HelpPage::AboutDevelopers, false, std::nullopt},
 };
 
 const CommandDef* command_def(const QString& command) {
@@ -124,7 +124,7 @@ void TfrmMain::build_menus() {
             menus_[name] = m;
             continue;
         }
-        QAction* a = def.text < 0 ? parentMenu->addSeparator() : parentMenu->addAction(QString());
+        QAction* a = !def.text ? parentMenu->addSeparator() : parentMenu->addAction(QString());
         a->setObjectName(name);
         actions_[name] = a;
     }
@@ -165,12 +165,12 @@ QMenu* TfrmMain::menu(const QString& objectName) const {
 }
 
 void TfrmMain::applyCaptions() {
-    setWindowTitle(QString::fromStdString(state_.text(kMainCaption)));
+    setWindowTitle(QString::fromStdString(shell_text(state_.shell, ShellText::MainWindowCaption)));
     for (const MenuItemDef& def : kMenuItems) {
-        if (def.text < 0)
+        if (!def.text)
             continue;
         QString name = QString::fromLatin1(def.name);
-        QString text = caption(state_.text(def.text));
+        QString text = caption(shell_text(state_.shell, *def.text));
         if (def.isMenu)
             menu(name)->setTitle(text);
         else
@@ -221,13 +221,13 @@ void TfrmMain::run_command(const QString& command) {
         setEnabled(true);
         return;
     }
-    if (def->selectionCaption != kNoCaption)
-        window->setWindowTitle(QString::fromStdString(state_.text(def->selectionCaption)));
+    if (def->selectionCaption)
+        window->setWindowTitle(QString::fromStdString(shell_text(state_.shell, *def->selectionCaption)));
 }
 
 void TfrmMain::updateMenus() {
     for (const MenuItemDef& def : kMenuItems)
-        if (!def.isMenu && def.text >= 0)
+        if (!def.isMenu && def.text)
             action(QString::fromLatin1(def.name))
                 ->setEnabled(command_available(QString::fromLatin1(def.name)));
     mnuSolvingShow();

@@ -1,6 +1,7 @@
 #include "shell/ui/frm_select_task.h"
 
 #include "shell/register_views.h"
+#include "shell/shell_text.h"
 #include "shell/ui/frm_main.h"
 #include "shell/ui/window_keys.h"
 #include "shell/ui/window_placement.h"
@@ -14,8 +15,6 @@
 
 namespace zep {
 namespace {
-
-constexpr int kCaption = 427, kCancelCaption = 301;
 
 // The window the dialog hands the picked task to.
 WindowKind target_window(SelectionPurpose purpose) {
@@ -53,7 +52,7 @@ TfrmSelectTask::TfrmSelectTask(TfrmMain& main) : QWidget(nullptr), main_(main) {
     btnOK_ = new QPushButton(QStringLiteral("ОК"), this);
     btnOK_->setObjectName(QStringLiteral("btnOK"));
     btnOK_->setDefault(true);
-    btnCancel_ = new QPushButton(QString::fromStdString(st.text(kCancelCaption)), this);
+    btnCancel_ = new QPushButton(QString::fromStdString(shell_text(st.shell, ShellText::Cancel)), this);
     btnCancel_->setObjectName(QStringLiteral("btnCancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(GroupBox1_, 1);
@@ -63,7 +62,7 @@ TfrmSelectTask::TfrmSelectTask(TfrmMain& main) : QWidget(nullptr), main_(main) {
     buttons->addWidget(btnCancel_);
     layout->addLayout(buttons);
     setMinimumSize(560, 360);
-    setWindowTitle(QString::fromStdString(st.text(kCaption)));
+    setWindowTitle(QString::fromStdString(shell_text(st.shell, ShellText::TaskList)));
 
     const TaskRegister& reg = st.taskRegister->get();
     entries_ = offered_entries(reg, purpose_);

@@ -2,6 +2,7 @@
 
 #include "common/date_time.h"
 #include "shell/register_views.h"
+#include "shell/shell_text.h"
 #include "shell/ui/frm_main.h"
 #include "shell/ui/qt_text.h"
 #include "shell/ui/shell_language.h"
@@ -21,9 +22,6 @@
 
 namespace zep {
 namespace {
-
-constexpr int kCaption = 383, kDeleteCaption = 452, kUnloadCaption = 80, kLoadCaption = 135,
-              kCloseCaption = 146;
 
 // The short date-and-time text of the shell's language and the user's locale: the date, then the time.
 QString date_time_text(double serial) {
@@ -100,11 +98,11 @@ TfrmViewProtocol::TfrmViewProtocol(TfrmMain& main) : QWidget(nullptr), main_(mai
 
 void TfrmViewProtocol::applyCaptions() {
     const SessionState& st = main_.state();
-    setWindowTitle(qs(st.text(kCaption)));
-    btnDeleteTask_->setText(qs(st.text(kDeleteCaption)));
-    btnCreateInData_->setText(qs(st.text(kUnloadCaption)));
-    btnLoadOutData_->setText(qs(st.text(kLoadCaption)));
-    btnClose_->setText(qs(st.text(kCloseCaption)));
+    setWindowTitle(qs(shell_text(st.shell, ShellText::TaskProtocol)));
+    btnDeleteTask_->setText(qs(shell_text(st.shell, ShellText::DeleteTask)));
+    btnCreateInData_->setText(qs(shell_text(st.shell, ShellText::UnloadInputData)));
+    btnLoadOutData_->setText(qs(shell_text(st.shell, ShellText::LoadSolution)));
+    btnClose_->setText(qs(shell_text(st.shell, ShellText::Close)));
 }
 
 void TfrmViewProtocol::fillTaskList(int select) {

@@ -7,35 +7,35 @@
 namespace zep {
 namespace {
 
-const char* english(ChartText which) {
+const char* english(ViewText which) {
     switch (which) {
-    case ChartText::TableTab:
+    case ViewText::TableTab:
         return "Table";
-    case ChartText::GanttTab:
+    case ViewText::GanttTab:
         return "Gantt chart";
-    case ChartText::TimeCostTab:
+    case ViewText::TimeCostTab:
         return "Time and cost";
-    case ChartText::Slack:
+    case ViewText::Slack:
         return "Slack";
-    case ChartText::Critical:
+    case ViewText::Critical:
         return "Critical operation";
-    case ChartText::Unavailable:
+    case ViewText::Unavailable:
         return "Resource unavailable";
-    case ChartText::Fit:
+    case ViewText::Fit:
         return "Fit";
-    case ChartText::ComputedVariants:
+    case ViewText::ComputedVariants:
         return "Computed variants";
-    case ChartText::Start:
+    case ViewText::Start:
         return "Start";
-    case ChartText::Finish:
+    case ViewText::Finish:
         return "Finish";
-    case ChartText::Chain:
+    case ViewText::Chain:
         return "Chain";
-    case ChartText::Operation:
+    case ViewText::Operation:
         return "Operation";
-    case ChartText::ShownVariant:
+    case ViewText::ShownVariant:
         return "Shown variant";
-    case ChartText::ExportWritten:
+    case ViewText::ExportWritten:
         return "The workbook is written to the file";
     }
     return "";
@@ -43,7 +43,7 @@ const char* english(ChartText which) {
 
 } // namespace
 
-QString chart_text(const ShellTables& shell, ChartText which) {
+QString chart_text(const ShellTables& shell, ViewText which) {
     const std::string& t = shell.text(static_cast<int>(which));
     return t.empty() ? QString::fromLatin1(english(which)) : QString::fromStdString(t);
 }

@@ -3,29 +3,13 @@
 // charts existed lacks them: then the English caption stands).
 #include "shell/shell_file.h"
 #include "views/time_cost_series.h"
+#include "views/view_text.h"
 
 #include <QString>
 
 namespace zep {
 
-enum class ChartText {
-    TableTab = 530,
-    GanttTab = 531,
-    TimeCostTab = 532,
-    Slack = 533,
-    Critical = 534,
-    Unavailable = 535,
-    Fit = 536,
-    ComputedVariants = kComputedVariantsText,
-    Start = 538,
-    Finish = 539,
-    Chain = 540,
-    Operation = 541,
-    ShownVariant = 542,
-    ExportWritten = 559,
-};
-
-QString chart_text(const ShellTables& shell, ChartText which);
+QString chart_text(const ShellTables& shell, ViewText which);
 
 // The step of a chart axis: the smallest of 1, 2, 2.5, 5 or 10 times a power of ten that is at least
 // `least` (a positive number of axis units).

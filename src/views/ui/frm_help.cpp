@@ -1,9 +1,11 @@
 #include "views/ui/frm_help.h"
 
+#include "shell/shell_text.h"
 #include "shell/ui/window_keys.h"
 #include "shell/ui/wrapped_caption.h"
 #include "views/help_layout.h"
 #include "views/ui/help_pictures.h"
+#include "views/view_text.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -16,7 +18,6 @@ namespace zep {
 namespace {
 
 // The caption of the Close button (the protocol window's).
-constexpr int kCloseCaption = 146;
 
 // The window captions: a blank and the Help menu item's text.
 int caption_text(HelpPage page) {
@@ -83,7 +84,8 @@ TfrmHelp::TfrmHelp(TfrmMain& main, HelpPage page) : QWidget(nullptr, Qt::Dialog)
 
 // The Close button under the page, which Escape clicks too; the window grows by its row.
 void TfrmHelp::add_close_button() {
-    auto* close = new QPushButton(QString::fromStdString(main_.state().text(kCloseCaption)), this);
+    auto* close =
+        new QPushButton(QString::fromStdString(shell_text(main_.state().shell, ShellText::Close)), this);
     close->setObjectName(QStringLiteral("btnClose"));
     close->adjustSize();
     close->resize(std::max(close->width(), 100), close->height());
@@ -160,16 +162,20 @@ void TfrmHelp::show_about_object() {
         l->setFont(font);
         return l;
     };
-    centre_on(figure("Label1", sh.text(167), true), help::kSourceGraphX, help::kSourceGraphTop);
-    centre_on(figure("Label2", sh.text(57) + " 1"), help::kSubgraph1X, help::kSubgraphTop);
-    centre_on(figure("Label3", sh.text(57) + " 2"), help::kSubgraph2X, help::kSubgraphTop);
-    QLabel* f1 = figure("Label4", sh.text(463) + " 1");
+    centre_on(figure("Label1", view_text(sh, ViewText::SourceGraph), true), help::kSourceGraphX,
+              help::kSourceGraphTop);
+    centre_on(figure("Label2", view_text(sh, ViewText::NestedSubgraph) + " 1"), help::kSubgraph1X,
+              help::kSubgraphTop);
+    centre_on(figure("Label3", view_text(sh, ViewText::NestedSubgraph) + " 2"), help::kSubgraph2X,
+              help::kSubgraphTop);
+    QLabel* f1 = figure("Label4", view_text(sh, ViewText::FictitiousOperation) + " 1");
     f1->adjustSize();
     f1->move(help::kFictitious1Left, help::kFictitious1Top);
-    QLabel* f2 = figure("Label5", sh.text(463) + " 2");
+    QLabel* f2 = figure("Label5", view_text(sh, ViewText::FictitiousOperation) + " 2");
     f2->adjustSize();
     f2->move(help::kFictitious2Left, help::kFictitious2Top);
-    centre_on(figure("Label6", sh.text(394), true), help::kResultGraphX, help::kResultGraphTop);
+    centre_on(figure("Label6", view_text(sh, ViewText::ResultingGraph), true), help::kResultGraphX,
+              help::kResultGraphTop);
 
     const struct {
         const char* name;

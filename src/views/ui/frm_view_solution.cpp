@@ -14,6 +14,7 @@
 #include "views/ui/time_cost_chart_view.h"
 #include "views/ui/titled_grid.h"
 #include "views/ui/workbook_export.h"
+#include "views/view_text.h"
 
 #include <QSplitter>
 #include <QTabBar>
@@ -68,9 +69,10 @@ void TfrmViewSolution::build_window() {
     // The two parameter lists share the top band, so that the pages below keep most of the height.
     auto* lists = new QSplitter(Qt::Horizontal, split);
     varList_ = new ParameterList(QStringLiteral("VarList"), lists);
-    varList_->set_titles(qs(t.text(319)), qs(t.text(148)));
+    varList_->set_titles(qs(task_text(t, TaskText::TaskParameters)), qs(view_text(t, ViewText::ValueColumn)));
     varList1_ = new ParameterList(QStringLiteral("VarList_1"), lists);
-    varList1_->set_titles(qs(t.text(316)), qs(t.text(148)));
+    varList1_->set_titles(qs(view_text(t, ViewText::ComputationVariantParameters)),
+                          qs(view_text(t, ViewText::ValueColumn)));
     lists->setSizes({640, 460});
 
     auto* tabArea = new QWidget(split);
@@ -86,9 +88,9 @@ void TfrmViewSolution::build_window() {
     tabs_->setExpanding(false);
     tabLayout->addWidget(tabs_);
 
-    pages_->addTab(build_table_page(), chart_text(t, ChartText::TableTab));
-    pages_->addTab(build_gantt_page(), chart_text(t, ChartText::GanttTab));
-    pages_->addTab(build_time_cost_page(), chart_text(t, ChartText::TimeCostTab));
+    pages_->addTab(build_table_page(), chart_text(t, ViewText::TableTab));
+    pages_->addTab(build_gantt_page(), chart_text(t, ViewText::GanttTab));
+    pages_->addTab(build_time_cost_page(), chart_text(t, ViewText::TimeCostTab));
 
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 3);
@@ -96,7 +98,7 @@ void TfrmViewSolution::build_window() {
 
     const int runs = static_cast<int>(files_.solution.status.size());
     for (int run = 0; run < runs; ++run)
-        tabs_->addTab(qs(t.text(33) + " " + std::to_string(run + 1)));
+        tabs_->addTab(qs(task_text(t, TaskText::Variant) + " " + std::to_string(run + 1)));
     tabs_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     tabs_->setMinimumHeight(tabs_->sizeHint().height());
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) { TabControlChange(index); });
@@ -122,7 +124,7 @@ QWidget* TfrmViewSolution::build_gantt_page() {
     ganttLayout->setContentsMargins(0, 2, 0, 0);
     fit_ = new QToolButton(ganttPage);
     fit_->setObjectName(QStringLiteral("btnFit"));
-    fit_->setText(chart_text(main_.state().shell, ChartText::Fit));
+    fit_->setText(chart_text(main_.state().shell, ViewText::Fit));
     ganttLayout->addWidget(fit_, 0, Qt::AlignLeft);
     gantt_ = new GanttChartView(ganttPage);
     ganttLayout->addWidget(gantt_, 1);
@@ -192,8 +194,10 @@ void TfrmViewSolution::print_view() {
 void TfrmViewSolution::export_view() {
     SessionState& st = main_.state();
     const bool time = minimised_parameter(files_.task.header) == MinimisedParam::Time;
-    const std::string question = st.text(524) + " " + std::to_string(shown_ + 1) + " " +
-                                 st.text(time ? 523 : 522) + " " + st.text(525) + "?";
+    const std::string question =
+        view_text(st.shell, ViewText::ExportDerivedTaskToo) + " " + std::to_string(shown_ + 1) + " " +
+        view_text(st.shell, time ? ViewText::OfSolutionTimeMinimised : ViewText::OfSolutionCostMinimised) +
+        " " + view_text(st.shell, ViewText::WithChosenVariantsMarked) + "?";
     st.derivedTask = main_.notifier().question(this, qs(question)) ? 1 : 0;
     if (!export_workbook(main_, this, solution_workbook(content_),
                          qs(exported_file_name(files_.task.header.taskCode, "xlsx")), dialogs_))

@@ -9,6 +9,7 @@
 #include "views/ui/print_preview.h"
 #include "views/ui/titled_grid.h"
 #include "views/ui/workbook_export.h"
+#include "views/view_text.h"
 
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -89,7 +90,7 @@ void TfrmViewTask::build_window() {
     layout->addWidget(split);
 
     varList_ = new ParameterList(QStringLiteral("VarList"), split);
-    varList_->set_titles(qs(t.text(319)), qs(t.text(148)));
+    varList_->set_titles(qs(task_text(t, TaskText::TaskParameters)), qs(view_text(t, ViewText::ValueColumn)));
     varList_->set_rows(content_.taskRows);
 
     if (!resources) {

@@ -1,5 +1,6 @@
 #include "views/ui/gantt_painter.h"
 
+#include "common/task_texts.h"
 #include "views/ui/chart_texts.h"
 
 #include <QPainter>
@@ -25,17 +26,17 @@ GanttTexts gantt_texts(const ShellTables& t, const TaskRecord& rec, char separat
     const bool resources = rec.header.has_unavailable_resources();
     auto qs = [](const std::string& s) { return QString::fromStdString(s); };
     GanttTexts g;
-    g.timeAxis = qs(t.text(64) + " (" + rec.header.timeUnit + ")");
-    g.slack = chart_text(t, ChartText::Slack);
-    g.critical = chart_text(t, ChartText::Critical);
-    g.unavailable = chart_text(t, ChartText::Unavailable);
-    g.chain = chart_text(t, ChartText::Chain);
-    g.operation = chart_text(t, ChartText::Operation);
+    g.timeAxis = qs(task_text(t, TaskText::ExecutionTime) + " (" + rec.header.timeUnit + ")");
+    g.slack = chart_text(t, ViewText::Slack);
+    g.critical = chart_text(t, ViewText::Critical);
+    g.unavailable = chart_text(t, ViewText::Unavailable);
+    g.chain = chart_text(t, ViewText::Chain);
+    g.operation = chart_text(t, ViewText::Operation);
     g.variant = qs(t.text(resources ? 281 : 282));
-    g.start = chart_text(t, ChartText::Start);
-    g.finish = chart_text(t, ChartText::Finish);
+    g.start = chart_text(t, ViewText::Start);
+    g.finish = chart_text(t, ViewText::Finish);
     g.duration = qs(t.text(resources ? 462 : 64));
-    g.cost = qs(t.text(434));
+    g.cost = qs(task_text(t, TaskText::ExecutionCost));
     g.separator = separator;
     return g;
 }

@@ -1,6 +1,7 @@
 #include "views/ui/printout.h"
 
 #include "shell/ui/qt_text.h"
+#include "views/view_text.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -322,8 +323,9 @@ QStringList break_into_lines(const QString& text, double width, const QFontMetri
 PrintDocument solution_printout(const TaskRecord& rec, const SolutionViewContent& view, int variant,
                                 TimeCostPicture timeCost, const ShellTables& t, char separator) {
     PrintDocument doc;
-    doc.title = qs(t.text(393) + " \"" + rec.header.taskName + "\"");
-    doc.subtitle = qs(t.text(107) + " " + std::to_string(variant) + " " + t.text(339));
+    doc.title = qs(view_text(t, ViewText::SolutionOfTask) + " \"" + rec.header.taskName + "\"");
+    doc.subtitle = qs(task_text(t, TaskText::ForVariant) + " " + std::to_string(variant) + " " +
+                      view_text(t, ViewText::OfTaskComputation));
     doc.lines = view.taskRows;
     doc.moreLines = view.variantRows;
     PrintTable grid;
@@ -339,14 +341,14 @@ PrintDocument solution_printout(const TaskRecord& rec, const SolutionViewContent
     doc.ganttTitle = doc.title + QStringLiteral(", ") + doc.subtitle;
     timeCost.shown = variant;
     doc.timeCost = std::move(timeCost);
-    doc.subgraphWord = qs(t.text(276));
-    doc.positionWord = qs(t.text(175));
+    doc.subgraphWord = qs(view_text(t, ViewText::Subgraph));
+    doc.positionWord = qs(view_text(t, ViewText::FromTo));
     return doc;
 }
 
 PrintDocument task_printout(const TaskRecord& rec, const TaskViewContent& view, const ShellTables& t) {
     PrintDocument doc;
-    doc.title = qs(t.text(66) + " \"" + rec.header.taskName + "\"");
+    doc.title = qs(view_text(t, ViewText::InputDataOfTask) + " \"" + rec.header.taskName + "\"");
     doc.lines = view.taskRows;
     const bool resources = rec.header.has_unavailable_resources();
     const bool marked = rec.marksPresent == 1;
@@ -368,8 +370,8 @@ PrintDocument task_printout(const TaskRecord& rec, const TaskViewContent& view, 
     ops.rows = view.operations;
     ops.rules = {1, 3, 2, 4};
     doc.tables.push_back(std::move(ops));
-    doc.subgraphWord = qs(t.text(276));
-    doc.positionWord = qs(t.text(175));
+    doc.subgraphWord = qs(view_text(t, ViewText::Subgraph));
+    doc.positionWord = qs(view_text(t, ViewText::FromTo));
     return doc;
 }
 

@@ -177,7 +177,7 @@ TimeCostPicture time_cost_picture(const std::vector<std::shared_ptr<const TimeCo
     picture.xTitle = QString::fromStdString(axes.x);
     picture.yTitle = QString::fromStdString(axes.y);
     picture.series = time_cost_series(sources, rec, solution, shell);
-    picture.shownVariant = chart_text(shell, ChartText::ShownVariant);
+    picture.shownVariant = chart_text(shell, ViewText::ShownVariant);
     picture.separator = separator;
     return picture;
 }

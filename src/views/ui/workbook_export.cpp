@@ -2,6 +2,7 @@
 
 #include "shell/ui/frm_main.h"
 #include "views/ui/chart_texts.h"
+#include "views/view_text.h"
 
 #include <QDir>
 
@@ -16,11 +17,12 @@ bool export_workbook(TfrmMain& main, QWidget* parent, const ExportWorkbook& book
     try {
         write_workbook(path.toStdString(), book);
     } catch (const ExportError&) {
-        main.notifier().warning(parent, QString::fromStdString(st.text(314)) + QStringLiteral("..."));
+        main.notifier().warning(parent, QString::fromStdString(view_text(st.shell, ViewText::ExportFailed)) +
+                                            QStringLiteral("..."));
         return false;
     }
     if (!dialogs.openFile(path))
-        main.notifier().information(parent, chart_text(st.shell, ChartText::ExportWritten) +
+        main.notifier().information(parent, chart_text(st.shell, ViewText::ExportWritten) +
                                                 QStringLiteral(" ") + QDir::toNativeSeparators(path));
     return true;
 }

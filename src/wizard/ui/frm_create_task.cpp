@@ -50,8 +50,16 @@ TfrmCreateTask::TfrmCreateTask(WizardContext ctx, EntryMode mode, const std::str
 
 TfrmCreateTask::~TfrmCreateTask() = default;
 
-QString TfrmCreateTask::text(int n) const {
-    return qt_text(model_->context().shell.text(n));
+QString TfrmCreateTask::text(WizardText which) const {
+    return qt_text(wizard_text(model_->context().shell, which));
+}
+
+QString TfrmCreateTask::text(ShellText which) const {
+    return qt_text(shell_text(model_->context().shell, which));
+}
+
+QString TfrmCreateTask::text(TaskText which) const {
+    return qt_text(task_text(model_->context().shell, which));
 }
 
 QString TfrmCreateTask::label(int k) const {
@@ -106,14 +114,14 @@ void TfrmCreateTask::build_buttons() {
 }
 
 void TfrmCreateTask::apply_static_captions() {
-    btnPrev_->setText(text(212));
-    btnClose_->setText(text(301));
-    const QStringList headerCaptions = {text(486) + QStringLiteral(":"),
-                                        text(213) + QStringLiteral(":"),
-                                        text(204) + QStringLiteral(":"),
+    btnPrev_->setText(text(WizardText::Back));
+    btnClose_->setText(text(ShellText::Cancel));
+    const QStringList headerCaptions = {text(TaskText::TaskCode) + QStringLiteral(":"),
+                                        text(TaskText::TaskName) + QStringLiteral(":"),
+                                        text(TaskText::MinimisedParameter) + QStringLiteral(":"),
                                         label(11) + QStringLiteral(":"),
                                         label(1) + QStringLiteral(", ") + label(28) + QStringLiteral(":"),
-                                        text(154) + QStringLiteral(":")};
+                                        text(WizardText::NestedChains) + QStringLiteral(":")};
     for (WizardPage* p : pages_) {
         p->apply_captions();
         p->apply_header_captions(headerCaptions);

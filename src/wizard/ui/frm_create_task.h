@@ -4,9 +4,12 @@
 // every page's controls into the model's inputs, and afterwards it shows the model's inputs, state,
 // captions and messages in every page again. It keeps the navigation, the step title, the buttons and
 // the messages, and holds no check of its own.
+#include "common/task_texts.h"
+#include "shell/shell_text.h"
 #include "shell/ui/notifier.h"
 #include "wizard/ui/wizard_page.h"
 #include "wizard/wizard.h"
+#include "wizard/wizard_text.h"
 
 #include <QWidget>
 #include <functional>
@@ -56,7 +59,9 @@ private:
     HeaderValues header_values() const;
     void show_notes(const std::vector<WizardMessage>& notes);
     void apply_focus(const WizardFocus& focus);
-    QString text(int n) const;
+    QString text(WizardText which) const;
+    QString text(TaskText which) const;
+    QString text(ShellText which) const;
     QString label(int k) const;
 
     // What the pages ask of the window.

@@ -68,19 +68,22 @@ bool ChainPage::shows_step(WizardStep step, const TaskRecord&) const {
 }
 
 void ChainPage::apply_captions() {
-    QStringList columns = {text(517), text(215), text(7) + QStringLiteral(" (<=500)")};
+    QStringList columns = {text(WizardText::RowNumber), text(TaskText::ChainName),
+                           text(TaskText::OperationCount) + QStringLiteral(" (<=500)")};
     if (nested_)
-        columns << text(275) << text(176) << text(280) << text(178) << text(280);
+        columns << text(WizardText::SubgraphNumberColumn) << text(WizardText::ChainItLeavesFrom)
+                << text(TaskText::OperationNumber) << text(WizardText::ChainItEnters)
+                << text(TaskText::OperationNumber);
     StringGrid1_->setHorizontalHeaderLabels(columns);
     if (nested_)
-        Label33_->set_caption(text(160));
-    gbPlace_->setTitle(text(550));
-    RB1_->setText(text(551));
-    RB2_->setText(text(552));
+        Label33_->set_caption(text(WizardText::EnclosedSubgraphNumberNote));
+    gbPlace_->setTitle(text(WizardText::WhereOperationsChange));
+    RB1_->setText(text(WizardText::AtChainStart));
+    RB2_->setText(text(WizardText::AtChainEnd));
     if (nested_) {
-        gbConversion_->setTitle(text(390));
-        Reg2_1_->setText(text(553));
-        Reg2_2_->setText(text(554));
+        gbConversion_->setTitle(text(TaskText::AutomaticCriticalConversion));
+        Reg2_1_->setText(text(WizardText::WithMinimalTimes));
+        Reg2_2_->setText(text(WizardText::WithMinimalCosts));
     }
 }
 
@@ -155,10 +158,11 @@ bool OperationPage::shows_step(WizardStep step, const TaskRecord&) const {
 }
 
 void OperationPage::apply_captions() {
-    lblChain223_->setText(text(217) + QStringLiteral(":"));
-    StringGrid2_->setHorizontalHeaderLabels({text(517), text(214), text(473) + QStringLiteral(" (<=20)")});
-    keys223_->setText(key_hint("Shift", text(328), text(326)));
-    Label12_->setText(text(157) + QStringLiteral(" ..."));
+    lblChain223_->setText(text(WizardText::ChainNumber) + QStringLiteral(":"));
+    StringGrid2_->setHorizontalHeaderLabels({text(WizardText::RowNumber), text(TaskText::OperationName),
+                                             text(WizardText::VariantCount) + QStringLiteral(" (<=20)")});
+    keys223_->setText(key_hint("Shift", text(WizardText::NextChain), text(WizardText::PreviousChain)));
+    Label12_->setText(text(WizardText::SearchingOptimalNumbering) + QStringLiteral(" ..."));
 }
 
 void OperationPage::read_controls(WizardInputs& in) {

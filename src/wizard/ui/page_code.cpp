@@ -92,14 +92,14 @@ bool CodePage::shows_step(WizardStep step, const TaskRecord&) const {
 }
 
 void CodePage::apply_captions() {
-    lblShifr_->setText(text(486) + QStringLiteral(":"));
-    lblName_->setText(text(213) + QStringLiteral(":"));
-    pnlExport_->setTitle(text(55));
-    Label18_->setText(text(144) + QStringLiteral(":"));
-    btnExport_->setText(text(547));
-    StaticText1_->setText(text(558));
-    Button1_->setText(text(548) + QStringLiteral(" (*.xlsx, *.ods, *.xls)"));
-    Label_ex1_->setText(text(78) + QStringLiteral(":"));
+    lblShifr_->setText(text(TaskText::TaskCode) + QStringLiteral(":"));
+    lblName_->setText(text(TaskText::TaskName) + QStringLiteral(":"));
+    pnlExport_->setTitle(text(ShellText::ImportNewTask));
+    Label18_->setText(text(WizardText::Tasks) + QStringLiteral(":"));
+    btnExport_->setText(text(WizardText::Import));
+    StaticText1_->setText(text(WizardText::ChosenTask));
+    Button1_->setText(text(WizardText::ImportWorkbook) + QStringLiteral(" (*.xlsx, *.ods, *.xls)"));
+    Label_ex1_->setText(text(WizardText::DataImportedFrom) + QStringLiteral(":"));
 }
 
 void CodePage::read_controls(WizardInputs& in) {

@@ -64,15 +64,15 @@ bool RoundingPage::shows_step(WizardStep step, const TaskRecord&) const {
 
 void RoundingPage::apply_captions() {
     const QString sep(QChar::fromLatin1(separator()));
-    const QString orWord = text(0);
-    gbRounding_->setTitle(text(334));
-    toc_0_->setText(text(333));
-    toc_1_->setText(text(332));
-    toc_2_->setText(text(331));
-    lblKoe_->setText(text(42) + QStringLiteral(" (>=0") + sep + QStringLiteral("01 ") + orWord +
-                     QStringLiteral(" <100):"));
-    bounds_->setTitle(text(82));
-    Decimal5_->apply_caption(text(544) + QStringLiteral(":"), separator());
+    const QString orWord = text(TaskText::And);
+    gbRounding_->setTitle(text(WizardText::RoundingType));
+    toc_0_->setText(text(TaskText::RoundNearest));
+    toc_1_->setText(text(TaskText::RoundDown));
+    toc_2_->setText(text(TaskText::RoundUp));
+    lblKoe_->setText(text(WizardText::ScalingCoefCaption) + QStringLiteral(" (>=0") + sep +
+                     QStringLiteral("01 ") + orWord + QStringLiteral(" <100):"));
+    bounds_->setTitle(text(WizardText::GraphBounds));
+    Decimal5_->apply_caption(text(WizardText::DecimalSeparator) + QStringLiteral(":"), separator());
 }
 
 void RoundingPage::read_controls(WizardInputs& in) {
@@ -187,16 +187,17 @@ bool ThresholdPage::shows_step(WizardStep step, const TaskRecord&) const {
 }
 
 void ThresholdPage::apply_captions() {
-    const QString orWord = text(0);
-    bounds_->setTitle(text(82));
-    lblMaxFaz_->setText(text(189) + QStringLiteral(":"));
-    Label44_->setText(text(118));
-    Label23_->setText(text(480));
-    Resflg_->setText(text(403));
-    Label77_->setText(text(41) + QStringLiteral(" (>=5 ") + orWord + QStringLiteral(" <=20):"));
-    Label78_->setText(text(43) + QStringLiteral(" (>=1 ") + orWord + QStringLiteral(" <=4) ") + text(128) +
-                      QStringLiteral(":"));
-    Decimal6_->apply_caption(text(544) + QStringLiteral(":"), separator());
+    const QString orWord = text(TaskText::And);
+    bounds_->setTitle(text(WizardText::GraphBounds));
+    lblMaxFaz_->setText(text(WizardText::PhaseStateCount) + QStringLiteral(":"));
+    Label44_->setText(text(WizardText::TickThresholdsToCompute));
+    Label23_->setText(text(WizardText::TickedValuesAtMostTen));
+    Resflg_->setText(text(WizardText::ClearAllTicks));
+    Label77_->setText(text(WizardText::SecondLevelIterationsCaption) + QStringLiteral(" (>=5 ") + orWord +
+                      QStringLiteral(" <=20):"));
+    Label78_->setText(text(WizardText::ReductionCoefCaption) + QStringLiteral(" (>=1 ") + orWord +
+                      QStringLiteral(" <=4) ") + text(WizardText::ThresholdStepNote) + QStringLiteral(":"));
+    Decimal6_->apply_caption(text(WizardText::DecimalSeparator) + QStringLiteral(":"), separator());
 }
 
 void ThresholdPage::read_controls(WizardInputs& in) {
@@ -319,20 +320,31 @@ bool SummaryPage::shows_step(WizardStep step, const TaskRecord&) const {
 }
 
 void SummaryPage::apply_captions() {
-    const std::pair<const char*, int> summary[] = {
-        {"MaxFaz_7", 189}, {"prkoe", 42},   {"static_toc", 334}, {"Cost", 124}, {"lTime", 123},
-        {"kateg", 5},      {"regime", 391}, {"regn", 156},       {"prm1", 2},   {"prm11", 461},
-        {"prm2", 194},     {"LenNT", 140},  {"L_Nd", 41},        {"L_kup", 43},
+    const std::pair<const char*, QString> summary[] = {
+        {"MaxFaz_7", text(WizardText::PhaseStateCount)},
+        {"prkoe", text(WizardText::ScalingCoefCaption)},
+        {"static_toc", text(WizardText::RoundingType)},
+        {"Cost", text(TaskText::CostUnit)},
+        {"lTime", text(TaskText::TimeUnit)},
+        {"kateg", text(TaskText::CategoryCount)},
+        {"regime", text(WizardText::Decomposition)},
+        {"regn", text(WizardText::SubgraphNumbering)},
+        {"prm1", text(WizardText::AllowedSubgraphsCaption)},
+        {"prm11", text(TaskText::SubgraphsExtracted)},
+        {"prm2", text(TaskText::MaxQuantSteps)},
+        {"LenNT", text(WizardText::TickedThresholdCount)},
+        {"L_Nd", text(WizardText::SecondLevelIterationsCaption)},
+        {"L_kup", text(WizardText::ReductionCoefCaption)},
     };
-    for (const auto& [name, n] : summary)
-        summaryLines_[name].caption->setText(text(n) + QStringLiteral(" -"));
-    bounds_->setTitle(text(82));
-    facts_->setTitle(text(319));
-    gbOrder_->setTitle(text(549));
-    Order1_->setText(text(545));
-    Order2_->setText(text(546));
-    lblOrder1_->set_caption(QStringLiteral("(") + text(15) + QStringLiteral(")"));
-    lblOrder2_->set_caption(QStringLiteral("(") + text(402) + QStringLiteral(")"));
+    for (const auto& [name, caption] : summary)
+        summaryLines_[name].caption->setText(caption + QStringLiteral(" -"));
+    bounds_->setTitle(text(WizardText::GraphBounds));
+    facts_->setTitle(text(TaskText::TaskParameters));
+    gbOrder_->setTitle(text(WizardText::WhenToSolve));
+    Order1_->setText(text(WizardText::AtOnce));
+    Order2_->setText(text(WizardText::Later));
+    lblOrder1_->set_caption(QStringLiteral("(") + text(WizardText::AtOnceNote) + QStringLiteral(")"));
+    lblOrder2_->set_caption(QStringLiteral("(") + text(WizardText::LaterNote) + QStringLiteral(")"));
 }
 
 void SummaryPage::read_controls(WizardInputs& in) {
@@ -352,8 +364,9 @@ void SummaryPage::show_model() {
         l.value->setVisible(shown);
     };
     summaryLines_["staticDelta_7"].caption->setText(qt_text(c.tactLabel));
-    summaryLines_["L_C_value"].caption->setText(
-        text(152) + QStringLiteral(" (") + qt_text(model().record().header.costUnit) + QStringLiteral(") -"));
+    summaryLines_["L_C_value"].caption->setText(text(TaskText::CostThreshold) + QStringLiteral(" (") +
+                                                qt_text(model().record().header.costUnit) +
+                                                QStringLiteral(") -"));
     line("staticDelta_7", s.tact);
     line("MaxFaz_7", s.phaseStates);
     line("prkoe", s.scalingCoef);

@@ -139,29 +139,31 @@ bool GeneralPage::shows_step(WizardStep step, const TaskRecord&) const {
 }
 
 void GeneralPage::apply_captions() {
-    const QString orWord = text(0);
-    gbMinimised_->setTitle(text(204));
-    rbPrmp_0_->setText(text(434));
-    rbPrmp_1_->setText(text(64));
-    lblNch_->setText(text(48) + QStringLiteral(" (<=1000):"));
-    lblnc2_->setText(text(49) + QStringLiteral(":"));
-    lblCostUnit_->setText(text(124) + QStringLiteral(":"));
-    lblTimeUnit_->setText(text(123) + QStringLiteral(":"));
-    Label83_->setText(text(557));
-    vnr1_->setText(text(495));
-    vnr2_->setText(text(272));
-    L_Kat_->setText(text(50) + QStringLiteral(" (>0 ") + orWord + QStringLiteral(" <=100):"));
-    GroupBox1_->setTitle(text(391));
-    Reg_0_->setText(text(555));
-    Reg_1_->setText(text(556));
-    GroupBox5_->setTitle(text(156));
-    Reg1_0_->setText(text(397));
-    Reg1_1_->setText(text(14) + QStringLiteral(" (") + text(119) + QStringLiteral(" <=10)"));
-    L_decomp_->setText(text(318) + QStringLiteral(":"));
-    L_Dnp_->setText(QStringLiteral("1) ") + text(2) + QStringLiteral(" (>0 ") + orWord +
+    const QString orWord = text(TaskText::And);
+    gbMinimised_->setTitle(text(TaskText::MinimisedParameter));
+    rbPrmp_0_->setText(text(TaskText::ExecutionCost));
+    rbPrmp_1_->setText(text(TaskText::ExecutionTime));
+    lblNch_->setText(text(WizardText::EnterChainTotal) + QStringLiteral(" (<=1000):"));
+    lblnc2_->setText(text(WizardText::EnterNestedChainCount) + QStringLiteral(":"));
+    lblCostUnit_->setText(text(TaskText::CostUnit) + QStringLiteral(":"));
+    lblTimeUnit_->setText(text(TaskText::TimeUnit) + QStringLiteral(":"));
+    Label83_->setText(text(WizardText::UnavailableResourcesQuestion));
+    vnr1_->setText(text(WizardText::Yes));
+    vnr2_->setText(text(WizardText::No));
+    L_Kat_->setText(text(WizardText::EnterCategoryTotal) + QStringLiteral(" (>0 ") + orWord +
                     QStringLiteral(" <=100):"));
-    L_Mxns_->setText(QStringLiteral("2) ") + text(194) + QStringLiteral(" (>=5 ") + orWord +
-                     QStringLiteral(" <=20):"));
+    GroupBox1_->setTitle(text(WizardText::Decomposition));
+    Reg_0_->setText(text(WizardText::NoDecomposition));
+    Reg_1_->setText(text(WizardText::ByExtractingSubgraphs));
+    GroupBox5_->setTitle(text(WizardText::SubgraphNumbering));
+    Reg1_0_->setText(text(TaskText::ManualNumbering));
+    Reg1_1_->setText(text(TaskText::AutomaticNumbering) + QStringLiteral(" (") +
+                     text(WizardText::AvailableWhenNestedCount) + QStringLiteral(" <=10)"));
+    L_decomp_->setText(text(TaskText::DecompositionParameters) + QStringLiteral(":"));
+    L_Dnp_->setText(QStringLiteral("1) ") + text(WizardText::AllowedSubgraphsCaption) +
+                    QStringLiteral(" (>0 ") + orWord + QStringLiteral(" <=100):"));
+    L_Mxns_->setText(QStringLiteral("2) ") + text(TaskText::MaxQuantSteps) + QStringLiteral(" (>=5 ") +
+                     orWord + QStringLiteral(" <=20):"));
 }
 
 void GeneralPage::read_controls(WizardInputs& in) {

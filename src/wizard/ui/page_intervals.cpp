@@ -23,7 +23,9 @@ bool IntervalCountPage::shows_step(WizardStep step, const TaskRecord&) const {
 }
 
 void IntervalCountPage::apply_captions() {
-    Grid2a_->setHorizontalHeaderLabels({text(277), text(476) + QStringLiteral(" (<=10)")});
+    Grid2a_->setHorizontalHeaderLabels(
+        {text(WizardText::CategoryNumberColumn),
+         text(WizardText::AvailabilityIntervalCount) + QStringLiteral(" (<=10)")});
 }
 
 void IntervalCountPage::read_controls(WizardInputs& in) {
@@ -51,7 +53,7 @@ bool IntervalPage::shows_step(WizardStep step, const TaskRecord&) const {
 }
 
 void IntervalPage::apply_captions() {
-    Label21_->setText(text(349));
+    Label21_->setText(text(WizardText::EmptyEndOnlyLastInterval));
 }
 
 void IntervalPage::read_controls(WizardInputs& in) {
@@ -61,8 +63,8 @@ void IntervalPage::read_controls(WizardInputs& in) {
 void IntervalPage::show_model() {
     const WizardCaptions c = model().captions();
     Grid2b_->set_cells(model().inputs().intervals);
-    Grid2b_->setHorizontalHeaderLabels(
-        {text(277), label(26), qt_text(c.intervalStart), qt_text(c.intervalEnd)});
+    Grid2b_->setHorizontalHeaderLabels({text(WizardText::CategoryNumberColumn), label(26),
+                                        qt_text(c.intervalStart), qt_text(c.intervalEnd)});
 }
 
 } // namespace zep

@@ -84,14 +84,15 @@ bool VariantPage::shows_step(WizardStep step, const TaskRecord&) const {
 }
 
 void VariantPage::apply_captions() {
-    chainCaption_->setText(text(217) + QStringLiteral(":"));
-    operationCaption_->setText(text(218) + QStringLiteral(":"));
-    nameCaption_->setText(text(214) + QStringLiteral(":"));
-    chainKeys_->setText(key_hint("Shift", text(328), text(326)));
-    operationKeys_->setText(key_hint("Ctrl", text(327), text(325)));
+    chainCaption_->setText(text(WizardText::ChainNumber) + QStringLiteral(":"));
+    operationCaption_->setText(text(WizardText::OperationNumberCaption) + QStringLiteral(":"));
+    nameCaption_->setText(text(TaskText::OperationName) + QStringLiteral(":"));
+    chainKeys_->setText(key_hint("Shift", text(WizardText::NextChain), text(WizardText::PreviousChain)));
+    operationKeys_->setText(
+        key_hint("Ctrl", text(WizardText::NextOperation), text(WizardText::PreviousOperation)));
     if (resources_)
-        spaceKey_->setText(QStringLiteral("<SpaceBar> - ") + text(455));
-    separatorBox_->apply_caption(text(544) + QStringLiteral(":"), separator());
+        spaceKey_->setText(QStringLiteral("<SpaceBar> - ") + text(WizardText::ToggleNoSuspensionMark));
+    separatorBox_->apply_caption(text(WizardText::DecimalSeparator) + QStringLiteral(":"), separator());
 }
 
 void VariantPage::read_controls(WizardInputs& in) {
@@ -112,11 +113,12 @@ void VariantPage::show_model() {
     operationName_->setText(qt_text(model().shown_operation_name()));
     const WizardCaptions c = model().captions();
     if (resources_)
-        grid_->setHorizontalHeaderLabels({text(517), text(439), text(172), QStringLiteral("*"),
+        grid_->setHorizontalHeaderLabels({text(WizardText::RowNumber), text(WizardText::VariantDescription),
+                                          text(TaskText::ResourceCategory), QStringLiteral("*"),
                                           qt_text(c.variantTime), qt_text(c.variantCost)});
     else
-        grid_->setHorizontalHeaderLabels(
-            {text(517), text(439), qt_text(c.variantTime), qt_text(c.variantCost)});
+        grid_->setHorizontalHeaderLabels({text(WizardText::RowNumber), text(WizardText::VariantDescription),
+                                          qt_text(c.variantTime), qt_text(c.variantCost)});
 }
 
 // The variant grid has a row for every variant the operation has, empty where none is stored yet.
@@ -172,9 +174,11 @@ void ReviewPage::show_model() {
         return;
     const WizardCaptions c = model().captions();
     // The number columns under the short words chain, operation, variant: the table fits the window.
-    QStringList review = {label(1), text(215), label(2), text(214), label(3), text(439)};
+    QStringList review = {label(1), text(TaskText::ChainName),
+                          label(2), text(TaskText::OperationName),
+                          label(3), text(WizardText::VariantDescription)};
     if (resources_)
-        review << text(172) << QStringLiteral("*");
+        review << text(TaskText::ResourceCategory) << QStringLiteral("*");
     review << qt_text(c.variantTime) << qt_text(c.variantCost);
     if (grid_->property("shown").value<QStringList>() != review ||
         grid_->rowCount() != int(model().review_table().size()) ||

@@ -31,8 +31,16 @@ void WizardPage::show_header(const HeaderValues& values, bool parametersShown) {
         header_->set_values(values, parametersShown);
 }
 
-QString WizardPage::text(int n) const {
-    return qt_text(model().context().shell.text(n));
+QString WizardPage::text(WizardText which) const {
+    return qt_text(wizard_text(model().context().shell, which));
+}
+
+QString WizardPage::text(ShellText which) const {
+    return qt_text(shell_text(model().context().shell, which));
+}
+
+QString WizardPage::text(TaskText which) const {
+    return qt_text(task_text(model().context().shell, which));
 }
 
 QString WizardPage::label(int k) const {

@@ -3,8 +3,11 @@
 // in them and copies them back into the model's inputs. What a page does beyond its controls (moving
 // to another chain, importing a task, ...) it asks of its host, the window, which copies every page
 // into the model first and shows the model and the outcome afterwards.
+#include "common/task_texts.h"
+#include "shell/shell_text.h"
 #include "shell/ui/notifier.h"
 #include "wizard/wizard.h"
+#include "wizard/wizard_text.h"
 
 #include <QWidget>
 
@@ -59,7 +62,9 @@ protected:
     void set_content(QWidget* content);
     Wizard& model() const { return host_.model(); }
     char separator() const { return host_.model().context().separator; }
-    QString text(int n) const;
+    QString text(WizardText which) const;
+    QString text(TaskText which) const;
+    QString text(ShellText which) const;
     QString label(int k) const;
 
     WizardPageHost& host_;
