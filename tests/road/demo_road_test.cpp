@@ -165,7 +165,7 @@ TEST_P(DemoRoad, ThroughTheWindowsTheTaskGetsWhatZepGivesIt) {
     EXPECT_EQ(status(), TaskStatus::HandedOver);
 
     // Solved in the optimisation module, one task with the default parameters: zep solve's solution.
-    main.updateMenus(); // as opening the Solving menu does
+    main.update_menus(); // as opening the Solving menu does
     ASSERT_TRUE(main.action(QStringLiteral("Optim"))->isEnabled());
     main.action(QStringLiteral("Optim"))->trigger();
     auto* module = wait_for_window<TForm1>();

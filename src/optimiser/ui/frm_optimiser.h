@@ -10,7 +10,7 @@
 // Immediate solve (the wizard's "сразу"): the wizard, after saving the task, copies its input file to
 // Solving and marks it handed over (status 1, unloaded now), sets SessionState::immediateSolve = 1 and
 // SessionState::immediateSolveCode = the code, and opens WindowKind::Optimiser through
-// main.openWindow(). The window then goes through the individual mode with the default parameters on
+// main.open_window(). The window then goes through the individual mode with the default parameters on
 // its own, runs the task, takes the solution over (Data/zep_<code>_out.dat, status 2, solved now, both
 // Solving files removed), resets immediateSolve to 0 and closes itself. A run stopped on this path
 // leaves the task in Solving (status 1) and the window open with the message.

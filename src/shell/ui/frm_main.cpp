@@ -102,12 +102,12 @@ TfrmMain::TfrmMain(Workspace workspace, Notifier& notifier, QWidget* parent)
     mdi_ = new QMdiArea(this);
     setCentralWidget(mdi_);
     build_menus();
-    connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { updateMenus(); });
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { update_menus(); });
     endProgram = [] { QTimer::singleShot(0, [] { QCoreApplication::exit(1); }); };
 }
 
 // The MDI area reports its children going while the base class closes the window, after the members
-// that updateMenus reads are gone.
+// that update_menus reads are gone.
 TfrmMain::~TfrmMain() {
     disconnect(mdi_, nullptr, this, nullptr);
     disconnect(qApp, nullptr, this, nullptr);
@@ -151,7 +151,7 @@ void TfrmMain::build_menus() {
         mnuSolvingShow();
         mnuOutShow();
     });
-    updateMenus();
+    update_menus();
 }
 
 QAction* TfrmMain::action(const QString& objectName) const {
@@ -164,7 +164,7 @@ QMenu* TfrmMain::menu(const QString& objectName) const {
     return it == menus_.end() ? nullptr : it->second;
 }
 
-void TfrmMain::applyCaptions() {
+void TfrmMain::apply_captions() {
     setWindowTitle(QString::fromStdString(shell_text(state_.shell, ShellText::MainWindowCaption)));
     for (const MenuItemDef& def : kMenuItems) {
         if (!def.text)
@@ -181,14 +181,14 @@ void TfrmMain::applyCaptions() {
 
 void TfrmMain::register_window(WindowKind kind, WindowFactory factory) {
     factories_[kind] = std::move(factory);
-    updateMenus();
+    update_menus();
 }
 
 bool TfrmMain::has_window(WindowKind kind) const {
     return factories_.count(kind) != 0;
 }
 
-QWidget* TfrmMain::openWindow(WindowKind kind) {
+QWidget* TfrmMain::open_window(WindowKind kind) {
     auto it = factories_.find(kind);
     return it == factories_.end() ? nullptr : it->second(*this);
 }
@@ -216,7 +216,7 @@ void TfrmMain::run_command(const QString& command) {
     if (def->mode.is_set())
         state_.openMode = def->mode;
     setEnabled(false);
-    QWidget* window = openWindow(def->window);
+    QWidget* window = open_window(def->window);
     if (!window) {
         setEnabled(true);
         return;
@@ -225,7 +225,7 @@ void TfrmMain::run_command(const QString& command) {
         window->setWindowTitle(QString::fromStdString(shell_text(state_.shell, *def->selectionCaption)));
 }
 
-void TfrmMain::updateMenus() {
+void TfrmMain::update_menus() {
     for (const MenuItemDef& def : kMenuItems)
         if (!def.isMenu && def.text)
             action(QString::fromLatin1(def.name))
@@ -254,7 +254,7 @@ bool TfrmMain::start_up() {
     state_.derivedTask = 0;
     state_.immediateSolve = 0;
     state_.shell = {};
-    applyCaptions();
+    apply_captions();
 
     const std::vector<ShellFileRef> shells = find_shell_files(state_.workspace);
     if (shells.empty()) {
@@ -297,7 +297,7 @@ bool TfrmMain::load_shell_file(const ShellFileRef& file) {
     state_.shellFileName = loaded.value().fileName;
     state_.shell = std::move(loaded.value().tables);
     use_shell_language(file.extension);
-    applyCaptions();
+    apply_captions();
     return true;
 }
 

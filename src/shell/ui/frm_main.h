@@ -68,14 +68,14 @@ public:
     void register_window(WindowKind kind, WindowFactory factory);
     bool has_window(WindowKind kind) const;
     // Opens the window of a kind through its factory; nullptr when none is registered.
-    QWidget* openWindow(WindowKind kind);
+    QWidget* open_window(WindowKind kind);
     // The output side of the active MDI child, nullptr when there is none or it has no output.
     OutputView* active_output_view() const;
 
     // Sets every caption from the loaded texts; with empty tables every caption is empty.
-    void applyCaptions();
+    void apply_captions();
     // Enables each command by its rule; called whenever a menu opens or the active child changes.
-    void updateMenus();
+    void update_menus();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

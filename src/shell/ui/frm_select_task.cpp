@@ -93,7 +93,7 @@ void TfrmSelectTask::btnOKClick() {
         if (!handedOver_)
             main_.setEnabled(true);
         // A wizard that did not open cannot enable the main window again: this dialog does.
-        if (!main_.openWindow(target))
+        if (!main_.open_window(target))
             handedOver_ = false;
     }
     close();

@@ -89,14 +89,14 @@ TfrmViewProtocol::TfrmViewProtocol(TfrmMain& main) : QWidget(nullptr), main_(mai
     connect(btnClose_, &QPushButton::clicked, this, [this] { close(); });
     click_on_escape(this, btnClose_);
 
-    applyCaptions();
+    apply_captions();
     fillTaskList(0);
     const bool any = TaskList_->count() > 0;
     TaskList_->setEnabled(any);
     ValueList_->setEnabled(any);
 }
 
-void TfrmViewProtocol::applyCaptions() {
+void TfrmViewProtocol::apply_captions() {
     const SessionState& st = main_.state();
     setWindowTitle(qs(shell_text(st.shell, ShellText::TaskProtocol)));
     btnDeleteTask_->setText(qs(shell_text(st.shell, ShellText::DeleteTask)));

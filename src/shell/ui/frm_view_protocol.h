@@ -33,7 +33,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void applyCaptions();
+    void apply_captions();
     void fillTaskList(int select);
     const RegisterEntry* selectedEntry() const;
     void reportError(const std::exception& e);

@@ -45,12 +45,12 @@ QWidget* open_create_task_window(TfrmMain& main) {
     window->onFinished = [&main](const std::string& code, bool atOnce) {
         main.state().immediateSolve = atOnce ? 1 : 0;
         main.state().immediateSolveCode = atOnce ? code : std::string();
-        main.updateMenus();
+        main.update_menus();
         // The task has been handed over: the optimisation module solves it at once and takes its
         // solution over. Without one the task waits in Solving for a later run.
         if (atOnce) {
             main.setEnabled(false);
-            if (!main.openWindow(WindowKind::Optimiser))
+            if (!main.open_window(WindowKind::Optimiser))
                 main.setEnabled(true);
         }
     };

@@ -51,7 +51,7 @@ struct Harness {
     // The solution view of the task on its time-cost page, where the button is.
     TfrmViewSolution* open(const std::string& code) {
         main->state().currentTaskCode = code;
-        auto* view = dynamic_cast<TfrmViewSolution*>(main->openWindow(WindowKind::ViewSolution));
+        auto* view = dynamic_cast<TfrmViewSolution*>(main->open_window(WindowKind::ViewSolution));
         if (view)
             view->pages()->setCurrentIndex(2);
         return view;

@@ -37,7 +37,7 @@ void register_optimiser(TfrmMain& main) {
 // The main window's command, as the user chooses it from the Solving menu.
 TForm1* open_from_menu(UiWorkspace& u) {
     register_optimiser(*u.main);
-    u.main->updateMenus();
+    u.main->update_menus();
     QAction* optim = u.main->action(QStringLiteral("Optim"));
     if (!optim->isEnabled())
         return nullptr;
@@ -137,7 +137,7 @@ TEST(TForm1, ImmediateSolveEndsSolvedWithNothingLeftInSolving) {
     u.state().immediateSolve = 1;
     u.state().immediateSolveCode = "DEC001";
     u.main->setEnabled(false);
-    QPointer<QWidget> form = u.main->openWindow(WindowKind::Optimiser);
+    QPointer<QWidget> form = u.main->open_window(WindowKind::Optimiser);
     ASSERT_TRUE(form);
     ASSERT_TRUE(test::wait_until([&] { return form.isNull(); }));
     EXPECT_EQ(u.reg().get().find("DEC001")->status, TaskStatus::Solved);
@@ -164,7 +164,7 @@ TEST(TForm1, ImmediateSolveMeetingALockedRegisterSaysSoAndChangesNothing) {
     u.state().immediateSolveCode = "DEC001";
     u.main->setEnabled(false);
     test::LockHolder other(register_lock_path(u.ws.register_file()));
-    QPointer<QWidget> form = u.main->openWindow(WindowKind::Optimiser);
+    QPointer<QWidget> form = u.main->open_window(WindowKind::Optimiser);
     ASSERT_TRUE(form);
     ASSERT_TRUE(test::wait_until([&] { return form.isNull(); }));
     RegisterRefusal busy;
@@ -456,7 +456,7 @@ TEST(TForm1, BatchModeWithoutInputsOffersOnlyExit) {
     UiWorkspace u;
     register_optimiser(*u.main);
     u.main->setEnabled(false);
-    auto* form = static_cast<TForm1*>(u.main->openWindow(WindowKind::Optimiser));
+    auto* form = static_cast<TForm1*>(u.main->open_window(WindowKind::Optimiser));
     click(form, "BNext1");
     EXPECT_EQ(label(form, "Label8").toStdString(), u.state().text(10) + ". " + u.state().text(374) + ".");
     EXPECT_TRUE(child<QPushButton>(form, "BEnd")->isVisible());
@@ -502,7 +502,7 @@ TEST(TForm1, ATaskUnloadedInTheProtocolIsSolvedInBatchAndLoadedBack) {
     protocol->close();
     ASSERT_TRUE(u.main->isEnabled());
 
-    u.main->updateMenus();
+    u.main->update_menus();
     ASSERT_TRUE(u.main->action(QStringLiteral("Optim"))->isEnabled());
     u.main->action(QStringLiteral("Optim"))->trigger();
     auto* form = test::open_window<TForm1>();

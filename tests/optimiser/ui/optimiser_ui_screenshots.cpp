@@ -21,7 +21,7 @@ void click(QWidget* form, const char* button) {
 
 TForm1* open_module(test::UiWorkspace& u) {
     u.main->setEnabled(false);
-    return static_cast<TForm1*>(u.main->openWindow(WindowKind::Optimiser));
+    return static_cast<TForm1*>(u.main->open_window(WindowKind::Optimiser));
 }
 
 void register_module(test::UiWorkspace& u) {

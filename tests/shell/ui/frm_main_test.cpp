@@ -263,7 +263,7 @@ TEST(TfrmMain, OutputCommandsNeedAnActiveChildAndUnbuiltWindowsStayDisabled) {
     std::ofstream(ws.solving() / "zep_ABCDEF_in.dat") << "x";
     Harness h(ws);
     ASSERT_TRUE(h.main->start_up());
-    h.main->updateMenus();
+    h.main->update_menus();
     EXPECT_FALSE(h.main->action(QStringLiteral("mnuOutExpInExcel"))->isEnabled());
     EXPECT_FALSE(h.main->action(QStringLiteral("mnuOutPrint"))->isEnabled());
     EXPECT_TRUE(h.main->action(QStringLiteral("mnuInExit"))->isEnabled());

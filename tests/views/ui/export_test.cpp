@@ -73,7 +73,7 @@ struct ExportHarness {
 
     TfrmViewSolution* openSolution(const std::string& code) {
         ui.state().currentTaskCode = code;
-        auto* v = dynamic_cast<TfrmViewSolution*>(ui.main->openWindow(WindowKind::ViewSolution));
+        auto* v = dynamic_cast<TfrmViewSolution*>(ui.main->open_window(WindowKind::ViewSolution));
         if (v)
             v->set_export_dialogs(dialogs);
         return v;
@@ -204,7 +204,7 @@ TEST(ExportCommand, NoExportsTheSolutionOnlyAndATaskViewNeverTheDerivedTask) {
     h.ui.state().derivedTask = 1; // as after a derived export
     h.ui.state().currentTaskCode = code;
     h.ui.state().derivedTask = 0;
-    auto* task = dynamic_cast<TfrmViewTask*>(h.ui.main->openWindow(WindowKind::ViewTask));
+    auto* task = dynamic_cast<TfrmViewTask*>(h.ui.main->open_window(WindowKind::ViewTask));
     ASSERT_NE(task, nullptr);
     h.ui.state().derivedTask = 1;
     h.ui.main->action(QStringLiteral("mnuOutExpInExcel"))->trigger();

@@ -53,7 +53,7 @@ struct Harness {
 
     template <typename View> View* open(WindowKind kind, const std::string& code) {
         main->state().currentTaskCode = code;
-        return dynamic_cast<View*>(main->openWindow(kind));
+        return dynamic_cast<View*>(main->open_window(kind));
     }
 };
 
@@ -256,11 +256,11 @@ TEST(SolutionView, MissingOrDamagedSolutionWarnsAndOpensNoWindow) {
     const std::vector<std::uint8_t> bytes = read_whole_file(solution);
 
     fs::remove(solution);
-    EXPECT_EQ(h.main->openWindow(WindowKind::ViewSolution), nullptr);
+    EXPECT_EQ(h.main->open_window(WindowKind::ViewSolution), nullptr);
     write_file_atomically(solution, std::span(bytes.data(), bytes.size() / 2));
     EXPECT_EQ(h.open<TfrmViewSolution>(WindowKind::ViewSolution, code), nullptr);
     h.main->state().currentTaskCode = "NONE01";
-    EXPECT_EQ(h.main->openWindow(WindowKind::ViewSolution), nullptr);
+    EXPECT_EQ(h.main->open_window(WindowKind::ViewSolution), nullptr);
     ASSERT_EQ(h.notifier.messages.size(), 3u);
     for (const auto& m : h.notifier.messages) {
         EXPECT_EQ(m.kind, Notifier::Kind::Warning);
@@ -273,7 +273,7 @@ TEST(TaskView, MissingTaskFileOpensNoWindowAndSaysNothing) {
     Harness h;
     h.start();
     h.main->state().currentTaskCode = "NONE01";
-    EXPECT_EQ(h.main->openWindow(WindowKind::ViewTask), nullptr);
+    EXPECT_EQ(h.main->open_window(WindowKind::ViewTask), nullptr);
     EXPECT_TRUE(h.notifier.messages.empty());
     EXPECT_TRUE(h.main->mdi_area()->subWindowList().isEmpty());
 }

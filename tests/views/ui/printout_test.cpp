@@ -190,7 +190,7 @@ TEST(PrintCommand, OpensThePreviewOfTheActiveViewsPrintout) {
     PrintHarness h;
     const std::string code = test::enter_and_solve(h.ui.ws, "plain");
     h.ui.state().currentTaskCode = code;
-    auto* view = dynamic_cast<TfrmViewSolution*>(h.ui.main->openWindow(WindowKind::ViewSolution));
+    auto* view = dynamic_cast<TfrmViewSolution*>(h.ui.main->open_window(WindowKind::ViewSolution));
     ASSERT_NE(view, nullptr);
     h.ui.main->action(QStringLiteral("mnuOutPrint"))->trigger();
     auto* preview = view->findChild<PrintPreview*>();
@@ -203,7 +203,7 @@ TEST(PrintCommand, OpensThePreviewOfTheActiveViewsPrintout) {
 
     // A task view prints the task itself, the derived-task flag cleared.
     h.ui.state().derivedTask = 0;
-    auto* task = dynamic_cast<TfrmViewTask*>(h.ui.main->openWindow(WindowKind::ViewTask));
+    auto* task = dynamic_cast<TfrmViewTask*>(h.ui.main->open_window(WindowKind::ViewTask));
     ASSERT_NE(task, nullptr);
     h.ui.state().derivedTask = 1;
     h.ui.main->action(QStringLiteral("mnuOutPrint"))->trigger();
@@ -221,7 +221,7 @@ TEST(PrintCommand, ZepPrintWritesWhatTheWindowPrints) {
     const std::string code = test::enter_and_solve(h.ui.ws, "decomposed");
     // What Output -> Print of the solution view prints, the second variant shown.
     h.ui.state().currentTaskCode = code;
-    auto* view = dynamic_cast<TfrmViewSolution*>(h.ui.main->openWindow(WindowKind::ViewSolution));
+    auto* view = dynamic_cast<TfrmViewSolution*>(h.ui.main->open_window(WindowKind::ViewSolution));
     ASSERT_NE(view, nullptr);
     view->tab_control()->setCurrentIndex(1);
     h.ui.main->action(QStringLiteral("mnuOutPrint"))->trigger();

@@ -63,7 +63,7 @@ public:
 
     template <typename View> View* open(WindowKind kind, const std::string& code) {
         main_.state().currentTaskCode = code;
-        auto* view = dynamic_cast<View*>(main_.openWindow(kind));
+        auto* view = dynamic_cast<View*>(main_.open_window(kind));
         if (view)
             view->parentWidget()->showMaximized();
         settle();
@@ -184,7 +184,7 @@ int take_screenshots(const test::ScreenshotArgs& args) {
                                      {HelpPage::AboutObject, "help_about_object"},
                                      {HelpPage::AboutDevelopers, "help_about_developers"}}) {
         main.state().openMode = page;
-        QWidget* help = main.openWindow(WindowKind::Help);
+        QWidget* help = main.open_window(WindowKind::Help);
         shoot.save(help, QString::fromLatin1(name));
         help->close();
         settle();
